@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that are missing, then configures and builds
+# into build/ (or $BUILD_DIR). The run directory is build/run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-tools-dev
+          qt6-tools-dev-tools qt6-l10n-tools libgl-dev)
+missing=()
+for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+BUILD_DIR=${BUILD_DIR:-build}
+cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} ${CMAKE_ARGS:-} >/dev/null
+cmake --build "$BUILD_DIR"

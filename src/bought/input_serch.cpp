@@ -1,0 +1,210 @@
+#include "input_serch.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSoundEffect>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <cstdio>
+
+#include "bought_store.h"
+
+Input_Serch::Input_Serch()
+{
+    resize(300, 180);
+    setWindowTitle(tr("serch menu"));
+    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint);
+    setToolTip(tr("Serch menu"));
+
+    number_edit = new QLineEdit(this);
+    number_edit->setMaxLength(4);
+    field_label = new QLabel(tr("No"), this);
+    mode_group = new QGroupBox(tr("mode"), this);
+
+    entry_caption = tr("Bought No entry(%1)").arg(boughtStore().bought_count);
+    entry_radio = new QRadioButton(entry_caption, mode_group);
+    serch_radio = new QRadioButton(tr("Bought No serch"), mode_group);
+    serch_radio->hide();
+    data_to_times_radio = new QRadioButton(tr("Data to Times"), mode_group);
+    data_to_times_radio->setChecked(false);
+    times_to_data_radio = new QRadioButton(tr("Times to Data"), mode_group);
+    times_to_data_radio->setChecked(true);
+
+    serch_radio->setToolTip(tr("Bought Number Serch"));
+    entry_radio->setToolTip(tr("Bought Number Entry"));
+    times_to_data_radio->setToolTip(tr("change to data from times"));
+    data_to_times_radio->setToolTip(tr("change to times from data"));
+
+    ok_button = new QPushButton(tr("Ok"), this);
+    clear_button = new QPushButton(tr("Clear"), this);
+    clear_button->hide();
+
+    auto *fieldRow = new QHBoxLayout;
+    fieldRow->addWidget(field_label);
+    fieldRow->addWidget(number_edit);
+    fieldRow->addWidget(ok_button);
+    fieldRow->addWidget(clear_button);
+    auto *modeRow = new QHBoxLayout;
+    modeRow->addWidget(mode_group);
+    auto *emptyRow = new QHBoxLayout;
+    auto *windowLayout = new QVBoxLayout;
+    windowLayout->addLayout(fieldRow);
+    windowLayout->addLayout(modeRow);
+    windowLayout->addLayout(emptyRow);
+    setLayout(windowLayout);
+    auto *modeLayout = new QVBoxLayout;
+    modeLayout->addWidget(entry_radio);
+    modeLayout->addWidget(serch_radio);
+    modeLayout->addWidget(data_to_times_radio);
+    modeLayout->addWidget(times_to_data_radio);
+    mode_group->setLayout(modeLayout);
+
+    connect(ok_button, SIGNAL(clicked()), this, SLOT(Push_ok()));
+    connect(entry_radio, SIGNAL(clicked()), this, SLOT(Check_mode()));
+    connect(serch_radio, SIGNAL(clicked()), this, SLOT(Check_mode()));
+    connect(data_to_times_radio, SIGNAL(clicked()), this, SLOT(Check_mode()));
+    connect(times_to_data_radio, SIGNAL(clicked()), this, SLOT(Check_mode()));
+    connect(clear_button, SIGNAL(clicked()), this, SLOT(All_data_clear()));
+}
+
+Input_Serch::~Input_Serch() = default;
+
+void Input_Serch::playClick()
+{
+    if (!click) {
+        click = new QSoundEffect(this);
+        click->setSource(QUrl::fromLocalFile(QFileInfo(QStringLiteral("wav/check.wav")).absoluteFilePath()));
+    }
+    // Restart rather than queue: without an audio device the effect never
+    // reports that it finished.
+    click->stop();
+    click->play();
+}
+
+int Input_Serch::Check_mode()
+{
+    playClick();
+    if (data_to_times_radio->isChecked()) {
+        clear_button->hide();
+        number_edit->clear();
+        std::printf("data to times=1\n");
+        number_edit->setMaxLength(3);
+        field_label->setText(tr("Data"));
+        return 1;
+    }
+    if (times_to_data_radio->isChecked()) {
+        clear_button->hide();
+        number_edit->clear();
+        std::printf("times to data=2\n");
+        number_edit->setMaxLength(4);
+        field_label->setText(tr("No"));
+        return 2;
+    }
+    if (entry_radio->isChecked()) {
+        clear_button->show();
+        number_edit->clear();
+        number_edit->setMaxLength(3);
+        field_label->setText(tr("Input Bought No"));
+        return 0;
+    }
+    if (serch_radio->isChecked()) {
+        clear_button->hide();
+        return 3;
+    }
+    return 0;
+}
+
+void Input_Serch::All_data_clear()
+{
+    BoughtStore &store = boughtStore();
+    const int used = store.bought_count;
+    store.clear();
+    for (int i = 0; i < used; ++i)
+        std::printf("bout_no[%d]=%d\n", i, store.bought_no[i]);
+    setEntryCaption();
+    serch_radio->hide();
+    number_edit->clear();
+}
+
+void Input_Serch::setEntryCaption()
+{
+    entry_caption = tr("Bought No entry(%1)").arg(boughtStore().bought_count);
+    entry_radio->setText(entry_caption);
+}
+
+QString Input_Serch::answerText(const SerchAnswer::Answer &answer) const
+{
+    const SerchAnswer::Text &row = SerchAnswer::text(answer.outcome);
+    QString text = tr(row.text);
+    if (row.argCount >= 1)
+        text = text.arg(answer.arg1);
+    if (row.argCount >= 2)
+        text = text.arg(answer.arg2);
+    return text;
+}
+
+void Input_Serch::showAnswer(const SerchAnswer::Answer &answer)
+{
+    const SerchAnswer::Text &row = SerchAnswer::text(answer.outcome);
+    if (!row.title)
+        return;
+    const QString title = row.translatedTitle ? tr(row.title) : QString::fromLatin1(row.title);
+    QMessageBox::information(this, title, answerText(answer), QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+void Input_Serch::Push_ok()
+{
+    input_value = number_edit->text().toInt();
+    if (data_to_times_radio->isChecked()) {
+        clear_button->hide();
+        showAnswer(SerchAnswer::dataToTimes(input_value));
+    } else if (times_to_data_radio->isChecked()) {
+        clear_button->hide();
+        const SerchAnswer::Answer answer = SerchAnswer::timesToData(input_value);
+        if (answer.outcome != SerchAnswer::Outcome::TimesValue) {
+            showAnswer(answer);
+            return;
+        }
+        result_text = answerText(answer);
+        showAnswer(answer);
+        number_edit->clear();
+    } else if (entry_radio->isChecked()) {
+        clear_button->show();
+        Bought_entry();
+    } else if (serch_radio->isChecked()) {
+        clear_button->hide();
+        Bought_serch();
+    }
+}
+
+void Input_Serch::Bought_entry()
+{
+    const SerchAnswer::Answer answer =
+        SerchAnswer::boughtEntry(boughtStore(), input_value, number_edit->text().toInt());
+    if (answer.outcome != SerchAnswer::Outcome::Stored) {
+        showAnswer(answer);
+        return;
+    }
+    setEntryCaption();
+    serch_radio->show();
+    number_edit->clear();
+}
+
+void Input_Serch::Bought_serch()
+{
+    search_value = number_edit->text().toInt();
+    const BoughtStore &store = boughtStore();
+    const SerchAnswer::Answer answer = SerchAnswer::boughtSerch(store, input_value, search_value);
+    showAnswer(answer);
+    if (answer.outcome == SerchAnswer::Outcome::NoData)
+        return;
+    for (int i = 0; i < store.bought_count; ++i)
+        std::printf("bought_no[%d]=%d,d=%d,o=%d\n", i, store.bought_no[i], answer.arg1, search_value);
+}

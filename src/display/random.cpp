@@ -1,0 +1,120 @@
+#include "random.h"
+
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "pattern_report.h"
+#include "settings/setting_code.h"
+#include "settings/setup_config.h"
+
+Random::Random(QWidget *parent)
+    : QLCDNumber(parent)
+{
+    left_count = 1;
+    setup_count = 0;
+    setSegmentStyle(QLCDNumber::Flat);
+    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint);
+    setWindowTitle(tr("Korvel no Numbers"));
+    setToolTip(tr("Left Button click:Nuber Stop.\nRight Button click:Settei menu."));
+
+    // The dialog outlives the panel on purpose: it is hidden, not owned.
+    setup = new Setup_config;
+
+    timer = new QTimer(this);
+    connect(timer, SIGNAL(timeout()), this, SLOT(showRand3()));
+    timer->start(100);
+
+    showRand3();
+    resize(200, 60);
+}
+
+Random::~Random() = default;
+
+RollRules::Readers Random::codeReaders() const
+{
+    Setup_config *dialog = setup;
+    return {[dialog] { return dialog->check_ok3(); },
+            [dialog] { return dialog->check_ok2(); },
+            [dialog] { return dialog->check_ok(); }};
+}
+
+void Random::showRand3()
+{
+    RollRules::Digits digits{r3, r2, r};
+    if (setup_count == 0) {
+        digits = RollRules::uniform(RollRules::cRand);
+    } else if (!RollRules::applyCodes(codeReaders(), RollRules::cRand, digits)) {
+        return;  // self mode: the panel keeps its number
+    }
+    r3 = digits.hundreds;
+    r2 = digits.tens;
+    r = digits.ones;
+    rolled = digits.value();
+    display(rolled);
+}
+
+void Random::showRand4()
+{
+    setup_count = 0;
+    r4_ones = std::rand() % 10;
+    r4_tens = std::rand() % 10;
+    r4_hundreds = std::rand() % 10;
+    r4_thousands = std::rand() % 10;
+    rolled = r4_thousands * 1000 + r4_hundreds * 100 + r4_tens * 10 + r4_ones;
+    display(rolled);
+}
+
+void Random::mousePressEvent(QMouseEvent *event)
+{
+    switch (event->button()) {
+    case Qt::LeftButton:
+        ++left_count;
+        if (left_count % 2 != 0) {
+            timer->start(100);
+            showRand3();
+            return;
+        }
+        // Random mode as soon as one code is 10 or less; otherwise self mode.
+        if (!SettingCode::isSelfMode(setup->check_ok3()) || !SettingCode::isSelfMode(setup->check_ok2())
+            || !SettingCode::isSelfMode(setup->check_ok())) {
+            timer->stop();
+            showRand3();
+            return;
+        }
+        stopAndReport();
+        return;
+    case Qt::RightButton:
+        ++setup_count;
+        setup->show();
+        return;
+    default:
+        return;
+    }
+}
+
+void Random::stopAndReport()
+{
+    timer->stop();
+    const RollRules::Readers codes = codeReaders();
+    const char *trace = PatternReport::traceFormat(codes);
+    const RollRules::Digits digits = PatternReport::composedDigits(codes);
+    r3 = digits.hundreds;
+    r2 = digits.tens;
+    r = digits.ones;
+    std::printf(trace, r3, r2, r);
+
+    const PatternReport::Report found = PatternReport::classify(r3, r2, r);
+    straight_no = found.straight;
+    int *const boxMembers[] = {&box_no1, &box_no2, &box_no3, &box_no4, &box_no5};
+    for (int i = 0; i < found.boxCount; ++i)
+        *boxMembers[i] = found.box[i];
+    report = PatternReport::fillText(tr(found.text), found);
+
+    display(straight_no);
+    const QString title = found.translatedTitle ? tr(PatternReport::Title)
+                                                : QString::fromLatin1(PatternReport::Title);
+    QMessageBox::information(this, title, report, QMessageBox::Ok, QMessageBox::NoButton);
+}

@@ -1,0 +1,55 @@
+#ifndef RANDOM_H
+#define RANDOM_H
+
+#include <QLCDNumber>
+#include <QString>
+
+#include "roll_rules.h"
+
+class QTimer;
+class Setup_config;
+
+// The main window: an LCD panel that rolls a three-digit number every 100 ms.
+// Left click stops and restarts the roll, right click opens the settings.
+class Random : public QLCDNumber
+{
+    Q_OBJECT
+
+public:
+    explicit Random(QWidget *parent = nullptr);
+    ~Random() override;
+
+public slots:
+    void showRand3();
+    void showRand4();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+public:
+    int left_count;
+    int setup_count;
+    QTimer *timer;
+    int r = 0;
+    int r2 = 0;
+    int r3 = 0;
+    int r4_ones = 0;
+    int r4_tens = 0;
+    int r4_hundreds = 0;
+    int r4_thousands = 0;
+    int rolled = 0;
+    int straight_no = 0;
+    int box_no1 = 0;
+    int box_no2 = 0;
+    int box_no3 = 0;
+    int box_no4 = 0;
+    int box_no5 = 0;
+    Setup_config *setup;
+    QString report;
+
+private:
+    RollRules::Readers codeReaders() const;
+    void stopAndReport();
+};
+
+#endif

@@ -1,0 +1,77 @@
+// The start-up's catalogue rule, run under the language and working
+// directory that CTest gives: EXPECT_LANGUAGE says what the windows must show.
+#include <QRadioButton>
+#include <QTranslator>
+#include <QtTest>
+
+#include "app/catalogue.h"
+#include "bought/input_serch.h"
+#include "display/random.h"
+#include "help/help_window.h"
+#include "settings/setup_config.h"
+
+class TestCatalogue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void titles_data();
+    void titles();
+    void untranslatedTexts();
+
+private:
+    QTranslator translator;
+    bool japanese = false;
+};
+
+void TestCatalogue::initTestCase()
+{
+    const QByteArray expected = qgetenv("EXPECT_LANGUAGE");
+    QVERIFY2(expected == "ja" || expected == "en", "EXPECT_LANGUAGE must be ja or en");
+    japanese = expected == "ja";
+    installCatalogue(translator);
+}
+
+void TestCatalogue::titles_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("japanese");
+
+    QTest::newRow("panel") << "Random" << "Korvel no Numbers" << "コーヴェルのナンバーズ";
+    QTest::newRow("settings") << "Setup_config" << "settei menu numbers3" << "設定メニュー ナンバーズ3";
+    QTest::newRow("bought") << "Input_Serch" << "serch menu" << "検索メニュー";
+    QTest::newRow("help") << "HelpWindow" << "How to use" << "使い方";
+}
+
+void TestCatalogue::titles()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, english);
+    QFETCH(QString, japanese);
+
+    Random panel;
+    QWidget *shown = nullptr;
+    if (window == QLatin1String("Random"))
+        shown = &panel;
+    else if (window == QLatin1String("Setup_config"))
+        shown = panel.setup;
+    else if (window == QLatin1String("Input_Serch"))
+        shown = panel.setup->serch_menu;
+    else
+        shown = panel.setup->help_window;
+    QCOMPARE(shown->windowTitle(), this->japanese ? japanese : english);
+}
+
+void TestCatalogue::untranslatedTexts()
+{
+    Random panel;
+    QCOMPARE(panel.setup->max1_buttons[0]->text(), QStringLiteral("9"));
+    QCOMPARE(panel.setup->max1_buttons[10]->text(), QStringLiteral("#"));
+    const QString random = panel.setup->random_mode_button->text();
+    QCOMPARE(random == QLatin1String("Random mode"), !japanese);
+}
+
+QTEST_MAIN(TestCatalogue)
+#include "tst_catalogue.moc"
