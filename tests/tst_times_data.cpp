@@ -1,0 +1,114 @@
+// The built-in past-data table and the bought-number store, without a window.
+#include <QHash>
+#include <QtTest>
+
+#include "bought/bought_store.h"
+#include "bought/serch_answer.h"
+#include "bought/times_data.h"
+
+class TestTimesData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tellingRows_data();
+    void tellingRows();
+    void tableFacts();
+    void storeBoundaries();
+    void answersAtRangeEdges_data();
+    void answersAtRangeEdges();
+};
+
+void TestTimesData::tellingRows_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<QList<int>>("values");
+
+    QTest::newRow("1-10") << 1 << QList<int>{191, 988, 194, 105, 592, 692, 708, 234, 243, 340};
+    QTest::newRow("190-200") << 190 << QList<int>{170, 424, 21, 656, 812, 819, 907, 7287, 374, 269, 411};
+    QTest::newRow("340-350") << 340 << QList<int>{992, 259, 686, 997, 35, 513, 0, 718, 394, 431, 638};
+    QTest::newRow("1991-2000") << 1991 << QList<int>{522, 949, 438, 305, 847, 581, 908, 580, 900, 440};
+}
+
+void TestTimesData::tellingRows()
+{
+    QFETCH(int, first);
+    QFETCH(QList<int>, values);
+    for (int i = 0; i < values.size(); ++i)
+        QCOMPARE(times_data[first - 1 + i], values[i]);
+}
+
+void TestTimesData::tableFacts()
+{
+    QHash<int, QList<int>> timesOf;
+    for (int times = 1; times <= TimesData::Size; ++times)
+        timesOf[times_data[times - 1]].append(times);
+
+    QCOMPARE(times_data[196], 7287);
+    QCOMPARE(timesOf.value(0), (QList<int>{346, 976, 1293}));
+    for (int times = 1; times <= TimesData::Size; ++times) {
+        const int value = times_data[times - 1];
+        if (times != 197 && value != 0)
+            QVERIFY2(value >= 1 && value <= 999, qPrintable(QString::number(times)));
+    }
+    QCOMPARE(timesOf.size(), 880);
+    QCOMPARE(timesOf.value(638).size(), 8);
+    for (auto it = timesOf.cbegin(); it != timesOf.cend(); ++it) {
+        if (it.key() != 638)
+            QVERIFY2(it.value().size() < 8, qPrintable(QString::number(it.key())));
+    }
+    QCOMPARE(timesOf.value(191), (QList<int>{1, 109}));
+    QVERIFY(!timesOf.contains(123));
+}
+
+void TestTimesData::storeBoundaries()
+{
+    BoughtStore store;
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < BoughtStore::Capacity; ++i)
+            QVERIFY(store.add(i % 7));
+        QVERIFY(store.isFull());
+        QVERIFY(!store.add(99));
+        QCOMPARE(store.bought_count, BoughtStore::Capacity);
+        QCOMPARE(store.count(99), 0);
+        QCOMPARE(store.count(0), 143);  // 0, 7, ..., 994 positions
+        const SerchAnswer::Answer refused = SerchAnswer::boughtEntry(store, 5, 5);
+        QCOMPARE(refused.outcome, SerchAnswer::Outcome::StoreFull);
+        store.clear();
+        QCOMPARE(store.bought_count, 0);
+        QCOMPARE(store.count(0), 0);
+        QCOMPARE(store.bought_no[999], 0);
+    }
+}
+
+void TestTimesData::answersAtRangeEdges_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("input");
+    QTest::addColumn<int>("outcome");
+
+    using O = SerchAnswer::Outcome;
+    QTest::newRow("times 0") << "times" << 0 << int(O::NoData);
+    QTest::newRow("times 1") << "times" << 1 << int(O::TimesValue);
+    QTest::newRow("times 2000") << "times" << 2000 << int(O::TimesValue);
+    QTest::newRow("times 2001") << "times" << 2001 << int(O::NoData);
+    QTest::newRow("times -1") << "times" << -1 << int(O::NoData);
+    QTest::newRow("data 0") << "data" << 0 << int(O::NoData);
+    QTest::newRow("data 1999") << "data" << 1999 << int(O::DataNotFound);
+    QTest::newRow("data 2000") << "data" << 2000 << int(O::NoData);
+    QTest::newRow("data 7287") << "data" << 7287 << int(O::NoData);
+    QTest::newRow("data 988") << "data" << 988 << int(O::DataFound);
+}
+
+void TestTimesData::answersAtRangeEdges()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, input);
+    QFETCH(int, outcome);
+    const SerchAnswer::Answer answer =
+        mode == QLatin1String("times") ? SerchAnswer::timesToData(input) : SerchAnswer::dataToTimes(input);
+    QCOMPARE(int(answer.outcome), outcome);
+}
+
+QTEST_MAIN(TestTimesData)
+#include "tst_times_data.moc"
