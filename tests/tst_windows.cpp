@@ -21,6 +21,7 @@ private slots:
     void buttonsShowOneWindowEach();
     void helpWindow();
     void helpWithoutPage();
+    void helpLinksResolve();
 
 private:
     static QPushButton *button(Setup_config &dialog, const QString &text);
@@ -118,6 +119,25 @@ void TestWindows::helpWithoutPage()
     QCOMPARE(help.windowTitle(), QStringLiteral("How to use"));
     QVERIFY(help.toPlainText().isEmpty());
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+// Every page, picture and link of the staged help exists.
+void TestWindows::helpLinksResolve()
+{
+    const QDir html(QStringLiteral("html"));
+    const QStringList pages = html.entryList({QStringLiteral("*.html")});
+    QVERIFY(pages.contains(QStringLiteral("index.html")));
+    QVERIFY(pages.contains(QStringLiteral("index_ja.html")));
+    static const QRegularExpression target(QStringLiteral("(?:href|src)=\"([^\"#]+)\""));
+    for (const QString &page : pages) {
+        QFile file(html.filePath(page));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        for (auto it = target.globalMatch(text); it.hasNext();) {
+            const QString linked = it.next().captured(1);
+            QVERIFY2(html.exists(linked), qPrintable(page + QLatin1String(" -> ") + linked));
+        }
+    }
 }
 
 QTEST_MAIN(TestWindows)

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Regenerates the screenshots in html/images from the real windows, offscreen.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+BUILD_DIR=${BUILD_DIR:-build}
+cmake --build "$BUILD_DIR" --target grab_screenshots
+mkdir -p html/images
+out=$(pwd)/html/images
+cd "$BUILD_DIR/run"
+QT_QPA_PLATFORM=offscreen LANG=C LC_ALL=C "../tools/grab_screenshots" "$out"
