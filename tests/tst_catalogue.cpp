@@ -4,7 +4,7 @@
 #include <QTranslator>
 #include <QtTest>
 
-#include "app/catalogue.h"
+#include "app/startup.h"
 #include "bought/input_serch.h"
 #include "display/random.h"
 #include "help/help_window.h"

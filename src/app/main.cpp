@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <QTranslator>
 
-#include "app/catalogue.h"
+#include "app/startup.h"
 #include "display/random.h"
 
 int main(int argc, char **argv)
 {
+    guardStandardStreams();
+
     QApplication app(argc, argv);
     QTranslator translator;
     installCatalogue(translator);

@@ -2,12 +2,13 @@
 #define BOX_CATCHER_H
 
 #include <QApplication>
+#include <QEvent>
 #include <QList>
 #include <QMessageBox>
-#include <QTimer>
+#include <QPointer>
 
-// Reads and closes every modal box that opens while it lives, so that no
-// test waits on a box.
+// Reads every modal box as it is shown and closes it as soon as its own
+// event loop runs, so that no test or session waits on a box.
 class BoxCatcher : public QObject
 {
 public:
@@ -17,30 +18,27 @@ public:
         QString text;
     };
 
-    BoxCatcher()
-    {
-        connect(&poll, &QTimer::timeout, this, &BoxCatcher::closeModal);
-        poll.start(5);
-    }
+    BoxCatcher() { qApp->installEventFilter(this); }
+    ~BoxCatcher() override { qApp->removeEventFilter(this); }
 
     QList<Box> boxes;
 
-private:
-    void closeModal()
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            boxes.append({box->windowTitle(), box->text()});
-            box->done(QMessageBox::Ok);
-        } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
-            boxes.append({dialog->windowTitle(), QString()});
-            dialog->reject();
-        }
+        if (event->type() != QEvent::Show)
+            return false;
+        auto *dialog = qobject_cast<QDialog *>(watched);
+        if (!dialog || !dialog->isModal())
+            return false;
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        boxes.append({dialog->windowTitle(), box ? box->text() : QString()});
+        // Closing now would come before exec() starts its loop; queue it.
+        QPointer<QDialog> guard(dialog);
+        QMetaObject::invokeMethod(
+            dialog, [guard] { if (guard) guard->done(0); }, Qt::QueuedConnection);
+        return false;
     }
-
-    QTimer poll;
 };
 
 #endif

@@ -1,0 +1,31 @@
+#include "startup.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+void guardStandardStreams()
+{
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            // open() returns the lowest free descriptor, which is fd here.
+            if (open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY) != fd)
+                break;
+        }
+    }
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+void installCatalogue(QTranslator &translator)
+{
+    if (QLocale::system().language() != QLocale::Japanese)
+        return;
+    // A missing catalogue is not an error: the texts stay in English.
+    (void)translator.load(QStringLiteral("numbers_") + QStringLiteral("ja"));
+    QCoreApplication::installTranslator(&translator);
+}

@@ -1,0 +1,17 @@
+#ifndef STARTUP_H
+#define STARTUP_H
+
+class QTranslator;
+
+// Makes the trace lines on standard output harmless: a closed descriptor 0,
+// 1 or 2 is reopened on /dev/null, so no file or socket the program opens
+// later can take its number and receive trace text; and SIGPIPE is ignored,
+// so a reader that went away cannot end the program. Call first in main().
+void guardStandardStreams();
+
+// Loads numbers_ja from the working directory and installs it when the
+// system language is Japanese. Call before building any window: texts are
+// translated once, when they are set.
+void installCatalogue(QTranslator &translator);
+
+#endif
