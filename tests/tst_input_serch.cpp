@@ -282,6 +282,21 @@ void TestInputSerch::fullStoreRefusesEntry()
     QCOMPARE(boughtStore().bought_no[999], 321);
     QCOMPARE(window.number_edit->text(), QStringLiteral("654"));
     QCOMPARE(window.entry_radio->text(), QStringLiteral("Bought No entry(1000)"));
+
+    // Clear makes room for a full thousand again, typed one by one.
+    window.clear_button->click();
+    for (int i = 1; i <= BoughtStore::Capacity; ++i) {
+        QTest::keyClicks(window.number_edit, QString::number(i % 999 + 1));
+        window.ok_button->click();
+    }
+    QCOMPARE(catcher.boxes.size(), 1);
+    QCOMPARE(boughtStore().bought_count, 1000);
+    QCOMPARE(boughtStore().bought_no[0], 2);
+    QCOMPARE(boughtStore().bought_no[999], 2);
+    QTest::keyClicks(window.number_edit, QStringLiteral("5"));
+    window.ok_button->click();
+    QCOMPARE(catcher.boxes.size(), 2);
+    QCOMPARE(boughtStore().bought_count, 1000);
 }
 
 void TestInputSerch::slotOrder()
