@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a throwaway root, checks that
+# the files land where the launcher expects them, validates the launcher
+# and the AppStream data, and starts the installed program offscreen from
+# the launcher's working directory for a moment.
+#   package_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$(ls -t "$build"/numbers3_*.deb | head -1)
+echo "package: $deb"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for lib in libqt6widgets6 libqt6multimedia6 libqt6core6 qt6-qpa-plugins; do
+    grep -q "$lib" <<<"$depends" || { echo "missing dependency $lib"; exit 1; }
+done
+if grep -q -- "-dev" <<<"$depends"; then echo "depends on a -dev package"; exit 1; fi
+
+dpkg-deb -x "$deb" "$root"
+desktop=$root/usr/share/applications/io.github.numbers3.Numbers3.desktop
+for f in usr/bin/numbers3 usr/share/metainfo/io.github.numbers3.Numbers3.metainfo.xml \
+         usr/share/icons/hicolor/scalable/apps/numbers3.svg usr/share/icons/hicolor/48x48/apps/numbers3.png; do
+    [ -f "$root/$f" ] || { echo "missing /$f"; exit 1; }
+done
+[ -f "$desktop" ] || { echo "missing launcher"; exit 1; }
+
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+path_line=$(sed -n 's/^Path=//p' "$desktop")
+[ "$exec_line" = /usr/bin/numbers3 ] || { echo "Exec=$exec_line"; exit 1; }
+[ "$path_line" = /usr/share/numbers3 ] || { echo "Path=$path_line"; exit 1; }
+for f in numbers_ja.qm html/index.html wav/check.wav; do
+    [ -f "$root$path_line/$f" ] || { echo "missing $path_line/$f"; exit 1; }
+done
+
+if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$desktop"; fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.numbers3.Numbers3.metainfo.xml"
+fi
+
+# Still running after two seconds: it came up and kept rolling.
+set +e
+(cd "$root$path_line" && QT_QPA_PLATFORM=offscreen LANG=ja_JP.UTF-8 timeout 2 "$root$exec_line" >/dev/null 2>&1)
+status=$?
+set -e
+[ $status -eq 124 ] || { echo "the installed program ended early with status $status"; exit 1; }
+echo "installed program ran from $path_line"
