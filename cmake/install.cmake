@@ -1,9 +1,9 @@
 # The program goes to bin/, everything it opens from its working directory
 # to share/numbers3/, and the launcher starts it there.
-include(GNUInstallDirs)
 set(NUMBERS_SHARE ${CMAKE_INSTALL_DATADIR}/numbers3)
 
 install(TARGETS numbers3 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS numbers3-click LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/numbers3)
 install(FILES ${NUMBERS_QM} DESTINATION ${NUMBERS_SHARE})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/html/ DESTINATION ${NUMBERS_SHARE}/html)
 install(FILES ${RUN_DIR}/wav/check.wav DESTINATION ${NUMBERS_SHARE}/wav)

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "bought/bought_store.h"
+#include "bought/click_sound.h"
 #include "bought/input_serch.h"
 #include "support/box_catcher.h"
 #include "support/stdout_capture.h"
@@ -26,6 +27,8 @@ private slots:
     void serchAndClearTraces();
     void fullStoreRefusesEntry();
     void slotOrder();
+    void clickPlayerLoadsOnFirstPlay_data();
+    void clickPlayerLoadsOnFirstPlay();
 
 private:
     static QRadioButton *modeButton(Input_Serch &window, const QString &mode);
@@ -306,6 +309,26 @@ void TestInputSerch::slotOrder()
     for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
         names << QString::fromLatin1(meta.method(i).methodSignature());
     QCOMPARE(names, (QStringList{"Push_ok()", "Check_mode()", "All_data_clear()"}));
+}
+
+// The player comes from the module beside the program, on the first click
+// only; a missing sound file changes nothing.
+void TestInputSerch::clickPlayerLoadsOnFirstPlay_data()
+{
+    QTest::addColumn<QString>("wav");
+    QTest::newRow("the click") << "wav/check.wav";
+    QTest::newRow("no such file") << "wav/none.wav";
+}
+
+void TestInputSerch::clickPlayerLoadsOnFirstPlay()
+{
+    QFETCH(QString, wav);
+    ClickSound click(wav);
+    QVERIFY(!click.hasPlayer());
+    for (int i = 0; i < 20; ++i)
+        click.play();
+    QVERIFY(click.hasPlayer());
+    QTest::qWait(50);
 }
 
 QTEST_MAIN(TestInputSerch)

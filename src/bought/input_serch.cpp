@@ -1,6 +1,5 @@
 #include "input_serch.h"
 
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,13 +7,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSoundEffect>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include <cstdio>
 
 #include "bought_store.h"
+#include "click_sound.h"
 
 Input_Serch::Input_Serch()
 {
@@ -72,25 +70,15 @@ Input_Serch::Input_Serch()
     connect(data_to_times_radio, SIGNAL(clicked()), this, SLOT(Check_mode()));
     connect(times_to_data_radio, SIGNAL(clicked()), this, SLOT(Check_mode()));
     connect(clear_button, SIGNAL(clicked()), this, SLOT(All_data_clear()));
+
+    click = new ClickSound(QStringLiteral("wav/check.wav"), this);
 }
 
 Input_Serch::~Input_Serch() = default;
 
-void Input_Serch::playClick()
-{
-    if (!click) {
-        click = new QSoundEffect(this);
-        click->setSource(QUrl::fromLocalFile(QFileInfo(QStringLiteral("wav/check.wav")).absoluteFilePath()));
-    }
-    // Restart rather than queue: without an audio device the effect never
-    // reports that it finished.
-    click->stop();
-    click->play();
-}
-
 int Input_Serch::Check_mode()
 {
-    playClick();
+    click->play();
     if (data_to_times_radio->isChecked()) {
         clear_button->hide();
         number_edit->clear();

@@ -11,7 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QSoundEffect;
+class ClickSound;
 
 // The bought-number window: enters the numbers bought during the run and
 // looks numbers up among them and in the past data.
@@ -49,10 +49,8 @@ private:
     void setEntryCaption();
     QString answerText(const SerchAnswer::Answer &answer) const;
     void showAnswer(const SerchAnswer::Answer &answer);
-    void playClick();
 
-    // Made on the first mode click, so start-up does not wait for audio.
-    QSoundEffect *click = nullptr;
+    ClickSound *click;
 };
 
 #endif
