@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "pattern_report.h"
 #include "settings/setting_code.h"
