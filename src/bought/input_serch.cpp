@@ -140,11 +140,16 @@ QString Input_Serch::answerText(const SerchAnswer::Answer &answer) const
 
 void Input_Serch::showAnswer(const SerchAnswer::Answer &answer)
 {
+    showAnswer(answer, answerText(answer));
+}
+
+void Input_Serch::showAnswer(const SerchAnswer::Answer &answer, const QString &text)
+{
     const SerchAnswer::Text &row = SerchAnswer::text(answer.outcome);
     if (!row.title)
         return;
     const QString title = row.translatedTitle ? tr(row.title) : QString::fromLatin1(row.title);
-    QMessageBox::information(this, title, answerText(answer), QMessageBox::Ok, QMessageBox::NoButton);
+    QMessageBox::information(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 void Input_Serch::Push_ok()
@@ -161,7 +166,7 @@ void Input_Serch::Push_ok()
             return;
         }
         result_text = answerText(answer);
-        showAnswer(answer);
+        showAnswer(answer, result_text);
         number_edit->clear();
     } else if (entry_radio->isChecked()) {
         clear_button->show();

@@ -49,6 +49,7 @@ private:
     void setEntryCaption();
     QString answerText(const SerchAnswer::Answer &answer) const;
     void showAnswer(const SerchAnswer::Answer &answer);
+    void showAnswer(const SerchAnswer::Answer &answer, const QString &text);
 
     ClickSound *click;
 };

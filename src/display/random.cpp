@@ -5,7 +5,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "pattern_report.h"
 #include "settings/setting_code.h"
@@ -72,10 +71,10 @@ void Random::showRand3()
 void Random::showRand4()
 {
     setup_count = 0;
-    r4_ones = std::rand() % 10;
-    r4_tens = std::rand() % 10;
-    r4_hundreds = std::rand() % 10;
-    r4_thousands = std::rand() % 10;
+    r4_ones = RollRules::cRand() % 10;
+    r4_tens = RollRules::cRand() % 10;
+    r4_hundreds = RollRules::cRand() % 10;
+    r4_thousands = RollRules::cRand() % 10;
     rolled = r4_thousands * 1000 + r4_hundreds * 100 + r4_tens * 10 + r4_ones;
     display(rolled);
 }
