@@ -1,5 +1,6 @@
 #include "help_window.h"
 
+#include <QFileInfo>
 #include <QUrl>
 
 HelpWindow::HelpWindow()
@@ -8,9 +9,11 @@ HelpWindow::HelpWindow()
     setReadOnly(true);
     setWindowTitle(tr("How to use"));
     resize(750, 400);
-    // A relative address: the browser reads it from the working directory.
-    QUrl page;
-    page.setPath(QStringLiteral("html/index.html"));
+    // The start page is html/index.html below the working directory, fixed
+    // here to an absolute file address. A relative address without a scheme
+    // loads, but the browser cannot resolve the page's own links against it
+    // and every link would open a blank page.
+    const QUrl page = QUrl::fromLocalFile(QFileInfo(QStringLiteral("html/index.html")).absoluteFilePath());
     setSource(page);
 }
 
