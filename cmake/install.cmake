@@ -37,4 +37,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 # audio backend are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Japanese draws as empty boxes without a font that has its glyphs. The
+# program runs without one, and English needs none, so it is recommended
+# (apt installs it by default); a Japanese desktop already has Noto CJK.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk")
 include(CPack)

@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-tools-dev
           qt6-tools-dev-tools qt6-l10n-tools libgl-dev
-          dpkg-dev desktop-file-utils appstream)
+          dpkg-dev desktop-file-utils appstream python3
+          fonts-ipafont-gothic)
 missing=()
 for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -19,6 +19,8 @@ for lib in libqt6widgets6 libqt6multimedia6 libqt6core6 qt6-qpa-plugins; do
     grep -q "$lib" <<<"$depends" || { echo "missing dependency $lib"; exit 1; }
 done
 if grep -q -- "-dev" <<<"$depends"; then echo "depends on a -dev package"; exit 1; fi
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -q -E "fonts-(ipafont-gothic|noto-cjk)" <<<"$recommends" || { echo "no Japanese font recommended: $recommends"; exit 1; }
 
 dpkg-deb -x "$deb" "$root"
 desktop=$root/usr/share/applications/io.github.numbers3.Numbers3.desktop

@@ -23,6 +23,8 @@ private slots:
     void helpWindow();
     void helpWithoutPage();
     void helpWalk();
+    void betsPage_data();
+    void betsPage();
 
 private:
     static QPushButton *button(Setup_config &dialog, const QString &text);
@@ -182,6 +184,60 @@ void TestWindows::helpWalk()
     }
     QVERIFY(pages.size() >= 4);
     qInfo("%d pages, %d links followed", int(pages.size()), links);
+}
+
+void TestWindows::betsPage_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::newRow("English") << "html/bets.html";
+    QTest::newRow("Japanese") << "html/bets_ja.html";
+}
+
+// Each way's winning draws are counted over all 1000 draws, and every way
+// pays back 90 yen of a 200 yen unit (45%) at its theoretical prizes.
+void TestWindows::betsPage()
+{
+    QFETCH(QString, page);
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    static const QRegularExpression row(QString::fromLatin1(
+        R"re(<tr id="([\w-]+)"><td>[^<]*</td><td>(\d+)</td><td class="wins">(\d+)</td><td>([^<]*)</td><td class="prize">([\d,]+)</td>)re"));
+    auto sorted = [](int n) {
+        QString digits = QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
+        std::sort(digits.begin(), digits.end());
+        return digits;
+    };
+    QMap<QString, int> paidPer1000Draws;
+    QStringList ways;
+    for (auto it = row.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString way = m.captured(1);
+        const int ticket = m.captured(2).toInt();
+        const int wins = m.captured(3).toInt();
+        const int prize = m.captured(5).remove(QLatin1Char(',')).toInt();
+        int counted = 0;
+        for (int draw = 0; draw < 1000; ++draw) {
+            const bool box = sorted(draw) == sorted(ticket);
+            if (way.startsWith(QLatin1String("mini")) ? draw % 100 == ticket
+                : way.endsWith(QLatin1String("-box")) ? box && draw != ticket
+                : way.startsWith(QLatin1String("box")) ? box
+                                                       : draw == ticket)
+                ++counted;
+        }
+        QVERIFY2(wins == counted, qPrintable(way));
+        int oneIn = 0;
+        static const QRegularExpression number(QStringLiteral("\\d+"));
+        for (auto n = number.globalMatch(m.captured(4)); n.hasNext();)
+            oneIn = std::max(oneIn, n.next().captured().toInt());
+        QVERIFY2(oneIn == qRound(1000.0 / wins), qPrintable(way + QLatin1String(": ") + m.captured(4)));
+        paidPer1000Draws[way.section(QLatin1Char('-'), 0, 0)] += prize * wins;
+        ways << way;
+    }
+    QCOMPARE(ways, QStringList({"straight", "box6", "box3", "set6-straight", "set6-box",
+                                "set3-straight", "set3-box", "mini"}));
+    for (auto it = paidPer1000Draws.cbegin(); it != paidPer1000Draws.cend(); ++it)
+        QVERIFY2(it.value() == 90 * 1000, qPrintable(it.key()));
 }
 
 QTEST_MAIN(TestWindows)
