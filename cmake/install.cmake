@@ -23,6 +23,29 @@ foreach(size 16 24 32 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
+# Debian's documentation files and the manual pages, compressed as Debian
+# wants them: gzip -9 without a name or time stamp, so the package is the
+# same from one build to the next.
+find_program(GZIP gzip REQUIRED)
+set(NUMBERS_DOC ${CMAKE_BINARY_DIR}/doc)
+set(NUMBERS_GZ)
+foreach(pair IN ITEMS "data/changelog;changelog.gz" "man/numbers3.1;man/man1/numbers3.1.gz"
+                      "man/ja/numbers3.1;man/ja/man1/numbers3.1.gz")
+    list(GET pair 0 source)
+    list(GET pair 1 target)
+    get_filename_component(target_dir ${NUMBERS_DOC}/${target} DIRECTORY)
+    add_custom_command(OUTPUT ${NUMBERS_DOC}/${target}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${target_dir}
+        COMMAND ${GZIP} -9n -c ${PROJECT_SOURCE_DIR}/${source} > ${NUMBERS_DOC}/${target}
+        DEPENDS ${PROJECT_SOURCE_DIR}/${source} VERBATIM)
+    list(APPEND NUMBERS_GZ ${NUMBERS_DOC}/${target})
+endforeach()
+add_custom_target(compressed_docs ALL DEPENDS ${NUMBERS_GZ})
+install(FILES ${NUMBERS_DOC}/changelog.gz ${PROJECT_SOURCE_DIR}/data/copyright
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${NUMBERS_DOC}/man/man1/numbers3.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${NUMBERS_DOC}/man/ja/man1/numbers3.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME numbers3)
 set(CPACK_PACKAGE_VENDOR "Numbers3 developers")
@@ -31,12 +54,25 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Numbers3 developers <dev@numbers3.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# CPack puts the summary on the first line; the long text follows it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Pick numbers for the three-digit number lottery\n A seven-segment panel rolls a random three-digit number until you stop it;\n settings limit or fix each digit or compose a number and list its box\n numbers; a second window keeps the numbers bought during the run and\n looks numbers up in 2000 past results. English and Japanese.")
-# The Qt libraries come from dpkg-shlibdeps; the platform plugins and the
-# audio backend are loaded at run time, so they are named here.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    "A seven-segment panel rolls a random three-digit number until you stop it;\n settings limit or fix each digit or compose a number and list its box\n numbers; a second window keeps the numbers bought during the run and\n looks numbers up in 2000 past results. English and Japanese.")
+# The package's binaries are stripped; the build tree keeps its debug
+# information for the benchmarks and valgrind.
+set(CPACK_STRIP_FILES ON)
+# The Qt libraries come from dpkg-shlibdeps, run by cmake/deb_depends.cmake
+# when cpack starts rather than by CPack itself: CPack would also add
+# ldconfig calls for any library under /usr/lib, and the click module is a
+# private module that the program loads by its path. The platform plugins
+# are loaded at run time, so they are named here.
+set(NUMBERS_SHLIBDEPS_FILES $<TARGET_FILE:numbers3> $<TARGET_FILE:numbers3-click>)
+set(NUMBERS_EXTRA_DEPENDS "qt6-qpa-plugins")
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/deb_depends.cmake CONTENT "
+set(NUMBERS_SHLIBDEPS_FILES \"$<JOIN:${NUMBERS_SHLIBDEPS_FILES},;>\")
+set(NUMBERS_EXTRA_DEPENDS \"${NUMBERS_EXTRA_DEPENDS}\")
+include(\"${PROJECT_SOURCE_DIR}/cmake/deb_depends.cmake\")
+")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/deb_depends.cmake)
 # Japanese draws as empty boxes without a font that has its glyphs. The
 # program runs without one, and English needs none, so it is recommended
 # (apt installs it by default); a Japanese desktop already has Noto CJK.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing, then configures and builds
 # into build/ (or $BUILD_DIR). The run directory is build/run.
+#   setup.sh [--tests]   --tests adds what only the tests use
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,6 +9,10 @@ PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-tools-dev
           qt6-tools-dev-tools qt6-l10n-tools libgl-dev
           dpkg-dev desktop-file-utils appstream python3
           fonts-ipafont-gothic)
+# The package test: Debian's package checker, manual pages and DEP-5 parser.
+if [ "${1:-}" = --tests ]; then
+    PACKAGES+=(lintian man-db groff-base python3-debian)
+fi
 missing=()
 for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -44,6 +44,23 @@ if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.numbers3.Numbers3.metainfo.xml"
 fi
 
+# The manual pages render in both languages without a warning from groff.
+for page in man1 ja/man1; do
+    out=$(LANG=C.UTF-8 man --warnings -E UTF-8 -l "$root/usr/share/man/$page/numbers3.1.gz" 2>"$root/man.err")
+    [ ! -s "$root/man.err" ] || { echo "man $page:"; cat "$root/man.err"; exit 1; }
+    grep -q -E "^(NAME|名前)" <<<"$out" || { echo "man $page renders no NAME section"; exit 1; }
+done
+echo "manual pages render"
+
+copyright=$root/usr/share/doc/numbers3/copyright
+/usr/bin/python3 -c 'import sys; from debian.copyright import Copyright; Copyright(open(sys.argv[1]), strict=True)' "$copyright"
+echo "copyright parses as DEP-5"
+
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning --tag-display-limit 0 "$deb"
+    echo "lintian: no error, no warning"
+fi
+
 # Still running after two seconds: it came up and kept rolling.
 set +e
 (cd "$root$path_line" && QT_QPA_PLATFORM=offscreen LANG=ja_JP.UTF-8 timeout 2 "$root$exec_line" >/dev/null 2>&1)
