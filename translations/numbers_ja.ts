@@ -221,6 +221,10 @@ Right Button click:Settei menu.</source>
             <translation>3桁目（百の位）</translation>
         </message>
         <message>
+            <source>hundreds digit</source>
+            <translation>百の位</translation>
+        </message>
+        <message>
             <source>Max_2</source>
             <translation>十の位</translation>
         </message>
@@ -229,12 +233,20 @@ Right Button click:Settei menu.</source>
             <translation>2桁目（十の位）</translation>
         </message>
         <message>
+            <source>tens digit</source>
+            <translation>十の位</translation>
+        </message>
+        <message>
             <source>Max_1</source>
             <translation>一の位</translation>
         </message>
         <message>
             <source>1 digdit</source>
             <translation>1桁目（一の位）</translation>
+        </message>
+        <message>
+            <source>ones digit</source>
+            <translation>一の位</translation>
         </message>
         <message>
             <source>OK and close</source>

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -71,10 +72,28 @@ Input_Serch::Input_Serch()
     connect(times_to_data_radio, SIGNAL(clicked()), this, SLOT(Check_mode()));
     connect(clear_button, SIGNAL(clicked()), this, SLOT(All_data_clear()));
 
+    // From the keyboard: Return in the field is Ok, Escape closes the window,
+    // and Tab goes from the field to its buttons, then to the modes.
+    connect(number_edit, SIGNAL(returnPressed()), this, SLOT(Push_ok()));
+    auto *closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(closeKey, SIGNAL(activated()), this, SLOT(close()));
+    setTabOrder(number_edit, ok_button);
+    setTabOrder(ok_button, clear_button);
+    setTabOrder(clear_button, entry_radio);
+    setTabOrder(entry_radio, serch_radio);
+    setTabOrder(serch_radio, data_to_times_radio);
+    setTabOrder(data_to_times_radio, times_to_data_radio);
+
     click = new ClickSound(QStringLiteral("wav/check.wav"), this);
 }
 
 Input_Serch::~Input_Serch() = default;
+
+void Input_Serch::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    number_edit->setFocus(Qt::OtherFocusReason);
+}
 
 int Input_Serch::Check_mode()
 {

@@ -43,6 +43,9 @@ public:
     int input_value = 0;
     int search_value = 0;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void Bought_entry();
     void Bought_serch();

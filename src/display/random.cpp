@@ -1,5 +1,7 @@
 #include "random.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
@@ -7,6 +9,7 @@
 #include <cstdio>
 
 #include "pattern_report.h"
+#include "random_accessible.h"
 #include "settings/setting_code.h"
 #include "settings/setup_config.h"
 
@@ -19,6 +22,15 @@ void keepForProgramLifetime(QWidget *window)
     static auto *kept = new QList<QWidget *>;
     kept->append(window);
 }
+
+void installAccessibleFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(RandomAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 }
 
 Random::Random(QWidget *parent)
@@ -30,6 +42,11 @@ Random::Random(QWidget *parent)
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint);
     setWindowTitle(tr("Korvel no Numbers"));
     setToolTip(tr("Left Button click:Nuber Stop.\nRight Button click:Settei menu."));
+    // The keys do what the buttons do, so the panel takes the focus.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
+    installAccessibleFactory();
+    setAccessibleName(windowTitle());
 
     // The dialog outlives the panel on purpose: it is hidden, not owned.
     setup = new Setup_config;
@@ -79,32 +96,73 @@ void Random::showRand4()
     display(rolled);
 }
 
+QString Random::shownNumber() const
+{
+    return QStringLiteral("%1").arg(intValue(), 3, 10, QLatin1Char('0'));
+}
+
 void Random::mousePressEvent(QMouseEvent *event)
 {
     switch (event->button()) {
     case Qt::LeftButton:
-        ++left_count;
-        if (left_count % 2 != 0) {
-            timer->start(100);
-            showRand3();
-            return;
-        }
-        // Random mode as soon as one code is 10 or less; otherwise self mode.
-        if (!SettingCode::isSelfMode(setup->check_ok3()) || !SettingCode::isSelfMode(setup->check_ok2())
-            || !SettingCode::isSelfMode(setup->check_ok())) {
-            timer->stop();
-            showRand3();
-            return;
-        }
-        stopAndReport();
+        leftAction();
         return;
     case Qt::RightButton:
-        ++setup_count;
-        setup->show();
+        rightAction();
         return;
     default:
         return;
     }
+}
+
+void Random::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+        // A held key repeats; only its first press counts as a click.
+        if (!event->isAutoRepeat())
+            leftAction();
+    } else if ((key == Qt::Key_Menu && modifiers == Qt::NoModifier)
+               || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        if (!event->isAutoRepeat())
+            rightAction();
+    } else {
+        QLCDNumber::keyPressEvent(event);
+    }
+}
+
+void Random::leftAction()
+{
+    ++left_count;
+    if (left_count % 2 != 0) {
+        timer->start(100);
+        showRand3();
+        return;
+    }
+    // Random mode as soon as one code is 10 or less; otherwise self mode.
+    if (!SettingCode::isSelfMode(setup->check_ok3()) || !SettingCode::isSelfMode(setup->check_ok2())
+        || !SettingCode::isSelfMode(setup->check_ok())) {
+        timer->stop();
+        showRand3();
+        announceNumber();
+        return;
+    }
+    stopAndReport();
+}
+
+void Random::rightAction()
+{
+    ++setup_count;
+    setup->show();
+}
+
+// Screen readers hear the number when the roll stops on it, not the ten
+// changes a second while it rolls.
+void Random::announceNumber()
+{
+    QAccessibleValueChangeEvent event(this, shownNumber());
+    QAccessible::updateAccessibility(&event);
 }
 
 void Random::stopAndReport()
@@ -126,6 +184,7 @@ void Random::stopAndReport()
     report = PatternReport::fillText(tr(found.text), found);
 
     display(straight_no);
+    announceNumber();
     const QString title = found.translatedTitle ? tr(PatternReport::Title)
                                                 : QString::fromLatin1(PatternReport::Title);
     QMessageBox::information(this, title, report, QMessageBox::Ok, QMessageBox::NoButton);

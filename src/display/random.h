@@ -10,7 +10,8 @@ class QTimer;
 class Setup_config;
 
 // The main window: an LCD panel that rolls a three-digit number every 100 ms.
-// Left click stops and restarts the roll, right click opens the settings.
+// Left click stops and restarts the roll, right click opens the settings;
+// Space or Return, and the Menu key or Shift+F10, do the same from the keyboard.
 class Random : public QLCDNumber
 {
     Q_OBJECT
@@ -23,8 +24,12 @@ public slots:
     void showRand3();
     void showRand4();
 
+    // The number on the panel as a player reads it: three digits, "007".
+    QString shownNumber() const;
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 public:
     int left_count;
@@ -49,7 +54,10 @@ public:
 
 private:
     RollRules::Readers codeReaders() const;
+    void leftAction();
+    void rightAction();
     void stopAndReport();
+    void announceNumber();
 };
 
 #endif

@@ -48,12 +48,15 @@ Setup_config::Setup_config()
     createDigitButtons(max4_box, max4_buttons);
     max3_box = new QGroupBox(tr("Max_3"), this);
     max3_box->setToolTip(tr("3 digdit"));
+    max3_box->setAccessibleName(tr("hundreds digit"));
     createDigitButtons(max3_box, max3_buttons);
     max2_box = new QGroupBox(tr("Max_2"), this);
     max2_box->setToolTip(tr("2 digdit"));
+    max2_box->setAccessibleName(tr("tens digit"));
     createDigitButtons(max2_box, max2_buttons);
     max1_box = new QGroupBox(tr("Max_1"), this);
     max1_box->setToolTip(tr("1 digdit"));
+    max1_box->setAccessibleName(tr("ones digit"));
     createDigitButtons(max1_box, max1_buttons);
 
     auto *okButton = new QPushButton(QStringLiteral("ok"), this);
@@ -95,6 +98,16 @@ Setup_config::Setup_config()
     dialogLayout->addLayout(digitRow);
     dialogLayout->addLayout(buttonRow);
     setLayout(dialogLayout);
+
+    // Tab follows the dialog as it reads, left to right and top to bottom;
+    // inside a group of radio buttons it stops at the checked one, and the
+    // arrow keys move the check.
+    QList<QWidget *> tabOrder{random_mode_button, self_mode_button, numbers3_button, numbers4_button};
+    for (const DigitGroup *buttons : {&max1_buttons, &max2_buttons, &max3_buttons})
+        tabOrder.append(QList<QWidget *>(buttons->begin(), buttons->end()));
+    tabOrder << okButton << versionButton << serchButton << help_button;
+    for (int i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     connectDigitGroup(max1_buttons, SLOT(check_ok()));
     connectDigitGroup(max2_buttons, SLOT(check_ok2()));

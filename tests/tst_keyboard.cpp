@@ -1,0 +1,285 @@
+// Every action from the keyboard: a walk through the real windows with keys
+// only prints exactly what the same walk by mouse prints; and what a screen
+// reader learns of the panel.
+#include <QAccessible>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "bought/bought_store.h"
+#include "bought/input_serch.h"
+#include "display/random.h"
+#include "settings/setup_config.h"
+#include "support/stdout_capture.h"
+
+namespace {
+struct Box
+{
+    QString title;
+    QString text;
+    bool operator==(const Box &other) const { return title == other.title && text == other.text; }
+};
+
+// Answers each modal box as it opens: with Return when keys are used, with a
+// click on its button otherwise. A box the answer did not close is closed
+// anyway and counted, so no walk can hang on one.
+class BoxAnswer : public QObject
+{
+public:
+    explicit BoxAnswer(bool keys) : keys(keys) { qApp->installEventFilter(this); }
+    ~BoxAnswer() override { qApp->removeEventFilter(this); }
+
+    QList<Box> boxes;
+    int leftOpen = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *box = qobject_cast<QMessageBox *>(watched);
+        if (event->type() != QEvent::Show || !box)
+            return false;
+        boxes.append({box->windowTitle(), box->text()});
+        QPointer<QMessageBox> guard(box);
+        QMetaObject::invokeMethod(this, [this, guard] {
+            if (!guard)
+                return;
+            if (keys) {
+                // The window manager activates the box, and its parent again
+                // once it is gone.
+                QPointer<QWidget> parent = QApplication::activeWindow();
+                QApplication::setActiveWindow(guard);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QApplication::setActiveWindow(parent);
+            } else {
+                guard->buttons().value(0)->click();
+            }
+            if (guard && guard->isVisible()) {
+                ++leftOpen;
+                guard->done(0);
+            }
+        }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    bool keys;
+};
+
+// A key pressed on whatever has the focus, as the window system delivers it.
+void key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, Qt::Key(code), modifiers);
+}
+
+void type(const QString &text)
+{
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+// The digit buttons a walk passes on its way from "9" to the digit it wants,
+// moving down, then right, on the keypad 9 8 7 / 6 5 4 / 3 2 1.
+const QList<int> Path1{3, 6, 7, 8};  // 6, 3, 2, 1
+const QList<int> Path2{3, 6, 7};     // 6, 3, 2
+const QList<int> Path3{3, 6};        // 6, 3
+}
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keysDoWhatTheMouseDoes();
+    void heldKeyDoesNotToggle_data();
+    void heldKeyDoesNotToggle();
+    void panelForScreenReaders();
+
+private:
+    static QByteArray walk(bool keys, QList<Box> &boxes, QStringList &problems);
+};
+
+// Start, stop and restart; open the settings; self mode and 1 2 3; stop for
+// the report; enter 123 as bought and find it; leave. The window manager's
+// part, raising and activating a window, is done by setActiveWindow.
+QByteArray TestKeyboard::walk(bool keys, QList<Box> &boxes, QStringList &problems)
+{
+    boughtStore().clear();
+    StdoutCapture capture;
+    BoxAnswer answer(keys);
+    Random panel(nullptr);
+    // Ticks print the codes too, as many as time allows; the walks compare
+    // what the actions print, so the roll runs without ticking.
+    panel.timer->blockSignals(true);
+    panel.show();
+    QApplication::setActiveWindow(&panel);
+    Setup_config *settings = panel.setup;
+    Input_Serch *serch = settings->serch_menu;
+    QPushButton *serchButton = nullptr;
+    for (QPushButton *b : settings->findChildren<QPushButton *>()) {
+        if (b->text() == QLatin1String("serch"))
+            serchButton = b;
+    }
+    // The panel gets real mouse presses; buttons are clicked as a press and
+    // release on them would (a press at a radio button's middle may miss
+    // its label).
+    auto clickPath = [](const Setup_config::DigitGroup &buttons, const QList<int> &path) {
+        for (int i : path)
+            QTest::mouseClick(buttons[i], Qt::LeftButton);
+    };
+    auto keyPath = [](const QList<int> &path) {
+        // Down to 6 and 3, then right to 2 and 1.
+        for (int i = 0; i < path.size(); ++i)
+            key(i < 2 ? Qt::Key_Down : Qt::Key_Right);
+    };
+
+    if (keys) {
+        if (QApplication::focusWidget() != &panel)
+            problems << QStringLiteral("the panel has no focus at start");
+        key(Qt::Key_Space);
+        key(Qt::Key_Space);
+        key(Qt::Key_Menu);
+        QApplication::setActiveWindow(settings);
+        key(Qt::Key_Down);  // Random mode -> self mode
+        key(Qt::Key_Tab);   // type
+        key(Qt::Key_Tab);   // ones
+        keyPath(Path3);
+        key(Qt::Key_Tab);   // tens
+        keyPath(Path2);
+        key(Qt::Key_Tab);   // hundreds
+        keyPath(Path1);
+        QApplication::setActiveWindow(&panel);
+        key(Qt::Key_Return);
+        QApplication::setActiveWindow(settings);
+        for (int i = 0; i < 3; ++i)
+            key(Qt::Key_Tab);  // ok, Version, serch
+        key(Qt::Key_Space);
+        QApplication::setActiveWindow(serch);
+        if (QApplication::focusWidget() != serch->number_edit)
+            problems << QStringLiteral("the field has no focus when its window is shown");
+        key(Qt::Key_Tab);    // Ok
+        key(Qt::Key_Tab);    // the modes: Bought No entry, the first
+        key(Qt::Key_Space);  // choose it
+        for (int i = 0; i < 3; ++i)
+            key(Qt::Key_Tab, Qt::ShiftModifier);  // Clear, Ok, field
+        type(QStringLiteral("123"));
+        key(Qt::Key_Return);
+        for (int i = 0; i < 3; ++i)
+            key(Qt::Key_Tab);  // Ok, Clear, the mode last chosen
+        key(Qt::Key_Down);     // Bought No serch
+        for (int i = 0; i < 2; ++i)
+            key(Qt::Key_Tab, Qt::ShiftModifier);  // Ok, field
+        type(QStringLiteral("123"));
+        key(Qt::Key_Return);
+        key(Qt::Key_Escape);
+        QApplication::setActiveWindow(settings);
+        key(Qt::Key_Escape);
+    } else {
+        QTest::mouseClick(&panel, Qt::LeftButton);
+        QTest::mouseClick(&panel, Qt::LeftButton);
+        QTest::mouseClick(&panel, Qt::RightButton);
+        settings->self_mode_button->click();
+        clickPath(settings->max1_buttons, Path3);
+        clickPath(settings->max2_buttons, Path2);
+        clickPath(settings->max3_buttons, Path1);
+        QTest::mouseClick(&panel, Qt::LeftButton);
+        serchButton->click();
+        serch->entry_radio->click();
+        QTest::keyClicks(serch->number_edit, QStringLiteral("123"));
+        serch->ok_button->click();
+        serch->serch_radio->click();
+        QTest::keyClicks(serch->number_edit, QStringLiteral("123"));
+        serch->ok_button->click();
+        serch->close();
+        settings->close();
+    }
+    if (serch->isVisible() || settings->isVisible())
+        problems << QStringLiteral("a window is still open");
+    if (answer.leftOpen)
+        problems << QStringLiteral("%1 boxes did not close").arg(answer.leftOpen);
+    boxes = answer.boxes;
+    return capture.take();
+}
+
+void TestKeyboard::keysDoWhatTheMouseDoes()
+{
+    QList<Box> mouseBoxes;
+    QList<Box> keyBoxes;
+    QStringList mouseProblems;
+    QStringList keyProblems;
+    const QByteArray byMouse = walk(false, mouseBoxes, mouseProblems);
+    const QByteArray byKeys = walk(true, keyBoxes, keyProblems);
+
+    QVERIFY2(mouseProblems.isEmpty(), qPrintable(mouseProblems.join(QLatin1String("; "))));
+    QVERIFY2(keyProblems.isEmpty(), qPrintable(keyProblems.join(QLatin1String("; "))));
+    QVERIFY(byMouse.contains("pattern 7-1\nr3=1\nr2=2\nr=3\n"));
+    QVERIFY(byMouse.contains("bought_no[0]=123,d=1,o=123\n"));
+    QCOMPARE(byKeys, byMouse);
+    QCOMPARE(keyBoxes.size(), 2);
+    QVERIFY(keyBoxes == mouseBoxes);
+    QVERIFY(keyBoxes[0].text.contains(QLatin1String("123")));
+}
+
+void TestKeyboard::heldKeyDoesNotToggle_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("button");
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::LeftButton);
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::LeftButton);
+    QTest::newRow("Menu") << int(Qt::Key_Menu) << int(Qt::RightButton);
+    QTest::newRow("other key") << int(Qt::Key_A) << int(Qt::NoButton);
+}
+
+// A held key repeats its press; only the first one acts, as one click does,
+// and a key that means nothing to the panel does nothing.
+void TestKeyboard::heldKeyDoesNotToggle()
+{
+    QFETCH(int, code);
+    QFETCH(int, button);
+    auto run = [&](bool keys, bool &rolling, int &settingsOpened) {
+        StdoutCapture capture;
+        Random panel(nullptr);
+        panel.show();
+        if (keys) {
+            QTest::keyPress(&panel, Qt::Key(code));
+            for (int i = 0; i < 5; ++i) {
+                QKeyEvent repeat(QEvent::KeyPress, code, Qt::NoModifier, QString(), true);
+                QApplication::sendEvent(&panel, &repeat);
+            }
+            QTest::keyRelease(&panel, Qt::Key(code));
+        } else if (button != Qt::NoButton) {
+            QTest::mouseClick(&panel, Qt::MouseButton(button));
+        }
+        rolling = panel.timer->isActive();
+        settingsOpened = panel.setup_count;
+        panel.setup->hide();
+        return capture.take();
+    };
+    bool keyRolling = false;
+    bool clickRolling = false;
+    int keyOpened = 0;
+    int clickOpened = 0;
+    const QByteArray byKey = run(true, keyRolling, keyOpened);
+    const QByteArray byClick = run(false, clickRolling, clickOpened);
+    QCOMPARE(byKey, byClick);
+    QCOMPARE(keyRolling, clickRolling);
+    QCOMPARE(keyOpened, clickOpened);
+    QCOMPARE(keyRolling, button != Qt::LeftButton);
+}
+
+void TestKeyboard::panelForScreenReaders()
+{
+    Random panel(nullptr);
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(&panel);
+    QVERIFY(reader);
+    QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Korvel no Numbers"));
+    panel.display(7);
+    QCOMPARE(reader->text(QAccessible::Value), QStringLiteral("007"));
+    panel.display(123);
+    QCOMPARE(reader->text(QAccessible::Value), QStringLiteral("123"));
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
