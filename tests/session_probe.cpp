@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -45,17 +44,9 @@ QPushButton *button(QWidget *window, const QString &text)
 
 int main(int argc, char **argv)
 {
-    guardStandardStreams();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTranslator translator;
-    installCatalogue(translator);
-
-    int exitCode = 0;
-    {
-        Random panel(nullptr);
-        panel.show();
+    const int loopResult = runProgram(argc, argv, [](Random &panel) {
         BoxCatcher catcher;
 
         QTest::qWait(350);  // a few real ticks
@@ -122,9 +113,9 @@ int main(int argc, char **argv)
                            static_cast<QWidget *>(settings->help_window)})
             w->hide();
         panel.close();
-        exitCode = failures ? 1 : 0;
-    }
-    if (exitCode == 0)
+    });
+    expect(loopResult == 0, "the event loop ends with 0 once the panel is closed");
+    if (failures == 0)
         std::fprintf(stderr, "session ok\n");
-    return exitCode;
+    return failures ? 1 : 0;
 }

@@ -29,6 +29,7 @@ private slots:
     void slotOrder();
     void clickPlayerLoadsOnFirstPlay_data();
     void clickPlayerLoadsOnFirstPlay();
+    void modeClickPlaysTheClick();
 
 private:
     static QRadioButton *modeButton(Input_Serch &window, const QString &mode);
@@ -329,6 +330,22 @@ void TestInputSerch::clickPlayerLoadsOnFirstPlay()
         click.play();
     QVERIFY(click.hasPlayer());
     QTest::qWait(50);
+}
+
+// A click on a mode plays wav/check.wav from the working directory.
+void TestInputSerch::modeClickPlaysTheClick()
+{
+    Input_Serch window;
+    auto *click = window.findChild<ClickSound *>();
+    QVERIFY(click && !click->hasPlayer());
+    StdoutCapture quiet;
+    window.data_to_times_radio->click();
+    quiet.take();
+    QObject *player = click->findChild<QObject *>();
+    QVERIFY(player);
+    QCOMPARE(player->property("source").toUrl(),
+             QUrl::fromLocalFile(QFileInfo(QStringLiteral("wav/check.wav")).absoluteFilePath()));
+    QVERIFY(player->property("playing").toBool());
 }
 
 QTEST_MAIN(TestInputSerch)

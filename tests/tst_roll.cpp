@@ -134,6 +134,12 @@ void TestRoll::boundsOverRealRolls_data()
     QTest::newRow("1 1 1") << QList<int>{8, 8, 8} << QList<int>{1, 1, 1};
     QTest::newRow("0 0 0") << QList<int>{9, 9, 9} << QList<int>{0, 0, 0};
     QTest::newRow("5 2 7") << QList<int>{4, 7, 2} << QList<int>{5, 2, 7};
+    // One row of the roll table each: a label "0" in the tens, in the ones,
+    // in both, in the hundreds and ones.
+    QTest::newRow("4 0 6") << QList<int>{5, 9, 3} << QList<int>{3, 0, 5};
+    QTest::newRow("7 2 0") << QList<int>{2, 7, 9} << QList<int>{6, 1, 0};
+    QTest::newRow("3 0 0") << QList<int>{6, 9, 9} << QList<int>{2, 0, 0};
+    QTest::newRow("0 5 0") << QList<int>{9, 4, 9} << QList<int>{0, 4, 0};
 }
 
 void TestRoll::boundsOverRealRolls()

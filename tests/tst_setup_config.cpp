@@ -181,8 +181,9 @@ void TestSetupConfig::digitClickPrintsOnce()
     StdoutCapture capture;
     dialog.max3_buttons[4]->click();   // "5" of the hundreds
     dialog.max2_buttons[9]->click();   // "0" of the tens
+    dialog.max1_buttons[2]->click();   // "7" of the ones
     dialog.random_mode_button->click();  // the mode pair prints nothing itself
-    QCOMPARE(capture.take(), QByteArray("method=15\nmethod=20\n"));
+    QCOMPARE(capture.take(), QByteArray("method=15\nmethod=20\n17\n"));
 }
 
 void TestSetupConfig::unusableButtons()

@@ -1,6 +1,6 @@
 #include "startup.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLocale>
 #include <QTranslator>
 
@@ -8,6 +8,8 @@
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include "display/random.h"
 
 void guardStandardStreams()
 {
@@ -28,4 +30,18 @@ void installCatalogue(QTranslator &translator)
     // A missing catalogue is not an error: the texts stay in English.
     (void)translator.load(QStringLiteral("numbers_") + QStringLiteral("ja"));
     QCoreApplication::installTranslator(&translator);
+}
+
+int runProgram(int &argc, char **argv, const std::function<void(Random &)> &session)
+{
+    guardStandardStreams();
+    QApplication app(argc, argv);
+    QTranslator translator;
+    installCatalogue(translator);
+
+    Random panel(nullptr);
+    panel.show();
+    if (session)
+        QMetaObject::invokeMethod(&panel, [&panel, &session] { session(panel); }, Qt::QueuedConnection);
+    return app.exec();
 }
