@@ -225,11 +225,14 @@ void TestKeyboard::keysDoWhatTheMouseDoes()
 void TestKeyboard::heldKeyDoesNotToggle_data()
 {
     QTest::addColumn<int>("code");
+    QTest::addColumn<int>("modifiers");
     QTest::addColumn<int>("button");
-    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::LeftButton);
-    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::LeftButton);
-    QTest::newRow("Menu") << int(Qt::Key_Menu) << int(Qt::RightButton);
-    QTest::newRow("other key") << int(Qt::Key_A) << int(Qt::NoButton);
+    QTest::newRow("Space") << int(Qt::Key_Space) << 0 << int(Qt::LeftButton);
+    QTest::newRow("Return") << int(Qt::Key_Return) << 0 << int(Qt::LeftButton);
+    QTest::newRow("Menu") << int(Qt::Key_Menu) << 0 << int(Qt::RightButton);
+    QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << int(Qt::RightButton);
+    QTest::newRow("F10") << int(Qt::Key_F10) << 0 << int(Qt::NoButton);
+    QTest::newRow("other key") << int(Qt::Key_A) << 0 << int(Qt::NoButton);
 }
 
 // A held key repeats its press; only the first one acts, as one click does,
@@ -237,18 +240,20 @@ void TestKeyboard::heldKeyDoesNotToggle_data()
 void TestKeyboard::heldKeyDoesNotToggle()
 {
     QFETCH(int, code);
+    QFETCH(int, modifiers);
     QFETCH(int, button);
+    const auto mods = Qt::KeyboardModifiers(modifiers);
     auto run = [&](bool keys, bool &rolling, int &settingsOpened) {
         StdoutCapture capture;
         Random panel(nullptr);
         panel.show();
         if (keys) {
-            QTest::keyPress(&panel, Qt::Key(code));
+            QTest::keyPress(&panel, Qt::Key(code), mods);
             for (int i = 0; i < 5; ++i) {
-                QKeyEvent repeat(QEvent::KeyPress, code, Qt::NoModifier, QString(), true);
+                QKeyEvent repeat(QEvent::KeyPress, code, mods, QString(), true);
                 QApplication::sendEvent(&panel, &repeat);
             }
-            QTest::keyRelease(&panel, Qt::Key(code));
+            QTest::keyRelease(&panel, Qt::Key(code), mods);
         } else if (button != Qt::NoButton) {
             QTest::mouseClick(&panel, Qt::MouseButton(button));
         }
@@ -275,6 +280,7 @@ void TestKeyboard::panelForScreenReaders()
     QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(&panel);
     QVERIFY(reader);
     QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Korvel no Numbers"));
+    QVERIFY(reader->state().focusable);
     panel.display(7);
     QCOMPARE(reader->text(QAccessible::Value), QStringLiteral("007"));
     panel.display(123);

@@ -127,6 +127,7 @@ void TestPatternReport::reportThroughClicks()
     QCOMPARE(catcher.boxes.size(), 1);
     QCOMPARE(catcher.boxes[0].title, title);
     QCOMPARE(catcher.boxes[0].text, text);
+    QCOMPARE(catcher.boxes[0].buttons, QStringList{QStringLiteral("OK")});
     QCOMPARE(random.report, text);
     QCOMPARE(random.intValue(), panel);
     QCOMPARE(random.straight_no, panel);

@@ -133,6 +133,10 @@ void TestSetupConfig::defaults()
     QVERIFY(dialog.max4_box->isHidden());
     QCOMPARE(dialog.max1_box->toolTip(), QStringLiteral("1 digdit"));
     QCOMPARE(dialog.max3_box->title(), QStringLiteral("Max_3"));
+    // What a screen reader calls each digit group.
+    QCOMPARE(dialog.max1_box->accessibleName(), QStringLiteral("ones digit"));
+    QCOMPARE(dialog.max2_box->accessibleName(), QStringLiteral("tens digit"));
+    QCOMPARE(dialog.max3_box->accessibleName(), QStringLiteral("hundreds digit"));
 
     StdoutCapture capture;
     QCOMPARE(dialog.check_ok(), 9);

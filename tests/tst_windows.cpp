@@ -82,6 +82,7 @@ void TestWindows::buttonsShowOneWindowEach()
     if (auto *serch = qobject_cast<Input_Serch *>(window)) {
         serch->data_to_times_radio->click();
         QTest::keyClicks(serch->number_edit, QStringLiteral("42"));
+        serch->data_to_times_radio->setFocus();
     } else {
         dialog.help_window->verticalScrollBar()->setValue(dialog.help_window->verticalScrollBar()->maximum());
     }
@@ -93,6 +94,7 @@ void TestWindows::buttonsShowOneWindowEach()
     if (auto *serch = qobject_cast<Input_Serch *>(window)) {
         QVERIFY(serch->data_to_times_radio->isChecked());
         QCOMPARE(serch->number_edit->text(), QStringLiteral("42"));
+        QCOMPARE(serch->focusWidget(), serch->number_edit);  // ready for typing again
     } else {
         QCOMPARE(dialog.help_window->verticalScrollBar()->value(), scroll);
     }

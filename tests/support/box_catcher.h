@@ -1,6 +1,7 @@
 #ifndef BOX_CATCHER_H
 #define BOX_CATCHER_H
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QList>
@@ -16,6 +17,7 @@ public:
     {
         QString title;
         QString text;
+        QStringList buttons;
     };
 
     BoxCatcher() { qApp->installEventFilter(this); }
@@ -32,7 +34,12 @@ protected:
         if (!dialog || !dialog->isModal())
             return false;
         auto *box = qobject_cast<QMessageBox *>(dialog);
-        boxes.append({dialog->windowTitle(), box ? box->text() : QString()});
+        QStringList buttons;
+        if (box) {
+            for (QAbstractButton *button : box->buttons())
+                buttons << button->text();
+        }
+        boxes.append({dialog->windowTitle(), box ? box->text() : QString(), buttons});
         // Closing now would come before exec() starts its loop; queue it.
         QPointer<QDialog> guard(dialog);
         QMetaObject::invokeMethod(

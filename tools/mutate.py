@@ -1,0 +1,265 @@
+#!/usr/bin/env python3
+"""A small mutation runner: plants realistic single faults in src/, one at a
+time, and checks that the test suite notices each.
+
+Each fault is one edit found by unique text, not by line number, so the
+catalogue survives other edits. For each fault the runner applies it to a
+scratch copy of the tree, rebuilds incrementally, runs ctest (all tests but
+`package`, stopping at the first failure) and restores the file. It prints
+the score and every surviving fault with what it means. A fault marked
+equivalent cannot change what the program does; it is counted apart.
+
+  python3 tools/mutate.py [--scratch DIR] [--only SUBSTRING] [--list]
+
+Takes tens of minutes; not part of CI.
+"""
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+
+
+class Fault:
+    def __init__(self, path, old, new, meaning, equivalent=False):
+        self.path, self.old, self.new = path, old, new
+        self.meaning, self.equivalent = meaning, equivalent
+
+
+F = Fault
+FAULTS = [
+    # Start-up
+    F('src/app/main.cpp', 'return runProgram(argc, argv);', 'runProgram(argc, argv);\n    return 3;',
+      'main returns a fixed code instead of the event loop\'s result'),
+    F('src/app/startup.cpp', '    installCatalogue(translator);\n', '',
+      'start-up forgets the catalogue'),
+    F('src/app/startup.cpp', '!= QLocale::Japanese', '!= QLocale::Chinese',
+      'the catalogue is loaded for the wrong language'),
+    F('src/app/startup.cpp', 'QStringLiteral("numbers_") + QStringLiteral("ja")',
+      'QStringLiteral("numbers_") + QStringLiteral("jp")', 'the catalogue has the wrong name'),
+    F('src/app/startup.cpp', 'for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)',
+      'for (int fd = STDIN_FILENO; fd < STDERR_FILENO; ++fd)', 'a closed standard error is not reopened'),
+    F('src/app/startup.cpp', 'std::signal(SIGPIPE, SIG_IGN);', '', 'a reader that went away kills the program'),
+    F('src/app/startup.cpp', '    panel.show();\n', '', 'the panel is never shown'),
+    # The panel
+    F('src/display/random.cpp', 'timer->start(100);\n\n    showRand3();', 'timer->start(1000);\n\n    showRand3();',
+      'the roll ticks once a second'),
+    F('src/display/random.cpp', 'if (left_count % 2 != 0) {', 'if (left_count % 2 == 0) {',
+      'a left click restarts where it should stop'),
+    F('src/display/random.cpp', '    ++setup_count;\n', '', 'a right click does not switch the roll to the settings'),
+    F('src/display/random.cpp', 'resize(200, 60);', 'resize(200, 80);', 'the panel has the wrong size'),
+    F('src/display/random.cpp', 'setWindowTitle(tr("Korvel no Numbers"));', 'setWindowTitle("Korvel no Numbers");',
+      'the panel title is not translated'),
+    F('src/display/random.cpp', '|| !SettingCode::isSelfMode(setup->check_ok())',
+      '|| SettingCode::isSelfMode(setup->check_ok())', 'the ones digit decides self mode backwards'),
+    F('src/display/random.cpp', '        if (!event->isAutoRepeat())\n            leftAction();',
+      '        leftAction();', 'a held Space toggles the roll again and again'),
+    F('src/display/random.cpp', '(key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)',
+      '(key == Qt::Key_F9 && modifiers == Qt::ShiftModifier)', 'Shift+F10 does not open the settings'),
+    F('src/display/random.cpp', 'std::printf(trace, r3, r2, r);', 'std::printf(trace, r, r2, r3);',
+      'the report trace lists the digits backwards'),
+    F('src/display/random.cpp', 'display(straight_no);', 'display(box_no1);', 'the panel shows a box number on a stop'),
+    F('src/display/random.cpp', 'QMessageBox::Ok, QMessageBox::NoButton);', 'QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoButton);',
+      'the report box gets a second button'),
+    F('src/display/random.cpp', '    setFocusPolicy(Qt::StrongFocus);\n', '', 'the panel never takes the keyboard focus'),
+    F('src/display/random.cpp', 'return QStringLiteral("%1").arg(intValue(), 3, 10, QLatin1Char(\'0\'));',
+      'return QString::number(intValue());', 'the accessible value loses its leading zeros'),
+    F('src/display/random_accessible.cpp', 'if (t != QAccessible::Value)', 'if (t == QAccessible::Value)',
+      'the accessible value and name are swapped'),
+    # Roll table
+    F('src/display/roll_rules.cpp',
+      '{{Cell::Below, Cell::Ten, Cell::Ten}, {Make::Below, Make::Zero, Make::Zero}}',
+      '{{Cell::Below, Cell::Ten, Cell::Ten}, {Make::UpTo, Make::Zero, Make::Zero}}',
+      'tens and ones on "0" let the hundreds reach its label'),
+    F('src/display/roll_rules.cpp',
+      '{{Cell::Below, Cell::Ten, Cell::Below}, {Make::Below, Make::Zero, Make::Below}}',
+      '{{Cell::Below, Cell::Ten, Cell::Below}, {Make::Below, Make::Zero, Make::UpTo}}',
+      'tens on "0" lets the ones reach its label'),
+    F('src/display/roll_rules.cpp', 'return bound > 0 ? draw() % bound : 0;', 'return bound > 0 ? draw() % bound : 1;',
+      'an unread group gives 1'),
+    F('src/display/roll_rules.cpp', 'd.ones = draw() % 10;', 'd.ones = draw() % 9;', 'the first roll never shows a 9 in the ones'),
+    F('src/display/roll_rules.cpp', 'return cell == Cell::Ten ? code == 10 : code < 10;',
+      'return cell == Cell::Ten ? code == 10 : code <= 10;', 'a label "0" also matches a bounded cell'),
+    F('src/display/roll_rules.cpp', 'return drawBelow(draw, read() + 1);', 'return drawBelow(draw, read());',
+      'without a "0" the label is exclusive'),
+    # Pattern report
+    F('src/display/pattern_report.cpp', 'if (o == t && h == t)', 'if (o == t || h == t)', 'pairs are taken for triples'),
+    F('src/display/pattern_report.cpp', '{number(t, h, o), number(o, h, t)}, 2,\n                QT_TRANSLATE_NOOP("Random", "Strate & box pattern:%1 Box No1',
+      '{number(t, o, h), number(o, h, t)}, 2,\n                QT_TRANSLATE_NOOP("Random", "Strate & box pattern:%1 Box No1',
+      'the 3-way box of ones equal to hundreds built with o and h swapped: the same number', True),
+    F('src/display/pattern_report.cpp', '"Strate:%1\\nBox No1:%2\\nBox No2:%3\\nBox No3:%4\\nBox No4:%5\\nBox No5:%6\\n"),\n            false};',
+      '"Strate:%1\\nBox No1:%2\\nBox No2:%3\\nBox No3:%4\\nBox No4:%5\\nBox No5:%6\\n"),\n            true};',
+      'the six-way report title is translated'),
+    F('src/display/pattern_report.cpp', '{{false, true, false}, "pattern 9', '{{false, false, true}, "pattern 9',
+      'the wrong pattern trace for a tens "0"'),
+    F('src/display/pattern_report.cpp', 'd.tens = SettingCode::selfDigit(codes.tens());',
+      'd.tens = SettingCode::selfDigit(codes.ones());', 'the composed tens digit is read from the ones'),
+    # Settings
+    F('src/settings/setting_code.cpp', 'return randomCode(i) + 10;', 'return randomCode(i) + 11;',
+      'self-mode codes are one too high'),
+    F('src/settings/setting_code.cpp', 'if (code == 20 || (reader == Reader::Hundreds && isSelfMode(code)))',
+      'if (code == 20 || (reader == Reader::Tens && isSelfMode(code)))', 'the wrong reader prints "method="'),
+    F('src/settings/setting_code.h', 'return labelIndex == 9 ? 10 : 9 - labelIndex;',
+      'return labelIndex == 9 ? 0 : 9 - labelIndex;', 'the label "0" gives code 0'),
+    F('src/settings/setup_config.cpp', 'connectDigitGroup(max1_buttons, SLOT(check_ok()));', '',
+      'ones buttons print nothing when clicked'),
+    F('src/settings/setup_config.cpp', 'connectDigitGroup(max2_buttons, SLOT(check_ok2()));',
+      'connectDigitGroup(max2_buttons, SLOT(check_ok3()));', 'tens buttons call the hundreds reader'),
+    F('src/settings/setup_config.cpp', 'resize(540, 250);', 'resize(540, 260);', 'the settings have the wrong size'),
+    F('src/settings/setup_config.cpp', '    buttons[Star]->setEnabled(false);\n', '', 'the "*" button can be clicked'),
+    F('src/settings/setup_config.cpp', '    done(0);\n', '', '"ok" does not hide the settings'),
+    F('src/settings/setup_config.cpp', 'tr("Version:Numbers3 1.1.1\\n"', 'tr("Version:Numbers3 1.1.2\\n"',
+      'the About box shows the wrong version'),
+    F('src/settings/setup_config.cpp', 'for (int i = 0; i < SettingCode::ReadableLabels; ++i)\n        checked[i]',
+      'for (int i = 1; i < SettingCode::ReadableLabels; ++i)\n        checked[i]', 'the label "9" is never read'),
+    F('src/settings/setup_config.cpp', 'max1_box->setAccessibleName(tr("ones digit"));', '',
+      'the ones group has no accessible name'),
+    F('src/settings/setup_config.cpp', 'QList<QWidget *> tabOrder{random_mode_button, self_mode_button, numbers3_button, numbers4_button};',
+      'QList<QWidget *> tabOrder{numbers3_button, numbers4_button, random_mode_button, self_mode_button};',
+      'Tab reaches the game type before the mode'),
+    # Bought numbers
+    F('src/bought/bought_store.cpp', 'bought_no[bought_count++] = value;', 'bought_no[++bought_count - 1] = value + 0;',
+      'same store, written differently', True),
+    F('src/bought/bought_store.cpp', 'if (bought_no[i] == value)', 'if (bought_no[i] >= value)',
+      'counts numbers at or above the one asked for'),
+    F('src/bought/bought_store.cpp', '    bought_count = 0;\n', '', 'Clear keeps the count'),
+    F('src/bought/serch_answer.cpp', 'if (times < 1 || times > TimesData::Size)', 'if (times < 1 || times >= TimesData::Size)',
+      'times 2000 is refused'),
+    F('src/bought/serch_answer.cpp', 'return {Outcome::TimesValue, times, times_data[times - 1]};',
+      'return {Outcome::TimesValue, times, times_data[times]};', 'times n answers the draw of times n + 1'),
+    F('src/bought/serch_answer.cpp', 'if (input == 0)\n        return {Outcome::NoData};\n    if (!store.add(value))',
+      'if (input < 0)\n        return {Outcome::NoData};\n    if (!store.add(value))', '0 is stored as a bought number'),
+    F('src/bought/serch_answer.cpp', 'return {Outcome::StoreFull, BoughtStore::Capacity};',
+      'return {Outcome::NoData, BoughtStore::Capacity};', 'a full store says "No Data"'),
+    F('src/bought/times_data.cpp', '191, 988, 194, 105,', '191, 988, 194, 106,', 'one past result changed'),
+    F('src/bought/input_serch.cpp', 'number_edit->setMaxLength(3);\n        field_label->setText(tr("Data"));',
+      'number_edit->setMaxLength(4);\n        field_label->setText(tr("Data"));', 'Data to Times takes four characters'),
+    F('src/bought/input_serch.cpp', 'std::printf("times to data=2\\n");', 'std::printf("times to data=1\\n");',
+      'the wrong trace for Times to Data'),
+    F('src/bought/input_serch.cpp', '    serch_radio->show();\n', '', 'Bought No serch never appears'),
+    F('src/bought/input_serch.cpp', 'connect(number_edit, SIGNAL(returnPressed()), this, SLOT(Push_ok()));', '',
+      'Return in the field does nothing'),
+    F('src/bought/input_serch.cpp', '    number_edit->setFocus(Qt::OtherFocusReason);\n', '',
+      'the field has no focus when the window is shown'),
+    F('src/bought/input_serch.cpp', 'std::printf("bought_no[%d]=%d,d=%d,o=%d\\n", i, store.bought_no[i], answer.arg1, search_value);',
+      'std::printf("bought_no[%d]=%d,d=%d,o=%d\\n", i, store.bought_no[i], answer.arg1, input_value);',
+      'the search trace names the wrong number', True),
+    F('src/bought/input_serch.cpp', '    click->play();\n', '', 'a mode click is silent'),
+    F('src/bought/click_sound.cpp', 'QMetaObject::invokeMethod(player, "play");', '', 'the player is never started'),
+    F('src/bought/click_module.cpp', 'effect->setSource(QUrl::fromLocalFile(wavPath));', '',
+      'the player has no sound file'),
+    # Help
+    F('src/help/help_window.cpp', 'resize(750, 400);', 'resize(750, 480);', 'the help window has the wrong size'),
+    F('src/help/help_window.cpp', 'const QUrl page = QUrl::fromLocalFile(QFileInfo(QStringLiteral("html/index.html")).absoluteFilePath());',
+      'QUrl page;\n    page.setPath(QStringLiteral("html/index.html"));', 'links in the help open blank pages'),
+]
+
+
+def run(cmd, cwd, timeout=None):
+    return subprocess.run(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                          text=True, timeout=timeout)
+
+
+def prepare(scratch):
+    """A copy of the tracked files, as they are in the work tree, and a build."""
+    if os.path.exists(scratch):
+        for name in os.listdir(scratch):
+            if name != 'build':
+                path = os.path.join(scratch, name)
+                shutil.rmtree(path) if os.path.isdir(path) else os.remove(path)
+    files = run(['git', 'ls-files', '-z'], ROOT).stdout.split('\0')
+    for name in filter(None, files):
+        target = os.path.join(scratch, name)
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        shutil.copy2(os.path.join(ROOT, name), target)
+    build = os.path.join(scratch, 'build')
+    result = run(['cmake', '-S', '.', '-B', 'build', '-G', 'Ninja', '-DCMAKE_BUILD_TYPE=Debug'], scratch)
+    if result.returncode == 0:
+        result = run(['cmake', '--build', 'build'], scratch)
+    if result.returncode != 0:
+        sys.exit('the scratch copy does not build:\n' + result.stdout[-3000:])
+    return build
+
+
+def suite(scratch):
+    env = dict(os.environ, QT_QPA_PLATFORM='offscreen')
+    result = subprocess.run(['ctest', '--test-dir', 'build', '-E', '^package$', '-j2',
+                             '--stop-on-failure', '--timeout', '90'],
+                            cwd=scratch, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, env=env)
+    failed = re.findall(r'Test\s+#\d+: (\S+) \.*\s*\*\*\*', result.stdout)
+    return result.returncode == 0, failed
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument('--scratch', default='/tmp/numbers3-mutate')
+    parser.add_argument('--only', default='', help='only faults whose file or meaning contains this')
+    parser.add_argument('--list', action='store_true', help='list the catalogue and check it applies')
+    args = parser.parse_args()
+
+    faults = [f for f in FAULTS if args.only in f.path or args.only in f.meaning]
+    for f in faults:
+        with open(os.path.join(ROOT, f.path), encoding='utf-8') as source:
+            count = source.read().count(f.old)
+        if count != 1:
+            sys.exit(f'{f.path}: the text of "{f.meaning}" is found {count} times, not once')
+    files = sorted({f.path for f in faults})
+    print(f'{len(faults)} faults in {len(files)} files ({sum(f.equivalent for f in faults)} equivalent)')
+    if args.list:
+        for f in faults:
+            print(f'  {f.path}: {f.meaning}{" (equivalent)" if f.equivalent else ""}')
+        return 0
+
+    scratch = os.path.abspath(args.scratch)
+    os.makedirs(scratch, exist_ok=True)
+    prepare(scratch)
+    passed, _ = suite(scratch)
+    if not passed:
+        sys.exit('the suite fails before any fault is planted')
+
+    killed, survivors, equivalent_killed, unbuildable = [], [], [], []
+    started = time.time()
+    for n, f in enumerate(faults, 1):
+        path = os.path.join(scratch, f.path)
+        with open(path, encoding='utf-8') as source:
+            original = source.read()
+        with open(path, 'w', encoding='utf-8') as source:
+            source.write(original.replace(f.old, f.new, 1))
+        try:
+            build = run(['cmake', '--build', 'build'], scratch)
+            if build.returncode != 0:
+                outcome = 'does not build'
+                unbuildable.append(f)
+            else:
+                passed, failed = suite(scratch)
+                if passed:
+                    outcome = 'SURVIVED'
+                    (survivors if not f.equivalent else []).append(f)
+                else:
+                    outcome = 'killed by ' + (failed[0] if failed else 'the suite')
+                    (killed if not f.equivalent else equivalent_killed).append(f)
+        finally:
+            with open(path, 'w', encoding='utf-8') as source:
+                source.write(original)
+        mark = ' (equivalent)' if f.equivalent else ''
+        print(f'[{n}/{len(faults)} {time.time() - started:5.0f} s] {f.path}: {f.meaning}{mark}: {outcome}',
+              flush=True)
+    run(['cmake', '--build', 'build'], scratch)
+
+    real = [f for f in faults if not f.equivalent and f not in unbuildable]
+    score = 100.0 * len(killed) / len(real) if real else 100.0
+    print()
+    print(f'score: {len(killed)} of {len(real)} faults killed ({score:.1f}%); '
+          f'{sum(f.equivalent for f in faults)} equivalent faults counted apart '
+          f'({len(equivalent_killed)} of them failed the suite anyway); {len(unbuildable)} did not build')
+    for f in survivors:
+        print(f'  survived: {f.path}: {f.meaning}')
+    return 0 if not survivors else 1
+
+
+if __name__ == '__main__':
+    sys.exit(main())
