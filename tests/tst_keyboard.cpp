@@ -3,7 +3,6 @@
 // reader learns of the panel.
 #include <QAccessible>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -12,61 +11,10 @@
 #include "bought/input_serch.h"
 #include "display/random.h"
 #include "settings/setup_config.h"
+#include "support/box_catcher.h"
 #include "support/stdout_capture.h"
 
 namespace {
-struct Box
-{
-    QString title;
-    QString text;
-    bool operator==(const Box &other) const { return title == other.title && text == other.text; }
-};
-
-// Answers each modal box as it opens: with Return when keys are used, with a
-// click on its button otherwise. A box the answer did not close is closed
-// anyway and counted, so no walk can hang on one.
-class BoxAnswer : public QObject
-{
-public:
-    explicit BoxAnswer(bool keys) : keys(keys) { qApp->installEventFilter(this); }
-    ~BoxAnswer() override { qApp->removeEventFilter(this); }
-
-    QList<Box> boxes;
-    int leftOpen = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *box = qobject_cast<QMessageBox *>(watched);
-        if (event->type() != QEvent::Show || !box)
-            return false;
-        boxes.append({box->windowTitle(), box->text()});
-        QPointer<QMessageBox> guard(box);
-        QMetaObject::invokeMethod(this, [this, guard] {
-            if (!guard)
-                return;
-            if (keys) {
-                // The window manager activates the box, and its parent again
-                // once it is gone.
-                QPointer<QWidget> parent = QApplication::activeWindow();
-                QApplication::setActiveWindow(guard);
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                QApplication::setActiveWindow(parent);
-            } else {
-                guard->buttons().value(0)->click();
-            }
-            if (guard && guard->isVisible()) {
-                ++leftOpen;
-                guard->done(0);
-            }
-        }, Qt::QueuedConnection);
-        return false;
-    }
-
-private:
-    bool keys;
-};
-
 // A key pressed on whatever has the focus, as the window system delivers it.
 void key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
@@ -98,17 +46,17 @@ private slots:
     void panelForScreenReaders();
 
 private:
-    static QByteArray walk(bool keys, QList<Box> &boxes, QStringList &problems);
+    static QByteArray walk(bool keys, QList<BoxCatcher::Box> &boxes, QStringList &problems);
 };
 
 // Start, stop and restart; open the settings; self mode and 1 2 3; stop for
 // the report; enter 123 as bought and find it; leave. The window manager's
 // part, raising and activating a window, is done by setActiveWindow.
-QByteArray TestKeyboard::walk(bool keys, QList<Box> &boxes, QStringList &problems)
+QByteArray TestKeyboard::walk(bool keys, QList<BoxCatcher::Box> &boxes, QStringList &problems)
 {
     boughtStore().clear();
     StdoutCapture capture;
-    BoxAnswer answer(keys);
+    BoxCatcher answer(keys ? BoxCatcher::Answer::Return : BoxCatcher::Answer::Click);
     Random panel(nullptr);
     // Ticks print the codes too, as many as time allows; the walks compare
     // what the actions print, so the roll runs without ticking.
@@ -205,8 +153,8 @@ QByteArray TestKeyboard::walk(bool keys, QList<Box> &boxes, QStringList &problem
 
 void TestKeyboard::keysDoWhatTheMouseDoes()
 {
-    QList<Box> mouseBoxes;
-    QList<Box> keyBoxes;
+    QList<BoxCatcher::Box> mouseBoxes;
+    QList<BoxCatcher::Box> keyBoxes;
     QStringList mouseProblems;
     QStringList keyProblems;
     const QByteArray byMouse = walk(false, mouseBoxes, mouseProblems);

@@ -119,17 +119,21 @@ void Random::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
-        // A held key repeats; only its first press counts as a click.
-        if (!event->isAutoRepeat())
-            leftAction();
-    } else if ((key == Qt::Key_Menu && modifiers == Qt::NoModifier)
-               || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
-        if (!event->isAutoRepeat())
-            rightAction();
-    } else {
+    const bool left = (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+                      && modifiers == Qt::NoModifier;
+    const bool right = (key == Qt::Key_Menu && modifiers == Qt::NoModifier)
+                       || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+    if (!left && !right) {
         QLCDNumber::keyPressEvent(event);
+        return;
     }
+    // A held key repeats; only its first press counts as a click.
+    if (event->isAutoRepeat())
+        return;
+    if (left)
+        leftAction();
+    else
+        rightAction();
 }
 
 void Random::leftAction()
