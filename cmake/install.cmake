@@ -16,6 +16,21 @@ install(CODE "
 ")
 install(FILES ${PROJECT_SOURCE_DIR}/data/io.github.numbers3.Numbers3.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The results book: its program, catalogue, launcher and metadata. Its
+# launcher starts it in share/numbers3 too, where its catalogue and help are.
+install(TARGETS numbers3-book RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${RUN_DIR}/numbers3-book_ja.qm DESTINATION ${NUMBERS_SHARE})
+install(CODE "
+    set(NUMBERS_DESKTOP_TEMPLATE \"${PROJECT_SOURCE_DIR}/data/io.github.numbers3.Book.desktop.in\")
+    set(NUMBERS_DESKTOP_ID io.github.numbers3.Book)
+    set(NUMBERS_PROGRAM numbers3-book)
+    set(NUMBERS_BINDIR \"${CMAKE_INSTALL_BINDIR}\")
+    set(NUMBERS_DATADIR \"${CMAKE_INSTALL_DATADIR}\")
+    include(\"${PROJECT_SOURCE_DIR}/cmake/install_desktop.cmake\")
+")
+install(FILES ${PROJECT_SOURCE_DIR}/data/io.github.numbers3.Book.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/numbers3.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 24 32 48 64 128 256)
@@ -23,14 +38,16 @@ foreach(size 16 24 32 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
-# Debian's documentation files and the manual pages, compressed as Debian
-# wants them: gzip -9 without a name or time stamp, so the package is the
-# same from one build to the next.
+# Debian's documentation files, the README that the About box points to, and
+# the manual pages, compressed as Debian wants them: gzip -9 without a name
+# or time stamp, so the package is the same from one build to the next.
 find_program(GZIP gzip REQUIRED)
 set(NUMBERS_DOC ${CMAKE_BINARY_DIR}/doc)
 set(NUMBERS_GZ)
-foreach(pair IN ITEMS "data/changelog;changelog.gz" "man/numbers3.1;man/man1/numbers3.1.gz"
-                      "man/ja/numbers3.1;man/ja/man1/numbers3.1.gz")
+foreach(pair IN ITEMS "data/changelog;changelog.gz" "README.md;README.md.gz" "man/numbers3.1;man/man1/numbers3.1.gz"
+                      "man/ja/numbers3.1;man/ja/man1/numbers3.1.gz"
+                      "man/numbers3-book.1;man/man1/numbers3-book.1.gz"
+                      "man/ja/numbers3-book.1;man/ja/man1/numbers3-book.1.gz")
     list(GET pair 0 source)
     list(GET pair 1 target)
     get_filename_component(target_dir ${NUMBERS_DOC}/${target} DIRECTORY)
@@ -41,10 +58,12 @@ foreach(pair IN ITEMS "data/changelog;changelog.gz" "man/numbers3.1;man/man1/num
     list(APPEND NUMBERS_GZ ${NUMBERS_DOC}/${target})
 endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${NUMBERS_GZ})
-install(FILES ${NUMBERS_DOC}/changelog.gz ${PROJECT_SOURCE_DIR}/data/copyright
+install(FILES ${NUMBERS_DOC}/changelog.gz ${NUMBERS_DOC}/README.md.gz ${PROJECT_SOURCE_DIR}/data/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${NUMBERS_DOC}/man/man1/numbers3.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${NUMBERS_DOC}/man/ja/man1/numbers3.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
+install(FILES ${NUMBERS_DOC}/man/man1/numbers3-book.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${NUMBERS_DOC}/man/ja/man1/numbers3-book.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME numbers3)
@@ -54,9 +73,11 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Numbers3 developers <dev@numbers3.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# CPack puts the summary on the first line; the long text follows it.
+# CPack puts the summary on the first line; the long text follows it, each
+# line behind the one blank it adds (a second blank would mark the line as
+# preformatted).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "A seven-segment panel rolls a random three-digit number until you stop it;\n settings limit or fix each digit or compose a number and list its box\n numbers; a second window keeps the numbers bought during the run and\n looks numbers up in 2000 past results. English and Japanese.")
+    "A seven-segment panel rolls a random three-digit number until you stop it;\nsettings limit or fix each digit or compose a number and list its box\nnumbers; a second window keeps the numbers bought during the run and\nlooks numbers up in 2000 past results. English and Japanese.")
 # The package's binaries are stripped; the build tree keeps its debug
 # information for the benchmarks and valgrind.
 set(CPACK_STRIP_FILES ON)
@@ -67,6 +88,9 @@ set(CPACK_STRIP_FILES ON)
 # are loaded at run time, so they are named here.
 set(NUMBERS_SHLIBDEPS_FILES $<TARGET_FILE:numbers3> $<TARGET_FILE:numbers3-click>)
 set(NUMBERS_EXTRA_DEPENDS "qt6-qpa-plugins")
+# The results book opens its SQLite file through Qt SQL's plugin, loaded at run time.
+list(APPEND NUMBERS_SHLIBDEPS_FILES $<TARGET_FILE:numbers3-book>)
+string(APPEND NUMBERS_EXTRA_DEPENDS ", libqt6sql6-sqlite")
 file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/deb_depends.cmake CONTENT "
 set(NUMBERS_SHLIBDEPS_FILES \"$<JOIN:${NUMBERS_SHLIBDEPS_FILES},;>\")
 set(NUMBERS_EXTRA_DEPENDS \"${NUMBERS_EXTRA_DEPENDS}\")
@@ -76,5 +100,5 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/deb_depends.cmake)
 # Japanese draws as empty boxes without a font that has its glyphs. The
 # program runs without one, and English needs none, so it is recommended
 # (apt installs it by default); a Japanese desktop already has Noto CJK.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk, qt6-translations-l10n")
 include(CPack)

@@ -6,12 +6,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-tools-dev
-          qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+          qt6-tools-dev-tools qt6-l10n-tools libgl-dev libqt6sql6-sqlite
           dpkg-dev desktop-file-utils appstream python3
-          fonts-ipafont-gothic)
-# The package test: Debian's package checker, manual pages and DEP-5 parser.
+          fonts-ipafont-gothic qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev)
+# The package test: Debian's package checker, manual pages, DEP-5 parser
+# and hardening-check (devscripts).
 if [ "${1:-}" = --tests ]; then
-    PACKAGES+=(lintian man-db groff-base python3-debian)
+    PACKAGES+=(lintian man-db groff-base python3-debian devscripts)
+    # The screen-reader test: a session bus, the AT-SPI bus and registry,
+    # pyatspi, and an X server with libX11 (Qt loads its AT-SPI bridge only there).
+    PACKAGES+=(dbus-daemon at-spi2-core python3-pyatspi xvfb libx11-6)
 fi
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -19,6 +19,11 @@ for lib in libqt6widgets6 libqt6multimedia6 libqt6core6 qt6-qpa-plugins; do
     grep -q "$lib" <<<"$depends" || { echo "missing dependency $lib"; exit 1; }
 done
 if grep -q -- "-dev" <<<"$depends"; then echo "depends on a -dev package"; exit 1; fi
+# Continuation lines of the long description start with one blank; two
+# would show them as preformatted text.
+if dpkg-deb -f "$deb" Description | grep -q '^  '; then
+    echo "preformatted lines in the description:"; dpkg-deb -f "$deb" Description; exit 1
+fi
 recommends=$(dpkg-deb -f "$deb" Recommends)
 grep -q -E "fonts-(ipafont-gothic|noto-cjk)" <<<"$recommends" || { echo "no Japanese font recommended: $recommends"; exit 1; }
 
@@ -26,13 +31,14 @@ dpkg-deb -x "$deb" "$root"
 desktop=$root/usr/share/applications/io.github.numbers3.Numbers3.desktop
 for f in usr/bin/numbers3 usr/share/metainfo/io.github.numbers3.Numbers3.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/numbers3.svg usr/share/icons/hicolor/48x48/apps/numbers3.png \
-         usr/lib/numbers3/libnumbers3-click.so; do
+         usr/lib/numbers3/libnumbers3-click.so usr/share/doc/numbers3/README.md.gz; do
     [ -f "$root/$f" ] || { echo "missing /$f"; exit 1; }
 done
 [ -f "$desktop" ] || { echo "missing launcher"; exit 1; }
 
-exec_line=$(sed -n 's/^Exec=//p' "$desktop")
-path_line=$(sed -n 's/^Path=//p' "$desktop")
+# The main entry's keys, not those of its actions.
+exec_line=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=//p' "$desktop")
+path_line=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Path=//p' "$desktop")
 [ "$exec_line" = /usr/bin/numbers3 ] || { echo "Exec=$exec_line"; exit 1; }
 [ "$path_line" = /usr/share/numbers3 ] || { echo "Path=$path_line"; exit 1; }
 for f in numbers_ja.qm html/index.html wav/check.wav; do
@@ -61,6 +67,14 @@ if command -v lintian >/dev/null; then
     echo "lintian: no error, no warning"
 fi
 
+# Every program and module is built as Debian builds its own: PIE, stack
+# protector, fortified libc calls, RELRO and immediate binding. Debian 12's
+# dpkg-buildflags has no control-flow protection to give, so that one is not
+# asked for.
+for elf in "$root"/usr/bin/* "$root"/usr/lib/numbers3/*.so; do
+    hardening-check --nocfprotection "$elf"
+done
+
 # Still running after two seconds: it came up and kept rolling.
 set +e
 (cd "$root$path_line" && QT_QPA_PLATFORM=offscreen LANG=ja_JP.UTF-8 timeout 2 "$root$exec_line" >/dev/null 2>&1)
@@ -68,3 +82,46 @@ status=$?
 set -e
 [ $status -eq 124 ] || { echo "the installed program ended early with status $status"; exit 1; }
 echo "installed program ran from $path_line"
+
+# The results book: its files, its launcher and the panel's action that
+# opens it; the SQLite plugin it loads at run time is a dependency.
+grep -q libqt6sql6-sqlite <<<"$depends" || { echo "missing dependency libqt6sql6-sqlite"; exit 1; }
+book_desktop=$root/usr/share/applications/io.github.numbers3.Book.desktop
+for f in usr/bin/numbers3-book usr/share/metainfo/io.github.numbers3.Book.metainfo.xml \
+         usr/share/applications/io.github.numbers3.Book.desktop usr/share/numbers3/numbers3-book_ja.qm \
+         usr/share/numbers3/html/book.html usr/share/numbers3/html/book_ja.html \
+         usr/share/man/man1/numbers3-book.1.gz usr/share/man/ja/man1/numbers3-book.1.gz; do
+    [ -f "$root/$f" ] || { echo "missing /$f"; exit 1; }
+done
+desktop-file-validate "$book_desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.numbers3.Book.metainfo.xml"
+[ "$(sed -n 's/^Exec=//p' "$book_desktop")" = /usr/bin/numbers3-book ] || { echo "book launcher: wrong Exec"; exit 1; }
+[ "$(sed -n 's/^Path=//p' "$book_desktop")" = /usr/share/numbers3 ] || { echo "book launcher: wrong Path"; exit 1; }
+grep -qx "StartupWMClass=numbers3-book" "$book_desktop" || { echo "book launcher: no StartupWMClass"; exit 1; }
+grep -qx "Actions=book;" "$desktop" || { echo "panel launcher: no book action"; exit 1; }
+sed -n '/^\[Desktop Action book\]/,$p' "$desktop" | grep -qx "Exec=/usr/bin/numbers3-book" \
+    || { echo "panel launcher: the book action does not start numbers3-book"; exit 1; }
+for page in man1 ja/man1; do
+    LANG=C.UTF-8 man --warnings -E UTF-8 -l "$root/usr/share/man/$page/numbers3-book.1.gz" >/dev/null 2>"$root/man.err"
+    [ ! -s "$root/man.err" ] || { echo "man $page numbers3-book:"; cat "$root/man.err"; exit 1; }
+done
+
+# The panel maps neither Qt SQL nor Qt Charts: its start-up stays as it was.
+if readelf -d "$root/usr/bin/numbers3" | grep NEEDED | grep -E "libQt6(Sql|Charts)"; then
+    echo "the panel links what only the book needs"; exit 1
+fi
+
+# The installed book imports from the command line (a book starts with the
+# bundled past results, so their last row is already known) and its window
+# comes up from the launcher's folder.
+results=$(dirname "$0")/../data/numbers3-results.csv
+{ head -1 "$results"; tail -1 "$results"; } >"$root/last.csv"
+out=$(cd "$root" && QT_QPA_PLATFORM=offscreen "$root/usr/bin/numbers3-book" --database "$root/book.sqlite" --import "$root/last.csv")
+echo "numbers3-book --import: $out"
+grep -q "0 new, 1 already known" <<<"$out" || { echo "the installed book did not import"; exit 1; }
+set +e
+(cd "$root/usr/share/numbers3" && QT_QPA_PLATFORM=offscreen LANG=ja_JP.UTF-8 timeout 2 "$root/usr/bin/numbers3-book" --database "$root/book.sqlite" >/dev/null 2>&1)
+status=$?
+set -e
+[ $status -eq 124 ] || { echo "the installed book ended early with status $status"; exit 1; }
+echo "installed book imported and ran"

@@ -107,6 +107,13 @@ int main(int argc, char **argv)
         if (catcher.boxes.size() == 4)
             expect(catcher.boxes[3].text.contains(QLatin1String("123")), "report lists 123");
 
+        // Docks tie the windows to the launcher by its ID and show their icon.
+        expect(QGuiApplication::desktopFileName() == QLatin1String("io.github.numbers3.Numbers3"),
+               "desktop file name is the launcher's ID");
+        for (QWidget *w : {static_cast<QWidget *>(&panel), static_cast<QWidget *>(settings),
+                           static_cast<QWidget *>(bought), static_cast<QWidget *>(settings->help_window)})
+            expect(!w->windowIcon().pixmap(QSize(32, 32)).isNull(), "every window has the program's icon");
+
         std::fprintf(stderr, "title=%s\n", qPrintable(panel.windowTitle()));
         std::fprintf(stderr, "help page characters=%d\n", int(settings->help_window->toPlainText().size()));
         for (QWidget *w : {static_cast<QWidget *>(settings), static_cast<QWidget *>(bought),

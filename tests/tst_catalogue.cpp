@@ -1,5 +1,9 @@
 // The start-up's catalogue rule, run under the language and working
 // directory that CTest gives: EXPECT_LANGUAGE says what the windows must show.
+#include <QLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTranslator>
 #include <QtTest>
@@ -19,6 +23,7 @@ private slots:
     void titles_data();
     void titles();
     void untranslatedTexts();
+    void fieldShowsFourDigits();
 
 private:
     QTranslator translator;
@@ -71,6 +76,26 @@ void TestCatalogue::untranslatedTexts()
     QCOMPARE(panel.setup->max1_buttons[10]->text(), QStringLiteral("#"));
     const QString random = panel.setup->random_mode_button->text();
     QCOMPARE(random == QLatin1String("Random mode"), !japanese);
+}
+
+// Every mode's caption and buttons leave the bought-number field room for
+// four digits at the window's own size, in either language.
+void TestCatalogue::fieldShowsFourDigits()
+{
+    Random panel;
+    Input_Serch *serch = panel.setup->serch_menu;
+    serch->show();
+    QVERIFY(QTest::qWaitForWindowExposed(serch));
+    QStringList clipped;
+    for (QRadioButton *mode : {serch->entry_radio, serch->data_to_times_radio, serch->times_to_data_radio}) {
+        mode->click();
+        serch->layout()->activate();
+        const QLineEdit *field = serch->number_edit;
+        const int room = field->contentsRect().width() - field->textMargins().left() - field->textMargins().right();
+        if (room < field->fontMetrics().horizontalAdvance(QStringLiteral("0000")) || serch->width() > 300)
+            clipped << QStringLiteral("%1: %2 px in a %3 px window").arg(mode->text()).arg(room).arg(serch->width());
+    }
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1String("; "))));
 }
 
 QTEST_MAIN(TestCatalogue)

@@ -234,6 +234,7 @@ void TestPatternReport::panelLook()
     const QMetaObject &meta = Random::staticMetaObject;
     QCOMPARE(meta.method(meta.methodOffset()).methodSignature(), QByteArray("showRand3()"));
     QCOMPARE(meta.method(meta.methodOffset() + 1).methodSignature(), QByteArray("showRand4()"));
+    QCOMPARE(meta.methodCount() - meta.methodOffset(), 2);
 }
 
 QTEST_MAIN(TestPatternReport)

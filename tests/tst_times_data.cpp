@@ -44,14 +44,15 @@ void TestTimesData::tableFacts()
     for (int times = 1; times <= TimesData::Size; ++times)
         timesOf[times_data[times - 1]].append(times);
 
+    // Draws 346, 976 and 1293 were 000; 7287 at times 197 is the table's own.
     QCOMPARE(times_data[196], 7287);
     QCOMPARE(timesOf.value(0), (QList<int>{346, 976, 1293}));
     for (int times = 1; times <= TimesData::Size; ++times) {
         const int value = times_data[times - 1];
-        if (times != 197 && value != 0)
-            QVERIFY2(value >= 1 && value <= 999, qPrintable(QString::number(times)));
+        if (times != 197)
+            QVERIFY2(value >= 0 && value <= 999, qPrintable(QString::number(times)));
     }
-    QCOMPARE(timesOf.size(), 880);
+    QCOMPARE(timesOf.size(), 879);
     QCOMPARE(timesOf.value(638).size(), 8);
     for (auto it = timesOf.cbegin(); it != timesOf.cend(); ++it) {
         if (it.key() != 638)

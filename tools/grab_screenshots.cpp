@@ -15,7 +15,6 @@
 #include "bought/input_serch.h"
 #include "display/pattern_report.h"
 #include "display/random.h"
-#include "help/help_window.h"
 #include "settings/setup_config.h"
 
 namespace {
@@ -70,7 +69,5 @@ int main(int argc, char **argv)
     }
     QTest::keyClicks(bought->number_edit, QStringLiteral("789"));
     ok = save(bought, dir, "bought.png") && ok;
-
-    ok = save(settings->help_window, dir, "help.png") && ok;
     return ok ? 0 : 1;
 }

@@ -68,8 +68,11 @@ FAULTS = [
     F('src/display/random.cpp', '    setFocusPolicy(Qt::StrongFocus);\n', '', 'the panel never takes the keyboard focus'),
     F('src/display/random.cpp', 'return QStringLiteral("%1").arg(intValue(), 3, 10, QLatin1Char(\'0\'));',
       'return QString::number(intValue());', 'the accessible value loses its leading zeros'),
-    F('src/display/random_accessible.cpp', 'if (t != QAccessible::Value)', 'if (t == QAccessible::Value)',
-      'the accessible value and name are swapped'),
+    F('src/display/random_accessible.cpp', 'if (t != QAccessible::Name)', 'if (t != QAccessible::Value)',
+      'a screen reader hears the title, not the number'),
+    F('src/display/random.cpp', 'QAccessibleEvent event(this, QAccessible::NameChanged);',
+      'QAccessibleEvent event(this, QAccessible::DescriptionChanged);',
+      'a stop tells screen readers of the wrong change'),
     # Roll table
     F('src/display/roll_rules.cpp',
       '{{Cell::Below, Cell::Ten, Cell::Ten}, {Make::Below, Make::Zero, Make::Zero}}',

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -24,7 +26,11 @@ Input_Serch::Input_Serch()
 
     number_edit = new QLineEdit(this);
     number_edit->setMaxLength(4);
+    // Four digits always show, whatever the mode's caption takes beside it
+    // in the window's 300 pixels: a long caption wraps instead.
+    number_edit->setMinimumWidth(fieldWidthForDigits(number_edit, 4));
     field_label = new QLabel(tr("No"), this);
+    field_label->setWordWrap(true);
     mode_group = new QGroupBox(tr("mode"), this);
 
     entry_caption = tr("Bought No entry(%1)").arg(boughtStore().bought_count);
@@ -88,6 +94,37 @@ Input_Serch::Input_Serch()
 }
 
 Input_Serch::~Input_Serch() = default;
+
+int Input_Serch::fieldWidthForDigits(const QLineEdit *edit, int digits)
+{
+    // The text margins and frame of the style's line edit, as its size hint
+    // counts them, around the widest run of digits.
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    const QMargins margins = edit->textMargins();
+    const int text = edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')))
+        + margins.left() + margins.right() + 2 * 2 + 2;  // QLineEdit's own horizontal margin and cursor
+    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(text, 0), edit).width();
+}
+
+// Tab treats the mode buttons as one stop, but enters it at the first of
+// them, checked or not; and the arrow keys only check the next mode when the
+// focused one is checked. So Tab goes to the checked mode, and the arrows
+// choose from the start.
+bool Input_Serch::focusNextPrevChild(bool next)
+{
+    if (!QWidget::focusNextPrevChild(next))
+        return false;
+    auto *landed = qobject_cast<QRadioButton *>(focusWidget());
+    if (!landed || landed->parentWidget() != mode_group || landed->isChecked())
+        return true;
+    for (QRadioButton *mode : {entry_radio, serch_radio, data_to_times_radio, times_to_data_radio}) {
+        if (mode->isChecked() && mode->isVisibleTo(this))
+            mode->setFocus(Qt::TabFocusReason);
+    }
+    return true;
+}
 
 void Input_Serch::showEvent(QShowEvent *event)
 {

@@ -45,8 +45,10 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    static int fieldWidthForDigits(const QLineEdit *edit, int digits);
     void Bought_entry();
     void Bought_serch();
     void setEntryCaption();

@@ -46,7 +46,6 @@ Random::Random(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setFocus();
     installAccessibleFactory();
-    setAccessibleName(windowTitle());
 
     // The dialog outlives the panel on purpose: it is hidden, not owned.
     setup = new Setup_config;
@@ -161,11 +160,11 @@ void Random::rightAction()
     setup->show();
 }
 
-// Screen readers hear the number when the roll stops on it, not the ten
-// changes a second while it rolls.
+// The accessible name is the number shown. Screen readers are told of it
+// when the roll stops on it, not of the ten changes a second while it rolls.
 void Random::announceNumber()
 {
-    QAccessibleValueChangeEvent event(this, shownNumber());
+    QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 

@@ -20,12 +20,12 @@ public:
     explicit Random(QWidget *parent = nullptr);
     ~Random() override;
 
+    // The number on the panel as a player reads it: three digits, "007".
+    QString shownNumber() const;
+
 public slots:
     void showRand3();
     void showRand4();
-
-    // The number on the panel as a player reads it: three digits, "007".
-    QString shownNumber() const;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -9,7 +9,7 @@ RandomAccessible::RandomAccessible(Random *panel)
 
 QString RandomAccessible::text(QAccessible::Text t) const
 {
-    if (t != QAccessible::Value)
+    if (t != QAccessible::Name)
         return QAccessibleWidget::text(t);
     return static_cast<const Random *>(object())->shownNumber();
 }

@@ -5,8 +5,11 @@
 
 class Random;
 
-// What a screen reader learns of the panel: its name is the window title,
-// its value the number shown, as the three digits a player reads ("007").
+// What a screen reader learns of the panel: a label whose name is the number
+// shown, as the three digits a player reads ("007"). Screen readers speak a
+// label by its name and leave its text and value unread, and an accessible
+// value is a floating-point number that would read 7; so the number is the
+// name. The window title stays the window's, for window lists.
 class RandomAccessible : public QAccessibleWidget
 {
 public:

@@ -1,6 +1,6 @@
 #include "help_window.h"
 
-#include <QFileInfo>
+#include <QStringList>
 #include <QUrl>
 
 HelpWindow::HelpWindow()
@@ -9,11 +9,13 @@ HelpWindow::HelpWindow()
     setReadOnly(true);
     setWindowTitle(tr("How to use"));
     resize(750, 400);
-    // The start page is html/index.html below the working directory, fixed
-    // here to an absolute file address. A relative address without a scheme
-    // loads, but the browser cannot resolve the page's own links against it
-    // and every link would open a blank page.
-    const QUrl page = QUrl::fromLocalFile(QFileInfo(QStringLiteral("html/index.html")).absoluteFilePath());
+    // The start page is the relative address html/index.html, read from the
+    // working directory. Links between the pages are relative too, and a
+    // relative start page gives the browser nothing to resolve them against;
+    // it finds them through this search path, which is also relative.
+    setSearchPaths(QStringList{QStringLiteral("html")});
+    QUrl page;
+    page.setPath(QStringLiteral("html/index.html"));
     setSource(page);
 }
 

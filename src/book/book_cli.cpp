@@ -1,0 +1,39 @@
+#include "book_cli.h"
+
+#include <QTextStream>
+
+#include "book_store.h"
+#include "result_importer.h"
+
+int BookCli::importFiles(BookStore &store, const QStringList &files, QTextStream &out)
+{
+    // Read every file first, then store them in one transaction, each file
+    // whole or not at all: a bad file does not stop the good ones.
+    QList<ImportedFile> read;
+    read.reserve(files.size());
+    for (const QString &path : files)
+        read.append(ResultImporter::read(path));
+    const QList<ImportReport> reports = store.importFiles(read);
+
+    int status = 0;
+    for (qsizetype i = 0; i < reports.size(); ++i) {
+        const ImportReport &r = reports.at(i);
+        const QString &name = files.at(i);
+        if (!r.ok) {
+            out << name << ": error: " << r.error << '\n';
+            status = 1;
+            continue;
+        }
+        out << name << ": " << r.summary() << '\n';
+        for (const QString &note : r.notes)
+            out << "  " << note << '\n';
+        for (const QString &warning : r.warnings)
+            out << "  warning: " << warning << '\n';
+        for (const BookConflict &c : r.handConflicts)
+            out << "  " << QStringLiteral("draw %1: kept %2 (entered by hand), the file has %3")
+                               .arg(c.draw).arg(c.kept.numberText(), c.offered.numberText())
+                << '\n';
+    }
+    out.flush();
+    return status;
+}

@@ -1,0 +1,57 @@
+#include "book_lookup.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "book_store.h"
+#include "book_texts.h"
+
+namespace {
+
+// Digits only, after trimming; full-width digits count as digits.
+int parseNumber(const QString &input, int maxDigits)
+{
+    const QString text = input.trimmed().normalized(QString::NormalizationForm_KC);
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    if (text.isEmpty() || text.size() > maxDigits || !digits.match(text).hasMatch())
+        return -1;
+    return text.toInt();
+}
+
+} // namespace
+
+QString BookLookup::answer(const BookStore &store, Kind kind, const QString &input)
+{
+    if (kind == Draw) {
+        const int draw = parseNumber(input, 6);
+        if (draw <= 0)
+            return tr("Type a draw number of 1 or more.");
+        const std::optional<DrawResult> result = store.draw(draw);
+        if (!result)
+            return tr("%1 is not in the book.").arg(BookTexts::drawName(draw));
+        QStringList lines{BookTexts::drawLine(*result)};
+        for (int way = 0; way < DrawResult::WayCount; ++way) {
+            const QString prize = BookTexts::prize(*result, DrawResult::Way(way));
+            if (!prize.isEmpty())
+                lines << tr("%1: %2").arg(BookTexts::wayName(DrawResult::Way(way)), prize);
+        }
+        lines << tr("Source: %1").arg(BookTexts::source(*result));
+        return lines.join(QLatin1Char('\n'));
+    }
+
+    const int number = parseNumber(input, 3);
+    if (number < 0)
+        return tr("Type a number of one to three digits, 0 to 999.");
+    const QString shown = QString::number(number).rightJustified(3, QLatin1Char('0'));
+    const QList<DrawResult> hits = kind == Straight ? store.drawsWithNumber(number) : store.boxHits(number);
+    if (hits.isEmpty()) {
+        return kind == Straight ? tr("%1 has not come up in the %2 draws of the book.").arg(shown).arg(store.count())
+                                : tr("%1 has not come up as a box in the %2 draws of the book.").arg(shown).arg(store.count());
+    }
+    QStringList lines{kind == Straight ? tr("%1 came up in %2 of the %3 draws of the book:").arg(shown).arg(hits.size()).arg(store.count())
+                                       : tr("%1 came up as a box (its digits in any order) in %2 of the %3 draws of the book:")
+                                             .arg(shown).arg(hits.size()).arg(store.count())};
+    for (const DrawResult &hit : hits)
+        lines << BookTexts::drawLine(hit);
+    return lines.join(QLatin1Char('\n'));
+}

@@ -1,0 +1,956 @@
+#include "book_store.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTextStream>
+#include <QVariant>
+
+#include <QScopeGuard>
+
+#include <atomic>
+#include <climits>
+
+#include "display/pattern_report.h"
+#include "result_importer.h"
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("BookStore", text);
+}
+
+// Each step brings the schema from version i to i + 1. Append, never edit.
+const QList<QStringList> &migrations()
+{
+    static const QList<QStringList> steps = {
+        {
+            QStringLiteral("CREATE TABLE imports ("
+                           " id INTEGER PRIMARY KEY,"
+                           " file TEXT NOT NULL,"
+                           " at TEXT NOT NULL,"
+                           " added INTEGER NOT NULL, known INTEGER NOT NULL, replaced INTEGER NOT NULL)"),
+            QStringLiteral("CREATE TABLE draws ("
+                           " draw INTEGER PRIMARY KEY CHECK (draw > 0),"
+                           " date TEXT,"
+                           " number INTEGER NOT NULL CHECK (number BETWEEN 0 AND 999),"
+                           " straight_prize INTEGER, straight_winners INTEGER,"
+                           " box_prize INTEGER, box_winners INTEGER,"
+                           " set_straight_prize INTEGER, set_straight_winners INTEGER,"
+                           " set_box_prize INTEGER, set_box_winners INTEGER,"
+                           " mini_prize INTEGER, mini_winners INTEGER,"
+                           " source_kind INTEGER NOT NULL CHECK (source_kind IN (0, 1, 2)),"
+                           " source TEXT NOT NULL DEFAULT '',"
+                           " stored_at TEXT NOT NULL,"
+                           " import_id INTEGER REFERENCES imports(id))"),
+            QStringLiteral("CREATE INDEX draws_by_number ON draws(number)"),
+            // What a replacement overwrote, so no value is ever lost.
+            QStringLiteral("CREATE TABLE replaced ("
+                           " id INTEGER PRIMARY KEY,"
+                           " import_id INTEGER REFERENCES imports(id),"
+                           " draw INTEGER NOT NULL,"
+                           " old_number INTEGER NOT NULL, old_date TEXT,"
+                           " old_source_kind INTEGER NOT NULL, old_source TEXT NOT NULL,"
+                           " new_number INTEGER NOT NULL, at TEXT NOT NULL)"),
+            QStringLiteral("CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT)"),
+        },
+    };
+    return steps;
+}
+
+const char *const DrawColumns =
+    "draw, date, number, straight_prize, straight_winners, box_prize, box_winners,"
+    " set_straight_prize, set_straight_winners, set_box_prize, set_box_winners,"
+    " mini_prize, mini_winners, source_kind, source, stored_at";
+
+QVariant optionalValue(const std::optional<qint64> &v)
+{
+    return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::LongLong));
+}
+
+std::optional<qint64> toOptional(const QVariant &v)
+{
+    if (v.isNull())
+        return std::nullopt;
+    return v.toLongLong();
+}
+
+QString isoUtc(const QDateTime &t)
+{
+    return t.toUTC().toString(Qt::ISODateWithMs);
+}
+
+DrawResult rowToDraw(const QSqlQuery &q)
+{
+    DrawResult r;
+    r.draw = q.value(0).toInt();
+    if (!q.value(1).isNull())
+        r.date = QDate::fromString(q.value(1).toString(), Qt::ISODate);
+    r.number = q.value(2).toInt();
+    for (int w = 0; w < DrawResult::WayCount; ++w) {
+        r.prize[size_t(w)] = toOptional(q.value(3 + 2 * w));
+        r.winners[size_t(w)] = toOptional(q.value(4 + 2 * w));
+    }
+    r.sourceKind = DrawResult::SourceKind(q.value(13).toInt());
+    r.source = q.value(14).toString();
+    r.storedAt = QDateTime::fromString(q.value(15).toString(), Qt::ISODateWithMs);
+    return r;
+}
+
+void bindDraw(QSqlQuery &q, const DrawResult &r)
+{
+    q.addBindValue(r.draw);
+    q.addBindValue(r.date.isValid() ? QVariant(r.date.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString)));
+    q.addBindValue(r.number);
+    for (int w = 0; w < DrawResult::WayCount; ++w) {
+        q.addBindValue(optionalValue(r.prize[size_t(w)]));
+        q.addBindValue(optionalValue(r.winners[size_t(w)]));
+    }
+    q.addBindValue(int(r.sourceKind));
+    q.addBindValue(r.source.isNull() ? QStringLiteral("") : r.source);  // a null QString binds as NULL
+    q.addBindValue(isoUtc(r.storedAt));
+}
+
+QString sourceWords(const DrawResult &r)
+{
+    switch (r.sourceKind) {
+    case DrawResult::Bundled: return tr("bundled");
+    case DrawResult::Hand: return tr("entered by hand");
+    case DrawResult::File: break;
+    }
+    return QFileInfo(r.source).fileName();
+}
+
+// SQLite's primary result codes that the messages tell apart.
+enum SqliteCode { Busy = 5, Locked = 6, ReadOnly = 8, IoErr = 10, Corrupt = 11, Full = 13, CantOpen = 14, NotADb = 26 };
+
+int primaryCode(const QSqlError &e)
+{
+    bool ok = false;
+    const int code = e.nativeErrorCode().toInt(&ok);
+    return ok ? (code & 0xff) : -1;
+}
+
+} // namespace
+
+QString ImportReport::summary() const
+{
+    QString s = QCoreApplication::translate("BookStore", "%1 new, %2 already known").arg(added).arg(known);
+    if (replaced)
+        s += QCoreApplication::translate("BookStore", ", %1 replaced").arg(replaced);
+    if (!handConflicts.isEmpty())
+        s += QCoreApplication::translate("BookStore", ", %1 kept (entered by hand)").arg(handConflicts.size());
+    return s;
+}
+
+struct BookStore::Private
+{
+    QString connectionName;
+    QString path;
+    QSqlDatabase db;
+    QString lastError;
+    OpenResult lastOpen;
+    std::function<void(int, int)> progress;
+    int busyTimeout = BookStore::BusyTimeoutMs;
+    // Statements prepared once per connection: thousands of small files
+    // would otherwise spend their time compiling SQL.
+    QHash<QString, QSqlQuery *> statements;
+
+    QSqlQuery &prepared(const QString &sql)
+    {
+        QSqlQuery *&q = statements[sql];
+        if (!q) {
+            q = new QSqlQuery(db);
+            q->prepare(sql);
+        }
+        return *q;
+    }
+    void dropStatements()
+    {
+        qDeleteAll(statements);
+        statements.clear();
+    }
+
+    // Turns a failed statement into words for the user and keeps them.
+    void fail(const QSqlError &e, const QString &what = QString())
+    {
+        QString text;
+        switch (primaryCode(e)) {
+        case Busy:
+        case Locked:
+            text = tr("The book is busy in another window or program. Nothing was changed; try again when it is done.");
+            break;
+        case Full:
+            text = tr("The disk is full. Nothing was changed.");
+            break;
+        case ReadOnly:
+        case CantOpen:
+            text = tr("The book cannot be written (the file or its folder is read-only). Nothing was changed.");
+            break;
+        case IoErr:
+            text = tr("The book could not be written (input/output error). Nothing was changed.");
+            break;
+        default:
+            text = tr("The book reported an error: %1. Nothing was changed.").arg(e.text());
+            break;
+        }
+        lastError = what.isEmpty() ? text : what + QStringLiteral(": ") + text;
+    }
+
+    bool exec(QSqlQuery &q, const QString &sql)
+    {
+        if (q.exec(sql))
+            return true;
+        fail(q.lastError());
+        return false;
+    }
+
+    bool begin()
+    {
+        QSqlQuery q(db);
+        return exec(q, QStringLiteral("BEGIN IMMEDIATE"));
+    }
+    bool commit()
+    {
+        QSqlQuery q(db);
+        if (exec(q, QStringLiteral("COMMIT")))
+            return true;
+        rollback();
+        return false;
+    }
+    void rollback()
+    {
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("ROLLBACK"));
+    }
+
+    int userVersion()
+    {
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next())
+            return q.value(0).toInt();
+        return -1;
+    }
+
+    // The draws a batch of files may touch, read once for the batch.
+    QHash<int, DrawResult> *batchKnown = nullptr;
+    bool loadKnown(int lo, int hi, QHash<int, DrawResult> &into);
+
+    // Writes the draws of one file; the caller holds the transaction.
+    bool store(const ImportedFile &file, DrawResult::SourceKind kind, bool replaceExisting,
+               const QSet<int> &replaceHand, ImportReport &report);
+};
+
+BookStore::BookStore() : d(new Private)
+{
+    static std::atomic<int> serial{0};
+    d->connectionName = QStringLiteral("book-%1").arg(++serial);
+}
+
+BookStore::~BookStore()
+{
+    close();
+    delete d;
+}
+
+QString BookStore::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/book.sqlite");
+}
+
+BookStore::OpenResult BookStore::lastOpenResult() const
+{
+    return d->lastOpen;
+}
+
+bool BookStore::isOpen() const
+{
+    return d->db.isOpen();
+}
+
+QString BookStore::path() const
+{
+    return d->path;
+}
+
+QString BookStore::lastError() const
+{
+    return d->lastError;
+}
+
+void BookStore::setBusyTimeout(int ms)
+{
+    d->busyTimeout = ms;
+    if (d->db.isOpen()) {
+        QSqlQuery q(d->db);
+        q.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(ms));
+    }
+}
+
+QString BookStore::connectionName() const
+{
+    return d->connectionName;
+}
+
+void BookStore::setProgressHandler(std::function<void(int, int)> handler)
+{
+    d->progress = std::move(handler);
+}
+
+void BookStore::close()
+{
+    d->dropStatements();
+    if (d->db.isValid()) {
+        d->db.close();
+        d->db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(d->connectionName);
+    }
+}
+
+BookStore::OpenResult BookStore::open(const QString &path)
+{
+    close();
+    d->path = path;
+    d->lastError.clear();
+    OpenResult result;
+    const auto finish = [this, &result]() {
+        if (!result.usable())
+            close();
+        d->lastOpen = result;
+        return result;
+    };
+
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath())) {
+        result.message = tr("Cannot make the folder %1 for the book (read-only or no room?). Nothing was changed.").arg(info.absolutePath());
+        return finish();
+    }
+
+    // Look before anything writes: a newer book is left untouched, and a
+    // file that is not a book (or is damaged) is moved aside, never deleted.
+    bool moveAside = false;
+    QString why;
+    if (info.exists() && info.size() > 0) {
+        const QString probeName = d->connectionName + QStringLiteral("-probe");
+        {
+            QSqlDatabase probe = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), probeName);
+            probe.setDatabaseName(path);
+            probe.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(d->busyTimeout));
+            if (!probe.open()) {
+                result.message = tr("Cannot open the book %1: %2").arg(path, probe.lastError().text());
+            } else {
+                QSqlQuery q(probe);
+                if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+                    const int code = primaryCode(q.lastError());
+                    if (code == NotADb || code == Corrupt) {
+                        moveAside = true;
+                        why = q.lastError().databaseText();
+                    } else {
+                        d->fail(q.lastError());
+                        result.message = tr("Cannot open the book %1: %2").arg(path, d->lastError);
+                    }
+                } else if (q.value(0).toInt() > SchemaVersion) {
+                    result.status = OpenStatus::NewerSchema;
+                    result.message = tr("The book %1 was written by a newer version of this program (schema %2, this one knows %3). "
+                                        "It was not changed; use the newer program or another book.")
+                                         .arg(path).arg(q.value(0).toInt()).arg(SchemaVersion);
+                } else {
+                    q.finish();
+                    if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next()) {
+                        const int code = primaryCode(q.lastError());
+                        if (code == NotADb || code == Corrupt) {
+                            moveAside = true;
+                            why = q.lastError().databaseText();
+                        } else {
+                            d->fail(q.lastError());
+                            result.message = tr("Cannot open the book %1: %2").arg(path, d->lastError);
+                        }
+                    } else if (q.value(0).toString() != QLatin1String("ok")) {
+                        moveAside = true;
+                        why = q.value(0).toString();
+                    }
+                }
+            }
+            probe.close();
+        }
+        QSqlDatabase::removeDatabase(probeName);
+        if (!result.message.isEmpty())
+            return finish();
+    }
+
+    if (moveAside) {
+        const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        QString target = path + QStringLiteral(".broken-") + stamp;
+        for (int n = 2; QFileInfo::exists(target); ++n)
+            target = path + QStringLiteral(".broken-") + stamp + QLatin1Char('-') + QString::number(n);
+        if (!QFile::rename(path, target)) {
+            result.message = tr("The book %1 is damaged (%2) and could not be moved aside. Nothing was changed.").arg(path, why);
+            return finish();
+        }
+        for (const char *suffix : { "-wal", "-shm" }) {
+            const QString side = path + QLatin1String(suffix);
+            if (QFileInfo::exists(side))
+                QFile::rename(side, target + QLatin1String(suffix));
+        }
+        result.status = OpenStatus::MovedAside;
+        result.movedTo = target;
+        result.message = tr("The book %1 could not be read (%2). It was kept as %3 and a new book was started.")
+                             .arg(path, why, target);
+    }
+
+    const bool existed = QFileInfo(path).exists() && QFileInfo(path).size() > 0;
+    d->db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d->connectionName);
+    d->db.setDatabaseName(path);
+    d->db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(d->busyTimeout));
+    if (!d->db.open()) {
+        d->fail(d->db.lastError());
+        result.status = OpenStatus::Failed;
+        result.message = tr("Cannot open the book %1: %2").arg(path, d->lastError);
+        return finish();
+    }
+    QSqlQuery q(d->db);
+    if (!d->exec(q, QStringLiteral("PRAGMA busy_timeout = %1").arg(d->busyTimeout))
+        || !d->exec(q, QStringLiteral("PRAGMA foreign_keys = ON"))
+        || !d->exec(q, QStringLiteral("PRAGMA journal_mode = WAL"))
+        || !d->exec(q, QStringLiteral("PRAGMA synchronous = FULL"))) {
+        result.status = OpenStatus::Failed;
+        result.message = tr("Cannot open the book %1: %2").arg(path, d->lastError);
+        return finish();
+    }
+
+    // A current book needs no lock to open, so another instance's long
+    // import does not keep this one out.
+    if (existed && d->userVersion() == SchemaVersion) {
+        result.status = result.status == OpenStatus::MovedAside ? result.status : OpenStatus::Ok;
+        return finish();
+    }
+    // Migrate inside one transaction; the version is read again under the
+    // write lock, as another instance may have migrated meanwhile.
+    if (!d->begin()) {
+        result.status = OpenStatus::Failed;
+        result.message = tr("Cannot open the book %1: %2").arg(path, d->lastError);
+        return finish();
+    }
+    const int version = d->userVersion();
+    if (version > SchemaVersion || version < 0) {
+        d->rollback();
+        result.status = version < 0 ? OpenStatus::Failed : OpenStatus::NewerSchema;
+        result.message = tr("The book %1 was written by a newer version of this program. It was not changed.").arg(path);
+        return finish();
+    }
+    for (int v = version; v < SchemaVersion; ++v) {
+        for (const QString &sql : migrations().at(v)) {
+            if (!d->exec(q, sql)) {
+                d->rollback();
+                result.status = OpenStatus::Failed;
+                result.message = tr("Cannot prepare the book %1: %2").arg(path, d->lastError);
+                return finish();
+            }
+        }
+    }
+    if (version != SchemaVersion && !d->exec(q, QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion))) {
+        d->rollback();
+        result.status = OpenStatus::Failed;
+        result.message = tr("Cannot prepare the book %1: %2").arg(path, d->lastError);
+        return finish();
+    }
+    if (!d->commit()) {
+        result.status = OpenStatus::Failed;
+        result.message = tr("Cannot prepare the book %1: %2").arg(path, d->lastError);
+        return finish();
+    }
+    if (result.status != OpenStatus::MovedAside)
+        result.status = (existed && version > 0) ? OpenStatus::Ok : OpenStatus::Created;
+    return finish();
+}
+
+bool BookStore::Private::store(const ImportedFile &file, DrawResult::SourceKind kind, bool replaceExisting,
+                               const QSet<int> &replaceHand, ImportReport &report)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (file.draws.isEmpty())
+        return true;
+    int lo = file.draws.first().draw, hi = lo;
+    for (const DrawResult &r : file.draws) {
+        lo = qMin(lo, r.draw);
+        hi = qMax(hi, r.draw);
+    }
+
+    // What the book holds over the file's range, read in one go, unless a
+    // batch has read it for all its files.
+    QHash<int, DrawResult> local;
+    QHash<int, DrawResult> &existing = batchKnown ? *batchKnown : local;
+    if (!batchKnown && !loadKnown(lo, hi, local))
+        return false;
+    // Undo for the batch's copy when this file's savepoint is rolled back.
+    QList<std::pair<int, std::optional<DrawResult>>> undo;
+    bool stored = false;
+    const auto restore = qScopeGuard([&] {
+        if (stored || !batchKnown)
+            return;
+        for (auto u = undo.crbegin(); u != undo.crend(); ++u) {
+            if (u->second)
+                existing.insert(u->first, *u->second);
+            else
+                existing.remove(u->first);
+        }
+    });
+    const auto remember = [&](const DrawResult &r, const std::optional<DrawResult> &before) {
+        if (batchKnown)
+            undo.append({ r.draw, before });
+        existing.insert(r.draw, r);
+    };
+
+    QSqlQuery &insert = prepared(QStringLiteral("INSERT INTO draws (%1, import_id) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,NULL)")
+                                     .arg(QLatin1String(DrawColumns)));
+    QSqlQuery &update = prepared(QStringLiteral("UPDATE draws SET date = ?, number = ?, straight_prize = ?, straight_winners = ?,"
+                                                " box_prize = ?, box_winners = ?, set_straight_prize = ?, set_straight_winners = ?,"
+                                                " set_box_prize = ?, set_box_winners = ?, mini_prize = ?, mini_winners = ?,"
+                                                " source_kind = ?, source = ?, stored_at = ? WHERE draw = ?"));
+    QSqlQuery &saveOld = prepared(QStringLiteral("INSERT INTO replaced (draw, old_number, old_date, old_source_kind, old_source, new_number, at)"
+                                                 " VALUES (?,?,?,?,?,?,?)"));
+    const auto writeUpdate = [&](const DrawResult &r) {
+        update.addBindValue(r.date.isValid() ? QVariant(r.date.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString)));
+        update.addBindValue(r.number);
+        for (int w = 0; w < DrawResult::WayCount; ++w) {
+            update.addBindValue(optionalValue(r.prize[size_t(w)]));
+            update.addBindValue(optionalValue(r.winners[size_t(w)]));
+        }
+        update.addBindValue(int(r.sourceKind));
+        update.addBindValue(r.source.isNull() ? QStringLiteral("") : r.source);
+        update.addBindValue(isoUtc(r.storedAt));
+        update.addBindValue(r.draw);
+        if (update.exec())
+            return true;
+        fail(update.lastError());
+        return false;
+    };
+
+    const int total = int(file.draws.size());
+    int done = 0;
+    for (DrawResult r : file.draws) {
+        r.sourceKind = kind;
+        r.source = kind == DrawResult::File ? file.fileName : QString();
+        r.storedAt = now;
+        const auto it = existing.constFind(r.draw);
+        if (it == existing.constEnd()) {
+            bindDraw(insert, r);
+            if (!insert.exec()) {
+                fail(insert.lastError());
+                return false;
+            }
+            remember(r, std::nullopt);
+            ++report.added;
+        } else if (!replaceExisting) {
+            ++report.known;  // the bundled table never overrides what the book has
+        } else {
+            const DrawResult old = *it;  // a copy: the map changes below
+            if (old.number == r.number) {
+                ++report.known;
+                // Same result: a file may still bring prizes or a date the book lacks.
+                if (old.sourceKind != DrawResult::Hand) {
+                    DrawResult merged = old;
+                    bool more = false;
+                    if (r.date.isValid() && r.date != old.date) {
+                        merged.date = r.date;
+                        more = true;
+                    }
+                    for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w) {
+                        if (r.prize[w] && r.prize[w] != old.prize[w]) {
+                            merged.prize[w] = r.prize[w];
+                            more = true;
+                        }
+                        if (r.winners[w] && r.winners[w] != old.winners[w]) {
+                            merged.winners[w] = r.winners[w];
+                            more = true;
+                        }
+                    }
+                    if (more) {
+                        merged.sourceKind = r.sourceKind;
+                        merged.source = r.source;
+                        merged.storedAt = now;
+                        if (!writeUpdate(merged))
+                            return false;
+                        remember(merged, old);
+                    }
+                }
+            } else if (old.sourceKind == DrawResult::Hand && !replaceHand.contains(r.draw)) {
+                report.handConflicts.append(BookConflict{ r.draw, old, r });
+            } else {
+                saveOld.addBindValue(old.draw);
+                saveOld.addBindValue(old.number);
+                saveOld.addBindValue(old.date.isValid() ? QVariant(old.date.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString)));
+                saveOld.addBindValue(int(old.sourceKind));
+                saveOld.addBindValue(old.source.isNull() ? QStringLiteral("") : old.source);
+                saveOld.addBindValue(r.number);
+                saveOld.addBindValue(isoUtc(now));
+                if (!saveOld.exec()) {
+                    fail(saveOld.lastError());
+                    return false;
+                }
+                if (!writeUpdate(r))
+                    return false;
+                remember(r, old);
+                ++report.replaced;
+                report.notes.append(tr("draw %1: %2 %3 replaced by %4 from %5")
+                                        .arg(r.draw)
+                                        .arg(sourceWords(old), old.numberText(), r.numberText(),
+                                             QFileInfo(file.fileName).fileName()));
+            }
+        }
+        ++done;
+        if (progress)
+            progress(done, total);
+    }
+
+    if (report.added + report.replaced > 0) {
+        QSqlQuery &log = prepared(QStringLiteral("INSERT INTO imports (file, at, added, known, replaced) VALUES (?,?,?,?,?)"));
+        log.addBindValue(kind == DrawResult::Bundled ? QStringLiteral(":bundled") : file.fileName);
+        log.addBindValue(isoUtc(now));
+        log.addBindValue(report.added);
+        log.addBindValue(report.known);
+        log.addBindValue(report.replaced);
+        if (!log.exec()) {
+            fail(log.lastError());
+            return false;
+        }
+    }
+    stored = true;
+    return true;
+}
+
+bool BookStore::Private::loadKnown(int lo, int hi, QHash<int, DrawResult> &into)
+{
+    QSqlQuery &q = prepared(QStringLiteral("SELECT %1 FROM draws WHERE draw BETWEEN ? AND ?").arg(QLatin1String(DrawColumns)));
+    q.addBindValue(lo);
+    q.addBindValue(hi);
+    if (!q.exec()) {
+        fail(q.lastError());
+        return false;
+    }
+    while (q.next()) {
+        const DrawResult r = rowToDraw(q);
+        into.insert(r.draw, r);
+    }
+    q.finish();
+    return true;
+}
+
+bool BookStore::loadBundled()
+{
+    if (!isOpen()) {
+        d->lastError = tr("The book is not open.");
+        return false;
+    }
+    {
+        QSqlQuery q(d->db);
+        if (q.exec(QStringLiteral("SELECT value FROM meta WHERE key = 'bundled'")) && q.next())
+            return true;
+    }
+    QFile f(QStringLiteral(":/book/numbers3-results.csv"));
+    if (!f.open(QIODevice::ReadOnly)) {
+        d->lastError = tr("The past results are missing from this program.");
+        return false;
+    }
+    const ImportedFile bundled = ResultImporter::parse(f.readAll(), QStringLiteral("numbers3-results.csv"));
+    if (!bundled.ok()) {
+        d->lastError = bundled.error;
+        return false;
+    }
+    if (!d->begin())
+        return false;
+    ImportReport report;
+    QSqlQuery mark(d->db);
+    if (!d->store(bundled, DrawResult::Bundled, false, {}, report)
+        || !d->exec(mark, QStringLiteral("INSERT OR REPLACE INTO meta (key, value) VALUES ('bundled', '%1')")
+                              .arg(bundled.draws.size()))) {
+        d->rollback();
+        return false;
+    }
+    return d->commit();
+}
+
+ImportReport BookStore::importFile(const ImportedFile &file, const QSet<int> &replaceHandDraws)
+{
+    return importFiles({ file }, replaceHandDraws).constFirst();
+}
+
+QList<ImportReport> BookStore::importFiles(const QList<ImportedFile> &files, const QSet<int> &replaceHandDraws)
+{
+    QList<ImportReport> reports;
+    reports.reserve(files.size());
+    for (const ImportedFile &f : files) {
+        ImportReport r;
+        r.warnings = f.warnings;
+        r.error = f.error;
+        reports.append(r);
+    }
+    if (!isOpen()) {
+        for (ImportReport &r : reports)
+            if (r.error.isEmpty())
+                r.error = tr("The book is not open.");
+        return reports;
+    }
+    if (!d->begin()) {
+        for (ImportReport &r : reports)
+            if (r.error.isEmpty())
+                r.error = d->lastError;
+        return reports;
+    }
+    QSqlQuery sp(d->db);
+    int lo = INT_MAX, hi = 0;
+    for (const ImportedFile &f : files)
+        for (const DrawResult &r : f.draws) {
+            lo = qMin(lo, r.draw);
+            hi = qMax(hi, r.draw);
+        }
+    QHash<int, DrawResult> known;
+    if (files.size() > 1 && lo <= hi) {
+        if (!d->loadKnown(lo, hi, known)) {
+            d->rollback();
+            for (ImportReport &r : reports)
+                if (r.error.isEmpty())
+                    r.error = d->lastError;
+            return reports;
+        }
+        d->batchKnown = &known;
+    }
+    const auto unset = qScopeGuard([this] { d->batchKnown = nullptr; });
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const ImportedFile &f = files.at(i);
+        ImportReport &r = reports[i];
+        if (!f.ok())
+            continue;
+        // A savepoint per file: a file goes in whole or not at all.
+        if (!d->prepared(QStringLiteral("SAVEPOINT file")).exec()) {
+            d->fail(d->prepared(QStringLiteral("SAVEPOINT file")).lastError());
+            r.error = d->lastError;
+            continue;
+        }
+        if (d->store(f, DrawResult::File, true, replaceHandDraws, r)) {
+            d->prepared(QStringLiteral("RELEASE file")).exec();
+            r.ok = true;
+        } else {
+            sp.exec(QStringLiteral("ROLLBACK TO file"));
+            sp.exec(QStringLiteral("RELEASE file"));
+            const ImportReport failed{ false, d->lastError, 0, 0, 0, {}, f.warnings, {} };
+            r = failed;
+        }
+    }
+    if (!d->commit()) {
+        for (ImportReport &r : reports) {
+            if (r.ok) {
+                r = ImportReport{ false, d->lastError, 0, 0, 0, {}, r.warnings, {} };
+            }
+        }
+    }
+    return reports;
+}
+
+bool BookStore::addByHand(const DrawResult &result, bool replace, QString *error)
+{
+    const auto refuse = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (!isOpen())
+        return refuse(tr("The book is not open."));
+    if (result.draw <= 0)
+        return refuse(tr("The draw number must be 1 or more."));
+    if (result.number < 0 || result.number > 999)
+        return refuse(tr("The result must have three digits."));
+    if (!d->begin())
+        return refuse(d->lastError);
+    DrawResult r = result;
+    r.sourceKind = DrawResult::Hand;
+    r.source.clear();
+    r.storedAt = QDateTime::currentDateTimeUtc();
+    ImportedFile one;
+    one.fileName = tr("entered by hand");
+    one.draws.append(r);
+    const std::optional<DrawResult> old = draw(r.draw);
+    if (old && !old->sameContent(r) && !replace) {
+        d->rollback();
+        return refuse(tr("Draw %1 is already in the book as %2.").arg(r.draw).arg(old->numberText()));
+    }
+    bool ok = true;
+    if (old && old->sameContent(r) && old->sourceKind == DrawResult::Hand) {
+        ok = true;
+    } else if (old) {
+        // Keep what is overwritten, then write the hand value.
+        QSqlQuery q(d->db);
+        q.prepare(QStringLiteral("INSERT INTO replaced (draw, old_number, old_date, old_source_kind, old_source, new_number, at)"
+                                 " VALUES (?,?,?,?,?,?,?)"));
+        q.addBindValue(old->draw);
+        q.addBindValue(old->number);
+        q.addBindValue(old->date.isValid() ? QVariant(old->date.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString)));
+        q.addBindValue(int(old->sourceKind));
+        q.addBindValue(old->source.isNull() ? QStringLiteral("") : old->source);
+        q.addBindValue(r.number);
+        q.addBindValue(isoUtc(r.storedAt));
+        QSqlQuery del(d->db);
+        del.prepare(QStringLiteral("DELETE FROM draws WHERE draw = ?"));
+        del.addBindValue(r.draw);
+        QSqlQuery ins(d->db);
+        ins.prepare(QStringLiteral("INSERT INTO draws (%1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)").arg(QLatin1String(DrawColumns)));
+        bindDraw(ins, r);
+        ok = q.exec() && del.exec() && ins.exec();
+        if (!ok)
+            d->fail(q.lastError().isValid() ? q.lastError() : (del.lastError().isValid() ? del.lastError() : ins.lastError()));
+    } else {
+        QSqlQuery ins(d->db);
+        ins.prepare(QStringLiteral("INSERT INTO draws (%1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)").arg(QLatin1String(DrawColumns)));
+        bindDraw(ins, r);
+        ok = ins.exec();
+        if (!ok)
+            d->fail(ins.lastError());
+    }
+    if (!ok) {
+        d->rollback();
+        return refuse(d->lastError);
+    }
+    if (!d->commit())
+        return refuse(d->lastError);
+    return true;
+}
+
+namespace {
+
+QList<DrawResult> selectDraws(const QSqlDatabase &db, const QString &where, const QVariantList &args)
+{
+    QList<DrawResult> out;
+    if (!db.isOpen())
+        return out;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM draws %2 ORDER BY draw").arg(QLatin1String(DrawColumns), where));
+    for (const QVariant &a : args)
+        q.addBindValue(a);
+    if (q.exec())
+        while (q.next())
+            out.append(rowToDraw(q));
+    return out;
+}
+
+std::optional<DrawResult> selectOne(const QSqlDatabase &db, const QString &sql, const QVariantList &args = {})
+{
+    if (!db.isOpen())
+        return std::nullopt;
+    QSqlQuery q(db);
+    q.prepare(sql.arg(QLatin1String(DrawColumns)));
+    for (const QVariant &a : args)
+        q.addBindValue(a);
+    if (q.exec() && q.next())
+        return rowToDraw(q);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<DrawResult> BookStore::draw(int drawNumber) const
+{
+    return selectOne(d->db, QStringLiteral("SELECT %1 FROM draws WHERE draw = ?"), { drawNumber });
+}
+
+std::optional<DrawResult> BookStore::lastDraw() const
+{
+    return selectOne(d->db, QStringLiteral("SELECT %1 FROM draws ORDER BY draw DESC LIMIT 1"));
+}
+
+std::optional<DrawResult> BookStore::firstDraw() const
+{
+    return selectOne(d->db, QStringLiteral("SELECT %1 FROM draws ORDER BY draw LIMIT 1"));
+}
+
+QList<DrawResult> BookStore::drawsWithNumber(int number) const
+{
+    return selectDraws(d->db, QStringLiteral("WHERE number = ?"), { number });
+}
+
+QList<DrawResult> BookStore::boxHits(int number) const
+{
+    if (number < 0 || number > 999)
+        return {};
+    // The box kinds of the panel give every order of the digits.
+    const PatternReport::Report report = PatternReport::classify(number / 100, number / 10 % 10, number % 10);
+    QVariantList orders{ report.straight };
+    QStringList marks{ QStringLiteral("?") };
+    for (int i = 0; i < report.boxCount; ++i) {
+        orders.append(report.box[size_t(i)]);
+        marks.append(QStringLiteral("?"));
+    }
+    return selectDraws(d->db, QStringLiteral("WHERE number IN (%1)").arg(marks.join(QLatin1Char(','))), orders);
+}
+
+QList<int> BookStore::missingDraws() const
+{
+    QList<int> gaps;
+    if (!isOpen())
+        return gaps;
+    QSqlQuery q(d->db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT draw FROM draws ORDER BY draw")))
+        return gaps;
+    int previous = 0;
+    while (q.next()) {
+        const int n = q.value(0).toInt();
+        if (previous > 0)
+            for (int m = previous + 1; m < n; ++m)
+                gaps.append(m);
+        previous = n;
+    }
+    return gaps;
+}
+
+int BookStore::count() const
+{
+    if (!isOpen())
+        return 0;
+    QSqlQuery q(d->db);
+    if (q.exec(QStringLiteral("SELECT COUNT(*) FROM draws")) && q.next())
+        return q.value(0).toInt();
+    return 0;
+}
+
+QList<DrawResult> BookStore::allDraws() const
+{
+    return selectDraws(d->db, QString(), {});
+}
+
+bool BookStore::exportCsv(const QString &path, QString *error) const
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = tr("Cannot write %1: %2").arg(path, f.errorString());
+        return false;
+    }
+    QByteArray out = "draw,date,number,straight,box,set_straight,set_box,mini,"
+                     "straight_winners,box_winners,set_straight_winners,set_box_winners,mini_winners\n";
+    const auto cell = [](const std::optional<qint64> &v) { return v ? QByteArray::number(*v) : QByteArray(); };
+    for (const DrawResult &r : allDraws()) {
+        out += QByteArray::number(r.draw) + ',' + r.date.toString(Qt::ISODate).toLatin1() + ','
+            + r.numberText().toLatin1();
+        for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w)
+            out += ',' + cell(r.prize[w]);
+        for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w)
+            out += ',' + cell(r.winners[w]);
+        out += '\n';
+    }
+    f.write(out);
+    if (!f.commit()) {
+        if (error)
+            *error = tr("Cannot write %1: %2").arg(path, f.errorString());
+        return false;
+    }
+    return true;
+}

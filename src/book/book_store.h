@@ -1,0 +1,132 @@
+#ifndef BOOK_STORE_H
+#define BOOK_STORE_H
+
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+#include "draw_result.h"
+#include "imported_file.h"
+
+// A draw whose hand-entered value differs from what a file offers. The
+// hand value stays unless the user said yes for that draw.
+struct BookConflict
+{
+    int draw = 0;
+    DrawResult kept;     // what the book holds (entered by hand)
+    DrawResult offered;  // what the file gives
+};
+
+// What importing one file did. When ok is false nothing of the file was stored.
+struct ImportReport
+{
+    bool ok = false;
+    QString error;            // why the file was refused or could not be stored
+    int added = 0;            // draws the book did not know
+    int known = 0;            // draws the book already held with the same result
+    int replaced = 0;         // bundled (or agreed hand) values replaced by the file
+    QStringList notes;        // "draw 6: bundled 692 replaced by 792 from FILE"
+    QStringList warnings;     // the importer's warnings for this file
+    QList<BookConflict> handConflicts;  // hand values kept
+
+    // "3 new, 117 already known, 1 replaced" (plus ", 2 kept (entered by hand)")
+    QString summary() const;
+};
+
+// The results book: one SQLite file through Qt SQL (QSQLITE). Schema versioned
+// with PRAGMA user_version and migrated in code; WAL, foreign keys, a busy
+// timeout, and every change in one BEGIN IMMEDIATE transaction. Each instance
+// has its own connection. Not thread-safe: use an instance from one thread.
+class BookStore
+{
+public:
+    enum class OpenStatus {
+        Ok,          // an existing book opened
+        Created,     // a new, empty book was made
+        MovedAside,  // the file was not a usable book; it was moved aside and a new book made
+        NewerSchema, // the book was written by a newer program; refused and left untouched
+        Failed       // could not open or create (message says why); nothing was changed
+    };
+    struct OpenResult
+    {
+        OpenStatus status = OpenStatus::Failed;
+        QString message;   // for the user; empty for Ok and Created
+        QString movedTo;   // path of the moved-aside file for MovedAside
+        bool usable() const { return status == OpenStatus::Ok || status == OpenStatus::Created || status == OpenStatus::MovedAside; }
+    };
+
+    // The schema this program writes.
+    static constexpr int SchemaVersion = 1;
+    // Milliseconds a writer waits for another instance before giving up.
+    static constexpr int BusyTimeoutMs = 5000;
+
+    BookStore();
+    ~BookStore();
+    BookStore(const BookStore &) = delete;
+    BookStore &operator=(const BookStore &) = delete;
+
+    // ~/.local/share/numbers3/book.sqlite (AppDataLocation; the application
+    // name must be set to "numbers3" with no organisation name).
+    static QString defaultPath();
+
+    // Opens (or creates) the book at path; creates the folder if needed.
+    OpenResult open(const QString &path);
+    // What the last open() gave (the window reports it: moved aside, refused...).
+    OpenResult lastOpenResult() const;
+    void close();
+    bool isOpen() const;
+    QString path() const;
+
+    // Loads the bundled past results (draws 1..7064) as "bundled" when the
+    // book has not had them yet; draws already present are left alone.
+    // Returns false on a write error (lastError()).
+    bool loadBundled();
+
+    // Stores a parsed file whole or not at all. Draws in replaceHandDraws may
+    // overwrite hand-entered values; other hand values are kept and reported.
+    ImportReport importFile(const ImportedFile &file, const QSet<int> &replaceHandDraws = {});
+
+    // Stores several parsed files in one transaction, each file whole or
+    // nothing (a savepoint per file): much faster than one call per file
+    // for thousands of small files. One report per file, in order.
+    QList<ImportReport> importFiles(const QList<ImportedFile> &files, const QSet<int> &replaceHandDraws = {});
+
+    // Called while a file's draws are written (done of total), e.g. for a
+    // progress bar; may be empty.
+    void setProgressHandler(std::function<void(int done, int total)> handler);
+
+    // Enters a result by hand (sourceKind Hand). An existing draw with other
+    // content is replaced only when replace is true; otherwise false and *error.
+    bool addByHand(const DrawResult &result, bool replace, QString *error);
+
+    // Queries. Draw lists are in draw order.
+    std::optional<DrawResult> draw(int drawNumber) const;
+    std::optional<DrawResult> lastDraw() const;       // highest draw number
+    std::optional<DrawResult> firstDraw() const;      // lowest draw number
+    QList<DrawResult> drawsWithNumber(int number) const;  // straight hits
+    QList<DrawResult> boxHits(int number) const;      // results with the same digits in any order
+    QList<int> missingDraws() const;                  // gaps between first and last known
+    int count() const;
+    QList<DrawResult> allDraws() const;
+
+    // Writes the plain CSV that ResultImporter reads back to the same draws.
+    bool exportCsv(const QString &path, QString *error = nullptr) const;
+
+    // The last error in words for the user (busy, disk full, read-only...).
+    QString lastError() const;
+
+    // How long a write waits for another instance (default BusyTimeoutMs).
+    void setBusyTimeout(int ms);
+    // The Qt SQL connection of this instance (for checks and tests).
+    QString connectionName() const;
+
+private:
+    struct Private;
+    Private *d;
+};
+
+#endif

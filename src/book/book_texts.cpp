@@ -1,0 +1,104 @@
+#include "book_texts.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+#include "book_store.h"
+#include "draw_calendar.h"
+
+QString BookTexts::upTo(const BookStore &store)
+{
+    const std::optional<DrawResult> last = store.lastDraw();
+    if (!last)
+        return tr("The book holds no results yet");
+    return tr("Results up to draw %1 (%2)").arg(last->draw).arg(date(last->date));
+}
+
+QString BookTexts::next(const QDateTime &now)
+{
+    const DrawCalendar::Next next = DrawCalendar::next(now);
+    const QString draw = tr("Next draw: %1 on %2").arg(next.draw).arg(date(next.date));
+    const QDate today = DrawCalendar::japanTime(now).date();
+    if (next.salesOpen)
+        return tr("%1; today's sales are open until 18:30 Japan time").arg(draw);
+    if (DrawCalendar::isDrawDay(today))
+        return tr("%1; today's sales closed at 18:30 Japan time").arg(draw);
+    return tr("%1; no draw today").arg(draw);
+}
+
+QString BookTexts::missingCount(int count)
+{
+    return tr("Missing draws between the first and the last known: %1").arg(count);
+}
+
+QStringList BookTexts::missingRanges(const QList<int> &missing)
+{
+    QStringList lines;
+    for (int i = 0; i < missing.size();) {
+        int j = i;
+        while (j + 1 < missing.size() && missing.at(j + 1) == missing.at(j) + 1)
+            ++j;
+        const int first = missing.at(i);
+        const int last = missing.at(j);
+        if (first == last)
+            lines << tr("%1 (%2)").arg(drawName(first), date(DrawCalendar::dateOf(first)));
+        else
+            lines << tr("%1 to %2 (%3 draws)").arg(drawName(first), drawName(last)).arg(last - first + 1);
+        i = j + 1;
+    }
+    return lines;
+}
+
+QString BookTexts::date(const QDate &date)
+{
+    if (!date.isValid())
+        return tr("date unknown");
+    // The pattern is translated: Japanese writes 2026年9月4日(金).
+    return QLocale().toString(date, tr("yyyy-MM-dd ddd"));
+}
+
+QString BookTexts::drawName(int draw)
+{
+    return tr("draw %1").arg(draw);
+}
+
+QString BookTexts::wayName(DrawResult::Way way)
+{
+    switch (way) {
+    case DrawResult::Straight: return tr("Straight");
+    case DrawResult::Box: return tr("Box");
+    case DrawResult::SetStraight: return tr("Set (straight)");
+    case DrawResult::SetBox: return tr("Set (box)");
+    case DrawResult::Mini: return tr("Mini");
+    }
+    return QString();
+}
+
+QString BookTexts::prize(const DrawResult &result, DrawResult::Way way)
+{
+    const std::optional<qint64> &prize = result.prize.at(way);
+    const std::optional<qint64> &winners = result.winners.at(way);
+    if (!prize && winners && *winners == 0)
+        return tr("no winner");
+    if (!prize)
+        return QString();
+    const QLocale digits(QLocale::English);
+    if (!winners)
+        return tr("%1 yen").arg(digits.toString(*prize));
+    return tr("%1 yen (%2 units)").arg(digits.toString(*prize), digits.toString(*winners));
+}
+
+QString BookTexts::source(const DrawResult &result)
+{
+    switch (result.sourceKind) {
+    case DrawResult::Bundled: return tr("bundled");
+    case DrawResult::Hand: return tr("entered by hand");
+    case DrawResult::File: break;
+    }
+    return QFileInfo(result.source).fileName();
+}
+
+QString BookTexts::drawLine(const DrawResult &result)
+{
+    return tr("%1 (%2): %3").arg(drawName(result.draw), date(result.date), result.numberText());
+}

@@ -1,0 +1,43 @@
+#ifndef BOOK_TEXTS_H
+#define BOOK_TEXTS_H
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "draw_result.h"
+
+class BookStore;
+
+// The words the book's window shows, made from the store and the calendar
+// without any widget, so that they read the same in the window, in the
+// lookups and in the import report.
+class BookTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(BookTexts)
+
+public:
+    // "Results up to draw 7064 (2026-09-04 Fri)", or that the book is empty.
+    static QString upTo(const BookStore &store);
+    // The next draw seen from now, and whether today's sales are still open.
+    static QString next(const QDateTime &now);
+    // "Missing draws between the first and the last known: 3".
+    static QString missingCount(int count);
+    // Runs of missing draws, one line each: "7065" or "7065 to 7129 (65 draws)".
+    static QStringList missingRanges(const QList<int> &missing);
+
+    static QString date(const QDate &date);
+    static QString drawName(int draw);
+    static QString wayName(DrawResult::Way way);
+    // "90,400 yen (78 units)", "no winner", or empty when not known.
+    static QString prize(const DrawResult &result, DrawResult::Way way);
+    // "bundled", "entered by hand" or the file's name.
+    static QString source(const DrawResult &result);
+    // One line for a draw: "draw 7064 (2026-09-04 Fri): 251".
+    static QString drawLine(const DrawResult &result);
+};
+
+#endif

@@ -1,0 +1,464 @@
+#include "book_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "book_lookup.h"
+#include "book_texts.h"
+#include "digit_chart.h"
+#include "draw_table_model.h"
+#include "hand_entry_dialog.h"
+#include "import_batch.h"
+#include "import_report_dialog.h"
+
+BookWindow::BookWindow(BookStore &store, QWidget *parent)
+    : QMainWindow(parent)
+    , store(store)
+{
+    setWindowTitle(tr("Numbers3 results book"));
+    setAcceptDrops(true);
+
+    upToLabel = new QLabel(this);
+    upToLabel->setAccessibleName(tr("Results in the book"));
+    nextLabel = new QLabel(this);
+    nextLabel->setAccessibleName(tr("Next draw"));
+    missingLabel = new QLabel(this);
+    missingList = new QListWidget(this);
+    missingList->setAccessibleName(tr("Missing draws"));
+    missingList->setAccessibleDescription(tr("Draws between the first and the last known that the book does not hold"));
+    missingList->setMaximumHeight(fontMetrics().height() * 5);
+    missingLabel->setBuddy(missingList);
+    for (QLabel *label : {upToLabel, nextLabel, missingLabel}) {
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setWordWrap(true);
+    }
+    QFont bold = upToLabel->font();
+    bold.setBold(true);
+    upToLabel->setFont(bold);
+
+    auto *state = new QGroupBox(tr("The book"), this);
+    auto *stateLayout = new QVBoxLayout(state);
+    stateLayout->addWidget(upToLabel);
+    stateLayout->addWidget(nextLabel);
+    stateLayout->addWidget(missingLabel);
+    stateLayout->addWidget(missingList);
+
+    model = new DrawTableModel(this);
+    table = new QTableView(this);
+    table->setModel(model);
+    table->setAccessibleName(tr("Draws in the book, newest first"));
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setAlternatingRowColors(true);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    // Fixed row heights and column widths: nothing is measured row by row.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    table->setColumnWidth(DrawTableModel::DrawColumn, digit * 7);
+    table->setColumnWidth(DrawTableModel::DateColumn,
+                          fontMetrics().horizontalAdvance(BookTexts::date(QDate(2026, 12, 30))) + digit * 2);
+    table->setColumnWidth(DrawTableModel::NumberColumn,
+                          qMax(digit * 6, fontMetrics().horizontalAdvance(model->headerData(DrawTableModel::NumberColumn, Qt::Horizontal).toString()) + digit * 2));
+    const int prizeWidth = fontMetrics().horizontalAdvance(tr("%1 yen (%2 units)").arg(QStringLiteral("1,000,000"), QStringLiteral("9,999"))) + digit * 2;
+    for (int way = 0; way < DrawResult::WayCount; ++way)
+        table->setColumnWidth(DrawTableModel::FirstWayColumn + way, prizeWidth);
+    table->horizontalHeader()->setStretchLastSection(true);
+
+    lookupKind = new QComboBox(this);
+    lookupKind->addItem(tr("Which draws a number came up in"), BookLookup::Straight);
+    lookupKind->addItem(tr("Whether a number came up as a box"), BookLookup::Box);
+    lookupKind->addItem(tr("The result of a draw"), BookLookup::Draw);
+    lookupKind->setAccessibleName(tr("What to look up"));
+    lookupEdit = new QLineEdit(this);
+    lookupEdit->setMaxLength(6);
+    lookupEdit->setAccessibleName(tr("Number or draw to look up"));
+    lookupEdit->setPlaceholderText(tr("such as 123"));
+    auto *lookupButton = new QPushButton(tr("Loo&k up"), this);
+    answerView = new QPlainTextEdit(this);
+    answerView->setReadOnly(true);
+    answerView->setAccessibleName(tr("Answer"));
+    auto *kindLabel = new QLabel(tr("&What:"), this);
+    kindLabel->setBuddy(lookupKind);
+    auto *editLabel = new QLabel(tr("N&umber or draw:"), this);
+    editLabel->setBuddy(lookupEdit);
+    auto *answerLabel = new QLabel(tr("&Answer:"), this);
+    answerLabel->setBuddy(answerView);
+
+    auto *lookup = new QGroupBox(tr("Look up in the whole book"), this);
+    auto *lookupLayout = new QVBoxLayout(lookup);
+    lookupLayout->addWidget(kindLabel);
+    lookupLayout->addWidget(lookupKind);
+    lookupLayout->addWidget(editLabel);
+    auto *editRow = new QHBoxLayout;
+    editRow->addWidget(lookupEdit, 1);
+    editRow->addWidget(lookupButton);
+    lookupLayout->addLayout(editRow);
+    lookupLayout->addWidget(answerLabel);
+    lookupLayout->addWidget(answerView, 1);
+
+    chart = new DigitChart(this);
+    tabs = new QTabWidget(this);
+    tabs->addTab(table, tr("&Draws"));
+    tabs->addTab(chart, tr("Digit &chart"));
+    auto *split = new QSplitter(this);
+    split->addWidget(tabs);
+    split->addWidget(lookup);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    split->setSizes({740, 360});
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->addWidget(state);
+    layout->addWidget(split, 1);
+    setCentralWidget(central);
+
+    // Reading order for Tab: the lookup first, as it is what one types into.
+    setTabOrder(lookupKind, lookupEdit);
+    setTabOrder(lookupEdit, lookupButton);
+    setTabOrder(lookupButton, answerView);
+    setTabOrder(answerView, tabs);
+    setTabOrder(tabs, table);
+    setTabOrder(table, chart);
+    setTabOrder(chart, missingList);
+
+    connect(lookupButton, SIGNAL(clicked()), this, SLOT(lookUp()));
+    connect(lookupEdit, SIGNAL(returnPressed()), this, SLOT(lookUp()));
+    connect(lookupKind, SIGNAL(activated(int)), lookupEdit, SLOT(setFocus()));
+
+    createMenus();
+
+    clock = new QTimer(this);
+    clock->setInterval(60 * 1000);
+    connect(clock, SIGNAL(timeout()), this, SLOT(refreshNext()));
+    clock->start();
+
+    resize(1100, 680);
+    refresh();
+    lookupEdit->setFocus();
+}
+
+void BookWindow::createMenus()
+{
+    QMenu *book = menuBar()->addMenu(tr("&Book"));
+    QAction *a = book->addAction(tr("&Import files..."), this, SLOT(importFiles()));
+    a->setShortcut(QKeySequence::Open);
+    a = book->addAction(tr("Import a &folder..."), this, SLOT(importFolder()));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    a = book->addAction(tr("&Enter a result by hand..."), this, SLOT(enterByHand()));
+    a->setShortcut(QKeySequence::New);
+    a = book->addAction(tr("E&xport as CSV..."), this, SLOT(exportCsv()));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    book->addSeparator();
+    a = book->addAction(tr("&Quit"), this, SLOT(close()));
+    a->setShortcut(QKeySequence::Quit);
+
+    QMenu *look = menuBar()->addMenu(tr("&Look up"));
+    a = look->addAction(tr("&Which draws a number came up in"), this, SLOT(lookUpStraight()));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    a = look->addAction(tr("Whether a number came up as a &box"), this, SLOT(lookUpBox()));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    a = look->addAction(tr("The &result of a draw"), this, SLOT(lookUpDraw()));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    look->addSeparator();
+    a = look->addAction(tr("Go to the &table"), this, SLOT(showTable()));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    a = look->addAction(tr("Go to the &missing draws"), missingList, SLOT(setFocus()));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    a = help->addAction(tr("Results book &help"), this, SLOT(showHelp()));
+    a->setShortcut(QKeySequence::HelpContents);
+    help->addAction(tr("&About"), this, SLOT(about()));
+}
+
+void BookWindow::refresh()
+{
+    upToLabel->setText(BookTexts::upTo(store));
+    const QList<int> missing = store.missingDraws();
+    missingLabel->setText(BookTexts::missingCount(int(missing.size())));
+    missingList->clear();
+    missingList->addItems(BookTexts::missingRanges(missing));
+    missingList->setVisible(!missing.isEmpty());
+    model->reload(store);
+    chart->setDraws(model->draws());
+    statusBar()->showMessage(tr("%1 draws in %2").arg(store.count()).arg(QDir::toNativeSeparators(store.path())));
+    refreshNext();
+}
+
+void BookWindow::refreshNext()
+{
+    nextLabel->setText(BookTexts::next(QDateTime::currentDateTimeUtc()));
+}
+
+void BookWindow::importFiles()
+{
+    const QStringList files = QFileDialog::getOpenFileNames(this, tr("Import result files"), QDir::homePath(),
+                                                            tr("Result files (*.csv *.CSV);;All files (*)"));
+    if (!files.isEmpty())
+        importPaths(files);
+}
+
+void BookWindow::importFolder()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("Import every CSV file in a folder"), QDir::homePath());
+    if (!folder.isEmpty())
+        importPaths({folder});
+}
+
+void BookWindow::importPaths(const QStringList &paths)
+{
+    const QStringList files = ImportBatch::expand(paths);
+    if (files.isEmpty()) {
+        QMessageBox::information(this, tr("Import"), tr("There is no CSV file in what was given."));
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QList<ImportBatch::Outcome> outcomes = ImportBatch::run(
+        store, files, [this](const QString &path, const QList<BookConflict> &conflicts) {
+            QApplication::restoreOverrideCursor();
+            const QSet<int> agreed = askReplace(path, conflicts);
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            return agreed;
+        });
+    QApplication::restoreOverrideCursor();
+    refresh();
+    showReport(ImportBatch::reportText(outcomes), ImportBatch::failed(outcomes) > 0);
+}
+
+QSet<int> BookWindow::askReplace(const QString &path, const QList<BookConflict> &conflicts)
+{
+    QSet<int> agreed;
+    for (int i = 0; i < conflicts.size(); ++i) {
+        const BookConflict &c = conflicts.at(i);
+        QMessageBox box(QMessageBox::Question, tr("Replace a result entered by hand?"),
+                        tr("You entered %1 for %2 by hand. The file %3 gives %4.\nReplace your value with the file's?")
+                            .arg(c.kept.numberText(), BookTexts::drawName(c.draw), QFileInfo(path).fileName(), c.offered.numberText()),
+                        QMessageBox::NoButton, this);
+        QPushButton *yes = box.addButton(tr("&Replace"), QMessageBox::YesRole);
+        QPushButton *no = box.addButton(tr("&Keep mine"), QMessageBox::NoRole);
+        QPushButton *yesAll = nullptr;
+        QPushButton *noAll = nullptr;
+        if (conflicts.size() - i > 1) {
+            yesAll = box.addButton(tr("Replace &all %1").arg(conflicts.size() - i), QMessageBox::YesRole);
+            noAll = box.addButton(tr("Keep all &mine"), QMessageBox::NoRole);
+        }
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        box.exec();
+        if (box.clickedButton() == yes) {
+            agreed << c.draw;
+        } else if (yesAll && box.clickedButton() == yesAll) {
+            for (int j = i; j < conflicts.size(); ++j)
+                agreed << conflicts.at(j).draw;
+            break;
+        } else if (noAll && box.clickedButton() == noAll) {
+            break;
+        }
+    }
+    return agreed;
+}
+
+void BookWindow::showReport(const QString &text, bool failed)
+{
+    lastReport = text;
+    statusBar()->showMessage(failed ? tr("Import finished; some files were refused") : tr("Import finished"));
+    ImportReportDialog dialog(text, failed, this);
+    dialog.exec();
+}
+
+void BookWindow::enterByHand()
+{
+    const std::optional<DrawResult> last = store.lastDraw();
+    HandEntryDialog dialog(last ? last->draw + 1 : 1, this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.result())
+        return;
+    const DrawResult result = *dialog.result();
+    bool replace = false;
+    if (const std::optional<DrawResult> held = store.draw(result.draw)) {
+        if (held->sameContent(result)) {
+            QMessageBox::information(this, tr("Enter a result by hand"),
+                                     tr("The book already holds this result for %1.").arg(BookTexts::drawName(result.draw)));
+            return;
+        }
+        QMessageBox box(QMessageBox::Question, tr("Replace a result?"),
+                        tr("The book holds %1 for %2 (%3). Replace it with %4?")
+                            .arg(held->numberText(), BookTexts::drawName(result.draw), BookTexts::source(*held), result.numberText()),
+                        QMessageBox::NoButton, this);
+        QPushButton *yes = box.addButton(tr("&Replace"), QMessageBox::YesRole);
+        QPushButton *no = box.addButton(tr("&Keep it"), QMessageBox::NoRole);
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        box.exec();
+        if (box.clickedButton() != yes)
+            return;
+        replace = true;
+    }
+    QString error;
+    if (!store.addByHand(result, replace, &error)) {
+        QMessageBox::warning(this, tr("Enter a result by hand"),
+                             tr("The result was not stored.") + QLatin1Char('\n') + (error.isEmpty() ? store.lastError() : error));
+        return;
+    }
+    refresh();
+    const int row = model->rowOf(result.draw);
+    table->selectRow(row);
+    table->scrollTo(model->index(row, 0));
+    statusBar()->showMessage(tr("Stored %1").arg(BookTexts::drawLine(result)));
+}
+
+void BookWindow::exportCsv()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export the book as CSV"),
+                                                      QDir::home().filePath(QStringLiteral("numbers3-results.csv")),
+                                                      tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!store.exportCsv(path, &error)) {
+        QMessageBox::warning(this, tr("Export"), tr("The book was not written to %1.").arg(path) + QLatin1Char('\n') + error);
+        return;
+    }
+    statusBar()->showMessage(tr("%1 draws written to %2").arg(store.count()).arg(QDir::toNativeSeparators(path)));
+}
+
+void BookWindow::lookUp()
+{
+    const auto kind = BookLookup::Kind(lookupKind->currentData().toInt());
+    answerView->setPlainText(BookLookup::answer(store, kind, lookupEdit->text()));
+    if (kind == BookLookup::Draw) {
+        const int row = model->rowOf(lookupEdit->text().trimmed().toInt());
+        if (row >= 0) {
+            table->selectRow(row);
+            table->scrollTo(model->index(row, 0));
+        }
+    }
+}
+
+void BookWindow::showTable()
+{
+    tabs->setCurrentWidget(table);
+    table->setFocus();
+}
+
+void BookWindow::focusLookup(int kind)
+{
+    lookupKind->setCurrentIndex(lookupKind->findData(kind));
+    lookupEdit->setFocus();
+    lookupEdit->selectAll();
+}
+
+void BookWindow::lookUpStraight()
+{
+    focusLookup(BookLookup::Straight);
+}
+
+void BookWindow::lookUpBox()
+{
+    focusLookup(BookLookup::Box);
+}
+
+void BookWindow::lookUpDraw()
+{
+    focusLookup(BookLookup::Draw);
+}
+
+void BookWindow::showHelp()
+{
+    // Beside the program in the build, in share/numbers3 once installed, or
+    // in the working directory the launcher sets.
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const bool japanese = QLocale().language() == QLocale::Japanese;
+    const QString page = japanese ? QStringLiteral("book_ja.html") : QStringLiteral("book.html");
+    QString found;
+    for (const QString &dir : {QDir::currentPath() + QStringLiteral("/html"), appDir + QStringLiteral("/html"),
+                               appDir + QStringLiteral("/../share/numbers3/html")}) {
+        if (QFileInfo::exists(dir + QLatin1Char('/') + page)) {
+            found = QDir::cleanPath(dir);
+            break;
+        }
+    }
+    if (found.isEmpty()) {
+        QMessageBox::information(this, tr("Help"), tr("The help pages are not installed."));
+        return;
+    }
+    auto *help = findChild<QTextBrowser *>(QStringLiteral("bookHelp"));
+    if (!help) {
+        help = new QTextBrowser(this);
+        help->setObjectName(QStringLiteral("bookHelp"));
+        help->setWindowFlags(Qt::Window);
+        help->setWindowTitle(tr("Results book help"));
+        help->setSearchPaths({found});
+        help->resize(760, 520);
+        help->setSource(QUrl::fromLocalFile(found + QLatin1Char('/') + page));
+        auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), help);
+        connect(close, SIGNAL(activated()), help, SLOT(close()));
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+void BookWindow::about()
+{
+    QMessageBox::about(this, tr("About the results book"),
+                       tr("Numbers3 results book %1\n\nKeeps the results of the three-digit lottery in %2.\n"
+                          "Free software under the GNU General Public License, version 3 or later.")
+                           .arg(QCoreApplication::applicationVersion(), QDir::toNativeSeparators(store.path())));
+}
+
+void BookWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls()) {
+        for (const QUrl &url : event->mimeData()->urls()) {
+            if (url.isLocalFile()) {
+                event->acceptProposedAction();
+                return;
+            }
+        }
+    }
+}
+
+void BookWindow::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Not inside the drop: the source's drag must end before boxes open.
+    QMetaObject::invokeMethod(this, [this, paths] { importPaths(paths); }, Qt::QueuedConnection);
+}

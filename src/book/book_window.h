@@ -1,0 +1,79 @@
+#ifndef BOOK_WINDOW_H
+#define BOOK_WINDOW_H
+
+#include <QMainWindow>
+#include <QSet>
+#include <QStringList>
+
+#include "book_store.h"
+
+class DigitChart;
+class DrawTableModel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QTabWidget;
+class QTableView;
+class QTimer;
+
+// The results book's window: what the book holds and what comes next at the
+// top, the draws in a table, the lookups beside it. Files come in through
+// the menu or by drag and drop; results can be entered by hand and the book
+// written out as CSV. Everything it shows comes from the store.
+class BookWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit BookWindow(BookStore &store, QWidget *parent = nullptr);
+
+    QLabel *upToLabel;
+    QLabel *nextLabel;
+    QLabel *missingLabel;
+    QListWidget *missingList;
+    QTableView *table;
+    DrawTableModel *model;
+    DigitChart *chart;
+    QTabWidget *tabs;
+    QComboBox *lookupKind;
+    QLineEdit *lookupEdit;
+    QPlainTextEdit *answerView;
+    // The last import's report, as shown.
+    QString lastReport;
+
+public slots:
+    // Imports files and folders as the menu and a drop do, then reports.
+    void importPaths(const QStringList &paths);
+    void refresh();
+
+private slots:
+    void importFiles();
+    void importFolder();
+    void enterByHand();
+    void exportCsv();
+    void lookUp();
+    void lookUpStraight();
+    void lookUpBox();
+    void lookUpDraw();
+    void showTable();
+    void refreshNext();
+    void showHelp();
+    void about();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void createMenus();
+    void focusLookup(int kind);
+    QSet<int> askReplace(const QString &path, const QList<BookConflict> &conflicts);
+    void showReport(const QString &text, bool failed);
+
+    BookStore &store;
+    QTimer *clock;
+};
+
+#endif

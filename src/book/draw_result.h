@@ -1,0 +1,54 @@
+#ifndef DRAW_RESULT_H
+#define DRAW_RESULT_H
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <optional>
+
+// One draw of the three-digit game as the book keeps it.
+struct DrawResult
+{
+    // The ways of buying, in the order the operator lists them.
+    enum Way { Straight, Box, SetStraight, SetBox, Mini };
+    static constexpr int WayCount = 5;
+
+    // Where a result came from. The numeric values are stored in the book.
+    enum SourceKind { Bundled = 0, File = 1, Hand = 2 };
+
+    int draw = 0;          // draw number, 1 and up
+    QDate date;            // invalid when not known
+    int number = -1;       // 0..999, shown with three digits
+
+    // Per way of buying, when known. "No winner" is winners 0 with no prize.
+    std::array<std::optional<qint64>, WayCount> prize;    // yen per unit
+    std::array<std::optional<qint64>, WayCount> winners;  // units won
+
+    SourceKind sourceKind = File;
+    QString source;        // file name for File, empty otherwise
+    QDateTime storedAt;    // when the book stored it (UTC); invalid before storing
+
+    // "007": the number as printed.
+    QString numberText() const { return QString::number(number).rightJustified(3, QLatin1Char('0')); }
+
+    // True when draw, date, number, prizes and winners are all equal
+    // (source and storage time are not compared).
+    bool sameContent(const DrawResult &other) const
+    {
+        return draw == other.draw && date == other.date && number == other.number
+            && prize == other.prize && winners == other.winners;
+    }
+
+    // The column names of the plain CSV and the book: "straight", "box",
+    // "set_straight", "set_box", "mini".
+    static const char *wayKey(Way way)
+    {
+        static const char *const keys[WayCount] = { "straight", "box", "set_straight", "set_box", "mini" };
+        return keys[way];
+    }
+};
+
+#endif

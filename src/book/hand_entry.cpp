@@ -1,0 +1,61 @@
+#include "hand_entry.h"
+
+#include <QRegularExpression>
+
+#include "book_texts.h"
+#include "draw_calendar.h"
+
+HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &number, const QStringList &prizes)
+{
+    Checked checked;
+    if (draw <= 0) {
+        checked.error = tr("The draw number must be 1 or more.");
+        checked.badField = 0;
+        return checked;
+    }
+    if (!date.isValid()) {
+        checked.error = tr("The date is not a real day.");
+        checked.badField = 1;
+        return checked;
+    }
+    const QString digits = number.trimmed().normalized(QString::NormalizationForm_KC);
+    static const QRegularExpression threeDigits(QStringLiteral("^[0-9]{3}$"));
+    if (!threeDigits.match(digits).hasMatch()) {
+        checked.error = tr("The number must be three digits, 000 to 999, such as 007.");
+        checked.badField = 2;
+        return checked;
+    }
+
+    DrawResult result;
+    result.draw = draw;
+    result.date = date;
+    result.number = digits.toInt();
+    result.sourceKind = DrawResult::Hand;
+    static const QRegularExpression amount(QStringLiteral("^[0-9]{1,9}$"));
+    for (int way = 0; way < DrawResult::WayCount && way < prizes.size(); ++way) {
+        QString text = prizes.at(way).trimmed().normalized(QString::NormalizationForm_KC);
+        text.remove(QLatin1Char(','));
+        if (text.isEmpty())
+            continue;
+        if (text == QLatin1String("-") || text == QLatin1String("0")) {
+            result.winners[way] = 0;
+            continue;
+        }
+        if (!amount.match(text).hasMatch()) {
+            checked.error = tr("The prize for %1 must be an amount in yen, such as 90,400; "
+                               "0 for no winner, or empty when not known.")
+                                .arg(BookTexts::wayName(DrawResult::Way(way)));
+            checked.badField = 3 + way;
+            return checked;
+        }
+        result.prize[way] = text.toLongLong();
+    }
+
+    const QDate expected = DrawCalendar::dateOf(draw);
+    if (expected.isValid() && expected != date) {
+        checked.warning = tr("By the draw calendar %1 was held on %2, not on %3.")
+                              .arg(BookTexts::drawName(draw), BookTexts::date(expected), BookTexts::date(date));
+    }
+    checked.result = result;
+    return checked;
+}

@@ -1,0 +1,32 @@
+#ifndef HAND_ENTRY_H
+#define HAND_ENTRY_H
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+#include "draw_result.h"
+
+// Checks what the user typed for a result entered by hand and turns it into
+// a draw, or says what is wrong in words that name the field.
+class HandEntry
+{
+    Q_DECLARE_TR_FUNCTIONS(HandEntry)
+
+public:
+    struct Checked
+    {
+        std::optional<DrawResult> result;
+        QString error;       // why nothing can be stored
+        int badField = -1;   // 0 draw, 1 date, 2 number, 3 + way for a prize
+        QString warning;     // the date is not the calendar's day for the draw
+    };
+
+    // prizes: one text per way, empty when not known; "0" or "-" for no winner.
+    static Checked check(int draw, const QDate &date, const QString &number, const QStringList &prizes);
+};
+
+#endif

@@ -1,0 +1,114 @@
+#include "hand_entry_dialog.h"
+
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "book_texts.h"
+#include "draw_calendar.h"
+#include "hand_entry.h"
+
+HandEntryDialog::HandEntryDialog(int suggestedDraw, QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("Enter a result by hand"));
+
+    drawBox = new QSpinBox(this);
+    drawBox->setRange(1, 999999);
+    drawBox->setAccessibleName(tr("Draw number"));
+    dateEdit = new QDateEdit(this);
+    dateEdit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    dateEdit->setCalendarPopup(true);
+    dateEdit->setAccessibleName(tr("Draw date"));
+    dateEdit->setAccessibleDescription(tr("Filled in from the draw calendar when the draw number changes"));
+    numberEdit = new QLineEdit(this);
+    numberEdit->setMaxLength(3);
+    numberEdit->setPlaceholderText(tr("three digits, such as 007"));
+    numberEdit->setAccessibleName(tr("Winning number"));
+
+    auto *form = new QFormLayout;
+    auto *drawLabel = new QLabel(tr("&Draw:"), this);
+    drawLabel->setBuddy(drawBox);
+    auto *dateLabel = new QLabel(tr("D&ate:"), this);
+    dateLabel->setBuddy(dateEdit);
+    auto *numberLabel = new QLabel(tr("&Number:"), this);
+    numberLabel->setBuddy(numberEdit);
+    form->addRow(drawLabel, drawBox);
+    form->addRow(dateLabel, dateEdit);
+    form->addRow(numberLabel, numberEdit);
+
+    auto *prizes = new QGroupBox(tr("Prize per unit in yen (optional; 0 for no winner)"), this);
+    auto *prizeForm = new QFormLayout(prizes);
+    const QStringList mnemonics{tr("&Straight:"), tr("&Box:"), tr("Set (s&traight):"), tr("Set (b&ox):"), tr("&Mini:")};
+    auto *amounts = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9０-９,，-]{0,13}")), this);
+    for (int way = 0; way < DrawResult::WayCount; ++way) {
+        auto *edit = new QLineEdit(this);
+        edit->setValidator(amounts);
+        edit->setPlaceholderText(tr("not known"));
+        edit->setAccessibleName(tr("Prize for %1").arg(BookTexts::wayName(DrawResult::Way(way))));
+        auto *label = new QLabel(mnemonics.at(way), this);
+        label->setBuddy(edit);
+        prizeForm->addRow(label, edit);
+        prizeEdits << edit;
+    }
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Store"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+    connect(buttons, SIGNAL(accepted()), this, SLOT(accept()));
+    connect(buttons, SIGNAL(rejected()), this, SLOT(reject()));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(prizes);
+    layout->addWidget(buttons);
+
+    connect(drawBox, SIGNAL(valueChanged(int)), this, SLOT(drawChanged(int)));
+    drawBox->setValue(suggestedDraw);
+    drawChanged(suggestedDraw);
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 200);
+    numberEdit->setFocus();
+}
+
+void HandEntryDialog::drawChanged(int draw)
+{
+    const QDate date = DrawCalendar::dateOf(draw);
+    if (date.isValid())
+        dateEdit->setDate(date);
+}
+
+void HandEntryDialog::accept()
+{
+    QStringList prizes;
+    for (QLineEdit *edit : prizeEdits)
+        prizes << edit->text();
+    const HandEntry::Checked c = HandEntry::check(drawBox->value(), dateEdit->date(), numberEdit->text(), prizes);
+    if (!c.result) {
+        QMessageBox::warning(this, tr("Enter a result by hand"), c.error);
+        QWidget *fields[] = {drawBox, dateEdit, numberEdit};
+        QWidget *bad = c.badField >= 3 ? prizeEdits.value(c.badField - 3) : fields[qBound(0, c.badField, 2)];
+        bad->setFocus();
+        return;
+    }
+    if (!c.warning.isEmpty()) {
+        QMessageBox box(QMessageBox::Question, tr("Enter a result by hand"),
+                        c.warning + QLatin1Char('\n') + tr("Store it with the date you typed?"), QMessageBox::NoButton, this);
+        QPushButton *yes = box.addButton(tr("&Store"), QMessageBox::AcceptRole);
+        box.addButton(tr("&Change the date"), QMessageBox::RejectRole);
+        box.exec();
+        if (box.clickedButton() != yes) {
+            dateEdit->setFocus();
+            return;
+        }
+    }
+    checked = c.result;
+    QDialog::accept();
+}

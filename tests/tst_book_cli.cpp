@@ -1,0 +1,64 @@
+// numbers3-book --import: one line per file, a bad file does not stop the
+// good ones, and the exit status says whether any failed.
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TstBookCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void importFromCommandLine();
+};
+
+static QString fixture(const char *name)
+{
+    return QStringLiteral(BOOK_FIXTURES "/") + QLatin1String(name);
+}
+
+void TstBookCli::importFromCommandLine()
+{
+    QTemporaryDir dir;
+    const QString book = dir.filePath(QStringLiteral("sub/book.sqlite"));
+    const QStringList files{ fixture("A1005167.CSV"), fixture("bad_truncated.csv"), fixture("multi_7060_7064.csv") };
+    const auto run = [&](const QStringList &args, QByteArray *out) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));  // no display needed
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(BOOK_EXE), QStringList{ QStringLiteral("--database"), book } + args);
+        p.waitForFinished(60000);
+        *out = p.readAllStandardOutput();
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+
+    QByteArray out;
+    QCOMPARE(run(QStringList{ QStringLiteral("--import") } + files, &out), 1);
+    QCOMPARE(out,
+             files.at(0).toUtf8() + ": 0 new, 1 already known\n"
+             + files.at(1).toUtf8() + ": error: " + files.at(1).toUtf8()
+                 + ":7: draw 7064: the block is cut short: no line \"セット(ストレート)\"\n"
+             + files.at(2).toUtf8() + ": 0 new, 5 already known\n");
+
+    // The good files went in (their six draws now come from files), and
+    // a second run finds them known.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("look"));
+        db.setDatabaseName(book);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*), SUM(straight_prize) FROM draws WHERE source_kind = 1")) && q.next());
+        QCOMPARE(q.value(0).toInt(), 6);
+        QCOMPARE(q.value(1).toLongLong(), 94500LL + 90000 + 90100 + 90200 + 90300 + 90400);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("look"));
+    QCOMPARE(run({ QStringLiteral("--import"), files.at(0) }, &out), 0);
+    QCOMPARE(out, files.at(0).toUtf8() + ": 0 new, 1 already known\n");
+}
+
+QTEST_GUILESS_MAIN(TstBookCli)
+#include "tst_book_cli.moc"

@@ -1,0 +1,371 @@
+// The results book's store: conflicts, idempotency, a process killed in the
+// middle of an import, damaged and newer books, a busy book and a full disk.
+#include <QCryptographicHash>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <thread>
+
+#include "book_store.h"
+#include "draw_calendar.h"
+#include "result_importer.h"
+
+namespace {
+
+QString fixture(const QString &name)
+{
+    return QStringLiteral(BOOK_FIXTURES "/") + name;
+}
+
+// Test input: draws after the last real one, dated by the calendar.
+QByteArray laterDraws(int first, int count)
+{
+    QByteArray csv = "draw,date,number\n";
+    for (int n = first; n < first + count; ++n)
+        csv += QByteArray::number(n) + ',' + DrawCalendar::dateOf(n).toString(Qt::ISODate).toLatin1() + ','
+            + QByteArray::number(n % 1000).rightJustified(3, '0') + '\n';
+    return csv;
+}
+
+QByteArray digest(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+QString integrity(const QString &path)
+{
+    QString answer;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next())
+                answer = q.value(0).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    return answer;
+}
+
+// Run as a child: import a file into a book, stop at the point asked for and
+// wait there to be killed.
+int crashChild()
+{
+    BookStore store;
+    if (!store.open(qEnvironmentVariable("BOOK_PATH")).usable())
+        return 3;
+    const QString at = qEnvironmentVariable("BOOK_STOP");
+    store.setProgressHandler([&at](int done, int total) {
+        if (at == QLatin1String("middle") && done == total / 2) {
+            std::printf("stopped\n");
+            std::fflush(stdout);
+            std::this_thread::sleep_for(std::chrono::seconds(60));
+        }
+    });
+    const ImportReport r = store.importFile(ResultImporter::read(qEnvironmentVariable("BOOK_FILE")));
+    std::printf(r.ok ? "stopped\n" : "failed\n");
+    std::fflush(stdout);
+    std::this_thread::sleep_for(std::chrono::seconds(60));
+    return 0;
+}
+
+} // namespace
+
+class TstBookStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void conflictsAndIdempotency();
+    void exportRoundTrips();
+    void killedDuringImport_data();
+    void killedDuringImport();
+    void unusableBookMovedAside_data();
+    void unusableBookMovedAside();
+    void newerSchemaUntouched();
+    void busyAndFull();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    QString bookPath() const { return dir->filePath(QStringLiteral("book.sqlite")); }
+};
+
+void TstBookStore::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+void TstBookStore::conflictsAndIdempotency()
+{
+    BookStore store;
+    QCOMPARE(store.open(bookPath()).status, BookStore::OpenStatus::Created);
+    QVERIFY(store.loadBundled());
+    QVERIFY(store.loadBundled());  // once only
+    QCOMPARE(store.count(), 7064);
+    QCOMPARE(store.draw(6)->sourceKind, DrawResult::Bundled);
+
+    // A hand value, then a file that says otherwise: the hand value stays.
+    QString error;
+    DrawResult hand;
+    hand.draw = 7064;
+    hand.date = QDate(2026, 9, 4);
+    hand.number = 252;
+    QVERIFY(!store.addByHand(hand, false, &error));  // the bundled 251 is there
+    QVERIFY(store.addByHand(hand, true, &error));
+    const ImportedFile multi = ResultImporter::read(fixture(QStringLiteral("multi_7060_7064.csv")));
+    ImportReport r = store.importFile(multi);
+    QVERIFY2(r.ok, qPrintable(r.error));
+    QCOMPARE(r.summary(), QStringLiteral("0 new, 4 already known, 1 kept (entered by hand)"));
+    QCOMPARE(r.handConflicts.size(), 1);
+    QCOMPARE(r.handConflicts.first().kept.number, 252);
+    QCOMPARE(r.handConflicts.first().offered.number, 251);
+    QCOMPARE(store.draw(7064)->number, 252);
+    QCOMPARE(store.draw(7062)->prize[DrawResult::Straight], std::optional<qint64>(90200));  // prizes added
+
+    // Twice changes nothing.
+    const QList<DrawResult> before = store.allDraws();
+    r = store.importFile(multi);
+    QCOMPARE(r.summary(), QStringLiteral("0 new, 4 already known, 1 kept (entered by hand)"));
+    const QList<DrawResult> after = store.allDraws();
+    QCOMPARE(after.size(), before.size());
+    for (qsizetype i = 0; i < after.size(); ++i)
+        QVERIFY(after.at(i).sameContent(before.at(i)) && after.at(i).storedAt == before.at(i).storedAt);
+
+    // With the user's yes the file wins.
+    r = store.importFile(multi, { 7064 });
+    QCOMPARE(r.replaced, 1);
+    QCOMPARE(store.draw(7064)->number, 251);
+
+    // An operator's value replaces a bundled one and says so (692 is what
+    // the panel's built-in table holds for draw 6).
+    ImportedFile six;
+    six.fileName = QStringLiteral("A1000006.CSV");
+    DrawResult d6 = *store.draw(6);
+    d6.number = 692;
+    six.draws = { d6 };
+    r = store.importFile(six);
+    QCOMPARE(r.summary(), QStringLiteral("0 new, 0 already known, 1 replaced"));
+    QCOMPARE(r.notes, QStringList{ QStringLiteral("draw 6: bundled 792 replaced by 692 from A1000006.CSV") });
+
+    // Lookups over the whole book, and the gap a later draw leaves.
+    QCOMPARE(store.drawsWithNumber(692).first().draw, 6);
+    for (const DrawResult &hit : store.boxHits(127)) {
+        QString digits = hit.numberText();
+        std::sort(digits.begin(), digits.end());
+        QCOMPARE(digits, QStringLiteral("127"));
+    }
+    int boxCount = 0;
+    for (const DrawResult &any : store.allDraws()) {
+        QString digits = any.numberText();
+        std::sort(digits.begin(), digits.end());
+        boxCount += digits == QLatin1String("127");
+    }
+    QCOMPARE(store.boxHits(721).size(), boxCount);
+    QVERIFY(store.missingDraws().isEmpty());
+    QVERIFY(store.importFile(ResultImporter::parse(laterDraws(7066, 1), QStringLiteral("later.csv"))).ok);
+    QCOMPARE(store.missingDraws(), QList<int>{ 7065 });
+    QCOMPARE(store.lastDraw()->draw, 7066);
+}
+
+void TstBookStore::exportRoundTrips()
+{
+    BookStore store;
+    QVERIFY(store.open(bookPath()).usable());
+    QVERIFY(store.loadBundled());
+    for (const char *name : { "A1005167.CSV", "A1001340.CSV", "multi_7060_7064.csv", "plain_1338_1340.csv" })
+        QVERIFY(store.importFile(ResultImporter::read(fixture(QLatin1String(name)))).ok);
+    const QString csv = dir->filePath(QStringLiteral("export.csv"));
+    QVERIFY(store.exportCsv(csv));
+
+    BookStore copy;
+    QVERIFY(copy.open(dir->filePath(QStringLiteral("copy.sqlite"))).usable());
+    // Twice in one batch: the second copy finds the first's draws.
+    const ImportedFile exported = ResultImporter::read(csv);
+    const QList<ImportReport> twice = copy.importFiles({ exported, exported });
+    QVERIFY2(twice.at(0).ok && twice.at(1).ok, qPrintable(twice.at(0).error + twice.at(1).error));
+    QCOMPARE(twice.at(0).added, int(exported.draws.size()));
+    QCOMPARE(twice.at(1).summary(), QStringLiteral("0 new, %1 already known").arg(exported.draws.size()));
+    const QList<DrawResult> a = store.allDraws(), b = copy.allDraws();
+    QCOMPARE(b.size(), a.size());
+    for (qsizetype i = 0; i < a.size(); ++i)
+        QVERIFY2(a.at(i).sameContent(b.at(i)), qPrintable(QString::number(a.at(i).draw)));
+}
+
+void TstBookStore::killedDuringImport_data()
+{
+    QTest::addColumn<QString>("stop");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("in the middle: none of the file") << "middle" << 7064;
+    QTest::newRow("after the commit: all of it") << "after" << 7064 + 4000;
+}
+
+void TstBookStore::killedDuringImport()
+{
+    QFETCH(QString, stop);
+    {
+        BookStore store;
+        QVERIFY(store.open(bookPath()).usable());
+        QVERIFY(store.loadBundled());
+    }
+    const QString file = dir->filePath(QStringLiteral("later.csv"));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(laterDraws(7065, 4000));
+    f.close();
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("BOOK_CRASH_CHILD"), QStringLiteral("1"));
+    env.insert(QStringLiteral("BOOK_PATH"), bookPath());
+    env.insert(QStringLiteral("BOOK_FILE"), file);
+    env.insert(QStringLiteral("BOOK_STOP"), stop);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(child.canReadLine() || child.state() != QProcess::Running, 30000);
+    QCOMPARE(child.readLine(), QByteArray("stopped\n"));
+    ::kill(pid_t(child.processId()), SIGKILL);
+    QVERIFY(child.waitForFinished());
+
+    QCOMPARE(integrity(bookPath()), QStringLiteral("ok"));
+    BookStore store;
+    QCOMPARE(store.open(bookPath()).status, BookStore::OpenStatus::Ok);
+    QTEST(store.count(), "expected");
+}
+
+void TstBookStore::unusableBookMovedAside_data()
+{
+    QTest::addColumn<QByteArray>("damage");  // what overwrites the book from byte 0 or at a page
+    QTest::addColumn<int>("offset");
+    QTest::newRow("not a database") << QByteArray("draw,date,number\n1,1994-10-07,191\n").repeated(200) << 0;
+    QTest::newRow("damaged pages") << QByteArray(16384, '\x5a') << 8192;
+}
+
+void TstBookStore::unusableBookMovedAside()
+{
+    QFETCH(QByteArray, damage);
+    QFETCH(int, offset);
+    {
+        BookStore store;
+        QVERIFY(store.open(bookPath()).usable());
+        QVERIFY(store.loadBundled());
+    }
+    QFile f(bookPath());
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    if (offset == 0)
+        f.resize(0);
+    f.seek(offset);
+    f.write(damage);
+    f.close();
+    const QByteArray bytes = digest(bookPath());
+
+    BookStore store;
+    const BookStore::OpenResult r = store.open(bookPath());
+    QCOMPARE(r.status, BookStore::OpenStatus::MovedAside);
+    QVERIFY(r.movedTo.startsWith(bookPath() + QStringLiteral(".broken-")));
+    QVERIFY2(r.message.contains(r.movedTo), qPrintable(r.message));
+    QCOMPARE(digest(r.movedTo), bytes);  // kept as it was
+    QCOMPARE(store.count(), 0);          // a fresh book
+    QVERIFY(store.loadBundled());
+    QCOMPARE(store.count(), 7064);
+}
+
+void TstBookStore::newerSchemaUntouched()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
+        db.setDatabaseName(bookPath());
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("CREATE TABLE draws (draw INTEGER PRIMARY KEY, future TEXT)")));
+        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = %1").arg(BookStore::SchemaVersion + 1)));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("newer"));
+    const QByteArray bytes = digest(bookPath());
+
+    BookStore store;
+    const BookStore::OpenResult r = store.open(bookPath());
+    QCOMPARE(r.status, BookStore::OpenStatus::NewerSchema);
+    QVERIFY(r.message.contains(QStringLiteral("newer version")));
+    QVERIFY(!store.isOpen());
+    QCOMPARE(digest(bookPath()), bytes);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{ QStringLiteral("book.sqlite") });
+}
+
+void TstBookStore::busyAndFull()
+{
+    BookStore store;
+    QVERIFY(store.open(bookPath()).usable());
+    QVERIFY(store.loadBundled());
+    const ImportedFile later = ResultImporter::parse(laterDraws(7065, 500), QStringLiteral("later.csv"));
+
+    // Another instance holds the write lock past our wait: a clear refusal.
+    BookStore other;
+    QVERIFY(other.open(bookPath()).usable());
+    QSqlDatabase lock = QSqlDatabase::database(other.connectionName());
+    QVERIFY(QSqlQuery(lock).exec(QStringLiteral("BEGIN IMMEDIATE")));
+    store.setBusyTimeout(200);
+    ImportReport r = store.importFile(later);
+    QVERIFY(!r.ok);
+    QVERIFY2(r.error.contains(QStringLiteral("busy")), qPrintable(r.error));
+    QVERIFY(QSqlQuery(lock).exec(QStringLiteral("COMMIT")));
+    QCOMPARE(store.count(), 7064);
+
+    // A lock released within the wait: the import waits, then goes in.
+    std::atomic<bool> locked{ false };
+    std::thread holder([this, &locked] {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+            db.setDatabaseName(bookPath());
+            db.open();
+            QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE"));
+            locked = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            QSqlQuery(db).exec(QStringLiteral("COMMIT"));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    });
+    while (!locked)
+        std::this_thread::yield();
+    store.setBusyTimeout(BookStore::BusyTimeoutMs);
+    QElapsedTimer waited;
+    waited.start();
+    r = store.importFile(ResultImporter::parse(laterDraws(7065, 1), QStringLiteral("one.csv")));
+    holder.join();
+    QVERIFY2(r.ok, qPrintable(r.error));
+    QVERIFY(waited.elapsed() >= 200);
+    QCOMPARE(other.count(), 7065);
+
+    // No room left: a clear message and nothing half-written.
+    QSqlQuery q(QSqlDatabase::database(store.connectionName()));
+    QVERIFY(q.exec(QStringLiteral("PRAGMA page_count")) && q.next());
+    QVERIFY(q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(q.value(0).toInt())));
+    r = store.importFile(later);
+    QVERIFY(!r.ok);
+    QVERIFY2(r.error.contains(QStringLiteral("disk is full")), qPrintable(r.error));
+    QCOMPARE(store.count(), 7065);
+    QCOMPARE(other.count(), 7065);
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("BOOK_CRASH_CHILD"))
+        return crashChild();
+    TstBookStore test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_book_store.moc"

@@ -1,0 +1,228 @@
+// The book's window wired to a real store: files go in through the window's
+// import path (a folder holding a good and a bad file, then a dropped file), the labels and the
+// table follow, a hand-entered value is replaced only after the user's yes,
+// and the lookups answer over the whole book.
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "book_lookup.h"
+#include "book_store.h"
+#include "book_texts.h"
+#include "draw_calendar.h"
+#include "hand_entry.h"
+#include "book_window.h"
+#include "draw_table_model.h"
+#include "support/box_catcher.h"
+
+class TestBookWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void importThroughWindow();
+    void lookups_data();
+    void lookups();
+    void nextDraw_data();
+    void nextDraw();
+    void handEntry_data();
+    void handEntry();
+    void cleanupTestCase() { delete window; }
+
+private:
+    // Lines of the real past-results file, by draw.
+    QByteArray rows(std::initializer_list<int> draws) const;
+
+    QTemporaryDir dir;
+    QMap<int, QByteArray> real;
+    BookStore store;
+    BookWindow *window = nullptr;
+};
+
+void TestBookWindow::initTestCase()
+{
+    QFile results(QStringLiteral(RESULTS_CSV));
+    QVERIFY(results.open(QIODevice::ReadOnly));
+    while (!results.atEnd()) {
+        const QByteArray line = results.readLine().trimmed();
+        real.insert(line.split(',').value(0).toInt(), line);
+    }
+    QVERIFY(store.open(dir.filePath(QStringLiteral("book.sqlite"))).usable());
+    window = new BookWindow(store);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+QByteArray TestBookWindow::rows(std::initializer_list<int> draws) const
+{
+    QByteArray text("draw,date,number\n");
+    for (int draw : draws)
+        text += real.value(draw) + '\n';
+    return text;
+}
+
+void TestBookWindow::importThroughWindow()
+{
+    QVERIFY(window->upToLabel->text().contains(QLatin1String("no results")));
+    QDir(dir.path()).mkdir(QStringLiteral("in"));
+    auto write = [this](const QString &name, const QByteArray &bytes) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    write(QStringLiteral("in/a.csv"), rows({7060, 7061, 7064}));
+    write(QStringLiteral("in/b.csv"), "draw,date,number\n7062,2026-09-02,21x\n");
+
+    {
+        BoxCatcher catcher;
+        window->importPaths({dir.filePath(QStringLiteral("in"))});
+        QCOMPARE(catcher.boxes.size(), 1);  // the report, closed
+    }
+    QVERIFY2(window->lastReport.contains(QLatin1String("a.csv: 3 new, 0 already known, 0 replaced")), qPrintable(window->lastReport));
+    QVERIFY2(window->lastReport.contains(QLatin1String("b.csv: not imported")), qPrintable(window->lastReport));
+    QVERIFY2(window->lastReport.contains(QLatin1String("b.csv:2")), qPrintable(window->lastReport));
+    QCOMPARE(window->upToLabel->text(), QStringLiteral("Results up to draw 7064 (2026-09-04 Fri)"));
+    QCOMPARE(window->missingLabel->text(), QStringLiteral("Missing draws between the first and the last known: 2"));
+    QCOMPARE(window->missingList->count(), 1);
+    QCOMPARE(window->missingList->item(0)->text(), QStringLiteral("draw 7062 to draw 7063 (2 draws)"));
+    QCOMPARE(window->model->rowCount(), 3);
+    QCOMPARE(window->model->index(0, DrawTableModel::DrawColumn).data().toInt(), 7064);
+
+    // A value typed by hand (wrongly) is replaced by the file's only after a yes.
+    DrawResult typo;
+    typo.draw = 7062;
+    typo.date = QDate(2026, 9, 2);
+    typo.number = 221;
+    typo.sourceKind = DrawResult::Hand;
+    QString error;
+    QVERIFY2(store.addByHand(typo, false, &error), qPrintable(error));
+    write(QStringLiteral("c.csv"), rows({7062}));
+    {
+        // This one is dropped onto the window.
+        BoxCatcher catcher(BoxCatcher::Answer::Click);
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(dir.filePath(QStringLiteral("c.csv")))});
+        const QPoint at = window->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &drop);
+        QTRY_COMPARE(catcher.boxes.size(), 2);
+        QVERIFY(catcher.boxes.first().text.contains(QLatin1String("221")));
+        QCOMPARE(catcher.boxes.first().buttons.value(0), QStringLiteral("&Replace"));
+    }
+    const int row = window->model->rowOf(7062);
+    QCOMPARE(window->model->index(row, DrawTableModel::NumberColumn).data().toString(), real.value(7062).right(3));
+    QCOMPARE(window->model->index(row, DrawTableModel::SourceColumn).data().toString(), QStringLiteral("c.csv"));
+    QCOMPARE(window->missingList->item(0)->text(), QStringLiteral("draw 7063 (2026-09-03 Thu)"));
+}
+
+void TestBookWindow::lookups_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("straight") << int(BookLookup::Straight) << "877" << "877 came up in 1 of the 4 draws of the book:\ndraw 7060 (2026-08-31 Mon): 877";
+    QTest::newRow("straight, none") << int(BookLookup::Straight) << "512" << "512 has not come up in the 4 draws of the book.";
+    QTest::newRow("box") << int(BookLookup::Box) << "512" << "draw 7064 (2026-09-04 Fri): 251";
+    QTest::newRow("box, two equal digits") << int(BookLookup::Box) << "787" << "draw 7060 (2026-08-31 Mon): 877";
+    QTest::newRow("draw") << int(BookLookup::Draw) << "7061" << "draw 7061 (2026-09-01 Tue): 882";
+    QTest::newRow("draw not held") << int(BookLookup::Draw) << "7063" << "draw 7063 is not in the book.";
+    QTest::newRow("not a number") << int(BookLookup::Straight) << "1234" << "Type a number of one to three digits";
+}
+
+void TestBookWindow::lookups()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    window->lookupKind->setCurrentIndex(window->lookupKind->findData(kind));
+    window->lookupEdit->clear();
+    QTest::keyClicks(window->lookupEdit, input);
+    QTest::keyClick(window->lookupEdit, Qt::Key_Return);
+    const QString answer = window->answerView->toPlainText();
+    QVERIFY2(answer.contains(expected), qPrintable(answer));
+}
+
+// The next-draw line at moments around the close of sales, in Japan's time
+// whatever the machine's zone, and on days without a draw.
+void TestBookWindow::nextDraw_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QString>("sales");
+    const auto utc = [](const char *text) { return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate); };
+    QTest::newRow("a minute before the close") << utc("2026-12-08T09:29:00Z") << QDate(2026, 12, 8) << "today's sales are open until 18:30 Japan time";
+    QTest::newRow("at the close") << utc("2026-12-08T09:30:00Z") << QDate(2026, 12, 9) << "today's sales closed at 18:30 Japan time";
+    QTest::newRow("UTC evening, Japan's morning") << utc("2026-12-07T20:00:00Z") << QDate(2026, 12, 8) << "today's sales are open until 18:30 Japan time";
+    QTest::newRow("Friday in UTC, Saturday in Japan") << utc("2026-12-11T16:00:00Z") << QDate(2026, 12, 14) << "no draw today";
+    QTest::newRow("Saturday") << utc("2026-12-12T03:00:00Z") << QDate(2026, 12, 14) << "no draw today";
+    QTest::newRow("New Year's Eve") << utc("2026-12-31T03:00:00Z") << QDate(2027, 1, 4) << "no draw today";
+}
+
+void TestBookWindow::nextDraw()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(QDate, day);
+    QFETCH(QString, sales);
+    QCOMPARE(BookTexts::next(now), QStringLiteral("Next draw: %1 on %2; %3")
+                                       .arg(DrawCalendar::drawOn(day)).arg(day.toString(QStringLiteral("yyyy-MM-dd ddd")), sales));
+}
+
+// What a result typed by hand becomes, or which field is named as wrong.
+void TestBookWindow::handEntry_data()
+{
+    QTest::addColumn<int>("draw");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QStringList>("prizes");
+    QTest::addColumn<int>("badField");
+    QTest::addColumn<QString>("shown");  // the number, the straight and box cells, or the warning
+    const QDate day(2026, 9, 4);
+    const QStringList none{"", "", "", "", ""};
+    QTest::newRow("plain") << 7064 << day << "251" << none << -1 << "251||";
+    QTest::newRow("full-width digits") << 7064 << day << QString::fromUtf8("２５１") << none << -1 << "251||";
+    QTest::newRow("prizes and no winner") << 7064 << day << "007" << QStringList{"90,400", "0", "", "", ""} << -1 << "007|90,400 yen|no winner";
+    QTest::newRow("two digits") << 7064 << day << "25" << none << 2 << "";
+    QTest::newRow("letters") << 7064 << day << "2a1" << none << 2 << "";
+    QTest::newRow("draw 0") << 0 << day << "251" << none << 0 << "";
+    QTest::newRow("prize not an amount") << 7064 << day << "251" << QStringList{"", "", "", "1.5", ""} << 6 << "";
+    QTest::newRow("not the calendar's day") << 7064 << QDate(2026, 9, 3) << "251" << none << -1
+                                            << "By the draw calendar draw 7064 was held on 2026-09-04 Fri, not on 2026-09-03 Thu.";
+}
+
+void TestBookWindow::handEntry()
+{
+    QFETCH(int, draw);
+    QFETCH(QDate, date);
+    QFETCH(QString, number);
+    QFETCH(QStringList, prizes);
+    QFETCH(int, badField);
+    QFETCH(QString, shown);
+    const HandEntry::Checked c = HandEntry::check(draw, date, number, prizes);
+    QCOMPARE(c.badField, badField);
+    QCOMPARE(bool(c.result), badField < 0);
+    QCOMPARE(c.error.isEmpty(), badField < 0);
+    if (!c.result)
+        return;
+    QCOMPARE(c.result->sourceKind, DrawResult::Hand);
+    if (!c.warning.isEmpty()) {
+        QCOMPARE(c.warning, shown);
+        return;
+    }
+    QCOMPARE(QStringList({c.result->numberText(), BookTexts::prize(*c.result, DrawResult::Straight),
+                          BookTexts::prize(*c.result, DrawResult::Box)}).join(QLatin1Char('|')), shown);
+}
+
+QTEST_MAIN(TestBookWindow)
+#include "tst_book_window.moc"
