@@ -158,6 +158,13 @@ void TstBookStore::conflictsAndIdempotency()
     QCOMPARE(r.summary(), QStringLiteral("0 new, 0 already known, 1 replaced"));
     QCOMPARE(r.notes, QStringList{ QStringLiteral("draw 6: bundled 792 replaced by 692 from A1000006.CSV") });
 
+    // Changing a value the book already had is a replacement too, even when
+    // the result stays: here a date off the calendar's day for draw 7064.
+    r = store.importFile(ResultImporter::read(fixture(QStringLiteral("warn_off_day.csv"))));
+    QCOMPARE(r.replaced, 1);
+    QVERIFY2(r.notes.size() == 1 && r.notes.first().startsWith(QStringLiteral("draw 7064: date 2026-09-04 → 2026-09-03")),
+             qPrintable(r.notes.join(QLatin1Char('|'))));
+
     // Lookups over the whole book, and the gap a later draw leaves.
     QCOMPARE(store.drawsWithNumber(692).first().draw, 6);
     for (const DrawResult &hit : store.boxHits(127)) {

@@ -715,6 +715,22 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <translation>番号帳 %1 を準備できません：%2</translation>
     </message>
     <message>
+        <source>draw %1: %2 from %3</source>
+        <translation>第%1回：%3 により %2</translation>
+    </message>
+    <message>
+        <source>date %1 → %2</source>
+        <translation>抽せん日 %1 → %2</translation>
+    </message>
+    <message>
+        <source>prize %1 → %2</source>
+        <translation>当せん金 %1 → %2</translation>
+    </message>
+    <message>
+        <source>winners %1 → %2</source>
+        <translation>口数 %1 → %2</translation>
+    </message>
+    <message>
         <source>draw %1: %2 %3 replaced by %4 from %5</source>
         <translation>第%1回：%2の %3 を %5 の %4 に置き換えました</translation>
     </message>

@@ -554,33 +554,52 @@ bool BookStore::Private::store(const ImportedFile &file, DrawResult::SourceKind 
         } else {
             const DrawResult old = *it;  // a copy: the map changes below
             if (old.number == r.number) {
-                ++report.known;
-                // Same result: a file may still bring prizes or a date the book lacks.
+                // Same result: a file may still bring a date or prizes. What
+                // fills a gap is taken quietly; what changes a value the book
+                // already had counts as a replacement and says so.
+                DrawResult merged = old;
+                QStringList changed;
+                bool filled = false;
                 if (old.sourceKind != DrawResult::Hand) {
-                    DrawResult merged = old;
-                    bool more = false;
                     if (r.date.isValid() && r.date != old.date) {
+                        if (old.date.isValid())
+                            changed << tr("date %1 → %2").arg(old.date.toString(Qt::ISODate), r.date.toString(Qt::ISODate));
+                        else
+                            filled = true;
                         merged.date = r.date;
-                        more = true;
                     }
                     for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w) {
                         if (r.prize[w] && r.prize[w] != old.prize[w]) {
+                            if (old.prize[w])
+                                changed << tr("prize %1 → %2").arg(*old.prize[w]).arg(*r.prize[w]);
+                            else
+                                filled = true;
                             merged.prize[w] = r.prize[w];
-                            more = true;
                         }
                         if (r.winners[w] && r.winners[w] != old.winners[w]) {
+                            if (old.winners[w])
+                                changed << tr("winners %1 → %2").arg(*old.winners[w]).arg(*r.winners[w]);
+                            else
+                                filled = true;
                             merged.winners[w] = r.winners[w];
-                            more = true;
                         }
                     }
-                    if (more) {
-                        merged.sourceKind = r.sourceKind;
-                        merged.source = r.source;
-                        merged.storedAt = now;
-                        if (!writeUpdate(merged))
-                            return false;
-                        remember(merged, old);
-                    }
+                }
+                if (changed.isEmpty())
+                    ++report.known;
+                if (!changed.isEmpty() || filled) {
+                    merged.sourceKind = r.sourceKind;
+                    merged.source = r.source;
+                    merged.storedAt = now;
+                    if (!writeUpdate(merged))
+                        return false;
+                    remember(merged, old);
+                }
+                if (!changed.isEmpty()) {
+                    ++report.replaced;
+                    report.notes.append(tr("draw %1: %2 from %3")
+                                            .arg(r.draw)
+                                            .arg(changed.join(QLatin1String(", ")), QFileInfo(file.fileName).fileName()));
                 }
             } else if (old.sourceKind == DrawResult::Hand && !replaceHand.contains(r.draw)) {
                 report.handConflicts.append(BookConflict{ r.draw, old, r });

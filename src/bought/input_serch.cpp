@@ -26,9 +26,9 @@ Input_Serch::Input_Serch()
 
     number_edit = new QLineEdit(this);
     number_edit->setMaxLength(4);
-    // Four digits always show, whatever the mode's caption takes beside it
-    // in the window's 300 pixels: a long caption wraps instead.
-    number_edit->setMinimumWidth(fieldWidthForDigits(number_edit, 4));
+    // The field holds at most four characters and always shows them, however
+    // long the mode's caption beside it: the caption wraps instead.
+    number_edit->setFixedWidth(fieldWidthForDigits(number_edit, 4));
     field_label = new QLabel(tr("No"), this);
     field_label->setWordWrap(true);
     mode_group = new QGroupBox(tr("mode"), this);
