@@ -6,12 +6,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TstBookCli : public QObject
 {
     Q_OBJECT
 
 private slots:
     void importFromCommandLine();
+    void notRegularFile_data();
+    void notRegularFile();
 };
 
 static QString fixture(const char *name)
@@ -40,9 +44,11 @@ void TstBookCli::importFromCommandLine()
     QCOMPARE(run(QStringList{ QStringLiteral("--import") } + files, &out), 1);
     QCOMPARE(out,
              files.at(0).toUtf8() + ": 0 new, 1 already known\n"
+                 "  draw 5167: prizes added from A1005167.CSV\n"
              + files.at(1).toUtf8() + ": error: " + files.at(1).toUtf8()
                  + ":7: draw 7064: the block is cut short: no line \"セット(ストレート)\"\n"
-             + files.at(2).toUtf8() + ": 0 new, 5 already known\n");
+             + files.at(2).toUtf8() + ": 0 new, 5 already known\n"
+                 "  5 draws, 7060 to 7064: prizes added from multi_7060_7064.csv\n");
 
     // The good files went in (their six draws now come from files), and
     // a second run finds them known.
@@ -58,6 +64,38 @@ void TstBookCli::importFromCommandLine()
     QSqlDatabase::removeDatabase(QStringLiteral("look"));
     QCOMPARE(run({ QStringLiteral("--import"), files.at(0) }, &out), 0);
     QCOMPARE(out, files.at(0).toUtf8() + ": 0 new, 1 already known\n");
+}
+
+// A pipe or a device is refused by name before it is opened: reading
+// either would wait for a writer or never end.
+void TstBookCli::notRegularFile_data()
+{
+    QTest::addColumn<QString>("path");  // empty: a FIFO made here
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << QString() << "a named pipe (FIFO)";
+    QTest::newRow("device") << "/dev/zero" << "a device";
+}
+
+void TstBookCli::notRegularFile()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    if (path.isEmpty()) {
+        path = dir.filePath(QStringLiteral("A1007064.CSV"));
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    }
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(BOOK_EXE), { QStringLiteral("--database"), dir.filePath(QStringLiteral("book.sqlite")),
+                                        QStringLiteral("--import"), path });
+    QVERIFY2(p.waitForFinished(20000), "the import waits on the path");
+    QCOMPARE(p.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
+             QStringLiteral("%1: error: %1: is %2, not a regular file; only files can be imported\n").arg(path, kind));
 }
 
 QTEST_GUILESS_MAIN(TstBookCli)

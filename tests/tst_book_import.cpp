@@ -53,6 +53,12 @@ void TstBookImport::fixtures_data()
         << "../../../data/numbers3-results.csv" << "" << 7064 << 6 << QDate(1994, 11, 11) << 792 << qint64(-1) << qint64(-1) << "";
     QTest::newRow("same draw twice, same result")
         << "same_twice.csv" << "" << 1 << 7063 << QDate(2026, 9, 3) << 166 << qint64(94500) << qint64(12) << "";
+    QTest::newRow("winners with thousands commas, unquoted")
+        << "winners_commas.csv" << "" << 2 << 7063 << QDate(2026, 9, 3) << 166 << qint64(94500) << qint64(1012) << "";
+    QTest::newRow("winners with thousands commas, quoted")
+        << "winners_commas.csv" << "" << 2 << 7064 << QDate(2026, 9, 4) << 251 << qint64(94500) << qint64(1304) << "";
+    QTest::newRow("Ctrl-Z at the end")
+        << "ctrlz_end.csv" << "" << 1 << 7063 << QDate(2026, 9, 3) << 166 << qint64(94500) << qint64(12) << "";
     QTest::newRow("draw day, but another draw's")
         << "warn_off_day.csv" << "" << 1 << 7064 << QDate(2026, 9, 3) << 251 << qint64(94500) << qint64(12)
         << "draw 7064: dated 2026-09-03, but the calendar puts it on 2026-09-04";
@@ -61,6 +67,7 @@ void TstBookImport::fixtures_data()
         QTest::newRow(name) << file << error << 0 << 0 << QDate() << 0 << qint64(0) << qint64(0) << "";
     };
     bad("binary", "bad_binary.bin", "bad_binary.bin:1: not a text file");
+    bad("zeros on line 5", "bad_zeros_line5.csv", "bad_zeros_line5.csv:5: not a text file");
     bad("prose", "bad_prose.txt", "bad_prose.txt:1: not a results file");
     bad("truncated block", "bad_truncated.csv", "bad_truncated.csv:7: draw 7064: the block is cut short");
     bad("four digits", "bad_four_digits.csv", "bad_four_digits.csv:4: draw 7064: result \"2510\" is not three digits");

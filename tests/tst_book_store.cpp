@@ -1,5 +1,6 @@
-// The results book's store: conflicts, idempotency, a process killed in the
-// middle of an import, damaged and newer books, a busy book and a full disk.
+// The results book's store: conflicts, idempotency, replacements that keep
+// the old row, a process killed in the middle of an import, damaged, newer
+// and foreign books, a busy book and a full disk.
 #include <QCryptographicHash>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -56,6 +57,40 @@ QString integrity(const QString &path)
     return answer;
 }
 
+// A book as the first schema left it, with a replacement already recorded.
+bool writeVersionOneBook(const QString &path)
+{
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v1"));
+        db.setDatabaseName(path);
+        ok = db.open();
+        QSqlQuery q(db);
+        for (const char *sql : {
+                 "PRAGMA journal_mode = WAL", "BEGIN",
+                 "CREATE TABLE imports (id INTEGER PRIMARY KEY, file TEXT NOT NULL, at TEXT NOT NULL,"
+                 " added INTEGER NOT NULL, known INTEGER NOT NULL, replaced INTEGER NOT NULL)",
+                 "CREATE TABLE draws (draw INTEGER PRIMARY KEY CHECK (draw > 0), date TEXT,"
+                 " number INTEGER NOT NULL CHECK (number BETWEEN 0 AND 999),"
+                 " straight_prize INTEGER, straight_winners INTEGER, box_prize INTEGER, box_winners INTEGER,"
+                 " set_straight_prize INTEGER, set_straight_winners INTEGER, set_box_prize INTEGER, set_box_winners INTEGER,"
+                 " mini_prize INTEGER, mini_winners INTEGER,"
+                 " source_kind INTEGER NOT NULL CHECK (source_kind IN (0, 1, 2)), source TEXT NOT NULL DEFAULT '',"
+                 " stored_at TEXT NOT NULL, import_id INTEGER REFERENCES imports(id))",
+                 "CREATE INDEX draws_by_number ON draws(number)",
+                 "CREATE TABLE replaced (id INTEGER PRIMARY KEY, import_id INTEGER REFERENCES imports(id),"
+                 " draw INTEGER NOT NULL, old_number INTEGER NOT NULL, old_date TEXT,"
+                 " old_source_kind INTEGER NOT NULL, old_source TEXT NOT NULL, new_number INTEGER NOT NULL, at TEXT NOT NULL)",
+                 "CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT)",
+                 "INSERT INTO replaced (draw, old_number, old_date, old_source_kind, old_source, new_number, at)"
+                 " VALUES (6, 792, '1994-11-11', 0, '', 692, '2026-12-01T00:00:00.000Z')",
+                 "PRAGMA user_version = 1", "COMMIT" })
+            ok = ok && q.exec(QLatin1String(sql));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("v1"));
+    return ok;
+}
+
 // Run as a child: import a file into a book, stop at the point asked for and
 // wait there to be killed.
 int crashChild()
@@ -92,7 +127,10 @@ private slots:
     void killedDuringImport();
     void unusableBookMovedAside_data();
     void unusableBookMovedAside();
-    void newerSchemaUntouched();
+    void replacementKeepsTheOldRow_data();
+    void replacementKeepsTheOldRow();
+    void refusedBookUntouched_data();
+    void refusedBookUntouched();
     void busyAndFull();
 
 private:
@@ -143,7 +181,7 @@ void TstBookStore::conflictsAndIdempotency()
         QVERIFY(after.at(i).sameContent(before.at(i)) && after.at(i).storedAt == before.at(i).storedAt);
 
     // With the user's yes the file wins.
-    r = store.importFile(multi, { 7064 });
+    r = store.importFile(multi, { { 7064, 252 } });
     QCOMPARE(r.replaced, 1);
     QCOMPARE(store.draw(7064)->number, 251);
 
@@ -251,18 +289,83 @@ void TstBookStore::killedDuringImport()
     QTEST(store.count(), "expected");
 }
 
+void TstBookStore::replacementKeepsTheOldRow_data()
+{
+    QTest::addColumn<bool>("byHand");
+    QTest::newRow("a file without a date") << false;
+    QTest::newRow("by hand without a date") << true;
+}
+
+void TstBookStore::replacementKeepsTheOldRow()
+{
+    QFETCH(bool, byHand);
+    QVERIFY(writeVersionOneBook(bookPath()));
+    BookStore store;
+    QCOMPARE(store.open(bookPath()).status, BookStore::OpenStatus::Ok);
+    QSqlQuery q(QSqlDatabase::database(store.connectionName()));
+    QVERIFY(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
+    QCOMPARE(q.value(0).toInt(), BookStore::SchemaVersion);
+    QVERIFY(q.exec(QStringLiteral("SELECT old_number, new_number, old_mini_prize FROM replaced")) && q.next());
+    QCOMPARE(q.value(0).toInt() * 1000 + q.value(1).toInt(), 792692);  // the first schema's record stays
+    QVERIFY(q.value(2).isNull());
+    q.finish();
+
+    QVERIFY(store.loadBundled());
+    QVERIFY(store.importFile(ResultImporter::read(fixture(QStringLiteral("A1001340.CSV")))).ok);
+    const DrawResult old = *store.draw(1340);
+    QVERIFY(old.prize[DrawResult::Mini] && old.winners[DrawResult::Mini]);
+
+    DrawResult other;  // no date, no prizes
+    other.draw = 1340;
+    other.number = 598;
+    QString error;
+    if (byHand)
+        QVERIFY2(store.addByHand(other, true, &error), qPrintable(error));
+    else
+        QCOMPARE(store.importFile(ResultImporter::parse("draw,date,number\n1340,,598\n", QStringLiteral("fix.csv"))).replaced, 1);
+    const DrawResult now = *store.draw(1340);
+    QCOMPARE(now.number, 598);
+    QCOMPARE(now.date, old.date);  // the same draw keeps its day
+    for (int w = 0; w < DrawResult::WayCount; ++w)  // the old result's prizes are not the new one's
+        QVERIFY(!now.prize[size_t(w)] && !now.winners[size_t(w)]);
+
+    QVERIFY(q.exec(QStringLiteral("SELECT old_number, old_date, old_straight_prize, old_straight_winners, old_box_prize,"
+                                  " old_box_winners, old_set_straight_prize, old_set_straight_winners, old_set_box_prize,"
+                                  " old_set_box_winners, old_mini_prize, old_mini_winners, old_source_kind, old_source,"
+                                  " old_stored_at, new_number FROM replaced WHERE draw = 1340")));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), old.number);
+    QCOMPARE(q.value(1).toString(), old.date.toString(Qt::ISODate));
+    for (int w = 0; w < DrawResult::WayCount; ++w) {
+        QCOMPARE(q.value(2 + 2 * w).toLongLong(), *old.prize[size_t(w)]);
+        QCOMPARE(q.value(3 + 2 * w).toLongLong(), *old.winners[size_t(w)]);
+    }
+    QCOMPARE(q.value(12).toInt(), int(DrawResult::File));
+    QCOMPARE(q.value(13).toString(), old.source);
+    QCOMPARE(QDateTime::fromString(q.value(14).toString(), Qt::ISODateWithMs), old.storedAt);
+    QCOMPARE(q.value(15).toInt(), 598);
+    QVERIFY(!q.next());
+}
+
 void TstBookStore::unusableBookMovedAside_data()
 {
     QTest::addColumn<QByteArray>("damage");  // what overwrites the book from byte 0 or at a page
     QTest::addColumn<int>("offset");
-    QTest::newRow("not a database") << QByteArray("draw,date,number\n1,1994-10-07,191\n").repeated(200) << 0;
-    QTest::newRow("damaged pages") << QByteArray(16384, '\x5a') << 8192;
+    QTest::addColumn<QByteArray>("journal");  // a leftover -journal beside the book
+    QTest::addColumn<bool>("leftovers");      // an earlier move left files under today's names
+    const QByteArray text = QByteArray("draw,date,number\n1,1994-10-07,191\n").repeated(200);
+    QTest::newRow("not a database") << text << 0 << QByteArray() << false;
+    QTest::newRow("damaged pages") << QByteArray(16384, '\x5a') << 8192 << QByteArray() << false;
+    QTest::newRow("not a database, with a journal") << text << 0 << QByteArray(600, '\x01') << false;
+    QTest::newRow("earlier leftovers") << text << 0 << QByteArray(600, '\x01') << true;
 }
 
 void TstBookStore::unusableBookMovedAside()
 {
     QFETCH(QByteArray, damage);
     QFETCH(int, offset);
+    QFETCH(QByteArray, journal);
+    QFETCH(bool, leftovers);
     {
         BookStore store;
         QVERIFY(store.open(bookPath()).usable());
@@ -276,6 +379,19 @@ void TstBookStore::unusableBookMovedAside()
     f.write(damage);
     f.close();
     const QByteArray bytes = digest(bookPath());
+    const auto write = [](const QString &path, const QByteArray &content) {
+        QFile side(path);
+        return side.open(QIODevice::WriteOnly) && side.write(content) == content.size();
+    };
+    if (!journal.isEmpty())
+        QVERIFY(write(bookPath() + QStringLiteral("-journal"), journal));
+    QStringList stale;  // side files of a moved book whose main file is gone
+    const QDateTime start = QDateTime::currentDateTime();
+    for (int s = 0; leftovers && s < 10; ++s) {
+        stale << bookPath() + QStringLiteral(".broken-") + start.addSecs(s).toString(QStringLiteral("yyyyMMdd-HHmmss"))
+                + QStringLiteral("-journal");
+        QVERIFY(write(stale.last(), "stale"));
+    }
 
     BookStore store;
     const BookStore::OpenResult r = store.open(bookPath());
@@ -283,31 +399,56 @@ void TstBookStore::unusableBookMovedAside()
     QVERIFY(r.movedTo.startsWith(bookPath() + QStringLiteral(".broken-")));
     QVERIFY2(r.message.contains(r.movedTo), qPrintable(r.message));
     QCOMPARE(digest(r.movedTo), bytes);  // kept as it was
+    if (!journal.isEmpty()) {  // the journal went with it
+        QVERIFY(!QFileInfo::exists(bookPath() + QStringLiteral("-journal")));
+        QCOMPARE(digest(r.movedTo + QStringLiteral("-journal")), QCryptographicHash::hash(journal, QCryptographicHash::Sha256));
+    }
+    for (const QString &path : std::as_const(stale))
+        QCOMPARE(digest(path), QCryptographicHash::hash("stale", QCryptographicHash::Sha256));
     QCOMPARE(store.count(), 0);          // a fresh book
     QVERIFY(store.loadBundled());
     QCOMPARE(store.count(), 7064);
 }
 
-void TstBookStore::newerSchemaUntouched()
+void TstBookStore::refusedBookUntouched_data()
 {
+    QTest::addColumn<int>("version");
+    QTest::addColumn<bool>("wal");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says");
+    const int newer = int(BookStore::OpenStatus::NewerSchema), failed = int(BookStore::OpenStatus::Failed);
+    QTest::newRow("newer schema") << BookStore::SchemaVersion + 1 << false << newer << "newer version";
+    QTest::newRow("newer schema, WAL") << BookStore::SchemaVersion + 1 << true << newer << "newer version";
+    QTest::newRow("another program's") << 0 << false << failed << "another program's database";
+    QTest::newRow("another program's, WAL") << 0 << true << failed << "another program's database";
+}
+
+void TstBookStore::refusedBookUntouched()
+{
+    QFETCH(int, version);
+    QFETCH(bool, wal);
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
         db.setDatabaseName(bookPath());
         QVERIFY(db.open());
         QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode = %1").arg(wal ? "WAL" : "DELETE")));
         QVERIFY(q.exec(QStringLiteral("CREATE TABLE draws (draw INTEGER PRIMARY KEY, future TEXT)")));
-        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = %1").arg(BookStore::SchemaVersion + 1)));
+        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version)));
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("newer"));
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    const QStringList files{ QStringLiteral("book.sqlite") };
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), files);
     const QByteArray bytes = digest(bookPath());
 
     BookStore store;
     const BookStore::OpenResult r = store.open(bookPath());
-    QCOMPARE(r.status, BookStore::OpenStatus::NewerSchema);
-    QVERIFY(r.message.contains(QStringLiteral("newer version")));
+    QTEST(int(r.status), "status");
+    QFETCH(QString, says);
+    QVERIFY2(r.message.contains(says), qPrintable(r.message));
     QVERIFY(!store.isOpen());
     QCOMPARE(digest(bookPath()), bytes);
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{ QStringLiteral("book.sqlite") });
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), files);  // no -wal or -shm either
 }
 
 void TstBookStore::busyAndFull()

@@ -197,6 +197,7 @@ void TestBookWindow::handEntry_data()
     QTest::newRow("letters") << 7064 << day << "2a1" << none << 2 << "";
     QTest::newRow("draw 0") << 0 << day << "251" << none << 0 << "";
     QTest::newRow("prize not an amount") << 7064 << day << "251" << QStringList{"", "", "", "1.5", ""} << 6 << "";
+    QTest::newRow("no draw that day") << 7064 << QDate(2026, 9, 5) << "251" << none << 1 << "";
     QTest::newRow("not the calendar's day") << 7064 << QDate(2026, 9, 3) << "251" << none << -1
                                             << "By the draw calendar draw 7064 was held on 2026-09-04 Fri, not on 2026-09-03 Thu.";
 }

@@ -510,6 +510,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>By the draw calendar %1 was held on %2, not on %3.</source>
         <translation>抽せん日程では%1は %3 ではなく %2 です。</translation>
     </message>
+    <message>
+        <source>There is no draw on %1. Give the day the draw was held.</source>
+        <translation>%1 は抽せんのない日です。抽せんのあった日を入れてください。</translation>
+    </message>
 </context>
 <context>
     <name>HandEntryDialog</name>
@@ -580,6 +584,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>Prize for %1</source>
         <translation>%1の当せん金</translation>
+    </message>
+    <message>
+        <source>Sto&amp;re</source>
+        <translation>保存(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Store</source>
@@ -757,6 +765,42 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 に書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>%1 is another program&apos;s database, not a results book. It was not changed; choose another file for the book.</source>
+        <translation>%1 はほかのプログラムのデータベースで、番号帳ではありません。変更していません。番号帳には別のファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>The book %1 is damaged (%2) and could not be moved aside: %3 could not be renamed to %4. Nothing was changed.</source>
+        <translation>番号帳 %1 は壊れていて（%2）、脇に移せませんでした：%3 を %4 に名前を変えられませんでした。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>The book %1 is damaged (%2) and could not be moved aside: %3 could not be renamed to %4, and %5 could not be moved back. Nothing was deleted.</source>
+        <translation>番号帳 %1 は壊れていて（%2）、脇に移せませんでした：%3 を %4 に名前を変えられず、%5 を元に戻せませんでした。何も削除していません。</translation>
+    </message>
+    <message>
+        <source>draw %1: date and prizes added from %2</source>
+        <translation>第%1回：%2 から抽せん日と当せん金を加えました</translation>
+    </message>
+    <message>
+        <source>draw %1: date added from %2</source>
+        <translation>第%1回：%2 から抽せん日を加えました</translation>
+    </message>
+    <message>
+        <source>draw %1: prizes added from %2</source>
+        <translation>第%1回：%2 から当せん金を加えました</translation>
+    </message>
+    <message>
+        <source>%1 draws, %2 to %3: dates and prizes added from %4</source>
+        <translation>%1 回分（第%2回～第%3回）：%4 から抽せん日と当せん金を加えました</translation>
+    </message>
+    <message>
+        <source>%1 draws, %2 to %3: dates added from %4</source>
+        <translation>%1 回分（第%2回～第%3回）：%4 から抽せん日を加えました</translation>
+    </message>
+    <message>
+        <source>%1 draws, %2 to %3: prizes added from %4</source>
+        <translation>%1 回分（第%2回～第%3回）：%4 から当せん金を加えました</translation>
     </message>
 </context>
 </TS>

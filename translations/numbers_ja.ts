@@ -102,7 +102,7 @@ Clear it to enter more.</source>
         </message>
         <message>
             <source>%1 times data is %2</source>
-            <translation>第 %1 回の当選番号は %2 です</translation>
+            <translation>第 %1 回のデータは %2 です</translation>
         </message>
         <message>
             <source>There are hit:%1 times </source>

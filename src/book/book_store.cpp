@@ -11,6 +11,8 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <QUrl>
+#include <QtEndian>
 #include <QVariant>
 
 #include <QScopeGuard>
@@ -62,6 +64,24 @@ const QList<QStringList> &migrations()
                            " new_number INTEGER NOT NULL, at TEXT NOT NULL)"),
             QStringLiteral("CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT)"),
         },
+        {
+            // The whole replaced row, prizes and winners included, and what
+            // replaced it; and imports that only gave missing dates or prizes.
+            QStringLiteral("ALTER TABLE replaced ADD COLUMN old_straight_prize INTEGER"),
+            QStringLiteral("ALTER TABLE replaced ADD COLUMN old_straight_winners INTEGER"),
+            QStringLiteral("ALTER TABLE replaced ADD COLUMN old_box_prize INTEGER"),
+            QStringLiteral("ALTER TABLE replaced ADD COLUMN old_box_winners INTEGER"),
+            QStringLiteral("ALTER TABLE replaced ADD COLUMN old_set_straight_prize INTEGER"),
+            QStringLiteral("ALTER TABLE replaced ADD COLUMN old_set_straight_winners INTEGER"),
+            QStringLiteral("ALTER TABLE replaced ADD COLUMN old_set_box_prize INTEGER"),
+            QStringLiteral("ALTER TABLE replaced ADD COLUMN old_set_box_winners INTEGER"),
+            QStringLiteral("ALTER TABLE replaced ADD COLUMN old_mini_prize INTEGER"),
+            QStringLiteral("ALTER TABLE replaced ADD COLUMN old_mini_winners INTEGER"),
+            QStringLiteral("ALTER TABLE replaced ADD COLUMN old_stored_at TEXT"),
+            QStringLiteral("ALTER TABLE replaced ADD COLUMN new_source_kind INTEGER"),
+            QStringLiteral("ALTER TABLE replaced ADD COLUMN new_source TEXT"),
+            QStringLiteral("ALTER TABLE imports ADD COLUMN completed INTEGER NOT NULL DEFAULT 0"),
+        },
     };
     return steps;
 }
@@ -74,6 +94,17 @@ const char *const DrawColumns =
 QVariant optionalValue(const std::optional<qint64> &v)
 {
     return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::LongLong));
+}
+
+QVariant dateValue(const QDate &date)
+{
+    return date.isValid() ? QVariant(date.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString));
+}
+
+// A null QString binds as NULL; the source columns want ''.
+QString sourceValue(const QString &source)
+{
+    return source.isNull() ? QStringLiteral("") : source;
 }
 
 std::optional<qint64> toOptional(const QVariant &v)
@@ -108,14 +139,14 @@ DrawResult rowToDraw(const QSqlQuery &q)
 void bindDraw(QSqlQuery &q, const DrawResult &r)
 {
     q.addBindValue(r.draw);
-    q.addBindValue(r.date.isValid() ? QVariant(r.date.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString)));
+    q.addBindValue(dateValue(r.date));
     q.addBindValue(r.number);
     for (int w = 0; w < DrawResult::WayCount; ++w) {
         q.addBindValue(optionalValue(r.prize[size_t(w)]));
         q.addBindValue(optionalValue(r.winners[size_t(w)]));
     }
     q.addBindValue(int(r.sourceKind));
-    q.addBindValue(r.source.isNull() ? QStringLiteral("") : r.source);  // a null QString binds as NULL
+    q.addBindValue(sourceValue(r.source));
     q.addBindValue(isoUtc(r.storedAt));
 }
 
@@ -137,6 +168,41 @@ int primaryCode(const QSqlError &e)
     bool ok = false;
     const int code = e.nativeErrorCode().toInt(&ok);
     return ok ? (code & 0xff) : -1;
+}
+
+// What the first 100 bytes of a database file say, read without SQLite.
+struct Header
+{
+    bool read = false;        // the first bytes could be read
+    bool isDatabase = false;  // ... and start as SQLite's do
+    bool walMode = false;
+    qint32 userVersion = 0;
+};
+
+Header readHeader(const QString &path)
+{
+    Header h;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return h;
+    const QByteArray head = f.read(100);
+    h.read = f.error() == QFileDevice::NoError;
+    if (head.size() < 100 || !head.startsWith(QByteArrayView("SQLite format 3\0", 16)))
+        return h;
+    h.isDatabase = true;
+    // Read and write format versions: 2 means WAL.
+    h.walMode = head.at(18) == 2 || head.at(19) == 2;
+    h.userVersion = qFromBigEndian<qint32>(head.constData() + 60);
+    return h;
+}
+
+QString newerMessage(const QString &path, int version)
+{
+    return tr("The book %1 was written by a newer version of this program (schema %2, this one knows %3). "
+              "It was not changed; use the newer program or another book.")
+        .arg(path)
+        .arg(version)
+        .arg(BookStore::SchemaVersion);
 }
 
 } // namespace
@@ -246,7 +312,48 @@ struct BookStore::Private
 
     // Writes the draws of one file; the caller holds the transaction.
     bool store(const ImportedFile &file, DrawResult::SourceKind kind, bool replaceExisting,
-               const QSet<int> &replaceHand, ImportReport &report);
+               const HandReplacements &replaceHand, ImportReport &report);
+
+    // What a read-only look at an existing file found. A message means
+    // refuse (with status); otherwise moveAside says whether it is unusable.
+    struct Probe
+    {
+        OpenStatus status = OpenStatus::Failed;
+        QString message;
+        bool moveAside = false;
+        QString why;
+    };
+    Probe probe(const QString &path, bool immutable);
+
+    // Keeps the whole row that replacement overwrites, so no value is lost.
+    bool saveReplaced(const DrawResult &old, const DrawResult &replacement, const QDateTime &at)
+    {
+        QSqlQuery &q = prepared(QStringLiteral(
+            "INSERT INTO replaced (draw, old_number, old_date,"
+            " old_straight_prize, old_straight_winners, old_box_prize, old_box_winners,"
+            " old_set_straight_prize, old_set_straight_winners, old_set_box_prize, old_set_box_winners,"
+            " old_mini_prize, old_mini_winners, old_source_kind, old_source, old_stored_at,"
+            " new_number, new_source_kind, new_source, at)"
+            " VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+        q.addBindValue(old.draw);
+        q.addBindValue(old.number);
+        q.addBindValue(dateValue(old.date));
+        for (int w = 0; w < DrawResult::WayCount; ++w) {
+            q.addBindValue(optionalValue(old.prize[size_t(w)]));
+            q.addBindValue(optionalValue(old.winners[size_t(w)]));
+        }
+        q.addBindValue(int(old.sourceKind));
+        q.addBindValue(sourceValue(old.source));
+        q.addBindValue(old.storedAt.isValid() ? QVariant(isoUtc(old.storedAt)) : QVariant(QMetaType(QMetaType::QString)));
+        q.addBindValue(replacement.number);
+        q.addBindValue(int(replacement.sourceKind));
+        q.addBindValue(sourceValue(replacement.source));
+        q.addBindValue(isoUtc(at));
+        if (q.exec())
+            return true;
+        fail(q.lastError());
+        return false;
+    }
 };
 
 BookStore::BookStore() : d(new Private)
@@ -334,71 +441,80 @@ BookStore::OpenResult BookStore::open(const QString &path)
         return finish();
     }
 
-    // Look before anything writes: a newer book is left untouched, and a
-    // file that is not a book (or is damaged) is moved aside, never deleted.
+    // Look before anything writes: a newer book and another program's
+    // database are left untouched, and a file that is not a database (or is
+    // damaged) is moved aside, never deleted.
     bool moveAside = false;
     QString why;
     if (info.exists() && info.size() > 0) {
-        const QString probeName = d->connectionName + QStringLiteral("-probe");
-        {
-            QSqlDatabase probe = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), probeName);
-            probe.setDatabaseName(path);
-            probe.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(d->busyTimeout));
-            if (!probe.open()) {
-                result.message = tr("Cannot open the book %1: %2").arg(path, probe.lastError().text());
-            } else {
-                QSqlQuery q(probe);
-                if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-                    const int code = primaryCode(q.lastError());
-                    if (code == NotADb || code == Corrupt) {
-                        moveAside = true;
-                        why = q.lastError().databaseText();
-                    } else {
-                        d->fail(q.lastError());
-                        result.message = tr("Cannot open the book %1: %2").arg(path, d->lastError);
-                    }
-                } else if (q.value(0).toInt() > SchemaVersion) {
-                    result.status = OpenStatus::NewerSchema;
-                    result.message = tr("The book %1 was written by a newer version of this program (schema %2, this one knows %3). "
-                                        "It was not changed; use the newer program or another book.")
-                                         .arg(path).arg(q.value(0).toInt()).arg(SchemaVersion);
-                } else {
-                    q.finish();
-                    if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next()) {
-                        const int code = primaryCode(q.lastError());
-                        if (code == NotADb || code == Corrupt) {
-                            moveAside = true;
-                            why = q.lastError().databaseText();
-                        } else {
-                            d->fail(q.lastError());
-                            result.message = tr("Cannot open the book %1: %2").arg(path, d->lastError);
-                        }
-                    } else if (q.value(0).toString() != QLatin1String("ok")) {
-                        moveAside = true;
-                        why = q.value(0).toString();
-                    }
-                }
-            }
-            probe.close();
-        }
-        QSqlDatabase::removeDatabase(probeName);
-        if (!result.message.isEmpty())
+        // With no -wal file nobody has the book open, and even a read-only
+        // SQLite connection to a WAL book would leave -wal and -shm behind:
+        // read the header first, and look inside as an immutable file.
+        const Header header = readHeader(path);
+        const bool noWal = !QFileInfo::exists(path + QStringLiteral("-wal"));
+        if (noWal && header.isDatabase && header.userVersion > SchemaVersion) {
+            result.status = OpenStatus::NewerSchema;
+            result.message = newerMessage(path, header.userVersion);
             return finish();
+        }
+        Private::Probe seen;
+        if (header.read && !header.isDatabase) {
+            // Not a database at all: a leftover journal beside it would only
+            // make SQLite ask to write, so decide here.
+            seen.moveAside = true;
+            seen.why = QStringLiteral("file is not a database");
+        } else {
+            seen = d->probe(path, noWal && header.walMode);
+            // An immutable look may have met another instance's first
+            // write: damage is only believed when SQLite sees it with locks.
+            if (seen.moveAside && noWal && header.walMode)
+                seen = d->probe(path, false);
+        }
+        if (!seen.message.isEmpty()) {
+            result.status = seen.status;
+            result.message = seen.message;
+            return finish();
+        }
+        moveAside = seen.moveAside;
+        why = seen.why;
     }
 
     if (moveAside) {
         const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
         QString target = path + QStringLiteral(".broken-") + stamp;
-        for (int n = 2; QFileInfo::exists(target); ++n)
+        // A name none of whose side files exist either, so nothing is overwritten.
+        const auto taken = [](const QString &name) {
+            for (const char *suffix : { "", "-wal", "-shm", "-journal" })
+                if (QFileInfo::exists(name + QLatin1String(suffix)))
+                    return true;
+            return false;
+        };
+        for (int n = 2; taken(target); ++n)
             target = path + QStringLiteral(".broken-") + stamp + QLatin1Char('-') + QString::number(n);
-        if (!QFile::rename(path, target)) {
-            result.message = tr("The book %1 is damaged (%2) and could not be moved aside. Nothing was changed.").arg(path, why);
+        // The side files belong to the file and go with it (a leftover
+        // journal would otherwise be applied to the new book). All move or
+        // none: what moved is moved back, nothing is ever deleted.
+        QList<std::pair<QString, QString>> moved;
+        for (const char *suffix : { "", "-wal", "-shm", "-journal" }) {
+            const QString from = path + QLatin1String(suffix);
+            const QString to = target + QLatin1String(suffix);
+            if (*suffix && !QFileInfo(from).exists() && !QFileInfo(from).isSymLink())
+                continue;
+            if (QFile::rename(from, to)) {
+                moved.append({ from, to });
+                continue;
+            }
+            QStringList stuck;
+            for (auto m = moved.crbegin(); m != moved.crend(); ++m)
+                if (!QFile::rename(m->second, m->first))
+                    stuck << m->second;
+            result.message = stuck.isEmpty()
+                ? tr("The book %1 is damaged (%2) and could not be moved aside: %3 could not be renamed to %4. Nothing was changed.")
+                      .arg(path, why, from, to)
+                : tr("The book %1 is damaged (%2) and could not be moved aside: %3 could not be renamed to %4, "
+                     "and %5 could not be moved back. Nothing was deleted.")
+                      .arg(path, why, from, to, stuck.join(QStringLiteral(", ")));
             return finish();
-        }
-        for (const char *suffix : { "-wal", "-shm" }) {
-            const QString side = path + QLatin1String(suffix);
-            if (QFileInfo::exists(side))
-                QFile::rename(side, target + QLatin1String(suffix));
         }
         result.status = OpenStatus::MovedAside;
         result.movedTo = target;
@@ -472,8 +588,64 @@ BookStore::OpenResult BookStore::open(const QString &path)
     return finish();
 }
 
+BookStore::Private::Probe BookStore::Private::probe(const QString &path, bool immutable)
+{
+    Probe seen;
+    // Damage, as opposed to a book that cannot be read for other reasons.
+    const auto unreadable = [this, &seen, &path](const QSqlError &e) {
+        const int code = primaryCode(e);
+        if (code == NotADb || code == Corrupt) {
+            seen.moveAside = true;
+            seen.why = e.databaseText();
+        } else {
+            fail(e);
+            seen.message = tr("Cannot open the book %1: %2").arg(path, lastError);
+        }
+    };
+    const QString probeName = connectionName + QStringLiteral("-probe");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), probeName);
+        if (immutable) {
+            db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded)
+                               + QStringLiteral("?immutable=1"));
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
+        } else {
+            db.setDatabaseName(path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout));
+        }
+        if (!db.open()) {
+            seen.message = tr("Cannot open the book %1: %2").arg(path, db.lastError().text());
+        } else {
+            QSqlQuery q(db);
+            int version = 0;
+            if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+                unreadable(q.lastError());
+            } else if ((version = q.value(0).toInt()) > SchemaVersion) {
+                seen.status = OpenStatus::NewerSchema;
+                seen.message = newerMessage(path, version);
+            } else if (version == 0 && (!q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) || !q.next())) {
+                unreadable(q.lastError());
+            } else if (version < 0 || (version == 0 && q.value(0).toInt() > 0)) {
+                // A book gets its version with its first tables, in one
+                // transaction: tables without a version are another program's.
+                seen.message = tr("%1 is another program's database, not a results book. "
+                                  "It was not changed; choose another file for the book.")
+                                   .arg(path);
+            } else if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next()) {
+                unreadable(q.lastError());
+            } else if (q.value(0).toString() != QLatin1String("ok")) {
+                seen.moveAside = true;
+                seen.why = q.value(0).toString();
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(probeName);
+    return seen;
+}
+
 bool BookStore::Private::store(const ImportedFile &file, DrawResult::SourceKind kind, bool replaceExisting,
-                               const QSet<int> &replaceHand, ImportReport &report)
+                               const HandReplacements &replaceHand, ImportReport &report)
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (file.draws.isEmpty())
@@ -515,17 +687,15 @@ bool BookStore::Private::store(const ImportedFile &file, DrawResult::SourceKind 
                                                 " box_prize = ?, box_winners = ?, set_straight_prize = ?, set_straight_winners = ?,"
                                                 " set_box_prize = ?, set_box_winners = ?, mini_prize = ?, mini_winners = ?,"
                                                 " source_kind = ?, source = ?, stored_at = ? WHERE draw = ?"));
-    QSqlQuery &saveOld = prepared(QStringLiteral("INSERT INTO replaced (draw, old_number, old_date, old_source_kind, old_source, new_number, at)"
-                                                 " VALUES (?,?,?,?,?,?,?)"));
     const auto writeUpdate = [&](const DrawResult &r) {
-        update.addBindValue(r.date.isValid() ? QVariant(r.date.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString)));
+        update.addBindValue(dateValue(r.date));
         update.addBindValue(r.number);
         for (int w = 0; w < DrawResult::WayCount; ++w) {
             update.addBindValue(optionalValue(r.prize[size_t(w)]));
             update.addBindValue(optionalValue(r.winners[size_t(w)]));
         }
         update.addBindValue(int(r.sourceKind));
-        update.addBindValue(r.source.isNull() ? QStringLiteral("") : r.source);
+        update.addBindValue(sourceValue(r.source));
         update.addBindValue(isoUtc(r.storedAt));
         update.addBindValue(r.draw);
         if (update.exec())
@@ -536,6 +706,9 @@ bool BookStore::Private::store(const ImportedFile &file, DrawResult::SourceKind 
 
     const int total = int(file.draws.size());
     int done = 0;
+    // Known draws this file gave a missing date or prizes, for one note.
+    QList<int> completed;
+    bool datesAdded = false, prizesAdded = false;
     for (DrawResult r : file.draws) {
         r.sourceKind = kind;
         r.source = kind == DrawResult::File ? file.fileName : QString();
@@ -559,13 +732,13 @@ bool BookStore::Private::store(const ImportedFile &file, DrawResult::SourceKind 
                 // already had counts as a replacement and says so.
                 DrawResult merged = old;
                 QStringList changed;
-                bool filled = false;
+                bool dateFilled = false, prizesFilled = false;
                 if (old.sourceKind != DrawResult::Hand) {
                     if (r.date.isValid() && r.date != old.date) {
                         if (old.date.isValid())
                             changed << tr("date %1 → %2").arg(old.date.toString(Qt::ISODate), r.date.toString(Qt::ISODate));
                         else
-                            filled = true;
+                            dateFilled = true;
                         merged.date = r.date;
                     }
                     for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w) {
@@ -573,25 +746,25 @@ bool BookStore::Private::store(const ImportedFile &file, DrawResult::SourceKind 
                             if (old.prize[w])
                                 changed << tr("prize %1 → %2").arg(*old.prize[w]).arg(*r.prize[w]);
                             else
-                                filled = true;
+                                prizesFilled = true;
                             merged.prize[w] = r.prize[w];
                         }
                         if (r.winners[w] && r.winners[w] != old.winners[w]) {
                             if (old.winners[w])
                                 changed << tr("winners %1 → %2").arg(*old.winners[w]).arg(*r.winners[w]);
                             else
-                                filled = true;
+                                prizesFilled = true;
                             merged.winners[w] = r.winners[w];
                         }
                     }
                 }
                 if (changed.isEmpty())
                     ++report.known;
-                if (!changed.isEmpty() || filled) {
+                if (!changed.isEmpty() || dateFilled || prizesFilled) {
                     merged.sourceKind = r.sourceKind;
                     merged.source = r.source;
                     merged.storedAt = now;
-                    if (!writeUpdate(merged))
+                    if ((!changed.isEmpty() && !saveReplaced(old, merged, now)) || !writeUpdate(merged))
                         return false;
                     remember(merged, old);
                 }
@@ -600,21 +773,23 @@ bool BookStore::Private::store(const ImportedFile &file, DrawResult::SourceKind 
                     report.notes.append(tr("draw %1: %2 from %3")
                                             .arg(r.draw)
                                             .arg(changed.join(QLatin1String(", ")), QFileInfo(file.fileName).fileName()));
+                } else if (dateFilled || prizesFilled) {
+                    ++report.completed;
+                    completed.append(r.draw);
+                    datesAdded = datesAdded || dateFilled;
+                    prizesAdded = prizesAdded || prizesFilled;
                 }
-            } else if (old.sourceKind == DrawResult::Hand && !replaceHand.contains(r.draw)) {
+            } else if (old.sourceKind == DrawResult::Hand
+                       && replaceHand.value(r.draw, -1) != old.number) {
+                // Kept unless the user agreed to replace this very value.
                 report.handConflicts.append(BookConflict{ r.draw, old, r });
             } else {
-                saveOld.addBindValue(old.draw);
-                saveOld.addBindValue(old.number);
-                saveOld.addBindValue(old.date.isValid() ? QVariant(old.date.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString)));
-                saveOld.addBindValue(int(old.sourceKind));
-                saveOld.addBindValue(old.source.isNull() ? QStringLiteral("") : old.source);
-                saveOld.addBindValue(r.number);
-                saveOld.addBindValue(isoUtc(now));
-                if (!saveOld.exec()) {
-                    fail(saveOld.lastError());
+                // The same draw, so the same day when the file gives none;
+                // the old result's prizes stay with it in replaced.
+                if (!r.date.isValid())
+                    r.date = old.date;
+                if (!saveReplaced(old, r, now))
                     return false;
-                }
                 if (!writeUpdate(r))
                     return false;
                 remember(r, old);
@@ -629,14 +804,29 @@ bool BookStore::Private::store(const ImportedFile &file, DrawResult::SourceKind 
         if (progress)
             progress(done, total);
     }
+    if (!completed.isEmpty()) {
+        const QString name = QFileInfo(file.fileName).fileName();
+        if (completed.size() == 1) {
+            const char *text = datesAdded && prizesAdded ? QT_TRANSLATE_NOOP("BookStore", "draw %1: date and prizes added from %2")
+                : datesAdded                             ? QT_TRANSLATE_NOOP("BookStore", "draw %1: date added from %2")
+                                                         : QT_TRANSLATE_NOOP("BookStore", "draw %1: prizes added from %2");
+            report.notes.append(tr(text).arg(completed.first()).arg(name));
+        } else {
+            const char *text = datesAdded && prizesAdded ? QT_TRANSLATE_NOOP("BookStore", "%1 draws, %2 to %3: dates and prizes added from %4")
+                : datesAdded                             ? QT_TRANSLATE_NOOP("BookStore", "%1 draws, %2 to %3: dates added from %4")
+                                                         : QT_TRANSLATE_NOOP("BookStore", "%1 draws, %2 to %3: prizes added from %4");
+            report.notes.append(tr(text).arg(completed.size()).arg(completed.first()).arg(completed.last()).arg(name));
+        }
+    }
 
-    if (report.added + report.replaced > 0) {
-        QSqlQuery &log = prepared(QStringLiteral("INSERT INTO imports (file, at, added, known, replaced) VALUES (?,?,?,?,?)"));
+    if (report.added + report.replaced + report.completed > 0) {
+        QSqlQuery &log = prepared(QStringLiteral("INSERT INTO imports (file, at, added, known, replaced, completed) VALUES (?,?,?,?,?,?)"));
         log.addBindValue(kind == DrawResult::Bundled ? QStringLiteral(":bundled") : file.fileName);
         log.addBindValue(isoUtc(now));
         log.addBindValue(report.added);
         log.addBindValue(report.known);
         log.addBindValue(report.replaced);
+        log.addBindValue(report.completed);
         if (!log.exec()) {
             fail(log.lastError());
             return false;
@@ -697,12 +887,12 @@ bool BookStore::loadBundled()
     return d->commit();
 }
 
-ImportReport BookStore::importFile(const ImportedFile &file, const QSet<int> &replaceHandDraws)
+ImportReport BookStore::importFile(const ImportedFile &file, const HandReplacements &replaceHand)
 {
-    return importFiles({ file }, replaceHandDraws).constFirst();
+    return importFiles({ file }, replaceHand).constFirst();
 }
 
-QList<ImportReport> BookStore::importFiles(const QList<ImportedFile> &files, const QSet<int> &replaceHandDraws)
+QList<ImportReport> BookStore::importFiles(const QList<ImportedFile> &files, const HandReplacements &replaceHand)
 {
     QList<ImportReport> reports;
     reports.reserve(files.size());
@@ -754,20 +944,25 @@ QList<ImportReport> BookStore::importFiles(const QList<ImportedFile> &files, con
             r.error = d->lastError;
             continue;
         }
-        if (d->store(f, DrawResult::File, true, replaceHandDraws, r)) {
+        if (d->store(f, DrawResult::File, true, replaceHand, r)) {
             d->prepared(QStringLiteral("RELEASE file")).exec();
             r.ok = true;
         } else {
             sp.exec(QStringLiteral("ROLLBACK TO file"));
             sp.exec(QStringLiteral("RELEASE file"));
-            const ImportReport failed{ false, d->lastError, 0, 0, 0, {}, f.warnings, {} };
+            ImportReport failed;
+            failed.error = d->lastError;
+            failed.warnings = f.warnings;
             r = failed;
         }
     }
     if (!d->commit()) {
         for (ImportReport &r : reports) {
             if (r.ok) {
-                r = ImportReport{ false, d->lastError, 0, 0, 0, {}, r.warnings, {} };
+                ImportReport failed;
+                failed.error = d->lastError;
+                failed.warnings = r.warnings;
+                r = failed;
             }
         }
     }
@@ -793,10 +988,10 @@ bool BookStore::addByHand(const DrawResult &result, bool replace, QString *error
     r.sourceKind = DrawResult::Hand;
     r.source.clear();
     r.storedAt = QDateTime::currentDateTimeUtc();
-    ImportedFile one;
-    one.fileName = tr("entered by hand");
-    one.draws.append(r);
     const std::optional<DrawResult> old = draw(r.draw);
+    // The same draw, so the same day when none is given.
+    if (old && !r.date.isValid())
+        r.date = old->date;
     if (old && !old->sameContent(r) && !replace) {
         d->rollback();
         return refuse(tr("Draw %1 is already in the book as %2.").arg(r.draw).arg(old->numberText()));
@@ -806,25 +1001,18 @@ bool BookStore::addByHand(const DrawResult &result, bool replace, QString *error
         ok = true;
     } else if (old) {
         // Keep what is overwritten, then write the hand value.
-        QSqlQuery q(d->db);
-        q.prepare(QStringLiteral("INSERT INTO replaced (draw, old_number, old_date, old_source_kind, old_source, new_number, at)"
-                                 " VALUES (?,?,?,?,?,?,?)"));
-        q.addBindValue(old->draw);
-        q.addBindValue(old->number);
-        q.addBindValue(old->date.isValid() ? QVariant(old->date.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString)));
-        q.addBindValue(int(old->sourceKind));
-        q.addBindValue(old->source.isNull() ? QStringLiteral("") : old->source);
-        q.addBindValue(r.number);
-        q.addBindValue(isoUtc(r.storedAt));
         QSqlQuery del(d->db);
         del.prepare(QStringLiteral("DELETE FROM draws WHERE draw = ?"));
         del.addBindValue(r.draw);
         QSqlQuery ins(d->db);
         ins.prepare(QStringLiteral("INSERT INTO draws (%1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)").arg(QLatin1String(DrawColumns)));
         bindDraw(ins, r);
-        ok = q.exec() && del.exec() && ins.exec();
-        if (!ok)
-            d->fail(q.lastError().isValid() ? q.lastError() : (del.lastError().isValid() ? del.lastError() : ins.lastError()));
+        ok = d->saveReplaced(*old, r, r.storedAt);
+        if (ok) {
+            ok = del.exec() && ins.exec();
+            if (!ok)
+                d->fail(del.lastError().isValid() ? del.lastError() : ins.lastError());
+        }
     } else {
         QSqlQuery ins(d->db);
         ins.prepare(QStringLiteral("INSERT INTO draws (%1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)").arg(QLatin1String(DrawColumns)));

@@ -1,8 +1,8 @@
 #ifndef BOOK_STORE_H
 #define BOOK_STORE_H
 
+#include <QHash>
 #include <QList>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -29,7 +29,8 @@ struct ImportReport
     int added = 0;            // draws the book did not know
     int known = 0;            // draws the book already held with the same result
     int replaced = 0;         // bundled (or agreed hand) values replaced by the file
-    QStringList notes;        // "draw 6: bundled 692 replaced by 792 from FILE"
+    int completed = 0;        // of the known draws, those the file gave a missing date or prizes
+    QStringList notes;        // "draw 6: bundled 692 replaced by 792 from FILE", "draw 7: prizes added from FILE"
     QStringList warnings;     // the importer's warnings for this file
     QList<BookConflict> handConflicts;  // hand values kept
 
@@ -49,7 +50,8 @@ public:
         Created,     // a new, empty book was made
         MovedAside,  // the file was not a usable book; it was moved aside and a new book made
         NewerSchema, // the book was written by a newer program; refused and left untouched
-        Failed       // could not open or create (message says why); nothing was changed
+        Failed       // could not open or create, or the file is another program's
+                     // database (message says why); nothing was changed
     };
     struct OpenResult
     {
@@ -60,7 +62,7 @@ public:
     };
 
     // The schema this program writes.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
     // Milliseconds a writer waits for another instance before giving up.
     static constexpr int BusyTimeoutMs = 5000;
 
@@ -86,14 +88,19 @@ public:
     // Returns false on a write error (lastError()).
     bool loadBundled();
 
-    // Stores a parsed file whole or not at all. Draws in replaceHandDraws may
-    // overwrite hand-entered values; other hand values are kept and reported.
-    ImportReport importFile(const ImportedFile &file, const QSet<int> &replaceHandDraws = {});
+    // Draw number -> the hand-entered number the user agreed to replace.
+    using HandReplacements = QHash<int, int>;
+
+    // Stores a parsed file whole or not at all. A hand-entered value is
+    // overwritten only when replaceHand holds its draw with the number the
+    // book still has (another instance may have changed it since the user
+    // was asked); other hand values are kept and reported.
+    ImportReport importFile(const ImportedFile &file, const HandReplacements &replaceHand = {});
 
     // Stores several parsed files in one transaction, each file whole or
     // nothing (a savepoint per file): much faster than one call per file
     // for thousands of small files. One report per file, in order.
-    QList<ImportReport> importFiles(const QList<ImportedFile> &files, const QSet<int> &replaceHandDraws = {});
+    QList<ImportReport> importFiles(const QList<ImportedFile> &files, const HandReplacements &replaceHand = {});
 
     // Called while a file's draws are written (done of total), e.g. for a
     // progress bar; may be empty.

@@ -46,18 +46,22 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     setWindowTitle(tr("Numbers3 results book"));
     setAcceptDrops(true);
 
+    // The labels' text is what a screen reader should say; the description
+    // only says what the line is about.
     upToLabel = new QLabel(this);
-    upToLabel->setAccessibleName(tr("Results in the book"));
+    upToLabel->setAccessibleDescription(tr("Results in the book"));
     nextLabel = new QLabel(this);
-    nextLabel->setAccessibleName(tr("Next draw"));
+    nextLabel->setAccessibleDescription(tr("Next draw"));
     missingLabel = new QLabel(this);
     missingList = new QListWidget(this);
     missingList->setAccessibleName(tr("Missing draws"));
     missingList->setAccessibleDescription(tr("Draws between the first and the last known that the book does not hold"));
     missingList->setMaximumHeight(fontMetrics().height() * 5);
     missingLabel->setBuddy(missingList);
+    // Reachable by Tab, so the lines can be read and copied by keyboard.
     for (QLabel *label : {upToLabel, nextLabel, missingLabel}) {
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        label->setFocusPolicy(Qt::StrongFocus);
         label->setWordWrap(true);
     }
     QFont bold = upToLabel->font();
@@ -150,7 +154,10 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     setTabOrder(answerView, tabs);
     setTabOrder(tabs, table);
     setTabOrder(table, chart);
-    setTabOrder(chart, missingList);
+    setTabOrder(chart, upToLabel);
+    setTabOrder(upToLabel, nextLabel);
+    setTabOrder(nextLabel, missingLabel);
+    setTabOrder(missingLabel, missingList);
 
     connect(lookupButton, SIGNAL(clicked()), this, SLOT(lookUp()));
     connect(lookupEdit, SIGNAL(returnPressed()), this, SLOT(lookUp()));
@@ -193,7 +200,7 @@ void BookWindow::createMenus()
     look->addSeparator();
     a = look->addAction(tr("Go to the &table"), this, SLOT(showTable()));
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    a = look->addAction(tr("Go to the &missing draws"), missingList, SLOT(setFocus()));
+    a = look->addAction(tr("Go to the &missing draws"), this, SLOT(showMissing()));
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
@@ -369,6 +376,15 @@ void BookWindow::showTable()
 {
     tabs->setCurrentWidget(table);
     table->setFocus();
+}
+
+void BookWindow::showMissing()
+{
+    // With no gaps the list is hidden; the line above says none are missing.
+    if (!missingList->isHidden())
+        missingList->setFocus();
+    else
+        missingLabel->setFocus();
 }
 
 void BookWindow::focusLookup(int kind)

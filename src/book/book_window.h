@@ -58,6 +58,7 @@ private slots:
     void lookUpBox();
     void lookUpDraw();
     void showTable();
+    void showMissing();
     void refreshNext();
     void showHelp();
     void about();

@@ -18,6 +18,12 @@ HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &
         checked.badField = 1;
         return checked;
     }
+    // The importer refuses such a day, so the book's export would not read back.
+    if (!DrawCalendar::isDrawDay(date)) {
+        checked.error = tr("There is no draw on %1. Give the day the draw was held.").arg(BookTexts::date(date));
+        checked.badField = 1;
+        return checked;
+    }
     const QString digits = number.trimmed().normalized(QString::NormalizationForm_KC);
     static const QRegularExpression threeDigits(QStringLiteral("^[0-9]{3}$"));
     if (!threeDigits.match(digits).hasMatch()) {

@@ -22,7 +22,7 @@ public:
         std::optional<DrawResult> result;
         QString error;       // why nothing can be stored
         int badField = -1;   // 0 draw, 1 date, 2 number, 3 + way for a prize
-        QString warning;     // the date is not the calendar's day for the draw
+        QString warning;     // a draw day, but not the calendar's day for this draw
     };
 
     // prizes: one text per way, empty when not known; "0" or "-" for no winner.

@@ -61,7 +61,8 @@ HandEntryDialog::HandEntryDialog(int suggestedDraw, QWidget *parent)
     }
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Store"));
+    // Alt+S is the straight prize's.
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Sto&re"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, SIGNAL(accepted()), this, SLOT(accept()));
     connect(buttons, SIGNAL(rejected()), this, SLOT(reject()));

@@ -41,8 +41,14 @@ QList<ImportBatch::Outcome> ImportBatch::run(BookStore &store, const QStringList
             // to replace go in as a second, equally whole change.
             if (outcome.report.ok && !outcome.report.handConflicts.isEmpty() && ask) {
                 const QSet<int> agreed = ask(path, outcome.report.handConflicts);
-                if (!agreed.isEmpty()) {
-                    const ImportReport again = store.importFile(file, agreed);
+                // Each yes is for the value the user was shown: if another
+                // instance has changed it since, it stays and is reported again.
+                BookStore::HandReplacements replace;
+                for (const BookConflict &conflict : std::as_const(outcome.report.handConflicts))
+                    if (agreed.contains(conflict.draw))
+                        replace.insert(conflict.draw, conflict.kept.number);
+                if (!replace.isEmpty()) {
+                    const ImportReport again = store.importFile(file, replace);
                     if (again.ok) {
                         outcome.agreed = again.replaced;
                         outcome.report.handConflicts = again.handConflicts;

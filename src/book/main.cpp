@@ -20,9 +20,12 @@ namespace {
 bool wantsConsole(int argc, char **argv)
 {
     // Long options other than --database (with its value) need no window;
-    // single-dash ones may be Qt's own (-platform, -style).
+    // single-dash ones may be Qt's own (-platform, -style). After a bare "--"
+    // everything is a file, and files without --import are an error.
     for (int i = 1; i < argc; ++i) {
         const char *a = argv[i];
+        if (!std::strcmp(a, "--"))
+            return i + 1 < argc;
         if (!std::strcmp(a, "--database")) {
             ++i;
             continue;
@@ -89,6 +92,15 @@ int main(int argc, char **argv)
         return 2;
     }
 
+    // Whatever got past the checks above without --import wants the window;
+    // refuse before the book is opened rather than run it without a display.
+    auto *gui = qobject_cast<QApplication *>(app.get());
+    if (!parser.isSet(importOption) && !gui) {
+        std::fprintf(stderr, "numbers3-book: nothing to do without --import; "
+                             "run it without arguments (or with --database PATH) for the window\n");
+        return 2;
+    }
+
     BookStore store;
     const BookStore::OpenResult opened = store.open(path);
 
@@ -108,5 +120,5 @@ int main(int argc, char **argv)
     // The window shows the outcome of open() itself (store.lastOpenResult()).
     if (opened.usable())
         store.loadBundled();
-    return runBookWindow(static_cast<QApplication &>(*app), store);
+    return runBookWindow(*gui, store);
 }

@@ -12,6 +12,10 @@
 
 #include "draw_calendar.h"
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 // A parse failure: line 0 means the file as a whole.
@@ -25,6 +29,25 @@ QString located(const QString &file, int line, const QString &message)
 {
     return line > 0 ? QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(message)
                     : QStringLiteral("%1: %2").arg(file, message);
+}
+
+// What a path that is neither a file nor a folder is, in words.
+QString specialKind(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        if (S_ISFIFO(st.st_mode))
+            return ResultImporter::tr("a named pipe (FIFO)");
+        if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+            return ResultImporter::tr("a device");
+        if (S_ISSOCK(st.st_mode))
+            return ResultImporter::tr("a socket");
+    }
+#else
+    Q_UNUSED(path);
+#endif
+    return ResultImporter::tr("something else");
 }
 
 // Splits one CSV line: commas outside double quotes; blanks around cells and
@@ -78,6 +101,14 @@ qint64 amount(QString text)
     return text.toLongLong();
 }
 
+// Only ASCII digits, between min and max of them.
+bool isDigits(const QString &text, int min, int max)
+{
+    return text.size() >= min && text.size() <= max && std::all_of(text.begin(), text.end(), [](QChar c) {
+               return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+           });
+}
+
 bool isNoWinner(const QString &text)
 {
     return text.trimmed() == QStringLiteral("該当なし");
@@ -85,9 +116,7 @@ bool isNoWinner(const QString &text)
 
 bool threeDigits(const QString &text)
 {
-    return text.size() == 3 && std::all_of(text.begin(), text.end(), [](QChar c) {
-               return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-           });
+    return isDigits(text, 3, 3);
 }
 
 // Finds a date anywhere in a cell. found says whether something looked like
@@ -353,9 +382,15 @@ std::optional<Failure> parseOperator(const QStringList &lines, Parsed &p)
         qsizetype winnersAt = -1;
         for (qsizetype c = 0; c < rest.size() && winnersAt < 0; ++c) {
             if (rest.at(c).endsWith(QStringLiteral("口"))) {
-                const qint64 v = amount(rest.at(c).chopped(1));
+                // "1,234口" outside quotes arrives as "1" and "234口": take in
+                // the digit groups before it, as for the prize.
+                QString count = rest.at(c).chopped(1);
+                for (qsizetype g = c - 1; g >= 0 && isDigits(count.section(QLatin1Char(','), 0, 0), 3, 3)
+                                          && isDigits(rest.at(g), 1, 3); --g)
+                    count.prepend(rest.at(g) + QLatin1Char(','));
+                const qint64 v = amount(count);
                 if (v < 0)
-                    return Failure{ line, ResultImporter::tr("draw %1: winners \"%2\" is not a count").arg(b.r.draw).arg(rest.at(c)) };
+                    return Failure{ line, ResultImporter::tr("draw %1: winners \"%2\" is not a count").arg(b.r.draw).arg(count + QStringLiteral("口")) };
                 winners = v;
                 winnersAt = c;
             }
@@ -379,6 +414,41 @@ std::optional<Failure> parseOperator(const QStringList &lines, Parsed &p)
     return finish(int(lines.size()));
 }
 
+// The line of the first thing decode() refuses: a control character, or a
+// line that is neither UTF-8 nor Shift_JIS. Line ends as in parse().
+int firstBadLine(QByteArray bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    if (bytes.endsWith('\x1A'))
+        bytes.chop(1);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder sjis("windows-31j", QStringDecoder::Flag::Stateless);
+    int line = 1;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        const char c = i < bytes.size() ? bytes.at(i) : '\n';
+        if (c == '\n' || c == '\r') {
+            const QByteArray text = bytes.mid(start, i - start);
+            utf8.resetState();
+            const QString u = utf8(text);
+            if (utf8.hasError()) {
+                sjis.resetState();
+                const QString s = sjis(text);
+                if (sjis.hasError() || s.contains(QChar::ReplacementCharacter))
+                    return line;
+            }
+            if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n')
+                ++i;
+            start = i + 1;
+            ++line;
+        } else if ((uchar(c) < 0x20 && c != '\t') || c == 0x7f) {
+            return line;
+        }
+    }
+    return 1;
+}
+
 } // namespace
 
 QString ResultImporter::decode(const QByteArray &bytes, bool *ok)
@@ -387,6 +457,9 @@ QString ResultImporter::decode(const QByteArray &bytes, bool *ok)
     QByteArray body = bytes;
     if (body.startsWith("\xEF\xBB\xBF"))
         body.remove(0, 3);
+    // Old DOS tools end a text file with Ctrl-Z.
+    if (body.endsWith('\x1A'))
+        body.chop(1);
     if (body.contains('\0'))
         return QString();
     QString text;
@@ -436,6 +509,12 @@ ImportedFile ResultImporter::read(const QString &path)
         out.error = located(path, 0, ResultImporter::tr("is a folder, not a file"));
         return out;
     }
+    // Opening a pipe or a device could wait forever or never end.
+    if (!info.isFile()) {
+        out.error = located(path, 0, ResultImporter::tr("is %1, not a regular file; only files can be imported")
+                                         .arg(specialKind(path)));
+        return out;
+    }
     // Checked before reading, so a huge file costs nothing.
     if (info.size() > MaxFileSize) {
         out.error = located(path, 0, ResultImporter::tr("too large (%1 MB; a results file has at most %2 MB)")
@@ -466,10 +545,7 @@ ImportedFile ResultImporter::parse(const QByteArray &bytes, const QString &fileN
     bool ok = false;
     const QString text = decode(bytes, &ok);
     if (!ok) {
-        // Name the first line that is not text.
-        const qsizetype nul = bytes.indexOf('\0');
-        const int line = 1 + int(bytes.left(nul >= 0 ? nul : 0).count('\n'));
-        out.error = located(fileName, line, ResultImporter::tr("not a text file in UTF-8 or Shift_JIS (binary data?)"));
+        out.error = located(fileName, firstBadLine(bytes), ResultImporter::tr("not a text file in UTF-8 or Shift_JIS (binary data?)"));
         return out;
     }
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));

@@ -27,10 +27,9 @@ Input_Serch::Input_Serch()
     number_edit = new QLineEdit(this);
     number_edit->setMaxLength(4);
     // The field holds at most four characters and always shows them, however
-    // long the mode's caption beside it: the caption wraps instead.
+    // long the mode's caption beside it.
     number_edit->setFixedWidth(fieldWidthForDigits(number_edit, 4));
     field_label = new QLabel(tr("No"), this);
-    field_label->setWordWrap(true);
     mode_group = new QGroupBox(tr("mode"), this);
 
     entry_caption = tr("Bought No entry(%1)").arg(boughtStore().bought_count);
@@ -50,6 +49,11 @@ Input_Serch::Input_Serch()
     ok_button = new QPushButton(tr("Ok"), this);
     clear_button = new QPushButton(tr("Clear"), this);
     clear_button->hide();
+    // The style asks 80 pixels of every push button; in the window's 300
+    // these two may shrink to their text, so the longest caption ("Input
+    // Bought No", 購入番号を入力) keeps one line beside the field.
+    for (QPushButton *button : {ok_button, clear_button})
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 24);
 
     auto *fieldRow = new QHBoxLayout;
     fieldRow->addWidget(field_label);
