@@ -458,10 +458,21 @@ void TstBookStore::busyAndFull()
     QVERIFY(store.loadBundled());
     const ImportedFile later = ResultImporter::parse(laterDraws(7065, 500), QStringLiteral("later.csv"));
 
-    // Another instance holds the write lock past our wait: a clear refusal.
+    // A second instance on the same book says that it is open elsewhere.
     BookStore other;
-    QVERIFY(other.open(bookPath()).usable());
-    QSqlDatabase lock = QSqlDatabase::database(other.connectionName());
+    other.setBusyTimeout(200);
+    const BookStore::OpenResult refused = other.open(bookPath());
+    QVERIFY(!refused.usable());
+    QVERIFY2(refused.message.contains(QStringLiteral("open in another program")), qPrintable(refused.message));
+
+    // Something else holds SQLite's write lock past our wait: a clear refusal.
+    QSqlDatabase lock = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+    lock.setDatabaseName(bookPath());
+    QVERIFY(lock.open());
+    const auto rows = [&lock] {
+        QSqlQuery q(lock);
+        return q.exec(QStringLiteral("SELECT COUNT(*) FROM draws")) && q.next() ? q.value(0).toInt() : -1;
+    };
     QVERIFY(QSqlQuery(lock).exec(QStringLiteral("BEGIN IMMEDIATE")));
     store.setBusyTimeout(200);
     ImportReport r = store.importFile(later);
@@ -493,7 +504,7 @@ void TstBookStore::busyAndFull()
     holder.join();
     QVERIFY2(r.ok, qPrintable(r.error));
     QVERIFY(waited.elapsed() >= 200);
-    QCOMPARE(other.count(), 7065);
+    QCOMPARE(rows(), 7065);
 
     // No room left: a clear message and nothing half-written.
     QSqlQuery q(QSqlDatabase::database(store.connectionName()));
@@ -503,7 +514,10 @@ void TstBookStore::busyAndFull()
     QVERIFY(!r.ok);
     QVERIFY2(r.error.contains(QStringLiteral("disk is full")), qPrintable(r.error));
     QCOMPARE(store.count(), 7065);
-    QCOMPARE(other.count(), 7065);
+    QCOMPARE(rows(), 7065);
+    lock.close();
+    lock = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
 }
 
 int main(int argc, char **argv)

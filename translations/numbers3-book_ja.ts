@@ -723,6 +723,14 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <translation>番号帳 %1 を準備できません：%2</translation>
     </message>
     <message>
+        <source>The book %1 is open in another program (%2, process %3). Close it there, or import there. Nothing was changed.</source>
+        <translation>番号帳 %1 はほかのプログラム（%2、プロセス %3）で開かれています。そちらを閉じるか、そちらで取り込んでください。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>Cannot write in the folder %1 (read-only or no room?). Nothing was changed.</source>
+        <translation>フォルダー %1 に書き込めません（読み取り専用か空きがない）。何も変更していません。</translation>
+    </message>
+    <message>
         <source>draw %1: %2 from %3</source>
         <translation>第%1回：%3 により %2</translation>
     </message>

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -18,6 +19,7 @@
 #include <QScopeGuard>
 
 #include <atomic>
+#include <memory>
 #include <climits>
 
 #include "display/pattern_report.h"
@@ -222,6 +224,7 @@ struct BookStore::Private
     QString connectionName;
     QString path;
     QSqlDatabase db;
+    std::unique_ptr<QLockFile> lock;  // book.sqlite.lock while the book is open
     QString lastError;
     OpenResult lastOpen;
     std::function<void(int, int)> progress;
@@ -420,6 +423,7 @@ void BookStore::close()
         d->db = QSqlDatabase();
         QSqlDatabase::removeDatabase(d->connectionName);
     }
+    d->lock.reset();
 }
 
 BookStore::OpenResult BookStore::open(const QString &path)
@@ -438,6 +442,32 @@ BookStore::OpenResult BookStore::open(const QString &path)
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath())) {
         result.message = tr("Cannot make the folder %1 for the book (read-only or no room?). Nothing was changed.").arg(info.absolutePath());
+        return finish();
+    }
+
+    // One program at a time on a book. SQLite's own locks are POSIX record
+    // locks, which a process loses as soon as it closes any other handle on
+    // the book's files: a file dialog that looks into the book's folder, or
+    // an import of that folder, would let a second instance take the book
+    // for unused and delete the log the first one still writes to. A lock
+    // file held while the book is open has no such weakness.
+    d->lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    d->lock->setStaleLockTime(0);  // a lock is stale only when its process is gone
+    if (!d->lock->tryLock(d->busyTimeout)) {
+        if (d->lock->error() == QLockFile::LockFailedError) {
+            qint64 pid = 0;
+            QString host;
+            QString program;
+            d->lock->getLockInfo(&pid, &host, &program);
+            result.message = tr("The book %1 is open in another program (%2, process %3). "
+                                "Close it there, or import there. Nothing was changed.")
+                                 .arg(QDir::toNativeSeparators(path), QFileInfo(program).fileName())
+                                 .arg(pid);
+        } else {
+            result.message = tr("Cannot write in the folder %1 (read-only or no room?). Nothing was changed.")
+                                 .arg(QDir::toNativeSeparators(info.absolutePath()));
+        }
+        d->lock.reset();
         return finish();
     }
 

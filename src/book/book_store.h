@@ -41,7 +41,10 @@ struct ImportReport
 // The results book: one SQLite file through Qt SQL (QSQLITE). Schema versioned
 // with PRAGMA user_version and migrated in code; WAL, foreign keys, a busy
 // timeout, and every change in one BEGIN IMMEDIATE transaction. Each instance
-// has its own connection. Not thread-safe: use an instance from one thread.
+// has its own connection, and holds book.sqlite.lock while the book is open:
+// a second program on the same book waits for it as long as a write would
+// wait, then is refused with a message. Not thread-safe: use an instance from
+// one thread.
 class BookStore
 {
 public:
@@ -63,7 +66,8 @@ public:
 
     // The schema this program writes.
     static constexpr int SchemaVersion = 2;
-    // Milliseconds a writer waits for another instance before giving up.
+    // Milliseconds that opening waits for another program to let the book go,
+    // and that a write waits for SQLite's own lock.
     static constexpr int BusyTimeoutMs = 5000;
 
     BookStore();

@@ -96,7 +96,11 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     const int prizeWidth = fontMetrics().horizontalAdvance(tr("%1 yen (%2 units)").arg(QStringLiteral("1,000,000"), QStringLiteral("9,999"))) + digit * 2;
     for (int way = 0; way < DrawResult::WayCount; ++way)
         table->setColumnWidth(DrawTableModel::FirstWayColumn + way, prizeWidth);
+    // Room for a file name such as A1007068.CSV or "entered by hand".
+    table->setColumnWidth(DrawTableModel::SourceColumn, digit * 24);
     table->horizontalHeader()->setStretchLastSection(true);
+    // Tab leaves the table for the lookups; the arrows move within it.
+    table->setTabKeyNavigation(false);
 
     lookupKind = new QComboBox(this);
     lookupKind->addItem(tr("Which draws a number came up in"), BookLookup::Straight);
