@@ -14,6 +14,7 @@ class TstBookCli : public QObject
 
 private slots:
     void importFromCommandLine();
+    void japanese();
     void notRegularFile_data();
     void notRegularFile();
 };
@@ -64,6 +65,31 @@ void TstBookCli::importFromCommandLine()
     QSqlDatabase::removeDatabase(QStringLiteral("look"));
     QCOMPARE(run({ QStringLiteral("--import"), files.at(0) }, &out), 0);
     QCOMPARE(out, files.at(0).toUtf8() + ": 0 new, 1 already known\n");
+}
+
+// Under a Japanese system language the same lines come from the catalogue
+// beside the program, the importer's error included.
+void TstBookCli::japanese()
+{
+    QTemporaryDir dir;
+    const QStringList files{ fixture("A1005167.CSV"), fixture("bad_truncated.csv") };
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("LANGUAGE"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("ja_JP.UTF-8"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("ja_JP.UTF-8"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(BOOK_EXE), QStringList{ QStringLiteral("--database"), dir.filePath(QStringLiteral("book.sqlite")),
+                                                   QStringLiteral("--import") } + files);
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
+             files.at(0) + QStringLiteral(": 新規 0 件、登録済み 1 件\n"
+                                          "  第5167回：A1005167.CSV から当せん金を加えました\n")
+                 + files.at(1) + QStringLiteral(": エラー：") + files.at(1)
+                 + QStringLiteral(":7: 第7064回：ブロックが途中で切れています（「セット(ストレート)」の行がありません）\n"));
 }
 
 // A pipe or a device is refused by name before it is opened: reading

@@ -810,5 +810,152 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>%1 draws, %2 to %3: prizes added from %4</source>
         <translation>%1 回分（第%2回～第%3回）：%4 から当せん金を加えました</translation>
     </message>
+    <message>
+        <source>%1 new, %2 already known</source>
+        <translation>新規 %1 件、登録済み %2 件</translation>
+    </message>
+    <message>
+        <source>, %1 replaced</source>
+        <translation>、置き換え %1 件</translation>
+    </message>
+    <message>
+        <source>, %1 kept (entered by hand)</source>
+        <translation>、手入力を残した %1 件</translation>
+    </message>
+</context>
+<context>
+    <name>BookCli</name>
+    <message>
+        <source>error: %1</source>
+        <translation>エラー：%1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>警告：%1</translation>
+    </message>
+    <message>
+        <source>draw %1: kept %2 (entered by hand), the file has %3</source>
+        <translation>第%1回：手入力の %2 を残しました（ファイルでは %3）</translation>
+    </message>
+</context>
+<context>
+    <name>ResultImporter</name>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>名前付きパイプ（FIFO）</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ソケット</translation>
+    </message>
+    <message>
+        <source>something else</source>
+        <translation>特殊なファイル</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>locale of the weekday name in the next message</comment>
+        <translation>ja_JP</translation>
+    </message>
+    <message>
+        <source>draw %1: there is no draw on %2 (%3)</source>
+        <translation>第%1回：%2（%3）は抽せんのない日です</translation>
+    </message>
+    <message>
+        <source>draw %1: dated %2, but the calendar puts it on %3</source>
+        <translation>第%1回：抽せん日が %2 になっていますが、抽せん日の暦では %3 です</translation>
+    </message>
+    <message>
+        <source>the header has no column &quot;%1&quot;</source>
+        <translation>見出し行に「%1」の列がありません</translation>
+    </message>
+    <message>
+        <source>expected at least %1 cells, found %2</source>
+        <translation>項目が %1 個以上あるはずですが、%2 個しかありません</translation>
+    </message>
+    <message>
+        <source>draw number &quot;%1&quot; is not 1 or more</source>
+        <translation>回号「%1」が 1 以上の数ではありません</translation>
+    </message>
+    <message>
+        <source>draw %1: &quot;%2&quot; is not a date that exists</source>
+        <translation>第%1回：「%2」はありえない日付です</translation>
+    </message>
+    <message>
+        <source>draw %1: result &quot;%2&quot; is not three digits</source>
+        <translation>第%1回：当せん番号「%2」が 3 桁の数字ではありません</translation>
+    </message>
+    <message>
+        <source>draw %1: prize &quot;%2&quot; is not an amount</source>
+        <translation>第%1回：当せん金「%2」が金額になっていません</translation>
+    </message>
+    <message>
+        <source>draw %1: winners &quot;%2&quot; is not a count</source>
+        <translation>第%1回：口数「%2」が数になっていません</translation>
+    </message>
+    <message>
+        <source>the block has no line &quot;第N回ナンバーズ&quot; (cut short?)</source>
+        <translation>ブロックに「第N回ナンバーズ」の行がありません（途中で切れていませんか？）</translation>
+    </message>
+    <message>
+        <source>draw %1: the block is cut short: no line &quot;ナンバーズ3抽せん数字&quot;</source>
+        <translation>第%1回：ブロックが途中で切れています（「ナンバーズ3抽せん数字」の行がありません）</translation>
+    </message>
+    <message>
+        <source>draw %1: the block is cut short: no line &quot;%2&quot;</source>
+        <translation>第%1回：ブロックが途中で切れています（「%2」の行がありません）</translation>
+    </message>
+    <message>
+        <source>draw %1: the line gives no draw date</source>
+        <translation>第%1回：この行に抽せん日がありません</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>ファイルがありません</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation>ファイルではなくフォルダーです</translation>
+    </message>
+    <message>
+        <source>is %1, not a regular file; only files can be imported</source>
+        <translation>通常のファイルではなく%1です。取り込めるのは通常のファイルだけです</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB; a results file has at most %2 MB)</source>
+        <translation>大きすぎます（%1 MB。当せん番号のファイルは %2 MB までです）</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>読み込めません：%1</translation>
+    </message>
+    <message>
+        <source>too large (a results file has at most %1 MB)</source>
+        <translation>大きすぎます（当せん番号のファイルは %1 MB までです）</translation>
+    </message>
+    <message>
+        <source>not a text file in UTF-8 or Shift_JIS (binary data?)</source>
+        <translation>UTF-8 か Shift_JIS のテキストファイルではありません（バイナリデータでは？）</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>ファイルが空です</translation>
+    </message>
+    <message>
+        <source>not a results file (neither the operator&apos;s A5x blocks nor the header draw,date,number)</source>
+        <translation>当せん番号のファイルではありません（公式の A5x 形式のブロックも、見出し行 draw,date,number もありません）</translation>
+    </message>
+    <message>
+        <source>the file holds no result of Numbers3</source>
+        <translation>ナンバーズ3の当せん番号が入っていません</translation>
+    </message>
+    <message>
+        <source>draw %1 appears twice with different results (%2 on line %3, %4 here)</source>
+        <translation>第%1回が違う当せん番号で二度出てきます（%3 行目では %2、ここでは %4）</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "book_cli.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include "book_store.h"
@@ -20,7 +21,7 @@ int BookCli::importFiles(BookStore &store, const QStringList &files, QTextStream
         const ImportReport &r = reports.at(i);
         const QString &name = files.at(i);
         if (!r.ok) {
-            out << name << ": error: " << r.error << '\n';
+            out << name << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(r.error) << '\n';
             status = 1;
             continue;
         }
@@ -28,9 +29,9 @@ int BookCli::importFiles(BookStore &store, const QStringList &files, QTextStream
         for (const QString &note : r.notes)
             out << "  " << note << '\n';
         for (const QString &warning : r.warnings)
-            out << "  warning: " << warning << '\n';
+            out << "  " << QCoreApplication::translate("BookCli", "warning: %1").arg(warning) << '\n';
         for (const BookConflict &c : r.handConflicts)
-            out << "  " << QStringLiteral("draw %1: kept %2 (entered by hand), the file has %3")
+            out << "  " << QCoreApplication::translate("BookCli", "draw %1: kept %2 (entered by hand), the file has %3")
                                .arg(c.draw).arg(c.kept.numberText(), c.offered.numberText())
                 << '\n';
     }

@@ -3,43 +3,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
-#include <QTranslator>
 
 #include "book_store.h"
 #include "book_window.h"
 
-namespace {
-
-// The catalogue numbers3-book_ja.qm sits beside the program in the build's
-// run directory and in share/numbers3 once installed, which is also the
-// working directory the launcher sets.
-void installCatalogue(QTranslator &translator, QTranslator &qtTranslator)
-{
-    if (QLocale::system().language() != QLocale::Japanese)
-        return;
-    // Qt's own texts (the file dialogs, standard buttons) from Debian's
-    // qt6-translations-l10n, when it is installed.
-    if (qtTranslator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTranslator);
-    const QString appDir = QCoreApplication::applicationDirPath();
-    for (const QString &dir : {appDir, appDir + QStringLiteral("/../share/numbers3"), QDir::currentPath()}) {
-        if (translator.load(QStringLiteral("numbers3-book_ja"), dir)) {
-            QCoreApplication::installTranslator(&translator);
-            return;
-        }
-    }
-}
-
-} // namespace
-
 int runBookWindow(QApplication &app, BookStore &store)
 {
-    static QTranslator translator;
-    static QTranslator qtTranslator;
-    installCatalogue(translator, qtTranslator);
     // The book is stored under the name numbers3; its windows carry their
     // own class so that desktops tell them from the panel's (StartupWMClass).
     QCoreApplication::setApplicationName(QStringLiteral("numbers3-book"));

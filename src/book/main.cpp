@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 
+#include "book_catalogue.h"
 #include "book_cli.h"
 #include "book_gui.h"
 #include "book_store.h"
@@ -51,6 +52,8 @@ int main(int argc, char **argv)
     std::unique_ptr<QCoreApplication> app(console ? new QCoreApplication(argc, argv)
                                                   : new QApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("numbers3"));
+    // Before the book is opened: its messages are translated as they are made.
+    installBookCatalogue();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("The Numbers3 results book."));

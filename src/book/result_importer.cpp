@@ -155,10 +155,14 @@ std::optional<Failure> checkDate(const DrawResult &r, int line, QStringList &war
 {
     if (!r.date.isValid())
         return std::nullopt;
-    if (!DrawCalendar::isDrawDay(r.date))
+    if (!DrawCalendar::isDrawDay(r.date)) {
+        // The weekday in the language of the message, not of the system:
+        // the catalogue names the locale its words are in.
+        const QLocale words(ResultImporter::tr("C", "locale of the weekday name in the next message"));
         return Failure{ line, ResultImporter::tr("draw %1: there is no draw on %2 (%3)")
                                   .arg(r.draw)
-                                  .arg(r.date.toString(Qt::ISODate), QLocale::c().dayName(r.date.dayOfWeek())) };
+                                  .arg(r.date.toString(Qt::ISODate), words.dayName(r.date.dayOfWeek())) };
+    }
     const QDate expected = DrawCalendar::dateOf(r.draw);
     if (expected.isValid() && expected != r.date)
         warnings.append(ResultImporter::tr("draw %1: dated %2, but the calendar puts it on %3")
