@@ -731,6 +731,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <translation>フォルダー %1 に書き込めません（読み取り専用か空きがない）。何も変更していません。</translation>
     </message>
     <message>
+        <source>%1 is a folder. Give the path of the book&apos;s file, such as %2.</source>
+        <translation>%1 はフォルダーです。%2 のように番号帳のファイルのパスを指定してください。</translation>
+    </message>
+    <message>
         <source>draw %1: %2 from %3</source>
         <translation>第%1回：%3 により %2</translation>
     </message>

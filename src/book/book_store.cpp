@@ -445,6 +445,13 @@ BookStore::OpenResult BookStore::open(const QString &path)
         return finish();
     }
 
+    if (info.isDir()) {
+        result.message = tr("%1 is a folder. Give the path of the book's file, such as %2.")
+                             .arg(QDir::toNativeSeparators(path),
+                                  QDir::toNativeSeparators(QDir(path).filePath(QStringLiteral("book.sqlite"))));
+        return finish();
+    }
+
     // One program at a time on a book. SQLite's own locks are POSIX record
     // locks, which a process loses as soon as it closes any other handle on
     // the book's files: a file dialog that looks into the book's folder, or
@@ -665,7 +672,11 @@ BookStore::Private::Probe BookStore::Private::probe(const QString &path, bool im
                 unreadable(q.lastError());
             } else if (q.value(0).toString() != QLatin1String("ok")) {
                 seen.moveAside = true;
-                seen.why = q.value(0).toString();
+                // SQLite lists every damaged page; the first finding says enough.
+                QStringList found = q.value(0).toString().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+                if (!found.isEmpty() && found.constFirst().startsWith(QLatin1String("***")))
+                    found.removeFirst();  // "*** in database main ***"
+                seen.why = found.value(0);
             }
         }
         db.close();
