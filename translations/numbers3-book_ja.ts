@@ -641,7 +641,7 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <translation>  %1：手入力の %2 を残しました（ファイルでは %3）</translation>
     </message>
     <message>
-        <source>%1 files: %2 imported, %3 refused; %4 new draws in the book.</source>
+        <source>Files: %1; imported: %2; refused: %3. New draws in the book: %4.</source>
         <translation>ファイル %1 件：取り込み %2 件、取り込めず %3 件。番号帳に新しく %4 回分が入りました。</translation>
     </message>
 </context>

@@ -97,7 +97,7 @@ QString ImportBatch::reportText(const QList<Outcome> &outcomes)
     }
     const int bad = failed(outcomes);
     lines << QString();
-    lines << tr("%1 files: %2 imported, %3 refused; %4 new draws in the book.")
+    lines << tr("Files: %1; imported: %2; refused: %3. New draws in the book: %4.")
                  .arg(outcomes.size()).arg(outcomes.size() - bad).arg(bad).arg(added);
     return lines.join(QLatin1Char('\n'));
 }
