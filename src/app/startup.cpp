@@ -1,7 +1,7 @@
 #include "startup.h"
+#include "app_icon.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLocale>
 #include <QTranslator>
 
@@ -36,14 +36,7 @@ void installCatalogue(QTranslator &translator)
 void setDesktopIdentity(QApplication &app)
 {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.numbers3.Numbers3"));
-    // The installed icon's pictures, built into the program: they serve the
-    // build's run directory and every prefix alike, and cost far less at
-    // start-up than a lookup in the icon theme (about 1.3 MB more memory).
-    // Qt hands the window manager no size above 128.
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/numbers3.png").arg(size), QSize(size, size));
-    app.setWindowIcon(icon);
+    app.setWindowIcon(appIcon());
 }
 
 int runProgram(int &argc, char **argv, const std::function<void(Random &)> &session)

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QMessageBox>
 
+#include "app/app_icon.h"
 #include "book_store.h"
 #include "book_window.h"
 
@@ -14,10 +14,7 @@ int runBookWindow(QApplication &app, BookStore &store)
     // own class so that desktops tell them from the panel's (StartupWMClass).
     QCoreApplication::setApplicationName(QStringLiteral("numbers3-book"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.numbers3.Book"));
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/numbers3.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(appIcon());
 
     const BookStore::OpenResult opened = store.lastOpenResult();
     const QString title = QCoreApplication::translate("BookWindow", "Numbers3 results book");

@@ -93,6 +93,20 @@ const char *const DrawColumns =
     " set_straight_prize, set_straight_winners, set_box_prize, set_box_winners,"
     " mini_prize, mini_winners, source_kind, source, stored_at";
 
+// Writes a whole draw row, new or known, bound by bindDraw().
+QString writeDrawSql()
+{
+    QStringList set;
+    for (const QString &column : QString::fromLatin1(DrawColumns).split(QLatin1Char(','))) {
+        const QString c = column.trimmed();
+        if (c != QLatin1String("draw"))
+            set << QStringLiteral("%1 = excluded.%1").arg(c);
+    }
+    return QStringLiteral("INSERT INTO draws (%1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"
+                          " ON CONFLICT(draw) DO UPDATE SET %2")
+        .arg(QLatin1String(DrawColumns), set.join(QLatin1String(", ")));
+}
+
 QVariant optionalValue(const std::optional<qint64> &v)
 {
     return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::LongLong));
@@ -722,26 +736,12 @@ bool BookStore::Private::store(const ImportedFile &file, DrawResult::SourceKind 
         existing.insert(r.draw, r);
     };
 
-    QSqlQuery &insert = prepared(QStringLiteral("INSERT INTO draws (%1, import_id) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,NULL)")
-                                     .arg(QLatin1String(DrawColumns)));
-    QSqlQuery &update = prepared(QStringLiteral("UPDATE draws SET date = ?, number = ?, straight_prize = ?, straight_winners = ?,"
-                                                " box_prize = ?, box_winners = ?, set_straight_prize = ?, set_straight_winners = ?,"
-                                                " set_box_prize = ?, set_box_winners = ?, mini_prize = ?, mini_winners = ?,"
-                                                " source_kind = ?, source = ?, stored_at = ? WHERE draw = ?"));
-    const auto writeUpdate = [&](const DrawResult &r) {
-        update.addBindValue(dateValue(r.date));
-        update.addBindValue(r.number);
-        for (int w = 0; w < DrawResult::WayCount; ++w) {
-            update.addBindValue(optionalValue(r.prize[size_t(w)]));
-            update.addBindValue(optionalValue(r.winners[size_t(w)]));
-        }
-        update.addBindValue(int(r.sourceKind));
-        update.addBindValue(sourceValue(r.source));
-        update.addBindValue(isoUtc(r.storedAt));
-        update.addBindValue(r.draw);
-        if (update.exec())
+    QSqlQuery &write = prepared(writeDrawSql());
+    const auto writeDraw = [&](const DrawResult &r) {
+        bindDraw(write, r);
+        if (write.exec())
             return true;
-        fail(update.lastError());
+        fail(write.lastError());
         return false;
     };
 
@@ -756,11 +756,8 @@ bool BookStore::Private::store(const ImportedFile &file, DrawResult::SourceKind 
         r.storedAt = now;
         const auto it = existing.constFind(r.draw);
         if (it == existing.constEnd()) {
-            bindDraw(insert, r);
-            if (!insert.exec()) {
-                fail(insert.lastError());
+            if (!writeDraw(r))
                 return false;
-            }
             remember(r, std::nullopt);
             ++report.added;
         } else if (!replaceExisting) {
@@ -805,7 +802,7 @@ bool BookStore::Private::store(const ImportedFile &file, DrawResult::SourceKind 
                     merged.sourceKind = r.sourceKind;
                     merged.source = r.source;
                     merged.storedAt = now;
-                    if ((!changed.isEmpty() && !saveReplaced(old, merged, now)) || !writeUpdate(merged))
+                    if ((!changed.isEmpty() && !saveReplaced(old, merged, now)) || !writeDraw(merged))
                         return false;
                     remember(merged, old);
                 }
@@ -831,7 +828,7 @@ bool BookStore::Private::store(const ImportedFile &file, DrawResult::SourceKind 
                     r.date = old.date;
                 if (!saveReplaced(old, r, now))
                     return false;
-                if (!writeUpdate(r))
+                if (!writeDraw(r))
                     return false;
                 remember(r, old);
                 ++report.replaced;
@@ -1038,29 +1035,17 @@ bool BookStore::addByHand(const DrawResult &result, bool replace, QString *error
         return refuse(tr("Draw %1 is already in the book as %2.").arg(r.draw).arg(old->numberText()));
     }
     bool ok = true;
-    if (old && old->sameContent(r) && old->sourceKind == DrawResult::Hand) {
-        ok = true;
-    } else if (old) {
-        // Keep what is overwritten, then write the hand value.
-        QSqlQuery del(d->db);
-        del.prepare(QStringLiteral("DELETE FROM draws WHERE draw = ?"));
-        del.addBindValue(r.draw);
-        QSqlQuery ins(d->db);
-        ins.prepare(QStringLiteral("INSERT INTO draws (%1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)").arg(QLatin1String(DrawColumns)));
-        bindDraw(ins, r);
-        ok = d->saveReplaced(*old, r, r.storedAt);
+    // The same hand value again changes nothing; anything else keeps what it
+    // overwrites, then writes the hand value.
+    if (!(old && old->sameContent(r) && old->sourceKind == DrawResult::Hand)) {
+        ok = !old || d->saveReplaced(*old, r, r.storedAt);
         if (ok) {
-            ok = del.exec() && ins.exec();
+            QSqlQuery &write = d->prepared(writeDrawSql());
+            bindDraw(write, r);
+            ok = write.exec();
             if (!ok)
-                d->fail(del.lastError().isValid() ? del.lastError() : ins.lastError());
+                d->fail(write.lastError());
         }
-    } else {
-        QSqlQuery ins(d->db);
-        ins.prepare(QStringLiteral("INSERT INTO draws (%1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)").arg(QLatin1String(DrawColumns)));
-        bindDraw(ins, r);
-        ok = ins.exec();
-        if (!ok)
-            d->fail(ins.lastError());
     }
     if (!ok) {
         d->rollback();
