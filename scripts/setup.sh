@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-tools-dev
           qt6-tools-dev-tools qt6-l10n-tools libgl-dev libqt6sql6-sqlite
           dpkg-dev desktop-file-utils appstream python3
-          fonts-ipafont-gothic qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev)
+          fonts-ipafont-gothic qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev
+          qt6-svg-dev)
 # The package test: Debian's package checker, manual pages, DEP-5 parser
 # and hardening-check (devscripts).
 if [ "${1:-}" = --tests ]; then

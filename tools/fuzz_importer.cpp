@@ -1,7 +1,9 @@
-// Fuzz driver for the result importer: random and mutated operator files,
-// started from the test fixtures. Build it with the sanitizers
+// Fuzz driver for the result importer and the ticket list: random and
+// mutated operator files, started from the test fixtures, and random and
+// mutated ticket lists. Build it with the sanitizers
 // (-DNUMBERS_SANITIZE=ON, target fuzz_importer) and run
-//   fuzz_importer [--seed N] [--count N] [FIXTURE_DIR]
+//   fuzz_importer [--seed N] [--count N] [--format results|tickets|both] [FIXTURE_DIR]
+// (both, the default, takes turns).
 // It prints its seed, so a run can be repeated, and stops with status 1 at
 // the first input that breaks what a parse promises (the input is saved as
 // fuzz-failure.bin). Crashes and undefined behaviour are the sanitizers' to
@@ -14,10 +16,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 
 #include "draw_calendar.h"
 #include "result_importer.h"
+#include "ticket_list.h"
+#include "ticket_rules.h"
 
 namespace {
 
@@ -152,6 +157,77 @@ QString broken(const ImportedFile &f)
     return QString();
 }
 
+// The ticket list: pieces of its fields, quoting and header.
+QList<QByteArray> ticketTokens()
+{
+    QList<QByteArray> out;
+    for (const char *w : { ",", "\"", "\"\"", "\r\n", "\n", "\r", " ", "straight", "box", "set", "mini", "BOX",
+                           "draw,number,way,units,note", "draw,number,way,units,note,date,result,outcome,prize,prize_kind",
+                           "000", "777", "99", "100", "0", "1", "999", "1000", "-1", "+1", "7065", "99999999999",
+                           "waiting", "no win", "set-box 3-way", "theoretical", "actual", "\xEF\xBB\xBF", "誕生日",
+                           "\xff", "\xe3\x81", "\0", "\t", "１２３" })
+        out.append(QByteArray(w, qsizetype(std::strlen(w) ? std::strlen(w) : 1)));
+    return out;
+}
+
+// A well-formed ticket line, sometimes with a note that needs quotes.
+QByteArray randomTicketLine(int maxDraw)
+{
+    static const char *const ways[] = { "straight", "box", "set", "mini" };
+    const int way = int(below(4));
+    QByteArray line = QByteArray::number(1 + int(below(quint64(maxDraw)))) + ','
+        + QByteArray::number(int(below(way == 3 ? 100 : 1000))).rightJustified(way == 3 ? 2 : 3, '0') + ','
+        + ways[way] + ',' + QByteArray::number(1 + int(below(99)));
+    switch (below(4)) {
+    case 0: break;
+    case 1: line += ",plain note"; break;
+    case 2: line += ",\"a, \"\"b\"\"\nc\""; break;
+    default: line += ",誕生日"; break;
+    }
+    return line + (below(4) ? "\n" : "\r\n");
+}
+
+QByteArray randomTicketList(int maxDraw)
+{
+    QByteArray list = below(2) ? QByteArray("draw,number,way,units,note\n") : QByteArray();
+    for (int i = 0, n = 1 + int(below(12)); i < n; ++i)
+        list += randomTicketLine(maxDraw);
+    return list;
+}
+
+// What a ticket list parse promises: all or nothing, the file named in the
+// error, every ticket within the rules, and the export of what was read
+// reads back to the same tickets.
+QString brokenTickets(const TicketList::Parsed &p, int maxDraw)
+{
+    if (!p.ok()) {
+        if (!p.tickets.isEmpty())
+            return QStringLiteral("tickets kept with an error");
+        if (!p.error.startsWith(QStringLiteral("fuzz:")))
+            return QStringLiteral("error does not name the file: ") + p.error;
+        return QString();
+    }
+    if (p.tickets.isEmpty())
+        return QStringLiteral("no tickets and no error");
+    QList<GradedTicket> rows;
+    for (const Ticket &t : p.tickets) {
+        const QString why = TicketRules::problem(t, maxDraw);
+        if (!why.isEmpty())
+            return QStringLiteral("a ticket against the rules went through: ") + why;
+        GradedTicket g;
+        g.ticket = t;
+        g.drawDate = DrawCalendar::dateOf(t.draw);
+        rows.append(g);
+    }
+    const TicketList::Parsed back = TicketList::parse(TicketList::exportCsv(rows), QStringLiteral("fuzz"), maxDraw);
+    if (back.tickets.size() != p.tickets.size())
+        return QStringLiteral("the export does not read back: ") + back.error;
+    for (qsizetype i = 0; i < p.tickets.size(); ++i)
+        if (!back.tickets.at(i).sameContent(p.tickets.at(i)))
+            return QStringLiteral("ticket %1 changed through the export").arg(i + 1);
+    return QString();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -160,17 +236,24 @@ int main(int argc, char **argv)
     quint64 seed = quint64(QDateTime::currentMSecsSinceEpoch());
     qint64 count = 1000000;
     QString fixtures = QStringLiteral(BOOK_FIXTURES);
+    QString format = QStringLiteral("both");
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--seed") && i + 1 < args.size())
             seed = args.at(++i).toULongLong();
         else if (args.at(i) == QLatin1String("--count") && i + 1 < args.size())
             count = args.at(++i).toLongLong();
+        else if (args.at(i) == QLatin1String("--format") && i + 1 < args.size())
+            format = args.at(++i);
         else
             fixtures = args.at(i);
     }
-    std::printf("seed %llu, %lld inputs, fixtures %s\n", static_cast<unsigned long long>(seed),
-                static_cast<long long>(count), qPrintable(fixtures));
+    if (format != QLatin1String("results") && format != QLatin1String("tickets") && format != QLatin1String("both")) {
+        std::fprintf(stderr, "fuzz_importer: --format takes results, tickets or both\n");
+        return 2;
+    }
+    std::printf("seed %llu, %lld inputs, format %s, fixtures %s\n", static_cast<unsigned long long>(seed),
+                static_cast<long long>(count), qPrintable(format), qPrintable(fixtures));
     std::fflush(stdout);
     rng.seed(seed);
 
@@ -183,12 +266,52 @@ int main(int argc, char **argv)
     for (int i = 0; i < 16; ++i)
         corpus.append(randomBlock());
     const QList<QByteArray> dict = tokens();
+    // A fixed bound keeps runs repeatable whatever the day.
+    const int maxDraw = 7400;
+    QList<QByteArray> ticketCorpus;
+    for (int i = 0; i < 32; ++i)
+        ticketCorpus.append(randomTicketList(maxDraw));
+    const QList<QByteArray> ticketDict = ticketTokens();
+    qint64 ticketsGood = 0, ticketsBad = 0;
 
     QElapsedTimer timer;
     timer.start();
     qint64 good = 0, bad = 0;
     for (qint64 i = 0; i < count; ++i) {
+        if (i > 0 && i % 100000 == 0) {
+            std::printf("%lld inputs, %.1f s; result files %lld accepted, %lld refused; ticket lists %lld accepted, %lld refused\n",
+                        static_cast<long long>(i), double(timer.elapsed()) / 1000.0, static_cast<long long>(good),
+                        static_cast<long long>(bad), static_cast<long long>(ticketsGood), static_cast<long long>(ticketsBad));
+            std::fflush(stdout);
+        }
         QByteArray input;
+        if (format == QLatin1String("tickets") || (format == QLatin1String("both") && i % 2 == 1)) {
+            const quint64 kind = below(20);
+            if (kind == 0) {
+                input.resize(qsizetype(below(256)));
+                for (char &c : input)
+                    c = char(below(256));
+            } else if (kind == 1) {
+                input = randomTicketList(maxDraw);
+            } else {
+                input = ticketCorpus.at(qsizetype(below(quint64(ticketCorpus.size()))));
+                mutate(input, ticketDict, ticketCorpus);
+            }
+            const TicketList::Parsed p = TicketList::parse(input, QStringLiteral("fuzz"), maxDraw);
+            const QString why = brokenTickets(p, maxDraw);
+            if (!why.isEmpty()) {
+                QFile out(QStringLiteral("fuzz-failure.bin"));
+                if (out.open(QIODevice::WriteOnly))
+                    out.write(input);
+                std::printf("input %lld (ticket list): %s (saved as fuzz-failure.bin)\n", static_cast<long long>(i),
+                            qPrintable(why));
+                return 1;
+            }
+            p.ok() ? ++ticketsGood : ++ticketsBad;
+            if (p.ok() && ticketCorpus.size() < 4096 && below(16) == 0)
+                ticketCorpus.append(input);
+            continue;
+        }
         const quint64 kind = below(20);
         if (kind == 0) {  // pure noise
             input.resize(qsizetype(below(512)));
@@ -214,14 +337,11 @@ int main(int argc, char **argv)
         // Keep some accepted inputs: they lead deeper.
         if (f.ok() && corpus.size() < 4096 && below(64) == 0)
             corpus.append(input);
-        if ((i + 1) % 100000 == 0) {
-            std::printf("%lld inputs, %.1f s, %lld accepted, %lld refused\n", static_cast<long long>(i + 1),
-                        double(timer.elapsed()) / 1000.0, static_cast<long long>(good), static_cast<long long>(bad));
-            std::fflush(stdout);
-        }
     }
-    std::printf("done: seed %llu, %lld inputs in %.1f s, %lld accepted, %lld refused, no broken promise\n",
+    std::printf("done: seed %llu, %lld inputs in %.1f s; result files %lld accepted, %lld refused; "
+                "ticket lists %lld accepted, %lld refused; no broken promise\n",
                 static_cast<unsigned long long>(seed), static_cast<long long>(count),
-                double(timer.elapsed()) / 1000.0, static_cast<long long>(good), static_cast<long long>(bad));
+                double(timer.elapsed()) / 1000.0, static_cast<long long>(good), static_cast<long long>(bad),
+                static_cast<long long>(ticketsGood), static_cast<long long>(ticketsBad));
     return 0;
 }

@@ -4,18 +4,24 @@ html/history_ja.html, and their charts html/images/history_*.png (one set per
 language), from draws 1 to 2000 of data/numbers3-results.csv. The pages also
 name the entries where the program's table src/bought/times_data.cpp differs.
 
+The figures come from the results book's own statistics code, through the
+tool draw_stats_json (tools/draw_stats_json.cpp, built with the programs), so
+that a page and the book's statistics view cannot disagree.
+
 Run from anywhere:
   /usr/bin/python3 tools/gen_history.py          pages and charts (Debian's python3-matplotlib)
   python3 tools/gen_history.py --check           exit 1 when a page or chart is out of date;
                                                  needs no plotting library
+  --stats-tool PATH                              the tool (default build/tools/draw_stats_json)
 """
 import csv
 import hashlib
 import inspect
-import math
+import json
 import os
 import re
 import struct
+import subprocess
 import sys
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..')
@@ -50,48 +56,39 @@ def read_table():
     return values
 
 
-def digits(v):
-    return (v // 100, v // 10 % 10, v % 10)
+def stats_tool():
+    if '--stats-tool' in sys.argv:
+        return sys.argv[sys.argv.index('--stats-tool') + 1]
+    return os.path.join(ROOT, 'build', 'tools', 'draw_stats_json')
 
 
 def analyse(draws, table):
-    """Every figure the pages show, counted over the real draws in order."""
+    """Every figure the pages show, over the real draws in order, as the book's statistics code counts them."""
+    tool = stats_tool()
+    if not os.path.exists(tool):
+        sys.exit(f'{tool} is missing: build the target draw_stats_json first, or name it with --stats-tool')
+    out = subprocess.run([tool, RESULTS, '--first', str(SIZE)], check=True, capture_output=True, text=True).stdout
+    j = json.loads(out)
+    assert j['draws'] == list(range(1, SIZE + 1)) and j['n'] == len(draws), 'the tool counted draws 1 to 2000'
     s = {}
-    n = len(draws)
-    s['n'] = n
+    s['n'] = j['n']
     s['differs'] = [(t, v, d) for t, (v, d) in enumerate(zip(table, draws), 1) if v != d]
-    s['zeros'] = [t for t, v in enumerate(draws, 1) if v == 0]
-    s['positions'] = [[sum(1 for v in draws if digits(v)[p] == d) for p in range(3)] for d in range(10)]
-    s['any'] = [sum(1 for v in draws if d in digits(v)) for d in range(10)]
-    s['any_expected'] = n * (1 - 0.9 ** 3)
-    ways = [sum(1 for v in range(1000) if sum(digits(v)) == total) for total in range(28)]
-    s['sums'] = [(total, sum(1 for v in draws if sum(digits(v)) == total), n * ways[total] / 1000)
-                 for total in range(28)]
-    kinds = [len(set(digits(v))) for v in draws]
-    s['kinds'] = [(kinds.count(3), n * 720 / 1000), (kinds.count(2), n * 270 / 1000),
-                  (kinds.count(1), n * 10 / 1000)]
-    counts = {}
-    for v in draws:
-        counts[v] = counts.get(v, 0) + 1
-    top = sorted(counts.items(), key=lambda kv: (-kv[1], kv[0]))
-    most = top[0][1]
-    s['top'] = [(v, c, [t for t, x in enumerate(draws, 1) if x == v]) for v, c in top if c >= most - 2]
-    s['spread'] = [(k, sum(1 for v in range(1000) if counts.get(v, 0) == k),
-                    1000 * math.comb(n, k) * 0.001 ** k * 0.999 ** (n - k)) for k in range(most + 1)]
-    s['distinct'] = len(counts)
-    s['never'] = 1000 - len(counts)
-    s['never_expected'] = 1000 * 0.999 ** n
-    s['absence'] = []
-    for d in range(10):
-        row = []
-        for p in range(3):
-            run = longest = 0
-            for v in draws:
-                run = 0 if digits(v)[p] == d else run + 1
-                longest = max(longest, run)
-            row.append((run, longest))
-        s['absence'].append(row)
-    s['repeats'] = [sum(1 for a, b in zip(draws, draws[1:]) if digits(a)[p] == digits(b)[p]) for p in range(3)]
+    s['zeros'] = j['zeros']
+    s['positions'] = j['positions']
+    s['position_expected'] = j['position_expected']
+    s['any'] = j['any']
+    s['any_expected'] = j['any_expected']
+    s['sums'] = [tuple(row) for row in j['sums']]
+    s['kinds'] = [(c, e) for _, c, e in j['kinds']]
+    s['top'] = [tuple(row) for row in j['top']]
+    s['spread'] = [tuple(row) for row in j['spread']]
+    s['distinct'] = j['distinct']
+    s['never'] = j['never']
+    s['never_expected'] = j['never_expected']
+    s['absence'] = [[tuple(cell) for cell in row] for row in j['absence']]
+    s['repeats'] = j['repeats']
+    s['pairs'] = j['pairs']
+    s['repeat_expected'] = j['repeat_expected']
     return s
 
 
@@ -255,9 +252,9 @@ def page(lang, s, first, last):
     out = ['<html>', f'<head><meta charset="utf-8"><title>{t["title"]}</title></head>', '<body>',
            f'<h1>{t["title"]}</h1>', f'<p>{t["links"]}</p>', '<p>' + gap.join(intro) + '</p>']
 
-    out += [f'<h2>{t["positions"]}</h2>', '<p>' + t['positions_text'].format(e=one(n / 10)) + '</p>',
+    out += [f'<h2>{t["positions"]}</h2>', '<p>' + t['positions_text'].format(e=one(s['position_expected'])) + '</p>',
             img('positions', t['positions_alt']),
-            table(t['pos_head'], [[d] + s['positions'][d] + [one(n / 10)] for d in range(10)])]
+            table(t['pos_head'], [[d] + s['positions'][d] + [one(s['position_expected'])] for d in range(10)])]
 
     out += [f'<h2>{t["any"]}</h2>', '<p>' + t['any_text'].format(e=one(s['any_expected'])) + '</p>',
             img('any', t['any_alt']),
@@ -280,9 +277,9 @@ def page(lang, s, first, last):
             table(t['abs_head'], [[d] + [x for now_longest in s['absence'][d] for x in now_longest]
                                   for d in range(10)])]
 
-    pairs = n - 1
+    pairs = s['pairs']
     out += [f'<h2>{t["repeats"]}</h2>',
-            '<p>' + t['repeats_text'].format(pairs=pairs, e=one(pairs / 10)) + '</p>',
+            '<p>' + t['repeats_text'].format(pairs=pairs, e=one(s['repeat_expected'])) + '</p>',
             table(t['rep_head'], [[name, r, f'{100 * r / pairs:.1f}%']
                                   for name, r in zip(t['pos_names'], s['repeats'])])]
     out += ['</body>', '</html>', '']

@@ -138,6 +138,14 @@
 <context>
     <name>BookWindow</name>
     <message>
+        <source>&amp;Statistics</source>
+        <translation>統計(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Go to the &amp;statistics</source>
+        <translation>統計へ移動(&amp;S)</translation>
+    </message>
+    <message>
         <source>Numbers3 results book</source>
         <translation>ナンバーズ3 当せん番号帳</translation>
     </message>
@@ -432,6 +440,14 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>Digit &amp;chart</source>
         <translation>数字のグラフ(&amp;C)</translation>
+    </message>
+    <message>
+        <source>T&amp;ickets</source>
+        <translation>購入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Tickets graded: %1; won: %2.</source>
+        <translation>結果が出た購入：%1 件、うち当せん：%2 件。</translation>
     </message>
 </context>
 <context>
@@ -841,6 +857,22 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>draw %1: kept %2 (entered by hand), the file has %3</source>
         <translation>第%1回：手入力の %2 を残しました（ファイルでは %3）</translation>
     </message>
+    <message>
+        <source>1 ticket added</source>
+        <translation>購入の記録を 1 件追加しました</translation>
+    </message>
+    <message>
+        <source>%1 tickets added</source>
+        <translation>購入の記録を %1 件追加しました</translation>
+    </message>
+    <message>
+        <source>1 ticket written</source>
+        <translation>購入の記録を 1 件書き出しました</translation>
+    </message>
+    <message>
+        <source>%1 tickets written</source>
+        <translation>購入の記録を %1 件書き出しました</translation>
+    </message>
 </context>
 <context>
     <name>ResultImporter</name>
@@ -960,6 +992,1004 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>draw %1 appears twice with different results (%2 on line %3, %4 here)</source>
         <translation>第%1回が違う当せん番号で二度出てきます（%3 行目では %2、ここでは %4）</translation>
+    </message>
+</context>
+<context>
+    <name>TicketTexts</name>
+    <message>
+        <source>straight</source>
+        <translation>ストレート</translation>
+    </message>
+    <message>
+        <source>box</source>
+        <translation>ボックス</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>セット</translation>
+    </message>
+    <message>
+        <source>mini</source>
+        <translation>ミニ</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>抽せん待ち</translation>
+    </message>
+    <message>
+        <source>no win</source>
+        <translation>はずれ</translation>
+    </message>
+    <message>
+        <source>box 6-way</source>
+        <translation>ボックス（6通り）</translation>
+    </message>
+    <message>
+        <source>box 3-way</source>
+        <translation>ボックス（3通り）</translation>
+    </message>
+    <message>
+        <source>set-straight 6-way</source>
+        <translation>セット・ストレート（6通り）</translation>
+    </message>
+    <message>
+        <source>set-straight 3-way</source>
+        <translation>セット・ストレート（3通り）</translation>
+    </message>
+    <message>
+        <source>set-box 6-way</source>
+        <translation>セット・ボックス（6通り）</translation>
+    </message>
+    <message>
+        <source>set-box 3-way</source>
+        <translation>セット・ボックス（3通り）</translation>
+    </message>
+    <message>
+        <source>%1 yen</source>
+        <translation>%1円</translation>
+    </message>
+    <message>
+        <source>+%1 yen</source>
+        <translation>+%1円</translation>
+    </message>
+    <message>
+        <source>-%1 yen</source>
+        <translation>-%1円</translation>
+    </message>
+    <message>
+        <source>0 yen (no winner)</source>
+        <translation>0円（該当なし）</translation>
+    </message>
+    <message>
+        <source>0 yen, the draw had no winner for this way</source>
+        <translation>0円、この回はこの申込タイプの当せん該当なし</translation>
+    </message>
+    <message>
+        <source>%1, theoretical prize</source>
+        <translation>%1、理論値の当せん金</translation>
+    </message>
+    <message>
+        <source>%1, actual prize</source>
+        <translation>%1、実際の当せん金</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>yyyy-MM</source>
+        <translation>yyyy年M月</translation>
+    </message>
+    <message>
+        <source>No tickets yet.</source>
+        <translation>購入の記録はまだありません。</translation>
+    </message>
+    <message>
+        <source>%1 (of which %2 at theoretical prizes)</source>
+        <translation>%1（うち理論値 %2）</translation>
+    </message>
+    <message>
+        <source>none graded yet</source>
+        <translation>まだ結果なし</translation>
+    </message>
+    <message>
+        <source>Tickets: %1, waiting: %2; spent %3, won %4, balance %5, return %6</source>
+        <translation>購入 %1 件（抽せん待ち %2 件）：購入額 %3、当せん金 %4、収支 %5、回収率 %6</translation>
+    </message>
+</context>
+<context>
+    <name>TicketTableModel</name>
+    <message>
+        <source>no prize</source>
+        <translation>当せん金なし</translation>
+    </message>
+    <message>
+        <source>no result yet</source>
+        <translation>結果はまだです</translation>
+    </message>
+    <message>
+        <source>no note</source>
+        <translation>メモなし</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>回号</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>抽せん日</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>購入番号</translation>
+    </message>
+    <message>
+        <source>Way</source>
+        <translation>申込タイプ</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>口数</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>当せん番号</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Prize</source>
+        <translation>当せん金</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>メモ</translation>
+    </message>
+</context>
+<context>
+    <name>TicketDialog</name>
+    <message>
+        <source>Edit a ticket</source>
+        <translation>購入の記録を直す</translation>
+    </message>
+    <message>
+        <source>New ticket</source>
+        <translation>購入を記録</translation>
+    </message>
+    <message>
+        <source>Draw number</source>
+        <translation>回号</translation>
+    </message>
+    <message>
+        <source>Number bought</source>
+        <translation>購入番号</translation>
+    </message>
+    <message>
+        <source>Way of buying</source>
+        <translation>申込タイプ</translation>
+    </message>
+    <message>
+        <source>Units, 200 yen each</source>
+        <translation>口数（1 口 200 円）</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>省略可</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>The same for this many draws in a row</source>
+        <translation>同じ内容で続けて買う回数</translation>
+    </message>
+    <message>
+        <source>&amp;Draw:</source>
+        <translation>回号(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>Draw day:</source>
+        <translation>抽せん日：</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>番号(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Way:</source>
+        <translation>申込タイプ(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>口数(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>メモ(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>The same for draws in a &amp;row:</source>
+        <translation>続けて買う回数(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Cost:</source>
+        <translation>購入額：</translation>
+    </message>
+    <message>
+        <source>&amp;Store</source>
+        <translation>記録する(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (draw %3)</source>
+        <translation>%1〜%2（第%3回まで）</translation>
+    </message>
+    <message>
+        <source>two digits, the last two of the result</source>
+        <translation>2 桁（当せん番号の下 2 桁）</translation>
+    </message>
+    <message>
+        <source>three digits, such as 007</source>
+        <translation>007 のような 3 桁</translation>
+    </message>
+    <message>
+        <source>A mini ticket takes two digits, the last two of the result, such as 07.</source>
+        <translation>ミニは 07 のような 2 桁（当せん番号の下 2 桁）で申し込みます。</translation>
+    </message>
+    <message>
+        <source>A %1 ticket takes three digits, such as 007.</source>
+        <translation>%1は 007 のような 3 桁で申し込みます。</translation>
+    </message>
+    <message>
+        <source>Draw %1 is too far ahead: tickets can be kept up to draw %2.</source>
+        <translation>第%1回は先すぎます。記録できるのは第%2回までです。</translation>
+    </message>
+    <message>
+        <source>Nothing was stored.</source>
+        <translation>何も記録していません。</translation>
+    </message>
+</context>
+<context>
+    <name>TicketView</name>
+    <message>
+        <source>Tickets, newest draw first</source>
+        <translation>購入の記録（新しい回から）</translation>
+    </message>
+    <message>
+        <source>Each ticket with its draw&apos;s result, the outcome and the prize</source>
+        <translation>購入ごとに、その回の当せん番号・結果・当せん金</translation>
+    </message>
+    <message>
+        <source>All tickets</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Waiting for the result</source>
+        <translation>抽せん待ち</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>当せん</translation>
+    </message>
+    <message>
+        <source>Which tickets to show</source>
+        <translation>表示する購入</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow:</source>
+        <translation>表示(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Totals over all tickets</source>
+        <translation>すべての購入の合計</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Tickets</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>購入額</translation>
+    </message>
+    <message>
+        <source>Of which theoretical</source>
+        <translation>うち理論値</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>収支</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>回収率</translation>
+    </message>
+    <message>
+        <source>Totals per month, newest first</source>
+        <translation>月ごとの合計（新しい月から）</translation>
+    </message>
+    <message>
+        <source>&amp;New ticket...</source>
+        <translation>購入を記録(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit ticket...</source>
+        <translation>購入の記録を直す(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete ticket</source>
+        <translation>購入の記録を削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo the last ticket change</source>
+        <translation>購入の記録の変更を元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Import a ticket list...</source>
+        <translation>購入リストを読み込む(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>&amp;Paste a ticket list</source>
+        <translation>購入リストを貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>E&amp;xport tickets as CSV...</source>
+        <translation>購入の記録を CSV に書き出す(&amp;X)...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint tickets...</source>
+        <translation>購入の記録を印刷(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save tickets as PDF...</source>
+        <translation>購入の記録を PDF に保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Tickets</source>
+        <translation>購入(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Per month</source>
+        <translation>月ごと</translation>
+    </message>
+    <message>
+        <source>Nothing was stored.</source>
+        <translation>何も記録していません。</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>抽せん待ち</translation>
+    </message>
+    <message>
+        <source>Stored %1 %2 for draws %3 to %4</source>
+        <translation>%1（%2）を第%3回から第%4回まで記録しました</translation>
+    </message>
+    <message>
+        <source>Stored %1 %2 for draw %3</source>
+        <translation>%1（%2）を第%3回に記録しました</translation>
+    </message>
+    <message>
+        <source>Changed the ticket %1 for draw %2</source>
+        <translation>第%2回の %1 の記録を直しました</translation>
+    </message>
+    <message>
+        <source>Delete tickets</source>
+        <translation>購入の記録の削除</translation>
+    </message>
+    <message>
+        <source>Nothing was deleted.</source>
+        <translation>何も削除していません。</translation>
+    </message>
+    <message>
+        <source>Undone: the change to a ticket</source>
+        <translation>元に戻しました：記録の変更</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>The change could not be undone.</source>
+        <translation>変更を元に戻せませんでした。</translation>
+    </message>
+    <message>
+        <source>Ticket list</source>
+        <translation>購入リスト</translation>
+    </message>
+    <message>
+        <source>%1 holds no tickets.</source>
+        <translation>%1 には購入がありません。</translation>
+    </message>
+    <message>
+        <source>Import a ticket list</source>
+        <translation>購入リストの読み込み</translation>
+    </message>
+    <message>
+        <source>Ticket lists (*.csv *.txt);;All files (*)</source>
+        <translation>購入リスト (*.csv *.txt);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text. Copy lines such as
+7150,123,straight,1
+and paste again.</source>
+        <translation>クリップボードに文字がありません。
+7150,123,straight,1
+のような行をコピーしてから、もう一度貼り付けてください。</translation>
+    </message>
+    <message>
+        <source>pasted text</source>
+        <translation>貼り付けた文字</translation>
+    </message>
+    <message>
+        <source>Export tickets</source>
+        <translation>購入の記録の書き出し</translation>
+    </message>
+    <message>
+        <source>The tickets were not written to %1.</source>
+        <translation>購入の記録を %1 に書き出せませんでした。</translation>
+    </message>
+    <message>
+        <source>Export tickets as CSV</source>
+        <translation>購入の記録を CSV に書き出す</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Numbers3 tickets</source>
+        <translation>ナンバーズ3 購入の記録</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 tickets, printed %4</source>
+        <translation>%1：%3 件中 %2 件、%4 印刷</translation>
+    </message>
+    <message>
+        <source>theoretical</source>
+        <translation>理論値</translation>
+    </message>
+    <message>
+        <source>theoretical prize: the book does not know that draw&apos;s actual prize for the way.</source>
+        <translation>理論値の当せん金：番号帳にその回のその申込タイプの実際の当せん金がありません。</translation>
+    </message>
+    <message>
+        <source>Print tickets</source>
+        <translation>購入の記録の印刷</translation>
+    </message>
+    <message>
+        <source>Save tickets as PDF</source>
+        <translation>購入の記録を PDF に保存</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to %1.</source>
+        <translation>PDF を %1 に書けませんでした。</translation>
+    </message>
+    <message>
+        <source>The ticket list was saved as %1</source>
+        <translation>購入の記録を %1 に保存しました</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Tickets deleted: %1; Ctrl+Z brings them back</source>
+        <translation>%1 件を削除しました。Ctrl+Z で元に戻せます</translation>
+    </message>
+    <message>
+        <source>Undone: tickets added (%1)</source>
+        <translation>元に戻しました：%1 件の記録</translation>
+    </message>
+    <message>
+        <source>Undone: tickets deleted (%1)</source>
+        <translation>元に戻しました：%1 件の削除</translation>
+    </message>
+    <message>
+        <source>Tickets added from %1: %2</source>
+        <translation>%1 から %2 件を記録しました</translation>
+    </message>
+    <message>
+        <source>Tickets written to %1: %2</source>
+        <translation>%1 に %2 件を書き出しました</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>記録</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>直す</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>当せん金</translation>
+    </message>
+</context>
+<context>
+    <name>TicketRules</name>
+    <message>
+        <source>Draw %1 cannot be bought: draw numbers go from 1 to %2 (the next draw and a year after it).</source>
+        <translation>第%1回は申し込めません。回号は 1 から %2 まで（次回とその先 1 年分）です。</translation>
+    </message>
+    <message>
+        <source>Unknown way of buying; use straight, box, set or mini.</source>
+        <translation>申込タイプが違います。ストレート・ボックス・セット・ミニのどれかにしてください。</translation>
+    </message>
+    <message>
+        <source>A mini ticket takes two digits (00 to 99), the last two of the result.</source>
+        <translation>ミニは 2 桁（00〜99、当せん番号の下 2 桁）で申し込みます。</translation>
+    </message>
+    <message>
+        <source>A straight, box or set ticket takes three digits (000 to 999).</source>
+        <translation>ストレート・ボックス・セットは 3 桁（000〜999）で申し込みます。</translation>
+    </message>
+    <message>
+        <source>%1 is a triple (all three digits the same): it cannot be bought as box, only as straight.</source>
+        <translation>%1 はゾロ目（3 桁とも同じ数字）なので、ボックスでは申し込めません。ストレートで申し込んでください。</translation>
+    </message>
+    <message>
+        <source>%1 is a triple (all three digits the same): it cannot be bought as set, only as straight.</source>
+        <translation>%1 はゾロ目（3 桁とも同じ数字）なので、セットでは申し込めません。ストレートで申し込んでください。</translation>
+    </message>
+    <message>
+        <source>Units go from 1 to %1 per ticket line (200 yen each); %2 is not possible.</source>
+        <translation>口数は 1 申込につき 1〜%1 口（1 口 200 円）です。%2 口にはできません。</translation>
+    </message>
+</context>
+<context>
+    <name>TicketStore</name>
+    <message>
+        <source>straight</source>
+        <translation>ストレート</translation>
+    </message>
+    <message>
+        <source>box</source>
+        <translation>ボックス</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>セット</translation>
+    </message>
+    <message>
+        <source>mini</source>
+        <translation>ミニ</translation>
+    </message>
+    <message>
+        <source>draw %1, %2 %3</source>
+        <translation>第%1回 %2 %3</translation>
+    </message>
+    <message>
+        <source>The book is not open.</source>
+        <translation>番号帳が開いていません。</translation>
+    </message>
+    <message>
+        <source>ticket %1 (%2)</source>
+        <translation>%1 件目（%2）</translation>
+    </message>
+    <message>
+        <source>%1: %2 Nothing was stored.</source>
+        <translation>%1：%2 何も記録していません。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>A run takes 1 to %1 draws in a row; %2 is not possible. Nothing was stored.</source>
+        <translation>続けて買う回数は 1〜%1 回です。%2 回にはできません。何も記録していません。</translation>
+    </message>
+    <message>
+        <source>Draws %1 to %2 go past draw %3, the last one that can be bought now. Nothing was stored.</source>
+        <translation>第%1回〜第%2回は、いま申し込める最後の回（第%3回）を越えています。何も記録していません。</translation>
+    </message>
+    <message>
+        <source>The ticket is no longer in the book (deleted elsewhere?). Nothing was changed.</source>
+        <translation>この購入の記録はもう番号帳にありません（ほかで削除されたのかもしれません）。何も変えていません。</translation>
+    </message>
+</context>
+<context>
+    <name>TicketList</name>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>引用符（&quot;）で始まる項目が閉じていません</translation>
+    </message>
+    <message>
+        <source>text after the closing quote of a field</source>
+        <translation>項目を閉じる引用符のあとに文字があります</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB; a ticket list is much smaller</source>
+        <translation>ファイルが %1 MB を超えています（購入リストはずっと小さいはずです）</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text (save it as UTF-8 CSV)</source>
+        <translation>UTF-8 のテキストではありません（UTF-8 の CSV として保存してください）</translation>
+    </message>
+    <message>
+        <source>the file holds binary data, not a ticket list</source>
+        <translation>バイナリデータを含んでいます。購入リストではありません</translation>
+    </message>
+    <message>
+        <source>expected draw,number,way,units and an optional note, found %1 fields</source>
+        <translation>回号,番号,申込タイプ,口数（とメモ）の形のはずですが、項目が %1 個あります</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a way of buying; use straight, box, set or mini</source>
+        <translation>「%1」は申込タイプではありません（straight・box・set・mini のどれかにしてください）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a draw number</source>
+        <translation>「%1」は回号ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number (digits only)</source>
+        <translation>「%1」は番号ではありません（数字だけで書いてください）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of units</source>
+        <translation>「%1」は口数ではありません</translation>
+    </message>
+    <message>
+        <source>the note is longer than %1 characters</source>
+        <translation>メモが %1 文字を超えています</translation>
+    </message>
+    <message>
+        <source>more than %1 tickets in one list</source>
+        <translation>1 つのリストに %1 件を超える購入があります</translation>
+    </message>
+    <message>
+        <source>no tickets in the file (draw,number,way,units[,note] per line)</source>
+        <translation>購入がひとつもありません（1 行に 回号,番号,申込タイプ,口数[,メモ]）</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>ファイルがありません</translation>
+    </message>
+    <message>
+        <source>not a regular file; only files can be read</source>
+        <translation>通常のファイルではありません。読めるのはファイルだけです</translation>
+    </message>
+    <message>
+        <source>cannot read the file: %1</source>
+        <translation>ファイルを読めません：%1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません：%2</translation>
+    </message>
+</context>
+<context>
+    <name>StatsChart</name>
+    <message>
+        <source>chance</source>
+        <translation>偶然なら</translation>
+    </message>
+    <message>
+        <source>digit</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>draws</source>
+        <translation>回数</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>出た回数</translation>
+    </message>
+    <message>
+        <source>sum of the digits</source>
+        <translation>3 つの数字の和</translation>
+    </message>
+    <message>
+        <source>box kind</source>
+        <translation>ボックスの種類</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>times drawn</source>
+        <translation>出た回数</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>数字の数</translation>
+    </message>
+    <message>
+        <source>%1 now</source>
+        <translation>%1 今</translation>
+    </message>
+    <message>
+        <source>longest</source>
+        <translation>最長</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>位</translation>
+    </message>
+    <message>
+        <source>repeats</source>
+        <translation>続けて同じ</translation>
+    </message>
+    <message>
+        <source>mini</source>
+        <translation>ミニ（下 2 けた）</translation>
+    </message>
+</context>
+<context>
+    <name>StatsTable</name>
+    <message>
+        <source>hundreds</source>
+        <translation>百の位</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>十の位</translation>
+    </message>
+    <message>
+        <source>ones</source>
+        <translation>一の位</translation>
+    </message>
+    <message>
+        <source>all different</source>
+        <translation>3 つとも違う</translation>
+    </message>
+    <message>
+        <source>a pair</source>
+        <translation>2 つが同じ</translation>
+    </message>
+    <message>
+        <source>a triple</source>
+        <translation>ぞろ目</translation>
+    </message>
+    <message>
+        <source>Each digit in each place</source>
+        <translation>けたごとの数字</translation>
+    </message>
+    <message>
+        <source>Each digit anywhere in the number</source>
+        <translation>どこかの位に出た数字</translation>
+    </message>
+    <message>
+        <source>The sum of the three digits</source>
+        <translation>3 つの数字の和</translation>
+    </message>
+    <message>
+        <source>Box kinds</source>
+        <translation>ボックスの種類</translation>
+    </message>
+    <message>
+        <source>The numbers drawn most often</source>
+        <translation>よく出た数字</translation>
+    </message>
+    <message>
+        <source>How often the numbers came up</source>
+        <translation>数字ごとの出た回数の分かれ方</translation>
+    </message>
+    <message>
+        <source>How long each digit has been away</source>
+        <translation>出ていない回数</translation>
+    </message>
+    <message>
+        <source>The same digit again in the next draw</source>
+        <translation>次の回も同じ数字</translation>
+    </message>
+    <message>
+        <source>The mini: the last two digits</source>
+        <translation>ミニ（下 2 けた）</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>偶然なら</translation>
+    </message>
+    <message>
+        <source>How often each digit came up as the hundreds, tens and ones digit. Chance gives each digit %1 draws in each place.</source>
+        <translation>百の位、十の位、一の位にそれぞれの数字が出た回数です。偶然ならどの数字もどの位でも %1 回です。</translation>
+    </message>
+    <message>
+        <source>digit</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>In how many draws each digit appears in any place. Chance gives %1 draws (1 - 0.9 cubed of them).</source>
+        <translation>位を問わず、その数字を含む回の数です。偶然なら %1 回（1 − 0.9 の 3 乗）です。</translation>
+    </message>
+    <message>
+        <source>draws</source>
+        <translation>回数</translation>
+    </message>
+    <message>
+        <source>The sums run from 0 (000) to 27 (999); the middle sums have the most numbers, so chance gives them the most draws.</source>
+        <translation>和は 0（000）から 27（999）まであります。真ん中の和ほど当てはまる数字が多いので、偶然でも多く出ます。</translation>
+    </message>
+    <message>
+        <source>sum</source>
+        <translation>和</translation>
+    </message>
+    <message>
+        <source>Of the 1000 numbers, 720 have three different digits, 270 have a pair and 10 are triples.</source>
+        <translation>1000 通りの数字のうち、3 つとも違うものが 720、2 つが同じものが 270、ぞろ目が 10 です。</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>%1 different numbers came up; %2 of the 1000 numbers never did, where chance gives about %3.</source>
+        <translation>出た数字は %1 通りで、1000 通りのうち %2 通りは一度も出ていません。偶然ならおよそ %3 通りです。</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>at draws</source>
+        <translation>出た回</translation>
+    </message>
+    <message>
+        <source>times drawn</source>
+        <translation>出た回数</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>数字の数</translation>
+    </message>
+    <message>
+        <source>For each place: how many draws have passed since the digit last came up there (0: it came up in the last draw of the range), and its longest absence.</source>
+        <translation>位ごとに、その数字が最後に出てから何回たったか（0 は範囲の最後の回に出たこと）と、出なかった最も長い回数です。</translation>
+    </message>
+    <message>
+        <source>%1 now</source>
+        <translation>%1 今</translation>
+    </message>
+    <message>
+        <source>%1 longest</source>
+        <translation>%1 最長</translation>
+    </message>
+    <message>
+        <source>How often a place shows the same digit as in the draw before, out of %1 pairs of draws in a row. Chance gives 10% (%2).</source>
+        <translation>続いた 2 回（%1 組）のうち、同じ位に前の回と同じ数字が出た回数です。偶然なら 10%（%2 回）です。</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>位</translation>
+    </message>
+    <message>
+        <source>repeats</source>
+        <translation>回数</translation>
+    </message>
+    <message>
+        <source>share</source>
+        <translation>割合</translation>
+    </message>
+    <message>
+        <source>The mini is the last two digits, 00 to 99. Chance gives each pair %1 draws.</source>
+        <translation>ミニは下 2 けた（00〜99）です。偶然ならどの組み合わせも %1 回です。</translation>
+    </message>
+    <message>
+        <source>mini</source>
+        <translation>ミニ</translation>
+    </message>
+</context>
+<context>
+    <name>StatsView</name>
+    <message>
+        <source>The last %1 draws</source>
+        <translation>最近の %1 回</translation>
+    </message>
+    <message>
+        <source>All draws in the book</source>
+        <translation>番号帳のすべての回</translation>
+    </message>
+    <message>
+        <source>Between two dates</source>
+        <translation>期間を指定</translation>
+    </message>
+    <message>
+        <source>Draws to count</source>
+        <translation>集計する回</translation>
+    </message>
+    <message>
+        <source>Ra&amp;nge:</source>
+        <translation>範囲(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>First date</source>
+        <translation>最初の日</translation>
+    </message>
+    <message>
+        <source>Last date</source>
+        <translation>最後の日</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>開始日(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>t&amp;o:</source>
+        <translation>終了日(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Figures to show</source>
+        <translation>表示する集計</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>集計(&amp;V)：</translation>
+    </message>
+    <message>
+        <source>Table: %1</source>
+        <translation>表：%1</translation>
+    </message>
+    <message>
+        <source>Save the chart as a &amp;picture...</source>
+        <translation>グラフを画像で保存(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export the table as CSV...</source>
+        <translation>表を CSV で書き出す(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>No draws in this range.</source>
+        <translation>この範囲には回がありません。</translation>
+    </message>
+    <message>
+        <source>%1 draws: %2 (%3) to %4 (%5)</source>
+        <translation>%1 回：%2（%3）から %4（%5）まで</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <translation>グラフ：%1</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>ファイルに書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>グラフの保存</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>PNG 画像 (*.png);;SVG 画像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>The chart was not written to %1.</source>
+        <translation>グラフを %1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Export the table as CSV</source>
+        <translation>表を CSV で書き出す</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>The table was not written to %1.</source>
+        <translation>表を %1 に書き込めませんでした。</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,9 @@
 
 #include "book_store.h"
 #include "result_importer.h"
+#include "ticket_list.h"
+#include "ticket_rules.h"
+#include "ticket_store.h"
 
 int BookCli::importFiles(BookStore &store, const QStringList &files, QTextStream &out)
 {
@@ -37,4 +40,47 @@ int BookCli::importFiles(BookStore &store, const QStringList &files, QTextStream
     }
     out.flush();
     return status;
+}
+
+int BookCli::importTickets(BookStore &store, const QString &file, QTextStream &out)
+{
+    const int maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
+    const TicketList::Parsed list = TicketList::read(file, maxDraw);
+    QString error = list.error;
+    TicketStore tickets(store);
+    if (list.ok())
+        tickets.add(list.tickets, nullptr, &error, maxDraw);
+    if (!error.isEmpty()) {
+        out << file << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(error) << '\n';
+        out.flush();
+        return 1;
+    }
+    const qsizetype n = list.tickets.size();
+    out << file << ": "
+        << (n == 1 ? QCoreApplication::translate("BookCli", "1 ticket added")
+                   : QCoreApplication::translate("BookCli", "%1 tickets added").arg(n))
+        << '\n';
+    out.flush();
+    return 0;
+}
+
+int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &out)
+{
+    TicketStore tickets(store);
+    const QList<GradedTicket> rows = tickets.graded();
+    QString error = tickets.lastError();
+    if (error.isEmpty())
+        TicketList::write(file, rows, &error);
+    if (!error.isEmpty()) {
+        out << file << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(error) << '\n';
+        out.flush();
+        return 1;
+    }
+    const qsizetype n = rows.size();
+    out << file << ": "
+        << (n == 1 ? QCoreApplication::translate("BookCli", "1 ticket written")
+                   : QCoreApplication::translate("BookCli", "%1 tickets written").arg(n))
+        << '\n';
+    out.flush();
+    return 0;
 }

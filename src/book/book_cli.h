@@ -17,6 +17,14 @@ class BookCli
 public:
     // Returns 0 when every file went in, 1 otherwise.
     static int importFiles(BookStore &store, const QStringList &files, QTextStream &out);
+
+    // The ticket list in FILE (draw,number,way,units[,note] or the book's
+    // ticket export), all or nothing: "FILE: 12 tickets added" and 0, or
+    // "FILE: error: FILE:LINE: message" and 1 with nothing stored.
+    static int importTickets(BookStore &store, const QString &file, QTextStream &out);
+    // Every ticket with its draw's result, outcome and prize, as the
+    // window exports them: "FILE: 12 tickets written" and 0, or an error and 1.
+    static int exportTickets(BookStore &store, const QString &file, QTextStream &out);
 };
 
 #endif

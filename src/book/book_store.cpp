@@ -84,6 +84,20 @@ const QList<QStringList> &migrations()
             QStringLiteral("ALTER TABLE replaced ADD COLUMN new_source TEXT"),
             QStringLiteral("ALTER TABLE imports ADD COLUMN completed INTEGER NOT NULL DEFAULT 0"),
         },
+        {
+            // The player's tickets, graded against draws when read, never
+            // stored with a grade; a ticket may be for a draw not yet held.
+            QStringLiteral("CREATE TABLE tickets ("
+                           " id INTEGER PRIMARY KEY,"
+                           " draw INTEGER NOT NULL CHECK (draw > 0),"
+                           " number INTEGER NOT NULL CHECK (number BETWEEN 0 AND 999),"
+                           " way INTEGER NOT NULL CHECK (way IN (0, 1, 2, 3)),"
+                           " units INTEGER NOT NULL CHECK (units BETWEEN 1 AND 99),"
+                           " note TEXT NOT NULL DEFAULT '',"
+                           " created_at TEXT NOT NULL,"
+                           " CHECK (way <> 3 OR number <= 99))"),
+            QStringLiteral("CREATE INDEX tickets_by_draw ON tickets(draw)"),
+        },
     };
     return steps;
 }
@@ -265,26 +279,7 @@ struct BookStore::Private
     // Turns a failed statement into words for the user and keeps them.
     void fail(const QSqlError &e, const QString &what = QString())
     {
-        QString text;
-        switch (primaryCode(e)) {
-        case Busy:
-        case Locked:
-            text = tr("The book is busy in another window or program. Nothing was changed; try again when it is done.");
-            break;
-        case Full:
-            text = tr("The disk is full. Nothing was changed.");
-            break;
-        case ReadOnly:
-        case CantOpen:
-            text = tr("The book cannot be written (the file or its folder is read-only). Nothing was changed.");
-            break;
-        case IoErr:
-            text = tr("The book could not be written (input/output error). Nothing was changed.");
-            break;
-        default:
-            text = tr("The book reported an error: %1. Nothing was changed.").arg(e.text());
-            break;
-        }
+        const QString text = BookStore::errorText(e);
         lastError = what.isEmpty() ? text : what + QStringLiteral(": ") + text;
     }
 
@@ -372,6 +367,31 @@ struct BookStore::Private
         return false;
     }
 };
+
+QString BookStore::errorText(const QSqlError &e)
+{
+    QString text;
+    switch (primaryCode(e)) {
+    case Busy:
+    case Locked:
+        text = tr("The book is busy in another window or program. Nothing was changed; try again when it is done.");
+        break;
+    case Full:
+        text = tr("The disk is full. Nothing was changed.");
+        break;
+    case ReadOnly:
+    case CantOpen:
+        text = tr("The book cannot be written (the file or its folder is read-only). Nothing was changed.");
+        break;
+    case IoErr:
+        text = tr("The book could not be written (input/output error). Nothing was changed.");
+        break;
+    default:
+        text = tr("The book reported an error: %1. Nothing was changed.").arg(e.text());
+        break;
+    }
+    return text;
+}
 
 BookStore::BookStore() : d(new Private)
 {

@@ -12,6 +12,8 @@
 #include "draw_result.h"
 #include "imported_file.h"
 
+class QSqlError;
+
 // A draw whose hand-entered value differs from what a file offers. The
 // hand value stays unless the user said yes for that draw.
 struct BookConflict
@@ -65,7 +67,7 @@ public:
     };
 
     // The schema this program writes.
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
     // Milliseconds that opening waits for another program to let the book go,
     // and that a write waits for SQLite's own lock.
     static constexpr int BusyTimeoutMs = 5000;
@@ -132,8 +134,11 @@ public:
 
     // How long a write waits for another instance (default BusyTimeoutMs).
     void setBusyTimeout(int ms);
-    // The Qt SQL connection of this instance (for checks and tests).
+    // The Qt SQL connection of this instance (for checks and tests, and for
+    // the ticket store that shares the book).
     QString connectionName() const;
+    // A failed statement in words for the user (busy, disk full, read-only...).
+    static QString errorText(const QSqlError &error);
 
 private:
     struct Private;

@@ -32,12 +32,15 @@
 #include <QVBoxLayout>
 
 #include "book_lookup.h"
+#include "draw_changes.h"
 #include "book_texts.h"
 #include "digit_chart.h"
 #include "draw_table_model.h"
 #include "hand_entry_dialog.h"
 #include "import_batch.h"
 #include "import_report_dialog.h"
+#include "ticket_view.h"
+#include "stats_view.h"
 
 BookWindow::BookWindow(BookStore &store, QWidget *parent)
     : QMainWindow(parent)
@@ -138,6 +141,10 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     tabs = new QTabWidget(this);
     tabs->addTab(table, tr("&Draws"));
     tabs->addTab(chart, tr("Digit &chart"));
+    tickets = new TicketView(store, this);
+    tabs->addTab(tickets, tr("T&ickets"));
+    stats = new StatsView(this);
+    tabs->addTab(stats, tr("&Statistics"));
     auto *split = new QSplitter(this);
     split->addWidget(tabs);
     split->addWidget(lookup);
@@ -158,7 +165,8 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     setTabOrder(answerView, tabs);
     setTabOrder(tabs, table);
     setTabOrder(table, chart);
-    setTabOrder(chart, upToLabel);
+    setTabOrder(chart, stats);
+    setTabOrder(stats, upToLabel);
     setTabOrder(upToLabel, nextLabel);
     setTabOrder(nextLabel, missingLabel);
     setTabOrder(missingLabel, missingList);
@@ -168,6 +176,7 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     connect(lookupKind, SIGNAL(activated(int)), lookupEdit, SLOT(setFocus()));
 
     createMenus();
+    tickets->followTabs(tabs);
 
     clock = new QTimer(this);
     clock->setInterval(60 * 1000);
@@ -206,6 +215,10 @@ void BookWindow::createMenus()
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     a = look->addAction(tr("Go to the &missing draws"), this, SLOT(showMissing()));
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    a = look->addAction(tr("Go to the &statistics"), this, SLOT(showStats()));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+
+    menuBar()->addMenu(tickets->menu());
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     a = help->addAction(tr("Results book &help"), this, SLOT(showHelp()));
@@ -223,6 +236,8 @@ void BookWindow::refresh()
     missingList->setVisible(!missing.isEmpty());
     model->reload(store);
     chart->setDraws(model->draws());
+    tickets->reload();
+    stats->setDraws(model->draws());
     statusBar()->showMessage(tr("%1 draws in %2").arg(store.count()).arg(QDir::toNativeSeparators(store.path())));
     refreshNext();
 }
@@ -254,6 +269,7 @@ void BookWindow::importPaths(const QStringList &paths)
         QMessageBox::information(this, tr("Import"), tr("There is no CSV file in what was given."));
         return;
     }
+    const QList<DrawResult> before = model->draws();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QList<ImportBatch::Outcome> outcomes = ImportBatch::run(
         store, files, [this](const QString &path, const QList<BookConflict> &conflicts) {
@@ -264,7 +280,15 @@ void BookWindow::importPaths(const QStringList &paths)
         });
     QApplication::restoreOverrideCursor();
     refresh();
-    showReport(ImportBatch::reportText(outcomes), ImportBatch::failed(outcomes) > 0);
+    QString text = ImportBatch::reportText(outcomes);
+    // Grades follow the results: the tickets of every new or changed draw.
+    const QList<int> changed = DrawChanges::between(before, model->draws());
+    if (!changed.isEmpty() && tickets->ticketStore().count() > 0) {
+        const QList<GradedTicket> graded = tickets->ticketStore().gradedForDraws(changed);
+        const auto won = std::count_if(graded.cbegin(), graded.cend(), [](const GradedTicket &g) { return g.grade.won(); });
+        text += QLatin1Char('\n') + tr("Tickets graded: %1; won: %2.").arg(graded.size()).arg(won);
+    }
+    showReport(text, ImportBatch::failed(outcomes) > 0);
 }
 
 QSet<int> BookWindow::askReplace(const QString &path, const QList<BookConflict> &conflicts)
@@ -391,6 +415,12 @@ void BookWindow::showMissing()
         missingLabel->setFocus();
 }
 
+void BookWindow::showStats()
+{
+    tabs->setCurrentWidget(stats);
+    stats->rangeBox->setFocus();
+}
+
 void BookWindow::focusLookup(int kind)
 {
     lookupKind->setCurrentIndex(lookupKind->findData(kind));
@@ -444,6 +474,8 @@ void BookWindow::showHelp()
         auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), help);
         connect(close, SIGNAL(activated()), help, SLOT(close()));
     }
+    if (tabs->currentWidget() == tickets)
+        help->scrollToAnchor(QStringLiteral("tickets"));
     help->show();
     help->raise();
     help->activateWindow();

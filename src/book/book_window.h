@@ -9,6 +9,7 @@
 
 class DigitChart;
 class DrawTableModel;
+class StatsView;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -17,6 +18,7 @@ class QPlainTextEdit;
 class QTabWidget;
 class QTableView;
 class QTimer;
+class TicketView;
 
 // The results book's window: what the book holds and what comes next at the
 // top, the draws in a table, the lookups beside it. Files come in through
@@ -36,10 +38,13 @@ public:
     QTableView *table;
     DrawTableModel *model;
     DigitChart *chart;
+    StatsView *stats;
     QTabWidget *tabs;
     QComboBox *lookupKind;
     QLineEdit *lookupEdit;
     QPlainTextEdit *answerView;
+    // The tickets tab.
+    TicketView *tickets;
     // The last import's report, as shown.
     QString lastReport;
 
@@ -59,6 +64,7 @@ private slots:
     void lookUpDraw();
     void showTable();
     void showMissing();
+    void showStats();
     void refreshNext();
     void showHelp();
     void about();

@@ -65,8 +65,16 @@ int main(int argc, char **argv)
     const QCommandLineOption importOption(QStringLiteral("import"),
         QStringLiteral("Import the files given and exit. One line per file; "
                        "the exit status is 1 if any file failed."));
+    const QCommandLineOption importTicketsOption(QStringLiteral("import-tickets"),
+        QStringLiteral("Add the tickets listed in <file> (draw,number,way,units[,note]), all or none, and exit."),
+        QStringLiteral("file"));
+    const QCommandLineOption exportTicketsOption(QStringLiteral("export-tickets"),
+        QStringLiteral("Write every ticket with its draw's result, outcome and prize to <file> (CSV) and exit."),
+        QStringLiteral("file"));
     parser.addOption(databaseOption);
     parser.addOption(importOption);
+    parser.addOption(importTicketsOption);
+    parser.addOption(exportTicketsOption);
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Result files to import."),
                                  QStringLiteral("[FILE...]"));
     // Parsed by hand for --version: the application name is "numbers3",
@@ -97,8 +105,10 @@ int main(int argc, char **argv)
 
     // Whatever got past the checks above without --import wants the window;
     // refuse before the book is opened rather than run it without a display.
+    const bool tickets = parser.isSet(importTicketsOption) || parser.isSet(exportTicketsOption);
+    const bool batch = parser.isSet(importOption) || tickets;
     auto *gui = qobject_cast<QApplication *>(app.get());
-    if (!parser.isSet(importOption) && !gui) {
+    if (!batch && !gui) {
         std::fprintf(stderr, "numbers3-book: nothing to do without --import; "
                              "run it without arguments (or with --database PATH) for the window\n");
         return 2;
@@ -107,7 +117,7 @@ int main(int argc, char **argv)
     BookStore store;
     const BookStore::OpenResult opened = store.open(path);
 
-    if (parser.isSet(importOption)) {
+    if (batch) {
         QTextStream out(stdout);
         if (!opened.message.isEmpty())
             out << path << ": " << opened.message << '\n';
@@ -117,7 +127,13 @@ int main(int argc, char **argv)
             out << path << ": error: " << store.lastError() << '\n';
             return 1;
         }
-        return BookCli::importFiles(store, files, out);
+        // Results first, so the export grades the tickets against them.
+        int status = parser.isSet(importOption) ? BookCli::importFiles(store, files, out) : 0;
+        if (parser.isSet(importTicketsOption))
+            status = qMax(status, BookCli::importTickets(store, parser.value(importTicketsOption), out));
+        if (parser.isSet(exportTicketsOption))
+            status = qMax(status, BookCli::exportTickets(store, parser.value(exportTicketsOption), out));
+        return status;
     }
 
     // The window shows the outcome of open() itself (store.lastOpenResult()).

@@ -1,0 +1,181 @@
+// The tickets tab on a big book: 100,000 tickets over a book of 7,147 draws.
+// Prints, in milliseconds: reading the same rows from SQLite alone (a plain
+// SELECT over the tickets-draws join, the limit), TicketStore::graded() (read
+// and grade), filling the list model (with the view's sorting proxy), the
+// totals, the tab's whole reload, and one full repaint of the list. Prints
+// figures; never fails. Runs offscreen unless a display is given.
+//
+// Draws 1..7064 are the real results; draws 7065..7147 are benchmark filler,
+// made up here only to give the book its size, and never shown to users.
+// The tickets are made up too (a fixed pseudo-random sequence); a few
+// hundred are for draws after 7147 and stay waiting.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSortFilterProxyModel>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+#include "book_store.h"
+#include "book_window.h"
+#include "draw_calendar.h"
+#include "result_importer.h"
+#include "ticket_rules.h"
+#include "ticket_store.h"
+#include "ticket_table_model.h"
+#include "ticket_totals.h"
+#include "ticket_view.h"
+
+namespace {
+
+constexpr int Draws = 7147;
+constexpr int Tickets = 100000;
+constexpr int Runs = 5;
+
+ImportedFile fullBook()
+{
+    QFile f(QStringLiteral(":/book/numbers3-results.csv"));
+    f.open(QIODevice::ReadOnly);
+    ImportedFile file = ResultImporter::parse(f.readAll(), QStringLiteral("bench.csv"));
+    quint32 seed = 12345;
+    for (int n = int(file.draws.size()) + 1; n <= Draws; ++n) {  // filler
+        seed = seed * 1103515245u + 12345u;
+        DrawResult r;
+        r.draw = n;
+        r.date = DrawCalendar::dateOf(n);
+        r.number = int((seed >> 8) % 1000);
+        file.draws.append(r);
+    }
+    return file;
+}
+
+QList<Ticket> someTickets()
+{
+    QList<Ticket> tickets;
+    tickets.reserve(Tickets);
+    quint32 seed = 777;
+    const auto next = [&seed](quint32 below) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 8) % below);
+    };
+    for (int i = 0; i < Tickets; ++i) {
+        Ticket t;
+        t.draw = i % 250 == 0 ? Draws + 1 + next(20) : 1 + next(Draws);
+        t.way = Ticket::Way(next(Ticket::WayCount));
+        t.number = next(t.way == Ticket::Mini ? 100 : 1000);
+        if (t.way != Ticket::Mini && t.number % 111 == 0)
+            t.way = Ticket::Straight;  // a triple only as straight
+        t.units = 1 + next(5);
+        tickets << t;
+    }
+    return tickets;
+}
+
+double median(QList<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
+}
+
+void measure(const char *what, const std::function<void()> &run, int runs = Runs)
+{
+    QList<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        times << timer.nsecsElapsed() / 1e6;
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("%-52s median %8.1f ms, best %8.1f ms (%d runs)\n", what, median(times), times.first(), runs);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    BookStore store;
+    store.open(dir.filePath(QStringLiteral("book.sqlite")));
+    const ImportReport r = store.importFile(fullBook());
+    if (!r.ok)
+        std::printf("could not fill the book: %s\n", qPrintable(r.error));
+    TicketStore tickets(store);
+    {
+        QElapsedTimer timer;
+        timer.start();
+        QString error;
+        if (!tickets.add(someTickets(), nullptr, &error, Draws + 400))
+            std::printf("could not add the tickets: %s\n", qPrintable(error));
+        std::printf("platform %s; %d draws, %d tickets (added in one transaction in %.1f ms)\n",
+                    qPrintable(QGuiApplication::platformName()), store.count(), tickets.count(), timer.nsecsElapsed() / 1e6);
+    }
+
+    // The limit: the same join, columns and order the store reads, each value fetched.
+    QSqlDatabase db = QSqlDatabase::database(store.connectionName());
+    int rows = 0;
+    measure("SQLite alone: SELECT over the join, every value", [&] {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        q.exec(QStringLiteral(
+            "SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at, d.date, d.number,"
+            " d.straight_prize, d.straight_winners, d.box_prize, d.box_winners,"
+            " d.set_straight_prize, d.set_straight_winners, d.set_box_prize, d.set_box_winners,"
+            " d.mini_prize, d.mini_winners FROM tickets t LEFT JOIN draws d ON d.draw = t.draw"
+            " ORDER BY t.draw DESC, t.created_at DESC, t.id DESC"));
+        rows = 0;
+        qint64 sum = 0;
+        while (q.next()) {
+            for (int c = 0; c < 19; ++c)
+                sum += q.value(c).isNull() ? 0 : 1;
+            ++rows;
+        }
+        if (sum < 0)
+            std::printf("?");
+    });
+    QList<GradedTicket> graded;
+    measure("TicketStore::graded() (read and grade)", [&] { graded = tickets.graded(); });
+    std::printf("  %d rows read, %d graded\n", rows, int(graded.size()));
+
+    BookWindow window(store);
+    TicketView *view = window.tickets;
+    window.tabs->setCurrentWidget(view);
+    window.resize(1280, 800);
+    window.show();
+    QCoreApplication::processEvents();
+    measure("fill the list model (sorting proxy, newest first)", [&] { view->model->setRows(graded); });
+    measure("totals and per month", [&] {
+        const TicketTotals t = TicketTotals::over(graded);
+        const auto months = TicketTotals::perMonth(graded);
+        if (t.tickets != graded.size() || months.isEmpty())
+            std::printf("?");
+    });
+    measure("the whole tab's reload (read, grade, fill, totals)", [&] { view->reload(); });
+    measure("sort the list by prize (header click)", [&] {
+        view->table->sortByColumn(TicketTableModel::PrizeColumn, Qt::DescendingOrder);
+        view->table->sortByColumn(TicketTableModel::DrawColumn, Qt::DescendingOrder);
+    });
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    const int visible = view->table->rowAt(view->table->viewport()->height() - 1) - view->table->rowAt(0) + 1;
+    measure("one full repaint of the list's viewport", [&] { view->table->viewport()->repaint(); }, 21);
+    view->table->scrollToBottom();
+    measure("scroll to the end and repaint", [&] {
+        view->table->scrollToTop();
+        view->table->viewport()->repaint();
+        view->table->scrollToBottom();
+        view->table->viewport()->repaint();
+    }, 11);
+    std::printf("  the view shows %d rows of %d at a time, %dx%d pixels\n", visible, view->proxy->rowCount(),
+                view->table->viewport()->width(), view->table->viewport()->height());
+    return 0;
+}

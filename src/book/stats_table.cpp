@@ -1,0 +1,165 @@
+#include "stats_table.h"
+
+#include <QSaveFile>
+
+#include "draw_stats.h"
+
+namespace {
+
+QString one(double x)
+{
+    return QString::number(x, 'f', 1);
+}
+
+QString whole(int n)
+{
+    return QString::number(n);
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+} // namespace
+
+QStringList StatsTable::placeNames()
+{
+    return {tr("hundreds"), tr("tens"), tr("ones")};
+}
+
+QStringList StatsTable::kindNames()
+{
+    return {tr("all different"), tr("a pair"), tr("a triple")};
+}
+
+QString StatsTable::title(View view)
+{
+    switch (view) {
+    case Places: return tr("Each digit in each place");
+    case Anywhere: return tr("Each digit anywhere in the number");
+    case Sums: return tr("The sum of the three digits");
+    case Kinds: return tr("Box kinds");
+    case Most: return tr("The numbers drawn most often");
+    case Spread: return tr("How often the numbers came up");
+    case Absence: return tr("How long each digit has been away");
+    case Repeats: return tr("The same digit again in the next draw");
+    case Minis: return tr("The mini: the last two digits");
+    }
+    return {};
+}
+
+StatsTable StatsTable::make(View view, const DrawStats &s)
+{
+    StatsTable t;
+    const QStringList places = placeNames();
+    const QString chance = tr("chance");
+    switch (view) {
+    case Places:
+        t.summary = tr("How often each digit came up as the hundreds, tens and ones digit. "
+                       "Chance gives each digit %1 draws in each place.").arg(one(s.placeChance()));
+        t.header = QStringList{tr("digit")} + places + QStringList{chance};
+        for (int digit = 0; digit < 10; ++digit)
+            t.rows.append({whole(digit), whole(s.places[0][digit]), whole(s.places[1][digit]),
+                           whole(s.places[2][digit]), one(s.placeChance())});
+        break;
+    case Anywhere:
+        t.summary = tr("In how many draws each digit appears in any place. "
+                       "Chance gives %1 draws (1 - 0.9 cubed of them).").arg(one(s.anywhereChance()));
+        t.header = QStringList{tr("digit"), tr("draws"), chance};
+        for (int digit = 0; digit < 10; ++digit)
+            t.rows.append({whole(digit), whole(s.anywhere[digit]), one(s.anywhereChance())});
+        break;
+    case Sums:
+        t.summary = tr("The sums run from 0 (000) to 27 (999); the middle sums have the most numbers, "
+                       "so chance gives them the most draws.");
+        t.header = QStringList{tr("sum"), tr("numbers"), tr("draws"), chance};
+        for (int sum = 0; sum < 28; ++sum)
+            t.rows.append({whole(sum), whole(DrawStats::numbersWithSum(sum)), whole(s.sums[sum]), one(s.sumChance(sum))});
+        break;
+    case Kinds:
+        t.summary = tr("Of the 1000 numbers, 720 have three different digits, 270 have a pair "
+                       "and 10 are triples.");
+        t.header = QStringList{tr("kind"), tr("numbers"), tr("draws"), chance};
+        for (int kind = 0; kind < 3; ++kind)
+            t.rows.append({kindNames().at(kind), whole(DrawStats::numbersOfKind(kind)), whole(s.kinds[kind]),
+                           one(s.kindChance(kind))});
+        break;
+    case Most:
+    case Spread:
+        t.summary = tr("%1 different numbers came up; %2 of the 1000 numbers never did, "
+                       "where chance gives about %3.").arg(s.distinct()).arg(s.never()).arg(one(s.neverChance()));
+        if (view == Most) {
+            t.header = QStringList{tr("number"), tr("draws"), tr("at draws")};
+            for (const DrawStats::Often &o : s.mostOften()) {
+                QStringList at;
+                for (int draw : o.draws)
+                    at << whole(draw);
+                t.rows.append({QString::number(o.number).rightJustified(3, QLatin1Char('0')), whole(o.count),
+                               at.join(QLatin1String(", "))});
+            }
+        } else {
+            t.header = QStringList{tr("times drawn"), tr("numbers"), chance};
+            const QList<int> spread = s.spread();
+            for (int k = 0; k < spread.size(); ++k)
+                t.rows.append({whole(k), whole(spread.at(k)), one(s.spreadChance(k))});
+        }
+        break;
+    case Absence:
+        t.summary = tr("For each place: how many draws have passed since the digit last came up there "
+                       "(0: it came up in the last draw of the range), and its longest absence.");
+        t.header = QStringList{tr("digit")};
+        for (const QString &place : places)
+            t.header << tr("%1 now").arg(place) << tr("%1 longest").arg(place);
+        for (int digit = 0; digit < 10; ++digit) {
+            QStringList row{whole(digit)};
+            for (int p = 0; p < 3; ++p)
+                row << whole(s.absentNow[p][digit]) << whole(s.absentLongest[p][digit]);
+            t.rows.append(row);
+        }
+        break;
+    case Repeats:
+        t.summary = tr("How often a place shows the same digit as in the draw before, out of %1 pairs "
+                       "of draws in a row. Chance gives 10% (%2).").arg(s.pairs()).arg(one(s.repeatChance()));
+        t.header = QStringList{tr("place"), tr("repeats"), tr("share"), chance};
+        for (int p = 0; p < 3; ++p)
+            t.rows.append({places.at(p), whole(s.repeats[p]),
+                           s.pairs() > 0 ? one(100.0 * s.repeats[p] / s.pairs()) + QLatin1Char('%') : QString(),
+                           one(s.repeatChance())});
+        break;
+    case Minis:
+        t.summary = tr("The mini is the last two digits, 00 to 99. Chance gives each pair %1 draws.")
+                        .arg(one(s.miniChance()));
+        t.header = QStringList{tr("mini"), tr("draws"), chance};
+        for (int pair = 0; pair < 100; ++pair)
+            t.rows.append({QString::number(pair).rightJustified(2, QLatin1Char('0')), whole(s.minis[pair]),
+                           one(s.miniChance())});
+        break;
+    }
+    return t;
+}
+
+bool StatsTable::writeCsv(const QString &path, QString *error) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    auto line = [](const QStringList &fields) {
+        QStringList quoted;
+        for (const QString &f : fields)
+            quoted << csvField(f);
+        return (quoted.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8();
+    };
+    file.write(line(header));
+    for (const QStringList &row : rows)
+        file.write(line(row));
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,298 @@
+#include "stats_view.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStandardItemModel>
+#include <QSvgGenerator>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "book_texts.h"
+#include "stats_chart.h"
+
+namespace {
+
+// The choices of the range box: a count of last draws, 0 for all, -1 for dates.
+const int Choices[] = {50, 100, 500, 1000, 0, -1};
+
+} // namespace
+
+StatsView::StatsView(QWidget *parent)
+    : QWidget(parent)
+{
+    rangeBox = new QComboBox(this);
+    for (int choice : Choices) {
+        if (choice > 0)
+            rangeBox->addItem(tr("The last %1 draws").arg(choice), choice);
+        else if (choice == 0)
+            rangeBox->addItem(tr("All draws in the book"), choice);
+        else
+            rangeBox->addItem(tr("Between two dates"), choice);
+    }
+    rangeBox->setCurrentIndex(1);
+    rangeBox->setAccessibleName(tr("Draws to count"));
+    auto *rangeLabelText = new QLabel(tr("Ra&nge:"), this);
+    rangeLabelText->setBuddy(rangeBox);
+
+    fromEdit = new QDateEdit(this);
+    toEdit = new QDateEdit(this);
+    for (QDateEdit *edit : {fromEdit, toEdit}) {
+        edit->setCalendarPopup(true);
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        edit->setDateRange(QDate(1994, 10, 7), QDate(2100, 12, 31));
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 48);
+    }
+    fromEdit->setAccessibleName(tr("First date"));
+    toEdit->setAccessibleName(tr("Last date"));
+    auto *fromLabel = new QLabel(tr("&From:"), this);
+    fromLabel->setBuddy(fromEdit);
+    auto *toLabel = new QLabel(tr("t&o:"), this);
+    toLabel->setBuddy(toEdit);
+
+    viewBox = new QComboBox(this);
+    for (int v = 0; v < StatsTable::ViewCount; ++v)
+        viewBox->addItem(StatsTable::title(StatsTable::View(v)), v);
+    viewBox->setAccessibleName(tr("Figures to show"));
+    auto *viewLabel = new QLabel(tr("&View:"), this);
+    viewLabel->setBuddy(viewBox);
+
+    rangeLabel = new QLabel(this);
+    summaryLabel = new QLabel(this);
+    for (QLabel *label : {rangeLabel, summaryLabel}) {
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        label->setFocusPolicy(Qt::StrongFocus);
+    }
+
+    chartView = new QChartView(this);
+    chartView->setRenderHint(QPainter::Antialiasing);
+    chartView->setFocusPolicy(Qt::StrongFocus);
+    chartView->setMinimumSize(360, 260);
+    tableModel = new QStandardItemModel(this);
+    tableView = new QTableView(this);
+    tableView->setModel(tableModel);
+    tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tableView->setTabKeyNavigation(false);
+    tableView->setAlternatingRowColors(true);
+    tableView->verticalHeader()->hide();
+    tableView->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    auto *split = new QSplitter(this);
+    split->addWidget(chartView);
+    split->addWidget(tableView);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setSizes({480, 340});
+
+    auto *chartButton = new QPushButton(tr("Save the chart as a &picture..."), this);
+    auto *tableButton = new QPushButton(tr("&Export the table as CSV..."), this);
+
+    auto *controls = new QHBoxLayout;
+    controls->addWidget(rangeLabelText);
+    controls->addWidget(rangeBox);
+    controls->addWidget(fromLabel);
+    controls->addWidget(fromEdit);
+    controls->addWidget(toLabel);
+    controls->addWidget(toEdit);
+    controls->addSpacing(12);
+    controls->addWidget(viewLabel);
+    controls->addWidget(viewBox, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(chartButton);
+    buttons->addWidget(tableButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addWidget(rangeLabel);
+    layout->addWidget(summaryLabel);
+    layout->addWidget(split, 1);
+    layout->addLayout(buttons);
+
+    setTabOrder(rangeBox, fromEdit);
+    setTabOrder(fromEdit, toEdit);
+    setTabOrder(toEdit, viewBox);
+    setTabOrder(viewBox, rangeLabel);
+    setTabOrder(rangeLabel, summaryLabel);
+    setTabOrder(summaryLabel, tableView);
+    setTabOrder(tableView, chartView);
+    setTabOrder(chartView, chartButton);
+    setTabOrder(chartButton, tableButton);
+
+    connect(rangeBox, SIGNAL(currentIndexChanged(int)), this, SLOT(rangeChosen()));
+    connect(fromEdit, SIGNAL(dateChanged(QDate)), this, SLOT(recount()));
+    connect(toEdit, SIGNAL(dateChanged(QDate)), this, SLOT(recount()));
+    connect(viewBox, SIGNAL(currentIndexChanged(int)), this, SLOT(redraw()));
+    connect(chartButton, SIGNAL(clicked()), this, SLOT(saveChart()));
+    connect(tableButton, SIGNAL(clicked()), this, SLOT(saveTable()));
+    rangeChosen();
+}
+
+void StatsView::setDraws(const QList<DrawResult> &newestFirst)
+{
+    draws = newestFirst;
+    // A date range starts as the last year of the book.
+    if (!draws.isEmpty() && draws.first().date.isValid() && rangeBox->currentData().toInt() >= 0) {
+        const QSignalBlocker a(fromEdit), b(toEdit);
+        toEdit->setDate(draws.first().date);
+        fromEdit->setDate(draws.first().date.addYears(-1).addDays(1));
+    }
+    recount();
+}
+
+StatsRange StatsView::range() const
+{
+    const int choice = rangeBox->currentData().toInt();
+    if (choice > 0)
+        return StatsRange::lastDraws(choice);
+    if (choice < 0)
+        return StatsRange::between(fromEdit->date(), toEdit->date());
+    return StatsRange::all();
+}
+
+StatsTable::View StatsView::view() const
+{
+    return StatsTable::View(viewBox->currentData().toInt());
+}
+
+void StatsView::setView(StatsTable::View view)
+{
+    viewBox->setCurrentIndex(viewBox->findData(int(view)));
+}
+
+void StatsView::rangeChosen()
+{
+    const bool dates = rangeBox->currentData().toInt() < 0;
+    fromEdit->setEnabled(dates);
+    toEdit->setEnabled(dates);
+    recount();
+}
+
+void StatsView::recount()
+{
+    const QList<DrawResult> picked = range().pick(draws);
+    stats = DrawStats::count(picked);
+    if (picked.isEmpty()) {
+        rangeLabel->setText(tr("No draws in this range."));
+    } else {
+        rangeLabel->setText(tr("%1 draws: %2 (%3) to %4 (%5)")
+                                .arg(picked.size())
+                                .arg(BookTexts::drawName(picked.first().draw), BookTexts::date(picked.first().date),
+                                     BookTexts::drawName(picked.last().draw), BookTexts::date(picked.last().date)));
+    }
+    redraw();
+}
+
+void StatsView::redraw()
+{
+    const StatsTable::View v = view();
+    current = StatsTable::make(v, stats);
+    summaryLabel->setText(current.summary);
+
+    QChart *chart = StatsChart::make(v, stats);
+    chart->setTitle(StatsTable::title(v));
+    QChart *old = chartView->chart();
+    chartView->setChart(chart);
+    delete old;
+    chartView->setAccessibleName(tr("Chart: %1").arg(StatsTable::title(v)));
+    chartView->setAccessibleDescription(current.summary);
+    tableView->setAccessibleName(tr("Table: %1").arg(StatsTable::title(v)));
+    tableView->setAccessibleDescription(rangeLabel->text());
+
+    tableModel->clear();
+    tableModel->setHorizontalHeaderLabels(current.header);
+    for (const QStringList &row : current.rows) {
+        QList<QStandardItem *> items;
+        for (int c = 0; c < row.size(); ++c) {
+            auto *item = new QStandardItem(row.at(c));
+            // Numbers line up on the right; names and lists of draws on the left.
+            // ("007" and "05" are numbers too.)
+            bool number = false;
+            QString(row.at(c)).remove(QLatin1Char('%')).toDouble(&number);
+            item->setTextAlignment(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+            items << item;
+        }
+        tableModel->appendRow(items);
+    }
+    tableView->resizeColumnsToContents();
+}
+
+bool StatsView::exportChart(const QString &path, QString *error)
+{
+    const QSize size = chartView->size().isEmpty() ? QSize(800, 500) : chartView->size();
+    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(StatsTable::title(view()));
+        svg.setDescription(current.summary);
+        QPainter painter;
+        if (!painter.begin(&svg)) {
+            *error = tr("The file could not be written.");
+            return false;
+        }
+        chartView->render(&painter, QRectF(QPointF(0, 0), size), QRect(QPoint(0, 0), size));
+        painter.end();
+        if (!QFileInfo::exists(path)) {
+            *error = tr("The file could not be written.");
+            return false;
+        }
+        return true;
+    }
+    QImage image(size * chartView->devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(chartView->devicePixelRatioF());
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    chartView->render(&painter, QRectF(QPointF(0, 0), size), QRect(QPoint(0, 0), size));
+    painter.end();
+    if (!image.save(path, "PNG")) {
+        *error = tr("The file could not be written.");
+        return false;
+    }
+    return true;
+}
+
+bool StatsView::exportTable(const QString &path, QString *error) const
+{
+    return current.writeCsv(path, error);
+}
+
+void StatsView::saveChart()
+{
+    QString filter;
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save the chart"), QDir::home().filePath(QStringLiteral("numbers3-chart.png")),
+        tr("PNG image (*.png);;SVG image (*.svg)"), &filter);
+    if (path.isEmpty())
+        return;
+    QString file = path;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += filter.contains(QLatin1String("svg")) ? QStringLiteral(".svg") : QStringLiteral(".png");
+    QString error;
+    if (!exportChart(file, &error))
+        QMessageBox::warning(this, tr("Save the chart"), tr("The chart was not written to %1.").arg(file) + QLatin1Char('\n') + error);
+}
+
+void StatsView::saveTable()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export the table as CSV"),
+                                                      QDir::home().filePath(QStringLiteral("numbers3-figures.csv")),
+                                                      tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!exportTable(path, &error))
+        QMessageBox::warning(this, tr("Export the table as CSV"), tr("The table was not written to %1.").arg(path) + QLatin1Char('\n') + error);
+}

@@ -1,0 +1,58 @@
+#ifndef TICKET_H
+#define TICKET_H
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+// One line of a bought ticket as the book keeps it: a number bought for one
+// draw in one way, in units of 200 yen.
+struct Ticket
+{
+    // The ways of buying. The numeric values are stored in the book.
+    enum Way { Straight = 0, Box = 1, Set = 2, Mini = 3 };
+    static constexpr int WayCount = 4;
+    static constexpr int UnitPrice = 200;   // yen per unit, every way
+    static constexpr int MaxUnits = 99;     // per ticket line
+
+    qint64 id = 0;         // the book's row id; 0 before it is stored
+    int draw = 0;          // draw number, 1 and up
+    int number = -1;       // 0..999; 0..99 for Mini (the result's last two digits)
+    Way way = Straight;
+    int units = 1;         // 1..MaxUnits
+    QString note;          // free text, may be empty
+    QDateTime createdAt;   // when it was entered (UTC); invalid before storing
+
+    qint64 cost() const { return qint64(units) * UnitPrice; }
+
+    // "007" for three-digit ways, "07" for mini.
+    QString numberText() const
+    {
+        return QString::number(number).rightJustified(way == Mini ? 2 : 3, QLatin1Char('0'));
+    }
+
+    // The keys of the ticket CSV: "straight", "box", "set", "mini".
+    static const char *wayKey(Way way)
+    {
+        static const char *const keys[WayCount] = { "straight", "box", "set", "mini" };
+        return keys[way];
+    }
+    static std::optional<Way> wayFromKey(const QString &key)
+    {
+        for (int w = 0; w < WayCount; ++w)
+            if (key.compare(QLatin1String(wayKey(Way(w))), Qt::CaseInsensitive) == 0)
+                return Way(w);
+        return std::nullopt;
+    }
+
+    // Same draw, number, way, units and note (id and creation time not compared).
+    bool sameContent(const Ticket &o) const
+    {
+        return draw == o.draw && number == o.number && way == o.way && units == o.units && note == o.note;
+    }
+};
+
+#endif

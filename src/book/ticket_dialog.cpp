@@ -1,0 +1,149 @@
+#include "ticket_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "book_texts.h"
+#include "draw_calendar.h"
+#include "ticket_rules.h"
+#include "ticket_texts.h"
+
+TicketDialog::TicketDialog(int draw, int maxDraw, QWidget *parent, const Ticket *editing)
+    : QDialog(parent)
+    , maxDraw(maxDraw)
+{
+    setWindowTitle(editing ? tr("Edit a ticket") : tr("New ticket"));
+    if (editing)
+        checked = *editing;
+
+    drawBox = new QSpinBox(this);
+    drawBox->setRange(1, qMax(maxDraw, editing ? editing->draw : 1));
+    drawBox->setAccessibleName(tr("Draw number"));
+    dateLabel = new QLabel(this);
+    numberEdit = new QLineEdit(this);
+    numberEdit->setMaxLength(3);
+    // Full-width digits as a Japanese input method types them are taken too.
+    numberEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9０-９]{0,3}")), this));
+    numberEdit->setAccessibleName(tr("Number bought"));
+    // Room for the longer hint, the mini one.
+    numberEdit->setMinimumWidth(fontMetrics().horizontalAdvance(tr("two digits, the last two of the result")) + 16);
+    wayBox = new QComboBox(this);
+    for (int way = 0; way < Ticket::WayCount; ++way)
+        wayBox->addItem(TicketTexts::wayName(Ticket::Way(way)), way);
+    wayBox->setAccessibleName(tr("Way of buying"));
+    unitsBox = new QSpinBox(this);
+    unitsBox->setRange(1, Ticket::MaxUnits);
+    unitsBox->setAccessibleName(tr("Units, 200 yen each"));
+    noteEdit = new QLineEdit(this);
+    noteEdit->setMaxLength(200);
+    noteEdit->setPlaceholderText(tr("optional"));
+    noteEdit->setAccessibleName(tr("Note"));
+    runBox = new QSpinBox(this);
+    runBox->setRange(1, 100);
+    runBox->setAccessibleName(tr("The same for this many draws in a row"));
+    costLabel = new QLabel(this);
+
+    auto *form = new QFormLayout;
+    auto addRow = [this, form](const QString &text, QWidget *field) {
+        auto *label = new QLabel(text, this);
+        label->setBuddy(field);
+        form->addRow(label, field);
+        return label;
+    };
+    addRow(tr("&Draw:"), drawBox);
+    form->addRow(tr("Draw day:"), dateLabel);
+    addRow(tr("&Number:"), numberEdit);
+    addRow(tr("&Way:"), wayBox);
+    addRow(tr("&Units:"), unitsBox);
+    addRow(tr("N&ote:"), noteEdit);
+    QLabel *runLabel = addRow(tr("The same for draws in a &row:"), runBox);
+    form->addRow(tr("Cost:"), costLabel);
+    if (editing) {
+        runLabel->hide();
+        runBox->hide();
+    }
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Store"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+    connect(buttons, SIGNAL(accepted()), this, SLOT(accept()));
+    connect(buttons, SIGNAL(rejected()), this, SLOT(reject()));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+
+    if (editing) {
+        drawBox->setValue(editing->draw);
+        numberEdit->setText(editing->numberText());
+        wayBox->setCurrentIndex(wayBox->findData(int(editing->way)));
+        unitsBox->setValue(editing->units);
+        noteEdit->setText(editing->note);
+    } else {
+        drawBox->setValue(draw);
+    }
+    connect(drawBox, SIGNAL(valueChanged(int)), this, SLOT(updateLabels()));
+    connect(unitsBox, SIGNAL(valueChanged(int)), this, SLOT(updateLabels()));
+    connect(runBox, SIGNAL(valueChanged(int)), this, SLOT(updateLabels()));
+    connect(wayBox, SIGNAL(currentIndexChanged(int)), this, SLOT(updateLabels()));
+    updateLabels();
+    numberEdit->setFocus();
+}
+
+int TicketDialog::runLength() const
+{
+    return runBox->isHidden() ? 1 : runBox->value();
+}
+
+void TicketDialog::updateLabels()
+{
+    const int first = drawBox->value();
+    const QDate day = DrawCalendar::dateOf(first);
+    const int run = runLength();
+    if (run > 1)
+        dateLabel->setText(tr("%1 to %2 (draw %3)").arg(BookTexts::date(day), BookTexts::date(DrawCalendar::dateOf(first + run - 1))).arg(first + run - 1));
+    else
+        dateLabel->setText(BookTexts::date(day));
+    const bool mini = wayBox->currentData().toInt() == Ticket::Mini;
+    numberEdit->setPlaceholderText(mini ? tr("two digits, the last two of the result") : tr("three digits, such as 007"));
+    costLabel->setText(TicketTexts::yen(qint64(unitsBox->value()) * Ticket::UnitPrice * run));
+}
+
+void TicketDialog::accept()
+{
+    Ticket t = checked;
+    t.draw = drawBox->value();
+    t.way = Ticket::Way(wayBox->currentData().toInt());
+    t.units = unitsBox->value();
+    t.note = noteEdit->text().trimmed();
+    const QString typed = numberEdit->text().trimmed();
+    const int digits = t.way == Ticket::Mini ? 2 : 3;
+    QString error;
+    if (typed.size() != digits) {
+        error = t.way == Ticket::Mini ? tr("A mini ticket takes two digits, the last two of the result, such as 07.")
+                                      : tr("A %1 ticket takes three digits, such as 007.").arg(TicketTexts::wayName(t.way));
+    } else {
+        t.number = 0;
+        for (const QChar c : typed)
+            t.number = t.number * 10 + c.digitValue();
+        error = TicketRules::problem(t, maxDraw);
+        const int last = t.draw + runLength() - 1;
+        if (error.isEmpty() && last > maxDraw)
+            error = tr("Draw %1 is too far ahead: tickets can be kept up to draw %2.").arg(last).arg(maxDraw);
+    }
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), error + QLatin1Char('\n') + tr("Nothing was stored."));
+        numberEdit->setFocus();
+        return;
+    }
+    checked = t;
+    QDialog::accept();
+}

@@ -1,0 +1,50 @@
+#ifndef TICKET_DIALOG_H
+#define TICKET_DIALOG_H
+
+#include <QDialog>
+
+#include "ticket.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+// Asks for a ticket: draw (the next one by default), number, way, units, an
+// optional note and, for a new ticket, how many draws in a row to buy it
+// for. A ticket the rules refuse is named in a box and the dialog stays open
+// on the field at fault; nothing is stored here.
+class TicketDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // A new ticket for `draw`, or (with `editing`) a stored ticket's content.
+    TicketDialog(int draw, int maxDraw, QWidget *parent = nullptr, const Ticket *editing = nullptr);
+
+    // The checked ticket once the dialog was accepted (the edited one keeps its id).
+    Ticket ticket() const { return checked; }
+    // 1, or the number of draws in a row the ticket is for.
+    int runLength() const;
+
+    QSpinBox *drawBox;
+    QLabel *dateLabel;
+    QLineEdit *numberEdit;
+    QComboBox *wayBox;
+    QSpinBox *unitsBox;
+    QLineEdit *noteEdit;
+    QSpinBox *runBox;   // hidden when editing
+    QLabel *costLabel;
+
+public slots:
+    void accept() override;
+
+private slots:
+    void updateLabels();
+
+private:
+    int maxDraw;
+    Ticket checked;
+};
+
+#endif

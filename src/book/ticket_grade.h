@@ -1,0 +1,36 @@
+#ifndef TICKET_GRADE_H
+#define TICKET_GRADE_H
+
+#include <QtGlobal>
+
+#include "ticket.h"
+
+// What a ticket won, worked out from the ticket and its draw's result each
+// time it is needed; grades are never stored.
+struct TicketGrade
+{
+    enum Outcome {
+        Waiting,      // the book has no result for the draw yet
+        NoWin,
+        StraightWin,  // straight: the same number
+        BoxWin,       // box: the same digits in another order or the same
+        SetStraight,  // set: the same number
+        SetBox,       // set: the same digits in another order
+        MiniWin       // mini: the result's last two digits
+    };
+    // For box and set wins: the kind of the number (the ticket's and the
+    // result's are the same then). None for other outcomes.
+    enum Kind { None, SixWay, ThreeWay };
+
+    Outcome outcome = Waiting;
+    Kind kind = None;
+    qint64 prizePerUnit = 0;  // yen
+    qint64 prize = 0;         // yen, prizePerUnit times the ticket's units
+    // True when the book does not know the draw's prize for that way and the
+    // theoretical prize was used; shown and exported as "theoretical".
+    bool theoretical = false;
+
+    bool won() const { return outcome != Waiting && outcome != NoWin; }
+};
+
+#endif

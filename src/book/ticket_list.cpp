@@ -1,0 +1,325 @@
+#include "ticket_list.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include "ticket_rules.h"
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TicketList", text);
+}
+
+// A list is typed or exported by a person; anything larger is a wrong file.
+constexpr qint64 MaxBytes = 16 * 1024 * 1024;
+constexpr int MaxTickets = 200000;
+constexpr int MaxNoteLength = 1000;
+// Fields of the plain list (without and with a note) and of the export.
+constexpr int PlainFields = 4;
+constexpr int NoteFields = 5;
+constexpr int ExportFields = 10;
+
+const char *const ExportHeader = "draw,number,way,units,note,date,result,outcome,prize,prize_kind\n";
+
+// One CSV record and the line it starts on.
+struct Record
+{
+    QStringList fields;
+    int line = 0;
+};
+
+// Splits CSV text into records: fields separated by commas, quoted with
+// "..." where they hold commas, quotes ("") or line breaks; lines end in
+// LF, CRLF or CR. Returns the line of an unclosed or badly closed quote.
+struct Splitter
+{
+    const QString &text;
+    qsizetype pos = 0;
+    int line = 1;
+    QString error;
+    int errorLine = 0;
+
+    bool atEnd() const { return pos >= text.size(); }
+
+    // Consumes a line break at pos, if any.
+    bool lineBreak()
+    {
+        if (atEnd())
+            return false;
+        const QChar c = text.at(pos);
+        if (c == QLatin1Char('\n')) {
+            ++pos;
+        } else if (c == QLatin1Char('\r')) {
+            ++pos;
+            if (!atEnd() && text.at(pos) == QLatin1Char('\n'))
+                ++pos;
+        } else {
+            return false;
+        }
+        ++line;
+        return true;
+    }
+
+    bool next(Record &record)
+    {
+        record.fields.clear();
+        record.line = line;
+        QString field;
+        for (;;) {
+            if (!atEnd() && text.at(pos) == QLatin1Char('"')) {
+                const int opened = line;
+                ++pos;
+                for (;;) {
+                    if (atEnd()) {
+                        error = tr("a quoted field is not closed");
+                        errorLine = opened;
+                        return false;
+                    }
+                    const QChar c = text.at(pos);
+                    if (c == QLatin1Char('"')) {
+                        if (pos + 1 < text.size() && text.at(pos + 1) == QLatin1Char('"')) {
+                            field += c;
+                            pos += 2;
+                            continue;
+                        }
+                        ++pos;
+                        break;
+                    }
+                    if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && !(pos + 1 < text.size() && text.at(pos + 1) == QLatin1Char('\n'))))
+                        ++line;
+                    field += c;
+                    ++pos;
+                }
+                if (!atEnd() && text.at(pos) != QLatin1Char(',') && text.at(pos) != QLatin1Char('\n')
+                    && text.at(pos) != QLatin1Char('\r')) {
+                    error = tr("text after the closing quote of a field");
+                    errorLine = line;
+                    return false;
+                }
+            } else {
+                while (!atEnd()) {
+                    const QChar c = text.at(pos);
+                    if (c == QLatin1Char(',') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+                        break;
+                    field += c;
+                    ++pos;
+                }
+            }
+            record.fields.append(field);
+            field.clear();
+            if (!atEnd() && text.at(pos) == QLatin1Char(',')) {
+                ++pos;
+                continue;
+            }
+            lineBreak();
+            return true;
+        }
+    }
+};
+
+bool isBlank(const Record &r)
+{
+    return r.fields.size() == 1 && r.fields.constFirst().trimmed().isEmpty();
+}
+
+// A whole number written in digits only (spaces around allowed); -1 otherwise.
+int digitsValue(const QString &field, int maxDigits, int *digits = nullptr)
+{
+    const QString s = field.trimmed();
+    if (s.isEmpty() || s.size() > 9)
+        return -1;
+    for (const QChar c : s)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+    if (digits)
+        *digits = int(s.size());
+    if (maxDigits > 0 && s.size() > maxDigits)
+        return -2;
+    return s.toInt();
+}
+
+QByteArray csvField(const QString &text)
+{
+    QByteArray utf8 = text.toUtf8();
+    if (!utf8.contains(',') && !utf8.contains('"') && !utf8.contains('\n') && !utf8.contains('\r'))
+        return utf8;
+    utf8.replace("\"", "\"\"");
+    return '"' + utf8 + '"';
+}
+
+const char *outcomeKey(const TicketGrade &g)
+{
+    const bool six = g.kind == TicketGrade::SixWay;
+    switch (g.outcome) {
+    case TicketGrade::Waiting: return "waiting";
+    case TicketGrade::NoWin: return "no win";
+    case TicketGrade::StraightWin: return "straight";
+    case TicketGrade::BoxWin: return six ? "box 6-way" : "box 3-way";
+    case TicketGrade::SetStraight: return six ? "set-straight 6-way" : "set-straight 3-way";
+    case TicketGrade::SetBox: return six ? "set-box 6-way" : "set-box 3-way";
+    case TicketGrade::MiniWin: return "mini";
+    }
+    return "";
+}
+
+} // namespace
+
+namespace TicketList {
+
+Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
+{
+    Parsed out;
+    const auto fail = [&out, &fileName](int line, const QString &message) {
+        out.tickets.clear();
+        out.error = line > 0 ? QStringLiteral("%1:%2: %3").arg(fileName).arg(line).arg(message)
+                             : QStringLiteral("%1: %2").arg(fileName, message);
+        return out;
+    };
+    if (data.size() > MaxBytes)
+        return fail(0, tr("the file is larger than %1 MB; a ticket list is much smaller").arg(MaxBytes / (1024 * 1024)));
+
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QByteArrayView bytes(data);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        // The line of the first byte that is not UTF-8.
+        int line = 1;
+        QStringDecoder probe(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        for (const QByteArray &piece : bytes.toByteArray().split('\n')) {
+            const QString decoded = probe.decode(piece + '\n');  // a cut sequence at the end of a line is an error too
+            Q_UNUSED(decoded);
+            if (probe.hasError())
+                break;
+            ++line;
+        }
+        return fail(line, tr("the file is not UTF-8 text (save it as UTF-8 CSV)"));
+    }
+    if (text.contains(QChar(0)))
+        return fail(0, tr("the file holds binary data, not a ticket list"));
+
+    Splitter split{ text };
+    Record record;
+    bool first = true;
+    while (!split.atEnd()) {
+        if (!split.next(record))
+            return fail(split.errorLine, split.error);
+        if (isBlank(record))
+            continue;
+        const bool header = first && record.fields.constFirst().trimmed().compare(QLatin1String("draw"), Qt::CaseInsensitive) == 0;
+        first = false;
+        if (header)
+            continue;
+        const int line = record.line;
+        const qsizetype n = record.fields.size();
+        if (n != PlainFields && n != NoteFields && n != ExportFields)
+            return fail(line, tr("expected draw,number,way,units and an optional note, found %1 fields").arg(n));
+
+        Ticket t;
+        const std::optional<Ticket::Way> way = Ticket::wayFromKey(record.fields.at(2).trimmed());
+        if (!way)
+            return fail(line, tr("\"%1\" is not a way of buying; use straight, box, set or mini")
+                                  .arg(record.fields.at(2).trimmed().left(40)));
+        t.way = *way;
+        t.draw = digitsValue(record.fields.at(0), 0);
+        if (t.draw < 0)
+            return fail(line, tr("\"%1\" is not a draw number").arg(record.fields.at(0).trimmed().left(40)));
+        // Spreadsheets drop leading zeros, so "7" is 007 (or 07 for mini);
+        // more digits than the way takes is refused by the rules below.
+        t.number = digitsValue(record.fields.at(1), t.way == Ticket::Mini ? 2 : 3);
+        if (t.number == -1)
+            return fail(line, tr("\"%1\" is not a number (digits only)").arg(record.fields.at(1).trimmed().left(40)));
+        if (t.number < 0)
+            t.number = -1;
+        t.units = digitsValue(record.fields.at(3), 0);
+        if (t.units < 0)
+            return fail(line, tr("\"%1\" is not a number of units").arg(record.fields.at(3).trimmed().left(40)));
+        if (n > PlainFields)
+            t.note = record.fields.at(4);
+        if (t.note.size() > MaxNoteLength)
+            return fail(line, tr("the note is longer than %1 characters").arg(MaxNoteLength));
+        const QString problem = TicketRules::problem(t, maxDraw);
+        if (!problem.isEmpty())
+            return fail(line, problem);
+        if (out.tickets.size() >= MaxTickets)
+            return fail(line, tr("more than %1 tickets in one list").arg(MaxTickets));
+        out.tickets.append(t);
+    }
+    if (out.tickets.isEmpty())
+        return fail(0, tr("no tickets in the file (draw,number,way,units[,note] per line)"));
+    return out;
+}
+
+Parsed read(const QString &path, int maxDraw)
+{
+    const QFileInfo info(path);
+    const auto refuse = [&path](const QString &why) {
+        Parsed out;
+        out.error = QStringLiteral("%1: %2").arg(path, why);
+        return out;
+    };
+    if (!info.exists())
+        return refuse(tr("no such file"));
+    // A pipe or a device could keep the read waiting or never end.
+    if (!info.isFile())
+        return refuse(tr("not a regular file; only files can be read"));
+    if (info.size() > MaxBytes)
+        return refuse(tr("the file is larger than %1 MB; a ticket list is much smaller").arg(MaxBytes / (1024 * 1024)));
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        Parsed out;
+        out.error = QStringLiteral("%1: %2").arg(path, tr("cannot read the file: %1").arg(f.errorString()));
+        return out;
+    }
+    // One byte more than allowed is enough to refuse the file.
+    const QByteArray data = f.read(MaxBytes + 1);
+    if (f.error() != QFileDevice::NoError) {
+        Parsed out;
+        out.error = QStringLiteral("%1: %2").arg(path, tr("cannot read the file: %1").arg(f.errorString()));
+        return out;
+    }
+    return parse(data, path, maxDraw);
+}
+
+QByteArray exportCsv(const QList<GradedTicket> &rows)
+{
+    QByteArray out(ExportHeader);
+    out.reserve(out.size() + rows.size() * 64);
+    for (const GradedTicket &r : rows) {
+        const Ticket &t = r.ticket;
+        const TicketGrade &g = r.grade;
+        out += QByteArray::number(t.draw) + ',' + t.numberText().toLatin1() + ',' + Ticket::wayKey(t.way) + ','
+            + QByteArray::number(t.units) + ',' + csvField(t.note) + ','
+            + r.drawDate.toString(Qt::ISODate).toLatin1() + ','
+            + (r.resultNumber >= 0 ? QByteArray::number(r.resultNumber).rightJustified(3, '0') : QByteArray()) + ','
+            + outcomeKey(g) + ','
+            + (g.outcome == TicketGrade::Waiting ? QByteArray() : QByteArray::number(g.prize)) + ','
+            + (g.won() ? QByteArray(g.theoretical ? "theoretical" : "actual") : QByteArray()) + '\n';
+    }
+    return out;
+}
+
+bool write(const QString &path, const QList<GradedTicket> &rows, QString *error)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = tr("Cannot write %1: %2").arg(path, f.errorString());
+        return false;
+    }
+    f.write(exportCsv(rows));
+    if (!f.commit()) {
+        if (error)
+            *error = tr("Cannot write %1: %2").arg(path, f.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace TicketList

@@ -1,0 +1,41 @@
+#ifndef TICKET_LIST_H
+#define TICKET_LIST_H
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include "graded_ticket.h"
+#include "ticket.h"
+
+// The ticket list as plain CSV, UTF-8:
+//   draw,number,way,units[,note]
+// with an optional header line, and the book's own export format (the same
+// first five columns, then the draw's date, result, outcome, prize and
+// whether it is "actual" or "theoretical"), which reads back to the same
+// tickets. A list goes in whole or not at all.
+namespace TicketList {
+
+struct Parsed
+{
+    QList<Ticket> tickets;   // in file order; empty when error is set
+    QString error;           // "FILE:LINE: message" (translated, context "TicketList")
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Parses a list; each ticket is also checked with TicketRules::problem(maxDraw).
+// fileName is used in messages only.
+Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw);
+Parsed read(const QString &path, int maxDraw);
+
+// The export: header row, then one row per ticket in the order given.
+// Outcome keys: "waiting", "no win", "straight", "box 6-way", "box 3-way",
+// "set-straight 6-way", "set-straight 3-way", "set-box 6-way",
+// "set-box 3-way", "mini"; prize in yen; "actual" / "theoretical" (empty
+// while waiting or for no win).
+QByteArray exportCsv(const QList<GradedTicket> &rows);
+bool write(const QString &path, const QList<GradedTicket> &rows, QString *error);
+
+} // namespace TicketList
+
+#endif

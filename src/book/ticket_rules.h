@@ -1,0 +1,38 @@
+#ifndef TICKET_RULES_H
+#define TICKET_RULES_H
+
+#include <QDateTime>
+#include <QString>
+#include <QtGlobal>
+
+#include "draw_result.h"
+#include "ticket.h"
+#include "ticket_grade.h"
+
+// The game's rules for tickets: what may be bought and what it wins.
+namespace TicketRules {
+
+// Theoretical prizes per unit (200 yen): straight 90,000; box 6-way 15,000,
+// 3-way 30,000; set 6-way 52,500 (straight) / 7,500 (box); set 3-way 60,000 /
+// 15,000; mini 9,000. 0 for a no-win outcome.
+qint64 theoreticalPrize(TicketGrade::Outcome outcome, TicketGrade::Kind kind);
+
+// Grades a ticket against its draw's result (nullptr or a result of another
+// draw: Waiting). Uses the draw's actual prize per unit for the way won when
+// the book knows it; a draw whose prize for that way is "no winner" (winners
+// 0, no prize) pays 0 and is not theoretical.
+TicketGrade grade(const Ticket &ticket, const DrawResult *result);
+
+// Why a ticket cannot be stored, in words for the user (translated, context
+// "TicketRules"), or empty when it can. maxDraw is the highest draw a ticket
+// may be for (see maxDrawFor). Rules: draw 1..maxDraw; three digits
+// (0..999) for straight, box and set, two (0..99) for mini; a triple (000,
+// 111, ...) cannot be bought as box or set; units 1..99.
+QString problem(const Ticket &ticket, int maxDraw);
+
+// The next draw (per the draw calendar at `now`) plus one year of draws.
+int maxDrawFor(const QDateTime &now);
+
+} // namespace TicketRules
+
+#endif

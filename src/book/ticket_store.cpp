@@ -1,0 +1,377 @@
+#include "ticket_store.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+
+#include "book_store.h"
+#include "draw_calendar.h"
+#include "ticket_rules.h"
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TicketStore", text);
+}
+
+const char *const GradedSelect =
+    "SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at,"
+    " d.date, d.number,"
+    " d.straight_prize, d.straight_winners, d.box_prize, d.box_winners,"
+    " d.set_straight_prize, d.set_straight_winners, d.set_box_prize, d.set_box_winners,"
+    " d.mini_prize, d.mini_winners"
+    " FROM tickets t LEFT JOIN draws d ON d.draw = t.draw";
+
+const char *const NewestFirst = " ORDER BY t.draw DESC, t.created_at DESC, t.id DESC";
+
+QString isoUtc(const QDateTime &t)
+{
+    return t.toUTC().toString(Qt::ISODateWithMs);
+}
+
+// The first seven columns of both selects.
+Ticket rowToTicket(const QSqlQuery &q)
+{
+    Ticket t;
+    t.id = q.value(0).toLongLong();
+    t.draw = q.value(1).toInt();
+    t.number = q.value(2).toInt();
+    t.way = Ticket::Way(qBound(0, q.value(3).toInt(), Ticket::WayCount - 1));
+    t.units = q.value(4).toInt();
+    t.note = q.value(5).toString();
+    t.createdAt = QDateTime::fromString(q.value(6).toString(), Qt::ISODateWithMs);
+    return t;
+}
+
+GradedTicket rowToGraded(const QSqlQuery &q)
+{
+    GradedTicket g;
+    g.ticket = rowToTicket(q);
+    if (q.value(8).isNull()) {
+        g.drawDate = DrawCalendar::dateOf(g.ticket.draw);
+        g.grade = TicketRules::grade(g.ticket, nullptr);
+        return g;
+    }
+    DrawResult r;
+    r.draw = g.ticket.draw;
+    if (!q.value(7).isNull())
+        r.date = QDate::fromString(q.value(7).toString(), Qt::ISODate);
+    r.number = q.value(8).toInt();
+    for (int w = 0; w < DrawResult::WayCount; ++w) {
+        const QVariant prize = q.value(9 + 2 * w);
+        const QVariant winners = q.value(10 + 2 * w);
+        if (!prize.isNull())
+            r.prize[size_t(w)] = prize.toLongLong();
+        if (!winners.isNull())
+            r.winners[size_t(w)] = winners.toLongLong();
+    }
+    g.drawDate = r.date.isValid() ? r.date : DrawCalendar::dateOf(r.draw);
+    g.resultNumber = r.number;
+    g.grade = TicketRules::grade(g.ticket, &r);
+    return g;
+}
+
+// "draw 7065, 123 straight"
+QString describe(const Ticket &t)
+{
+    static const char *const ways[Ticket::WayCount] = {
+        QT_TRANSLATE_NOOP("TicketStore", "straight"), QT_TRANSLATE_NOOP("TicketStore", "box"),
+        QT_TRANSLATE_NOOP("TicketStore", "set"), QT_TRANSLATE_NOOP("TicketStore", "mini"),
+    };
+    const int way = qBound(0, int(t.way), Ticket::WayCount - 1);
+    return tr("draw %1, %2 %3").arg(t.draw).arg(t.numberText(), tr(ways[way]));
+}
+
+} // namespace
+
+TicketStore::TicketStore(BookStore &book) : book(book)
+{
+}
+
+QString TicketStore::lastError() const
+{
+    return error;
+}
+
+namespace {
+
+// One BEGIN IMMEDIATE transaction on the book's connection, rolled back
+// unless committed.
+class Transaction
+{
+public:
+    explicit Transaction(QSqlDatabase db) : db(std::move(db)) {}
+    ~Transaction()
+    {
+        if (open) {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("ROLLBACK"));
+        }
+    }
+    bool begin(QString *error)
+    {
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            *error = BookStore::errorText(q.lastError());
+            return false;
+        }
+        open = true;
+        return true;
+    }
+    bool commit(QString *error)
+    {
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("COMMIT"))) {
+            *error = BookStore::errorText(q.lastError());
+            return false;  // the destructor rolls back
+        }
+        open = false;
+        return true;
+    }
+
+private:
+    QSqlDatabase db;
+    bool open = false;
+};
+
+bool refuse(QString &kept, QString *error, const QString &why)
+{
+    kept = why;
+    if (error)
+        *error = why;
+    return false;
+}
+
+} // namespace
+
+bool TicketStore::add(const QList<Ticket> &tickets, QList<qint64> *ids, QString *errorOut, int maxDraw)
+{
+    if (!book.isOpen())
+        return refuse(error, errorOut, tr("The book is not open."));
+    if (maxDraw <= 0)
+        maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
+    for (qsizetype i = 0; i < tickets.size(); ++i) {
+        const QString why = TicketRules::problem(tickets.at(i), maxDraw);
+        if (!why.isEmpty()) {
+            const QString where = tickets.size() == 1
+                ? describe(tickets.at(i))
+                : tr("ticket %1 (%2)").arg(i + 1).arg(describe(tickets.at(i)));
+            return refuse(error, errorOut, tr("%1: %2 Nothing was stored.").arg(where, why));
+        }
+    }
+    QSqlDatabase db = QSqlDatabase::database(book.connectionName(), false);
+    Transaction tx(db);
+    QString why;
+    if (!tx.begin(&why))
+        return refuse(error, errorOut, why);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    QSqlQuery fresh(db);
+    fresh.prepare(QStringLiteral("INSERT INTO tickets (draw, number, way, units, note, created_at) VALUES (?,?,?,?,?,?)"));
+    QSqlQuery kept(db);
+    kept.prepare(QStringLiteral("INSERT INTO tickets (id, draw, number, way, units, note, created_at) VALUES (?,?,?,?,?,?,?)"));
+    QList<qint64> made;
+    made.reserve(tickets.size());
+    for (const Ticket &t : tickets) {
+        QSqlQuery &q = t.id > 0 ? kept : fresh;
+        if (t.id > 0)
+            q.addBindValue(t.id);
+        q.addBindValue(t.draw);
+        q.addBindValue(t.number);
+        q.addBindValue(int(t.way));
+        q.addBindValue(t.units);
+        q.addBindValue(t.note.isNull() ? QStringLiteral("") : t.note);
+        q.addBindValue(isoUtc(t.createdAt.isValid() ? t.createdAt : now));
+        if (!q.exec())
+            return refuse(error, errorOut, tr("%1: %2").arg(describe(t), BookStore::errorText(q.lastError())));
+        made.append(t.id > 0 ? t.id : q.lastInsertId().toLongLong());
+    }
+    if (!tx.commit(&why))
+        return refuse(error, errorOut, why);
+    if (ids)
+        *ids = made;
+    error.clear();
+    return true;
+}
+
+bool TicketStore::addRun(const Ticket &first, int count, QList<qint64> *ids, QString *errorOut, int maxDraw)
+{
+    if (maxDraw <= 0)
+        maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
+    if (count < 1 || count > maxDraw)
+        return refuse(error, errorOut, tr("A run takes 1 to %1 draws in a row; %2 is not possible. Nothing was stored.")
+                                           .arg(maxDraw)
+                                           .arg(count));
+    // Draw numbers follow the draw calendar: the next number is the next draw day.
+    const qint64 last = qint64(first.draw) + count - 1;
+    if (last > maxDraw) {
+        return refuse(error, errorOut,
+                      tr("Draws %1 to %2 go past draw %3, the last one that can be bought now. Nothing was stored.")
+                          .arg(first.draw)
+                          .arg(last)
+                          .arg(maxDraw));
+    }
+    QList<Ticket> run;
+    run.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        Ticket t = first;
+        t.id = 0;
+        t.draw = first.draw + i;
+        run.append(t);
+    }
+    return add(run, ids, errorOut, maxDraw);
+}
+
+bool TicketStore::update(const Ticket &ticket, QString *errorOut, int maxDraw)
+{
+    if (!book.isOpen())
+        return refuse(error, errorOut, tr("The book is not open."));
+    if (maxDraw <= 0)
+        maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
+    const QString problem = TicketRules::problem(ticket, maxDraw);
+    if (!problem.isEmpty())
+        return refuse(error, errorOut, tr("%1: %2 Nothing was stored.").arg(describe(ticket), problem));
+    QSqlDatabase db = QSqlDatabase::database(book.connectionName(), false);
+    Transaction tx(db);
+    QString why;
+    if (!tx.begin(&why))
+        return refuse(error, errorOut, why);
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE tickets SET draw = ?, number = ?, way = ?, units = ?, note = ? WHERE id = ?"));
+    q.addBindValue(ticket.draw);
+    q.addBindValue(ticket.number);
+    q.addBindValue(int(ticket.way));
+    q.addBindValue(ticket.units);
+    q.addBindValue(ticket.note.isNull() ? QStringLiteral("") : ticket.note);
+    q.addBindValue(ticket.id);
+    if (!q.exec())
+        return refuse(error, errorOut, BookStore::errorText(q.lastError()));
+    if (q.numRowsAffected() != 1)
+        return refuse(error, errorOut, tr("The ticket is no longer in the book (deleted elsewhere?). Nothing was changed."));
+    if (!tx.commit(&why))
+        return refuse(error, errorOut, why);
+    error.clear();
+    return true;
+}
+
+bool TicketStore::remove(const QList<qint64> &ids, QString *errorOut)
+{
+    if (!book.isOpen())
+        return refuse(error, errorOut, tr("The book is not open."));
+    QSqlDatabase db = QSqlDatabase::database(book.connectionName(), false);
+    Transaction tx(db);
+    QString why;
+    if (!tx.begin(&why))
+        return refuse(error, errorOut, why);
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("DELETE FROM tickets WHERE id = ?"));
+    for (qint64 id : ids) {
+        q.addBindValue(id);
+        if (!q.exec())
+            return refuse(error, errorOut, BookStore::errorText(q.lastError()));
+    }
+    if (!tx.commit(&why))
+        return refuse(error, errorOut, why);
+    error.clear();
+    return true;
+}
+
+std::optional<Ticket> TicketStore::ticket(qint64 id) const
+{
+    if (!book.isOpen())
+        return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
+    q.prepare(QStringLiteral("SELECT id, draw, number, way, units, note, created_at FROM tickets WHERE id = ?"));
+    q.addBindValue(id);
+    if (!q.exec()) {
+        error = BookStore::errorText(q.lastError());
+        return std::nullopt;
+    }
+    if (!q.next())
+        return std::nullopt;
+    return rowToTicket(q);
+}
+
+QList<Ticket> TicketStore::tickets() const
+{
+    error.clear();
+    QList<Ticket> out;
+    if (!book.isOpen())
+        return out;
+    QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at FROM tickets t")
+                + QLatin1String(NewestFirst))) {
+        error = BookStore::errorText(q.lastError());
+        return out;
+    }
+    while (q.next())
+        out.append(rowToTicket(q));
+    return out;
+}
+
+int TicketStore::count() const
+{
+    if (!book.isOpen())
+        return 0;
+    QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
+    if (q.exec(QStringLiteral("SELECT COUNT(*) FROM tickets")) && q.next())
+        return q.value(0).toInt();
+    error = BookStore::errorText(q.lastError());
+    return 0;
+}
+
+QList<GradedTicket> TicketStore::graded() const
+{
+    error.clear();
+    QList<GradedTicket> out;
+    if (!book.isOpen())
+        return out;
+    QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
+    q.setForwardOnly(true);
+    if (!q.exec(QLatin1String(GradedSelect) + QLatin1String(NewestFirst))) {
+        error = BookStore::errorText(q.lastError());
+        return out;
+    }
+    while (q.next())
+        out.append(rowToGraded(q));
+    return out;
+}
+
+QList<GradedTicket> TicketStore::gradedForDraws(const QList<int> &draws) const
+{
+    error.clear();
+    QList<GradedTicket> out;
+    if (!book.isOpen() || draws.isEmpty())
+        return out;
+    QList<int> wanted = draws;
+    std::sort(wanted.begin(), wanted.end(), std::greater<int>());
+    wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
+    QSqlDatabase db = QSqlDatabase::database(book.connectionName(), false);
+    // In slices, well under SQLite's limit on bound values; newest draws
+    // first, so the slices come out in order.
+    const qsizetype slice = 500;
+    for (qsizetype from = 0; from < wanted.size(); from += slice) {
+        const qsizetype n = qMin(slice, wanted.size() - from);
+        QStringList marks;
+        for (qsizetype i = 0; i < n; ++i)
+            marks.append(QStringLiteral("?"));
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        q.prepare(QLatin1String(GradedSelect) + QStringLiteral(" WHERE t.draw IN (%1)").arg(marks.join(QLatin1Char(',')))
+                  + QLatin1String(NewestFirst));
+        for (qsizetype i = 0; i < n; ++i)
+            q.addBindValue(wanted.at(from + i));
+        if (!q.exec()) {
+            error = BookStore::errorText(q.lastError());
+            return {};
+        }
+        while (q.next())
+            out.append(rowToGraded(q));
+    }
+    return out;
+}

@@ -1,0 +1,56 @@
+#ifndef TICKET_STORE_H
+#define TICKET_STORE_H
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+#include "graded_ticket.h"
+#include "ticket.h"
+
+class BookStore;
+
+// The player's tickets, kept in the results book (table `tickets`, schema 3,
+// migrated by BookStore::open). Works on an open BookStore's connection;
+// every change is one BEGIN IMMEDIATE transaction, so a batch goes in whole
+// or not at all. Every ticket is checked with TicketRules::problem first.
+class TicketStore
+{
+public:
+    explicit TicketStore(BookStore &book);
+
+    // Stores the tickets in one transaction; those with id 0 get new ids,
+    // those with an id keep it (undoing a delete). On success *ids (if given)
+    // holds the ids in order. On any problem nothing is stored and *error says
+    // which ticket and why. maxDraw as for TicketRules::problem; 0 means
+    // TicketRules::maxDrawFor(now).
+    bool add(const QList<Ticket> &tickets, QList<qint64> *ids, QString *error, int maxDraw = 0);
+
+    // The same number, way, units and note for `count` draws in a row from
+    // `first.draw`, following the draw calendar (1..count): one transaction.
+    bool addRun(const Ticket &first, int count, QList<qint64> *ids, QString *error, int maxDraw = 0);
+
+    // Replaces a stored ticket's content (matched by id).
+    bool update(const Ticket &ticket, QString *error, int maxDraw = 0);
+    // Deletes tickets by id in one transaction.
+    bool remove(const QList<qint64> &ids, QString *error);
+
+    std::optional<Ticket> ticket(qint64 id) const;
+    // Every ticket, newest draw first (then newest entered first).
+    QList<Ticket> tickets() const;
+    int count() const;
+    // Every ticket graded against the book's results, newest draw first: one
+    // query joining tickets and draws.
+    QList<GradedTicket> graded() const;
+    // The tickets of some draws, graded (e.g. the draws an import just added).
+    QList<GradedTicket> gradedForDraws(const QList<int> &draws) const;
+
+    QString lastError() const;
+
+private:
+    BookStore &book;
+    mutable QString error;
+};
+
+#endif

@@ -1,0 +1,112 @@
+#include "ticket_table_model.h"
+
+#include "book_texts.h"
+#include "ticket_texts.h"
+
+TicketTableModel::TicketTableModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void TicketTableModel::setRows(const QList<GradedTicket> &rows)
+{
+    beginResetModel();
+    list = rows;
+    endResetModel();
+}
+
+int TicketTableModel::rowOf(qint64 id) const
+{
+    for (int row = 0; row < list.size(); ++row)
+        if (list.at(row).ticket.id == id)
+            return row;
+    return -1;
+}
+
+int TicketTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(list.size());
+}
+
+int TicketTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant TicketTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= list.size())
+        return QVariant();
+    const GradedTicket &g = list.at(index.row());
+    const Ticket &t = g.ticket;
+    const int column = index.column();
+    switch (role) {
+    case StateRole:
+        return g.grade.outcome == TicketGrade::Waiting ? QStringLiteral("waiting")
+             : g.grade.won() ? QStringLiteral("won") : QStringLiteral("lost");
+    case IdRole:
+        return t.id;
+    case SortRole:
+        switch (column) {
+        // Ties keep the model's order: newest entered first within a draw.
+        case DrawColumn: case DateColumn: return t.draw;
+        case NumberColumn: return t.number;
+        case WayColumn: return int(t.way);
+        case UnitsColumn: return t.units;
+        case ResultColumn: return g.resultNumber;
+        case OutcomeColumn: return int(g.grade.outcome) * 4 + int(g.grade.kind);
+        case PrizeColumn: return g.grade.prize;
+        case NoteColumn: return t.note;
+        }
+        return QVariant();
+    case Qt::TextAlignmentRole:
+        return column == NoteColumn || column == WayColumn || column == OutcomeColumn
+            ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::ToolTipRole:
+        if (column == PrizeColumn)
+            return TicketTexts::prizeSpoken(g.grade);
+        return QVariant();
+    case Qt::AccessibleTextRole:
+        // Empty cells are read as what they mean rather than as nothing.
+        if (column == PrizeColumn)
+            return g.grade.won() ? TicketTexts::prizeSpoken(g.grade) : tr("no prize");
+        if (column == ResultColumn && g.resultNumber < 0)
+            return tr("no result yet");
+        if (column == NoteColumn && t.note.isEmpty())
+            return tr("no note");
+        Q_FALLTHROUGH();
+    case Qt::DisplayRole:
+        switch (column) {
+        case DrawColumn: return t.draw;
+        case DateColumn: return BookTexts::date(g.drawDate);
+        case NumberColumn: return t.numberText();
+        case WayColumn: return TicketTexts::wayName(t.way);
+        case UnitsColumn: return t.units;
+        case ResultColumn: return g.resultNumber < 0 ? QString() : QString::number(g.resultNumber).rightJustified(3, QLatin1Char('0'));
+        case OutcomeColumn: return TicketTexts::outcome(g.grade);
+        case PrizeColumn: return TicketTexts::prize(g.grade);
+        case NoteColumn: return t.note;
+        }
+        return QVariant();
+    default:
+        return QVariant();
+    }
+}
+
+QVariant TicketTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case DrawColumn: return tr("Draw");
+    case DateColumn: return tr("Date");
+    case NumberColumn: return tr("Number");
+    case WayColumn: return tr("Way");
+    case UnitsColumn: return tr("Units");
+    case ResultColumn: return tr("Result");
+    case OutcomeColumn: return tr("Outcome");
+    case PrizeColumn: return tr("Prize");
+    case NoteColumn: return tr("Note");
+    }
+    return QVariant();
+}

@@ -1,0 +1,88 @@
+#include "ticket_texts.h"
+
+#include <QLocale>
+
+QString TicketTexts::wayName(Ticket::Way way)
+{
+    switch (way) {
+    case Ticket::Straight: return tr("straight");
+    case Ticket::Box: return tr("box");
+    case Ticket::Set: return tr("set");
+    case Ticket::Mini: return tr("mini");
+    }
+    return QString();
+}
+
+QString TicketTexts::outcome(const TicketGrade &grade)
+{
+    const bool six = grade.kind == TicketGrade::SixWay;
+    switch (grade.outcome) {
+    case TicketGrade::Waiting: return tr("waiting");
+    case TicketGrade::NoWin: return tr("no win");
+    case TicketGrade::StraightWin: return tr("straight");
+    case TicketGrade::BoxWin: return six ? tr("box 6-way") : tr("box 3-way");
+    case TicketGrade::SetStraight: return six ? tr("set-straight 6-way") : tr("set-straight 3-way");
+    case TicketGrade::SetBox: return six ? tr("set-box 6-way") : tr("set-box 3-way");
+    case TicketGrade::MiniWin: return tr("mini");
+    }
+    return QString();
+}
+
+QString TicketTexts::yen(qint64 amount)
+{
+    return tr("%1 yen").arg(QLocale(QLocale::English).toString(amount));
+}
+
+QString TicketTexts::balance(qint64 amount)
+{
+    const QString digits = QLocale(QLocale::English).toString(qAbs(amount));
+    if (amount > 0)
+        return tr("+%1 yen").arg(digits);
+    if (amount < 0)
+        return tr("-%1 yen").arg(digits);
+    return tr("%1 yen").arg(digits);
+}
+
+QString TicketTexts::prize(const TicketGrade &grade)
+{
+    if (!grade.won())
+        return QString();
+    if (grade.prize == 0 && !grade.theoretical)
+        return tr("0 yen (no winner)");
+    // The sign keeps the column narrow; the tooltip and a screen reader say it in words.
+    return grade.theoretical ? QStringLiteral("\u2248") + yen(grade.prize) : yen(grade.prize);
+}
+
+QString TicketTexts::prizeSpoken(const TicketGrade &grade)
+{
+    if (!grade.won())
+        return QString();
+    if (grade.prize == 0 && !grade.theoretical)
+        return tr("0 yen, the draw had no winner for this way");
+    return grade.theoretical ? tr("%1, theoretical prize").arg(yen(grade.prize))
+                             : tr("%1, actual prize").arg(yen(grade.prize));
+}
+
+QString TicketTexts::percent(double value)
+{
+    return tr("%1%").arg(QLocale(QLocale::English).toString(value, 'f', 1));
+}
+
+QString TicketTexts::month(const QDate &firstOfMonth)
+{
+    return QLocale().toString(firstOfMonth, tr("yyyy-MM"));
+}
+
+QString TicketTexts::summary(const TicketTotals &t)
+{
+    if (t.tickets == 0)
+        return tr("No tickets yet.");
+    QString won = yen(t.won);
+    if (t.wonTheoretical > 0)
+        won = tr("%1 (of which %2 at theoretical prizes)").arg(won, yen(t.wonTheoretical));
+    const QString returned = t.spentGraded > 0 ? percent(t.returnPercent()) : tr("none graded yet");
+    return tr("Tickets: %1, waiting: %2; spent %3, won %4, balance %5, return %6")
+        .arg(t.tickets)
+        .arg(t.waiting)
+        .arg(yen(t.spent), won, balance(t.balance()), returned);
+}

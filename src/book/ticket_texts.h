@@ -1,0 +1,38 @@
+#ifndef TICKET_TEXTS_H
+#define TICKET_TEXTS_H
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QString>
+#include <QtGlobal>
+
+#include "ticket.h"
+#include "ticket_grade.h"
+#include "ticket_totals.h"
+
+// The words the tickets tab shows, prints and reads out, made without any
+// widget so that the list, the summary, the print and the tests agree.
+class TicketTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(TicketTexts)
+
+public:
+    // "straight", "box", "set", "mini".
+    static QString wayName(Ticket::Way way);
+    // "waiting", "no win", "box 6-way", "set-straight 3-way", "mini"...
+    static QString outcome(const TicketGrade &grade);
+    // "15,000 yen"; theoretical prizes start with "≈"; empty while waiting or for no win.
+    static QString prize(const TicketGrade &grade);
+    // The prize in words for a screen reader and the tooltip: "15,000 yen, theoretical prize".
+    static QString prizeSpoken(const TicketGrade &grade);
+    static QString yen(qint64 amount);
+    // With a sign: "+5,800 yen", "-3,000 yen".
+    static QString balance(qint64 amount);
+    static QString percent(double value);
+    // "2026-12" in the user's language.
+    static QString month(const QDate &firstOfMonth);
+    // The summary line: tickets, spent, won (theoretical part apart), balance, return.
+    static QString summary(const TicketTotals &totals);
+};
+
+#endif

@@ -1,0 +1,115 @@
+#ifndef TICKET_VIEW_H
+#define TICKET_VIEW_H
+
+#include <QKeySequence>
+#include <QList>
+#include <QPair>
+#include <QPointer>
+#include <QWidget>
+
+#include "graded_ticket.h"
+#include "ticket_store.h"
+
+class BookStore;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QSortFilterProxyModel;
+class QTabWidget;
+class QTableView;
+class QTableWidget;
+class TicketTableModel;
+
+// The tickets tab of the book's window: the player's tickets graded against
+// the book, newest draw first, with a filter, the totals in a line and per
+// month, and the actions on them (new, edit, delete, undo, import or paste a
+// list, export, print). Every change goes through TicketStore; the list is
+// read again after each one, and by reload(), which the window's refresh
+// calls (also once when the window is built).
+class TicketView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TicketView(BookStore &book, QWidget *parent = nullptr);
+
+    // The "Tickets" menu for the window's menu bar.
+    QMenu *menu() const { return ticketMenu; }
+    // While this tab is the current one, its keys are live and the window's
+    // actions that use the same keys (Ctrl+N, Ctrl+E) lend them to it.
+    void followTabs(QTabWidget *tabs);
+    TicketStore &ticketStore() { return store; }
+
+    // The rows as shown: filtered and sorted.
+    QList<GradedTicket> shownRows() const;
+    // The shown list with its summary as an HTML page, as printed.
+    QString printHtml() const;
+    bool writePdf(const QString &path);
+    bool exportTo(const QString &path);
+    // Adds the tickets of a list (file or pasted text), all or none; a box
+    // names the line at fault.
+    bool addList(const QByteArray &data, const QString &name);
+
+    QTableView *table;
+    TicketTableModel *model;
+    QSortFilterProxyModel *proxy;
+    QComboBox *filterBox;
+    QLabel *summaryLabel;
+    QTableWidget *monthTable;
+    QAction *newAction;
+    QAction *editAction;
+    QAction *deleteAction;
+    QAction *undoAction;
+    QAction *importAction;
+    QAction *pasteAction;
+    QAction *exportAction;
+    QAction *printAction;
+    QAction *pdfAction;
+    // The last message shown in the window's status line.
+    QString lastMessage;
+
+public slots:
+    void reload();
+    void newTicket();
+    void editTicket();
+    void deleteTickets();
+    void undo();
+    void importList();
+    void pasteList();
+    void exportList();
+    void print();
+    void saveAsPdf();
+
+private slots:
+    void filterChanged();
+    void updateActions();
+    void tabChanged();
+    void printTo(QPrinter *printer);
+
+private:
+    struct Change
+    {
+        enum Kind { Added, Edited, Deleted } kind;
+        QList<Ticket> tickets;  // as stored (Added, Deleted) or as before (Edited)
+    };
+
+    void showTab();
+    void say(const QString &text);
+    void refuse(const QString &title, const QString &error);
+    void select(const QList<qint64> &ids);
+    QList<Ticket> selectedTickets() const;
+    void fillMonths(const QList<GradedTicket> &rows);
+    void setKeysLive(bool live);
+
+    BookStore &book;
+    TicketStore store;
+    QMenu *ticketMenu;
+    QList<Change> changes;
+    QPointer<QTabWidget> tabs;
+    QList<QPair<QAction *, QList<QKeySequence>>> keys;     // each action's keys while live
+    QList<QPair<QPointer<QAction>, QList<QKeySequence>>> lent;  // the window's actions that lent theirs
+};
+
+#endif

@@ -1,0 +1,295 @@
+// The statistics of the results book: every figure against counts made by
+// hand on small draw lists, the ranges, and the statistics tab wired up
+// (a range change redraws, the table holds the figures, exports write files).
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "draw_stats.h"
+#include "result_importer.h"
+#include "stats_range.h"
+#include "stats_table.h"
+#include "stats_view.h"
+
+class TestBookStats : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void figures_data();
+    void figures();
+    void chance();
+    void range_data();
+    void range();
+    void view();
+};
+
+namespace {
+
+// One figure of the stats, flattened; "places" and "minis" index as
+// place * 10 + digit and as the pair.
+QList<int> figure(const DrawStats &s, const QString &name)
+{
+    auto flat = [](auto const &a) { return QList<int>(a.begin(), a.end()); };
+    QList<int> out;
+    if (name == QLatin1String("places")) {
+        for (const auto &place : s.places)
+            out += flat(place);
+    } else if (name == QLatin1String("anywhere")) {
+        out = flat(s.anywhere);
+    } else if (name == QLatin1String("sums")) {
+        out = flat(s.sums);
+    } else if (name == QLatin1String("kinds")) {
+        out = flat(s.kinds);
+    } else if (name == QLatin1String("numbers")) {
+        out = flat(s.numbers);
+    } else if (name == QLatin1String("minis")) {
+        out = flat(s.minis);
+    } else if (name.startsWith(QLatin1String("now"))) {
+        out = flat(s.absentNow[name.right(1).toInt()]);
+    } else if (name.startsWith(QLatin1String("longest"))) {
+        out = flat(s.absentLongest[name.right(1).toInt()]);
+    } else if (name == QLatin1String("repeats")) {
+        out = flat(s.repeats);
+    } else if (name == QLatin1String("spread")) {
+        out = s.spread();
+    } else if (name == QLatin1String("most")) {
+        // number, count, then its draws, for each
+        for (const DrawStats::Often &o : s.mostOften())
+            out << o.number << o.count << o.draws;
+    } else if (name == QLatin1String("draws of 7")) {
+        out = s.drawsOf(7);
+    } else if (name == QLatin1String("totals")) {
+        out << s.draws << s.highest() << s.distinct() << s.never() << s.pairs();
+    }
+    return out;
+}
+
+// "i:v i:v": those entries, every other one 0 (length as the figure's);
+// without colons: the values in order.
+QList<int> expand(const QString &text, qsizetype size)
+{
+    const QStringList parts = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QList<int> out;
+    if (!text.contains(QLatin1Char(':'))) {
+        for (const QString &p : parts)
+            out << p.toInt();
+        return out;
+    }
+    out.fill(0, size);
+    for (const QString &p : parts)
+        out[p.section(QLatin1Char(':'), 0, 0).toInt()] = p.section(QLatin1Char(':'), 1).toInt();
+    return out;
+}
+
+DrawResult draw(int id, int number, QDate date = {})
+{
+    DrawResult r;
+    r.draw = id;
+    r.number = number;
+    r.date = date;
+    return r;
+}
+
+} // namespace
+
+void TestBookStats::figures_data()
+{
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::addColumn<QList<int>>("ids");
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<QString>("expected");
+
+    // Draws 1 to 5: 123 123 321 555 100.
+    const QList<int> a{123, 123, 321, 555, 100};
+    QTest::newRow("places") << a << QList<int>() << "places"
+                            << "1:3 3:1 5:1  10:1 12:3 15:1  20:1 21:1 23:2 25:1";
+    QTest::newRow("anywhere: 100 has 0 once, 555 has 5 once") << a << QList<int>() << "anywhere" << "0:1 1:4 2:3 3:3 5:1";
+    QTest::newRow("sums") << a << QList<int>() << "sums" << "1:1 6:3 15:1";
+    QTest::newRow("kinds") << a << QList<int>() << "kinds" << "3 1 1";
+    QTest::newRow("numbers") << a << QList<int>() << "numbers" << "100:1 123:2 321:1 555:1";
+    QTest::newRow("minis") << a << QList<int>() << "minis" << "0:1 21:1 23:2 55:1";
+    QTest::newRow("absent now, hundreds") << a << QList<int>() << "now0" << "5 0 5 2 5 1 5 5 5 5";
+    QTest::newRow("longest, hundreds") << a << QList<int>() << "longest0" << "5 2 5 2 5 3 5 5 5 5";
+    QTest::newRow("absent now, tens") << a << QList<int>() << "now1" << "0 5 2 5 5 1 5 5 5 5";
+    QTest::newRow("longest, tens") << a << QList<int>() << "longest1" << "4 5 2 5 5 3 5 5 5 5";
+    QTest::newRow("longest, ones") << a << QList<int>() << "longest2" << "4 2 5 3 5 3 5 5 5 5";
+    QTest::newRow("repeats") << a << QList<int>() << "repeats" << "1 2 1";
+    QTest::newRow("spread") << a << QList<int>() << "spread" << "996 3 1";
+    QTest::newRow("most: all that came, most first") << a << QList<int>() << "most"
+                                                     << "123 2 1 2  100 1 5  321 1 3  555 1 4";
+    QTest::newRow("totals") << a << QList<int>() << "totals" << "5 2 4 996 4";
+
+    // Draws 1 to 3: 000 000 999.
+    const QList<int> c{0, 0, 999};
+    QTest::newRow("triples") << c << QList<int>() << "kinds" << "0 0 3";
+    QTest::newRow("triples: sums") << c << QList<int>() << "sums" << "0:2 27:1";
+    QTest::newRow("triples: repeats") << c << QList<int>() << "repeats" << "1 1 1";
+    QTest::newRow("triples: longest") << c << QList<int>() << "longest2" << "1 3 3 3 3 3 3 3 3 2";
+
+    // Gaps in the book and values that are no number are passed over.
+    const QList<int> b{7, -1, 7, 1000, 70, 8};
+    const QList<int> ids{10, 11, 12, 13, 14, 15};
+    QTest::newRow("ids: draws of a number") << b << ids << "draws of 7" << "10 12";
+    QTest::newRow("ids: totals") << b << ids << "totals" << "4 2 3 997 3";
+    QTest::newRow("ids: most, highest - 2 is below 1") << b << ids << "most" << "7 2 10 12  8 1 15  70 1 14";
+    QTest::newRow("ids: now") << b << ids << "now2" << "1 4 4 4 4 4 4 2 0 4";
+
+    QTest::newRow("none: spread") << QList<int>() << QList<int>() << "spread" << "1000";
+    QTest::newRow("none: now") << QList<int>() << QList<int>() << "now0" << "0 0 0 0 0 0 0 0 0 0";
+    QTest::newRow("none: totals") << QList<int>() << QList<int>() << "totals" << "0 0 0 1000 0";
+}
+
+void TestBookStats::figures()
+{
+    QFETCH(QList<int>, numbers);
+    QFETCH(QList<int>, ids);
+    QFETCH(QString, figure);
+    QFETCH(QString, expected);
+    const QList<int> got = ::figure(DrawStats::count(numbers, ids), figure);
+    QCOMPARE(got, expand(expected, got.size()));
+}
+
+void TestBookStats::chance()
+{
+    // The numbers of each sum, counted by hand at the ends and the middle.
+    int all = 0;
+    for (int sum = 0; sum < 28; ++sum)
+        all += DrawStats::numbersWithSum(sum);
+    QCOMPARE(all, 1000);
+    QCOMPARE((QList<int>{DrawStats::numbersWithSum(0), DrawStats::numbersWithSum(1), DrawStats::numbersWithSum(2),
+                         DrawStats::numbersWithSum(13), DrawStats::numbersWithSum(14), DrawStats::numbersWithSum(27)}),
+             (QList<int>{1, 3, 6, 75, 75, 1}));
+    QCOMPARE((QList<int>{DrawStats::kindOf(123), DrawStats::kindOf(101), DrawStats::kindOf(11), DrawStats::kindOf(777)}),
+             (QList<int>{DrawStats::AllDifferent, DrawStats::Pair, DrawStats::Pair, DrawStats::Triple}));
+
+    const DrawStats s = DrawStats::count(QList<int>(2000, 123));
+    QCOMPARE(s.placeChance(), 200.0);
+    QCOMPARE(s.anywhereChance(), 542.0);
+    QCOMPARE(s.sumChance(13), 150.0);
+    QCOMPARE((QList<double>{s.kindChance(0), s.kindChance(1), s.kindChance(2)}), (QList<double>{1440, 540, 20}));
+    QCOMPARE(s.miniChance(), 20.0);
+    QCOMPARE(s.repeatChance(), 199.9);
+    QVERIFY(qAbs(s.neverChance() - 135.2) < 0.05);
+    // The spread's chances are a binomial: they add up to the 1000 numbers,
+    // and none came up exactly 0 times is the never chance.
+    double sum = 0;
+    for (int k = 0; k <= 2000; ++k)
+        sum += s.spreadChance(k);
+    QVERIFY(qAbs(sum - 1000) < 1e-6);
+    QVERIFY(qAbs(s.spreadChance(0) - s.neverChance()) < 1e-9);
+    QVERIFY(qAbs(s.spreadChance(1) - 270.67) < 0.01);
+}
+
+void TestBookStats::range_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QList<int>>("expected");
+
+    QTest::newRow("last 3") << int(StatsRange::Last) << 3 << QDate() << QDate() << QList<int>{8, 9, 10};
+    QTest::newRow("last 50 of 10") << int(StatsRange::Last) << 50 << QDate() << QDate()
+                                   << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    QTest::newRow("all") << int(StatsRange::All) << 0 << QDate() << QDate() << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    // Draw n is on day n of March; draw 5 has no date.
+    QTest::newRow("dates, both ends in") << int(StatsRange::Dates) << 0 << QDate(2026, 3, 3) << QDate(2026, 3, 7)
+                                         << QList<int>{3, 4, 6, 7};
+    QTest::newRow("dates, none") << int(StatsRange::Dates) << 0 << QDate(2026, 4, 1) << QDate(2026, 4, 30) << QList<int>();
+}
+
+void TestBookStats::range()
+{
+    QFETCH(int, kind);
+    QFETCH(int, last);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QList<int>, expected);
+    QList<DrawResult> newestFirst;
+    for (int id = 10; id >= 1; --id)
+        newestFirst << draw(id, id * 11, id == 5 ? QDate() : QDate(2026, 3, id));
+    const StatsRange r{StatsRange::Kind(kind), last, from, to};
+    QList<int> got;
+    for (const DrawResult &d : r.pick(newestFirst))
+        got << d.draw;
+    QCOMPARE(got, expected);
+}
+
+void TestBookStats::view()
+{
+    // The real results, newest first, as the window gives them.
+    const ImportedFile file = ResultImporter::read(QStringLiteral(RESULTS_CSV));
+    QVERIFY(file.ok());
+    QList<DrawResult> draws = file.draws;
+    std::reverse(draws.begin(), draws.end());
+
+    StatsView view;
+    view.resize(900, 600);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.setDraws(draws);
+    view.setView(StatsTable::Places);
+
+    // The table and the chart show the range's figures, and follow the range.
+    for (int choice : {100, 50, 0}) {
+        view.rangeBox->setCurrentIndex(view.rangeBox->findData(choice));
+        const int n = choice ? choice : int(draws.size());
+        const DrawStats expected = DrawStats::count(StatsRange::lastDraws(n).pick(draws));
+        QCOMPARE(view.stats.draws, n);
+        QVERIFY2(view.rangeLabel->text().startsWith(QString::number(n) + QLatin1Char(' ')), qPrintable(view.rangeLabel->text()));
+        QCOMPARE(view.tableModel->rowCount(), 10);
+        auto *bars = qobject_cast<QBarSeries *>(view.chartView->chart()->series().value(0));
+        QVERIFY(bars);
+        for (int digit = 0; digit < 10; ++digit) {
+            for (int place = 0; place < 3; ++place) {
+                QCOMPARE(view.tableModel->item(digit, 1 + place)->text().toInt(), expected.places[place][digit]);
+                QCOMPARE(int(bars->barSets().at(place)->at(digit)), expected.places[place][digit]);
+            }
+        }
+    }
+
+    // Every view fills its table and chart.
+    for (int v = 0; v < StatsTable::ViewCount; ++v) {
+        view.setView(StatsTable::View(v));
+        QVERIFY2(view.tableModel->rowCount() > 0, qPrintable(StatsTable::title(StatsTable::View(v))));
+        QVERIFY(!view.chartView->chart()->series().isEmpty());
+    }
+
+    // Exports: the chart as PNG and SVG, the table as CSV.
+    view.setView(StatsTable::Most);
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(view.exportChart(dir.filePath(QStringLiteral("chart.png")), &error));
+    QVERIFY(!QImage(dir.filePath(QStringLiteral("chart.png"))).isNull());
+    QVERIFY(view.exportChart(dir.filePath(QStringLiteral("chart.svg")), &error));
+    QFile svg(dir.filePath(QStringLiteral("chart.svg")));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QVERIFY(svg.readAll().contains("<svg"));
+    QVERIFY(view.exportTable(dir.filePath(QStringLiteral("table.csv")), &error));
+    QFile csv(dir.filePath(QStringLiteral("table.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    QCOMPARE(lines.first(), QByteArray("number,draws,at draws"));
+    // The first row is the number drawn most often, its draws quoted as one field.
+    const DrawStats::Often top = view.stats.mostOften().first();
+    QStringList at;
+    for (int d : top.draws)
+        at << QString::number(d);
+    QCOMPARE(QString::fromUtf8(lines.at(1)), QStringLiteral("%1,%2,\"%3\"")
+                                                 .arg(QString::number(top.number).rightJustified(3, QLatin1Char('0')))
+                                                 .arg(top.count).arg(at.join(QLatin1String(", "))));
+    QCOMPARE(lines.size() - 2, view.tableModel->rowCount());
+    QVERIFY(!view.exportTable(dir.filePath(QStringLiteral("no/such/folder/table.csv")), &error));
+}
+
+QTEST_MAIN(TestBookStats)
+#include "tst_book_stats.moc"

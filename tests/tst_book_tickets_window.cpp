@@ -1,0 +1,284 @@
+// The tickets tab of the book's window on a real store: totals over graded
+// tickets, a ticket added through the dialog that outlives its window, Delete
+// and Ctrl+Z, the filter, the grades an import of results reports, export,
+// PDF and the print preview.
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "book_store.h"
+#include "book_window.h"
+#include "draw_calendar.h"
+#include "draw_changes.h"
+#include "ticket_dialog.h"
+#include "ticket_table_model.h"
+#include "ticket_texts.h"
+#include "ticket_totals.h"
+#include "ticket_view.h"
+#include "support/box_catcher.h"
+
+class TestBookTicketsWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void totals_data();
+    void totals();
+    void drawChanges();
+    void dialogRefusesRuleBreaks();
+    void window();
+};
+
+namespace {
+
+GradedTicket row(int draw, int units, TicketGrade::Outcome outcome, qint64 prize = 0, bool theoretical = false)
+{
+    GradedTicket g;
+    g.ticket.draw = draw;
+    g.ticket.number = 123;
+    g.ticket.units = units;
+    g.drawDate = DrawCalendar::dateOf(draw);
+    g.grade.outcome = outcome;
+    g.grade.prize = prize;
+    g.grade.theoretical = theoretical;
+    return g;
+}
+
+} // namespace
+
+// Draws 7064 (2026-09-04) and 7065 (2026-09-07) fall in September, 7085 (2026-10-05) in October.
+void TestBookTicketsWindow::totals_data()
+{
+    QTest::addColumn<QList<GradedTicket>>("rows");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QStringList>("months");  // "yyyy-MM spent won theoretical"
+    QTest::newRow("none") << QList<GradedTicket>{} << "No tickets yet." << QStringList{};
+    QTest::newRow("waiting only: no return yet")
+        << QList<GradedTicket>{row(7085, 3, TicketGrade::Waiting)}
+        << "Tickets: 1, waiting: 1; spent 600 yen, won 0 yen, balance -600 yen, return none graded yet"
+        << QStringList{"2026-10 600 0 0"};
+    QTest::newRow("actual and theoretical apart, return over graded only")
+        << QList<GradedTicket>{row(7064, 2, TicketGrade::StraightWin, 180800), row(7065, 1, TicketGrade::BoxWin, 15000, true),
+                               row(7065, 5, TicketGrade::NoWin), row(7085, 10, TicketGrade::Waiting)}
+        << "Tickets: 4, waiting: 1; spent 3,600 yen, won 195,800 yen (of which 15,000 yen at theoretical prizes), "
+           "balance +192,200 yen, return 12,237.5%"
+        << QStringList{"2026-09 1600 195800 15000", "2026-10 2000 0 0"};
+    QTest::newRow("a no-winner draw pays nothing and is no theoretical prize")
+        << QList<GradedTicket>{row(7064, 4, TicketGrade::MiniWin, 0), row(7065, 1, TicketGrade::NoWin)}
+        << "Tickets: 2, waiting: 0; spent 1,000 yen, won 0 yen, balance -1,000 yen, return 0.0%"
+        << QStringList{"2026-09 1000 0 0"};
+}
+
+void TestBookTicketsWindow::totals()
+{
+    QFETCH(QList<GradedTicket>, rows);
+    QFETCH(QString, summary);
+    QFETCH(QStringList, months);
+    QCOMPARE(TicketTexts::summary(TicketTotals::over(rows)), summary);
+    QStringList got;
+    const QMap<QDate, TicketTotals> per = TicketTotals::perMonth(rows);
+    qint64 spent = 0;
+    for (auto it = per.cbegin(); it != per.cend(); ++it) {
+        got << QStringLiteral("%1 %2 %3 %4").arg(it.key().toString(QStringLiteral("yyyy-MM"))).arg(it->spent).arg(it->won).arg(it->wonTheoretical);
+        QCOMPARE(it.key().day(), 1);
+        spent += it->spent;
+    }
+    QCOMPARE(got, months);
+    QCOMPARE(spent, TicketTotals::over(rows).spent);  // the months add up to the whole
+}
+
+// The draws whose tickets an import grades anew: new ones and changed ones.
+void TestBookTicketsWindow::drawChanges()
+{
+    const auto draw = [](int n, int number, std::optional<qint64> boxPrize = std::nullopt) {
+        DrawResult r;
+        r.draw = n;
+        r.date = DrawCalendar::dateOf(n);
+        r.number = number;
+        r.prize[DrawResult::Box] = boxPrize;
+        return r;
+    };
+    const QList<DrawResult> before{draw(7064, 251), draw(7063, 166), draw(7062, 212)};
+    const QList<DrawResult> after{draw(7065, 123), draw(7064, 251, 15000), draw(7063, 166), draw(7062, 221)};
+    QCOMPARE(DrawChanges::between(before, after), (QList<int>{7065, 7064, 7062}));
+    QCOMPARE(DrawChanges::between(after, after), QList<int>{});
+}
+
+// What the rules refuse is said in a box and the dialog stays open.
+void TestBookTicketsWindow::dialogRefusesRuleBreaks()
+{
+    struct Case { Ticket::Way way; const char *typed; const char *said; };
+    const Case cases[] = {{Ticket::Box, "777", "triple"}, {Ticket::Set, "000", "triple"},
+                          {Ticket::Mini, "123", "two digits"}, {Ticket::Straight, "12", "three digits"}};
+    for (const Case &c : cases) {
+        TicketDialog dialog(7064, 7200);
+        dialog.wayBox->setCurrentIndex(dialog.wayBox->findData(int(c.way)));
+        dialog.numberEdit->setText(QString::fromLatin1(c.typed));
+        BoxCatcher catcher;
+        dialog.accept();
+        QCOMPARE(catcher.boxes.size(), 1);
+        QVERIFY2(catcher.boxes.first().text.contains(QLatin1String(c.said)), qPrintable(catcher.boxes.first().text));
+        QVERIFY(catcher.boxes.first().text.contains(QLatin1String("Nothing was stored.")));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+}
+
+void TestBookTicketsWindow::window()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("book.sqlite"));
+    auto write = [&dir](const QString &name, const QByteArray &bytes) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    auto store = std::make_unique<BookStore>();
+    QVERIFY(store->open(path).usable());
+    auto window = std::make_unique<BookWindow>(*store);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    TicketView *view = window->tickets;
+
+    // Insert opens the dialog from any tab; 251 as a box for draws 7062 to 7064.
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<TicketDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->drawBox->setValue(7062);
+        dialog->wayBox->setCurrentIndex(dialog->wayBox->findData(int(Ticket::Box)));
+        dialog->numberEdit->setText(QStringLiteral("251"));
+        dialog->unitsBox->setValue(2);
+        dialog->runBox->setValue(3);
+        dialog->noteEdit->setText(QStringLiteral("birthday"));
+        dialog->accept();
+    });
+    QTest::keyClick(window.get(), Qt::Key_Insert);
+    QCOMPARE(window->tabs->currentWidget(), view);
+    QCOMPARE(view->proxy->rowCount(), 3);
+    QCOMPARE(view->proxy->index(0, TicketTableModel::DrawColumn).data().toInt(), 7064);
+    QCOMPARE(view->proxy->index(0, TicketTableModel::OutcomeColumn).data().toString(), QStringLiteral("waiting"));
+
+    // The results come: the report says what the import graded.
+    write(QStringLiteral("r.csv"), "draw,date,number\n7062,2026-09-02,212\n7063,2026-09-03,166\n7064,2026-09-04,251\n");
+    {
+        BoxCatcher catcher;
+        window->importPaths({dir.filePath(QStringLiteral("r.csv"))});
+    }
+    QVERIFY2(window->lastReport.endsWith(QLatin1String("Tickets graded: 3; won: 1.")), qPrintable(window->lastReport));
+    const QModelIndex prize = view->proxy->index(0, TicketTableModel::PrizeColumn);
+    QCOMPARE(prize.data().toString(), QStringLiteral("\u2248") + QStringLiteral("30,000 yen"));
+    QCOMPARE(prize.data(Qt::AccessibleTextRole).toString(), QStringLiteral("30,000 yen, theoretical prize"));
+    QVERIFY2(view->summaryLabel->text().contains(QLatin1String("balance +28,800 yen")), qPrintable(view->summaryLabel->text()));
+
+    // A second window on the book, opened again, still has them.
+    window.reset();
+    store = std::make_unique<BookStore>();
+    QVERIFY(store->open(path).usable());
+    window = std::make_unique<BookWindow>(*store);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    view = window->tickets;
+    QCOMPARE(view->model->rowCount(), 3);
+    QCOMPARE(view->model->rows().first().ticket.note, QStringLiteral("birthday"));
+
+    // On the tab, Ctrl+N is a new ticket rather than a result entered by hand.
+    window->tabs->setCurrentWidget(view);
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        opened = dialog ? QString::fromLatin1(dialog->metaObject()->className()) : QString();
+        if (auto *d = qobject_cast<QDialog *>(dialog))
+            d->reject();
+    });
+    QTest::keyClick(view->table, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(opened, QStringLiteral("TicketDialog"));
+    QCOMPARE(view->model->rowCount(), 3);
+    // Offscreen no window manager hands the activation back.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+
+    // The filter, won and waiting.
+    const auto shown = [view](int filter) {
+        view->filterBox->setCurrentIndex(filter);
+        return view->proxy->rowCount();
+    };
+    QCOMPARE(shown(2), 1);
+    QCOMPARE(shown(1), 0);
+    QCOMPARE(shown(0), 3);
+
+    // Delete, then Ctrl+Z: the same ticket under the same id. Ctrl+Z is the
+    // window's only while the tab is shown, as Ctrl+N is a new ticket then.
+    window->tabs->setCurrentWidget(view);
+    view->table->setFocus();
+    view->table->selectRow(0);
+    const Ticket gone = view->model->rows().at(view->proxy->mapToSource(view->proxy->index(0, 0)).row()).ticket;
+    QTest::keyClick(view->table, Qt::Key_Delete);
+    QCOMPARE(view->model->rowCount(), 2);
+    QCOMPARE(view->ticketStore().count(), 2);
+    QTest::keyClick(view->table, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(view->model->rowCount(), 3);
+    const std::optional<Ticket> back = view->ticketStore().ticket(gone.id);
+    QVERIFY(back && back->sameContent(gone));
+
+    // F2 edits the ticket under the cursor; Ctrl+Z puts the old content back.
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<TicketDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog && dialog->runBox->isHidden());
+        dialog->unitsBox->setValue(5);
+        dialog->accept();
+    });
+    QTest::keyClick(view->table, Qt::Key_F2);
+    QCOMPARE(view->ticketStore().ticket(gone.id)->units, 5);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(view->table, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(view->ticketStore().ticket(gone.id)->sameContent(gone));
+
+    // A pasted list that breaks a rule on its second line stores nothing.
+    {
+        BoxCatcher catcher;
+        QVERIFY(!view->addList("7065,123,straight,1\n7065,777,box,1\n", QStringLiteral("pasted text")));
+        QCOMPARE(catcher.boxes.size(), 1);
+        QVERIFY2(catcher.boxes.first().text.contains(QLatin1String("pasted text:2")), qPrintable(catcher.boxes.first().text));
+    }
+    QCOMPARE(view->ticketStore().count(), 3);
+
+    // Export: every ticket with its grade; the prize is said to be theoretical.
+    const QString csv = dir.filePath(QStringLiteral("tickets.csv"));
+    QVERIFY(view->exportTo(csv));
+    QFile exported(csv);
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = exported.readAll().trimmed().split('\n');
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(lines.at(1).startsWith("7064,251,box,2,birthday,") && lines.at(1).contains("theoretical"), lines.at(1).constData());
+
+    // Printing: the preview opens (and is closed), a PDF is written, and the
+    // print marks the theoretical prize in words.
+    {
+        // The boxes above left no window active, as a window manager would not.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        BoxCatcher catcher;
+        QTest::keyClick(view->table, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(catcher.boxes.size(), 1);
+        QCOMPARE(catcher.boxes.first().title, QStringLiteral("Print tickets"));
+    }
+    QVERIFY(view->printHtml().contains(QLatin1String("30,000 yen <small>(theoretical)</small>")));
+    const QString pdf = dir.filePath(QStringLiteral("tickets.pdf"));
+    QVERIFY(view->writePdf(pdf));
+    QFile printed(pdf);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QVERIFY(printed.read(5) == "%PDF-");
+}
+
+QTEST_MAIN(TestBookTicketsWindow)
+#include "tst_book_tickets_window.moc"
