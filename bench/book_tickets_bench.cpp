@@ -131,7 +131,7 @@ int main(int argc, char **argv)
             " d.straight_prize, d.straight_winners, d.box_prize, d.box_winners,"
             " d.set_straight_prize, d.set_straight_winners, d.set_box_prize, d.set_box_winners,"
             " d.mini_prize, d.mini_winners FROM tickets t LEFT JOIN draws d ON d.draw = t.draw"
-            " ORDER BY t.draw DESC, t.created_at DESC, t.id DESC"));
+            " ORDER BY t.draw DESC, t.id"));
         rows = 0;
         qint64 sum = 0;
         while (q.next()) {

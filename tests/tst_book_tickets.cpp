@@ -12,6 +12,7 @@
 
 #include "book_store.h"
 #include "draw_calendar.h"
+#include "ticket_history.h"
 #include "ticket_list.h"
 #include "ticket_rules.h"
 #include "ticket_store.h"
@@ -69,6 +70,7 @@ private slots:
     void rules();
     void storeSurvivesReopen();
     void batchesAllOrNothing();
+    void undoesNewestFirst();
     void upgradesSchemaTwoBook();
     void listErrors_data();
     void listErrors();
@@ -225,12 +227,12 @@ void TstBookTickets::storeSurvivesReopen()
     TicketStore store(book);
     const QList<Ticket> kept = store.tickets();
     QCOMPARE(kept.size(), 3);
-    // Newest draw first, then newest entered first.
+    // Newest draw first, then in the order entered.
     QCOMPARE(kept.at(0).id, ids.at(1));
-    QCOMPARE(kept.at(1).id, ids.at(2));
-    QVERIFY(kept.at(1).sameContent(ticket(7064, 215, Ticket::Box, 5)));
-    QVERIFY(kept.at(2).sameContent(ticket(7064, 251, Ticket::Straight, 2, QStringLiteral("誕生日, \"いつもの\""))));
-    QVERIFY(kept.at(2).createdAt.isValid());
+    QCOMPARE(kept.at(2).id, ids.at(2));
+    QVERIFY(kept.at(2).sameContent(ticket(7064, 215, Ticket::Box, 5)));
+    QVERIFY(kept.at(1).sameContent(ticket(7064, 251, Ticket::Straight, 2, QStringLiteral("誕生日, \"いつもの\""))));
+    QVERIFY(kept.at(1).createdAt.isValid());
 
     // Graded in one query against the book's draws, the same as grading alone.
     const QList<GradedTicket> graded = store.graded();
@@ -246,7 +248,7 @@ void TstBookTickets::storeSurvivesReopen()
         QCOMPARE(graded.at(i).resultNumber, last.number);
         QCOMPARE(graded.at(i).drawDate, last.date);
     }
-    QCOMPARE(graded.at(1).grade.outcome, TicketGrade::BoxWin);  // 215 against 251
+    QCOMPARE(graded.at(2).grade.outcome, TicketGrade::BoxWin);  // 215 against 251
     QCOMPARE(store.gradedForDraws({ 7064 }).size(), 2);
 
     // Deleted, then put back with the same id (undo).
@@ -287,6 +289,55 @@ void TstBookTickets::batchesAllOrNothing()
     taken.id = ids.constFirst();
     QVERIFY(!store.add({ ticket(7070, 123, Ticket::Box), taken }, nullptr, &error, MaxDraw));
     QCOMPARE(store.count(), 5);
+}
+
+// Undo walks back edit, delete and add in turn; an edit whose ticket has
+// gone meanwhile is refused rather than written into nothing, and kept.
+void TstBookTickets::undoesNewestFirst()
+{
+    BookStore book;
+    QVERIFY(book.open(bookPath()).usable());
+    TicketStore store(book);
+    TicketHistory history;
+    QString error;
+    QList<qint64> ids;
+    QVERIFY(store.add({ ticket(7065, 123, Ticket::Box, 1, QStringLiteral("a")), ticket(7066, 45, Ticket::Mini) }, &ids, &error, MaxDraw));
+    history.record(TicketHistory::Added, { *store.ticket(ids.at(0)), *store.ticket(ids.at(1)) });
+    const Ticket before = *store.ticket(ids.at(0));
+    Ticket edited = before;
+    edited.units = 7;
+    QVERIFY(store.update(edited, &error, MaxDraw));
+    history.record(TicketHistory::Edited, { before });
+    QVERIFY(store.remove({ edited.id }, &error));
+    history.record(TicketHistory::Deleted, { edited });
+
+    TicketHistory::Change undone;
+    QList<qint64> touched;
+    QVERIFY2(history.undo(store, &undone, &touched, &error), qPrintable(error));
+    QCOMPARE(undone.kind, TicketHistory::Deleted);
+    QCOMPARE(touched, QList<qint64>{ edited.id });
+    QCOMPARE(store.ticket(edited.id)->units, 7);
+    QVERIFY2(history.undo(store, &undone, &touched, &error), qPrintable(error));
+    QCOMPARE(undone.kind, TicketHistory::Edited);
+    QVERIFY(store.ticket(before.id)->sameContent(before));
+
+    // The edit again, but its ticket deleted where no undo saw it.
+    QVERIFY(store.update(edited, &error, MaxDraw));
+    history.record(TicketHistory::Edited, { before });
+    QVERIFY(store.remove({ edited.id }, &error));
+    QVERIFY(!history.undo(store, &undone, &touched, &error));
+    QVERIFY2(error.contains(QLatin1String("no longer in the book")), qPrintable(error));
+    QCOMPARE(store.count(), 1);
+    QVERIFY(history.canUndo());
+
+    // Only the newest Depth changes are kept.
+    TicketHistory many;
+    for (int i = 0; i < TicketHistory::Depth + 5; ++i)
+        many.record(TicketHistory::Added, {});
+    int undoable = 0;
+    while (many.canUndo() && many.undo(store, nullptr, nullptr, &error))
+        ++undoable;
+    QCOMPARE(undoable, int(TicketHistory::Depth));
 }
 
 // A book of the previous schema (what the first two migration steps make,
@@ -379,10 +430,10 @@ void TstBookTickets::exportRoundTrips()
 
 void TstBookTickets::commandLine()
 {
-    const auto run = [this](const QStringList &args, QByteArray *out) {
+    const auto run = [this](const QStringList &args, QByteArray *out, const QString &book = QString()) {
         QProcess p;
         p.setProcessEnvironment(consoleEnvironment());
-        p.start(QStringLiteral(BOOK_EXE), QStringList{ QStringLiteral("--database"), bookPath() } + args);
+        p.start(QStringLiteral(BOOK_EXE), QStringList{ QStringLiteral("--database"), book.isEmpty() ? bookPath() : book } + args);
         p.waitForFinished(60000);
         *out = p.readAllStandardOutput();
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
@@ -413,6 +464,14 @@ void TstBookTickets::commandLine()
     QCOMPARE(TicketList::parse(csv, out, MaxDraw).tickets.size(), 3);
     QCOMPARE(run({ QStringLiteral("--import-tickets"), out }, &said), 0);
     QCOMPARE(said, out.toUtf8() + ": 3 tickets added\n");
+    // Read into another book and exported again, byte for byte the same,
+    // the two tickets of draw 7064 in the same order too.
+    const QString again = dir->filePath(QStringLiteral("again.csv"));
+    const QString other = dir->filePath(QStringLiteral("other.sqlite"));
+    QCOMPARE(run({ QStringLiteral("--import-tickets"), out, QStringLiteral("--export-tickets"), again }, &said, other), 0);
+    QFile reexported(again);
+    QVERIFY(reexported.open(QIODevice::ReadOnly));
+    QCOMPARE(reexported.readAll(), csv);
 
     // In Japanese from the catalogue beside the program.
     QProcess p;

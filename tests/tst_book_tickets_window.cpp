@@ -129,6 +129,22 @@ void TestBookTicketsWindow::dialogRefusesRuleBreaks()
         QVERIFY(catcher.boxes.first().text.contains(QLatin1String("Nothing was stored.")));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
+
+    // Editing the units of a listed ticket keeps its note as it was: a line
+    // edit holds neither its line break nor the spaces at its ends.
+    Ticket listed;
+    listed.id = 7;
+    listed.draw = 7064;
+    listed.number = 5;
+    listed.way = Ticket::Mini;
+    listed.note = QStringLiteral(" two\nlines ");
+    TicketDialog dialog(listed.draw, 7200, nullptr, &listed);
+    QCOMPARE(dialog.numberEdit->text(), QStringLiteral("05"));
+    dialog.unitsBox->setValue(4);
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.ticket().note, listed.note);
+    QCOMPARE(dialog.ticket().units, 4);
 }
 
 void TestBookTicketsWindow::window()
@@ -267,10 +283,14 @@ void TestBookTicketsWindow::window()
         // The boxes above left no window active, as a window manager would not.
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        // Ctrl+P is the tickets' from the draws too, and shows them.
+        window->tabs->setCurrentWidget(window->table);
+        window->table->setFocus();
         BoxCatcher catcher;
-        QTest::keyClick(view->table, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(window->table, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(catcher.boxes.size(), 1);
         QCOMPARE(catcher.boxes.first().title, QStringLiteral("Print tickets"));
+        QCOMPARE(window->tabs->currentWidget(), view);
     }
     QVERIFY(view->printHtml().contains(QLatin1String("30,000 yen <small>(theoretical)</small>")));
     const QString pdf = dir.filePath(QStringLiteral("tickets.pdf"));

@@ -42,6 +42,23 @@ int BookCli::importFiles(BookStore &store, const QStringList &files, QTextStream
     return status;
 }
 
+namespace {
+
+// "FILE: error: ..." and 1, or "FILE: 12 tickets added" and 0.
+int ticketOutcome(QTextStream &out, const QString &file, const QString &error, qsizetype n, const char *one, const char *many)
+{
+    out << file << ": ";
+    if (!error.isEmpty())
+        out << QCoreApplication::translate("BookCli", "error: %1").arg(error);
+    else
+        out << (n == 1 ? QCoreApplication::translate("BookCli", one) : QCoreApplication::translate("BookCli", many).arg(n));
+    out << '\n';
+    out.flush();
+    return error.isEmpty() ? 0 : 1;
+}
+
+} // namespace
+
 int BookCli::importTickets(BookStore &store, const QString &file, QTextStream &out)
 {
     const int maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
@@ -50,18 +67,8 @@ int BookCli::importTickets(BookStore &store, const QString &file, QTextStream &o
     TicketStore tickets(store);
     if (list.ok())
         tickets.add(list.tickets, nullptr, &error, maxDraw);
-    if (!error.isEmpty()) {
-        out << file << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(error) << '\n';
-        out.flush();
-        return 1;
-    }
-    const qsizetype n = list.tickets.size();
-    out << file << ": "
-        << (n == 1 ? QCoreApplication::translate("BookCli", "1 ticket added")
-                   : QCoreApplication::translate("BookCli", "%1 tickets added").arg(n))
-        << '\n';
-    out.flush();
-    return 0;
+    return ticketOutcome(out, file, error, list.tickets.size(), QT_TRANSLATE_NOOP("BookCli", "1 ticket added"),
+                         QT_TRANSLATE_NOOP("BookCli", "%1 tickets added"));
 }
 
 int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &out)
@@ -71,16 +78,6 @@ int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &o
     QString error = tickets.lastError();
     if (error.isEmpty())
         TicketList::write(file, rows, &error);
-    if (!error.isEmpty()) {
-        out << file << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(error) << '\n';
-        out.flush();
-        return 1;
-    }
-    const qsizetype n = rows.size();
-    out << file << ": "
-        << (n == 1 ? QCoreApplication::translate("BookCli", "1 ticket written")
-                   : QCoreApplication::translate("BookCli", "%1 tickets written").arg(n))
-        << '\n';
-    out.flush();
-    return 0;
+    return ticketOutcome(out, file, error, rows.size(), QT_TRANSLATE_NOOP("BookCli", "1 ticket written"),
+                         QT_TRANSLATE_NOOP("BookCli", "%1 tickets written"));
 }

@@ -17,6 +17,7 @@ struct Ticket
     static constexpr int WayCount = 4;
     static constexpr int UnitPrice = 200;   // yen per unit, every way
     static constexpr int MaxUnits = 99;     // per ticket line
+    static constexpr int MaxNoteLength = 1000;  // characters, in a list and in the dialog
 
     qint64 id = 0;         // the book's row id; 0 before it is stored
     int draw = 0;          // draw number, 1 and up

@@ -43,7 +43,7 @@ TicketDialog::TicketDialog(int draw, int maxDraw, QWidget *parent, const Ticket 
     unitsBox->setRange(1, Ticket::MaxUnits);
     unitsBox->setAccessibleName(tr("Units, 200 yen each"));
     noteEdit = new QLineEdit(this);
-    noteEdit->setMaxLength(200);
+    noteEdit->setMaxLength(Ticket::MaxNoteLength);
     noteEdit->setPlaceholderText(tr("optional"));
     noteEdit->setAccessibleName(tr("Note"));
     runBox = new QSpinBox(this);
@@ -87,6 +87,7 @@ TicketDialog::TicketDialog(int draw, int maxDraw, QWidget *parent, const Ticket 
         wayBox->setCurrentIndex(wayBox->findData(int(editing->way)));
         unitsBox->setValue(editing->units);
         noteEdit->setText(editing->note);
+        shownNote = noteEdit->text();
     } else {
         drawBox->setValue(draw);
     }
@@ -123,7 +124,10 @@ void TicketDialog::accept()
     t.draw = drawBox->value();
     t.way = Ticket::Way(wayBox->currentData().toInt());
     t.units = unitsBox->value();
-    t.note = noteEdit->text().trimmed();
+    // A note from a list may hold line breaks or spaces at its ends, which
+    // a line edit does not keep: it stays as it was unless it was typed over.
+    if (noteEdit->text() != shownNote)
+        t.note = noteEdit->text().trimmed();
     const QString typed = numberEdit->text().trimmed();
     const int digits = t.way == Ticket::Mini ? 2 : 3;
     QString error;

@@ -45,6 +45,7 @@ private slots:
 private:
     int maxDraw;
     Ticket checked;
+    QString shownNote;  // the note as the line edit first showed it
 };
 
 #endif

@@ -18,7 +18,6 @@ QString tr(const char *text)
 // A list is typed or exported by a person; anything larger is a wrong file.
 constexpr qint64 MaxBytes = 16 * 1024 * 1024;
 constexpr int MaxTickets = 200000;
-constexpr int MaxNoteLength = 1000;
 // Fields of the plain list (without and with a note) and of the export.
 constexpr int PlainFields = 4;
 constexpr int NoteFields = 5;
@@ -76,7 +75,7 @@ struct Splitter
                 ++pos;
                 for (;;) {
                     if (atEnd()) {
-                        error = tr("a quoted field is not closed");
+                        error = QCoreApplication::translate("TicketList", "a quoted field is not closed");
                         errorLine = opened;
                         return false;
                     }
@@ -97,7 +96,7 @@ struct Splitter
                 }
                 if (!atEnd() && text.at(pos) != QLatin1Char(',') && text.at(pos) != QLatin1Char('\n')
                     && text.at(pos) != QLatin1Char('\r')) {
-                    error = tr("text after the closing quote of a field");
+                    error = QCoreApplication::translate("TicketList", "text after the closing quote of a field");
                     errorLine = line;
                     return false;
                 }
@@ -219,7 +218,7 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
         const int line = record.line;
         const qsizetype n = record.fields.size();
         if (n != PlainFields && n != NoteFields && n != ExportFields)
-            return fail(line, tr("expected draw,number,way,units and an optional note, found %1 fields").arg(n));
+            return fail(line, tr("expected draw,number,way,units and an optional note separated by commas; fields found: %1").arg(n));
 
         Ticket t;
         const std::optional<Ticket::Way> way = Ticket::wayFromKey(record.fields.at(2).trimmed());
@@ -242,8 +241,8 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
             return fail(line, tr("\"%1\" is not a number of units").arg(record.fields.at(3).trimmed().left(40)));
         if (n > PlainFields)
             t.note = record.fields.at(4);
-        if (t.note.size() > MaxNoteLength)
-            return fail(line, tr("the note is longer than %1 characters").arg(MaxNoteLength));
+        if (t.note.size() > Ticket::MaxNoteLength)
+            return fail(line, tr("the note is longer than %1 characters").arg(Ticket::MaxNoteLength));
         const QString problem = TicketRules::problem(t, maxDraw);
         if (!problem.isEmpty())
             return fail(line, problem);

@@ -27,7 +27,9 @@ const char *const GradedSelect =
     " d.mini_prize, d.mini_winners"
     " FROM tickets t LEFT JOIN draws d ON d.draw = t.draw";
 
-const char *const NewestFirst = " ORDER BY t.draw DESC, t.created_at DESC, t.id DESC";
+// Within a draw in the order entered, so a list exported and read back
+// into a book comes out again in the same order.
+const char *const NewestFirst = " ORDER BY t.draw DESC, t.id";
 
 QString isoUtc(const QDateTime &t)
 {
@@ -296,6 +298,25 @@ std::optional<Ticket> TicketStore::ticket(qint64 id) const
     return rowToTicket(q);
 }
 
+namespace {
+
+// Runs a prepared select and turns every row into a Row; false (with the
+// error in words) when the book refused it.
+template<typename Row>
+bool readRows(QSqlQuery &q, Row (*toRow)(const QSqlQuery &), QList<Row> &out, QString &error)
+{
+    q.setForwardOnly(true);
+    if (!q.exec()) {
+        error = BookStore::errorText(q.lastError());
+        return false;
+    }
+    while (q.next())
+        out.append(toRow(q));
+    return true;
+}
+
+} // namespace
+
 QList<Ticket> TicketStore::tickets() const
 {
     error.clear();
@@ -303,14 +324,9 @@ QList<Ticket> TicketStore::tickets() const
     if (!book.isOpen())
         return out;
     QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at FROM tickets t")
-                + QLatin1String(NewestFirst))) {
-        error = BookStore::errorText(q.lastError());
-        return out;
-    }
-    while (q.next())
-        out.append(rowToTicket(q));
+    q.prepare(QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at FROM tickets t")
+              + QLatin1String(NewestFirst));
+    readRows(q, rowToTicket, out, error);
     return out;
 }
 
@@ -332,13 +348,8 @@ QList<GradedTicket> TicketStore::graded() const
     if (!book.isOpen())
         return out;
     QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
-    q.setForwardOnly(true);
-    if (!q.exec(QLatin1String(GradedSelect) + QLatin1String(NewestFirst))) {
-        error = BookStore::errorText(q.lastError());
-        return out;
-    }
-    while (q.next())
-        out.append(rowToGraded(q));
+    q.prepare(QLatin1String(GradedSelect) + QLatin1String(NewestFirst));
+    readRows(q, rowToGraded, out, error);
     return out;
 }
 
@@ -361,17 +372,12 @@ QList<GradedTicket> TicketStore::gradedForDraws(const QList<int> &draws) const
         for (qsizetype i = 0; i < n; ++i)
             marks.append(QStringLiteral("?"));
         QSqlQuery q(db);
-        q.setForwardOnly(true);
         q.prepare(QLatin1String(GradedSelect) + QStringLiteral(" WHERE t.draw IN (%1)").arg(marks.join(QLatin1Char(',')))
                   + QLatin1String(NewestFirst));
         for (qsizetype i = 0; i < n; ++i)
             q.addBindValue(wanted.at(from + i));
-        if (!q.exec()) {
-            error = BookStore::errorText(q.lastError());
+        if (!readRows(q, rowToGraded, out, error))
             return {};
-        }
-        while (q.next())
-            out.append(rowToGraded(q));
     }
     return out;
 }

@@ -37,7 +37,7 @@ public:
     bool remove(const QList<qint64> &ids, QString *error);
 
     std::optional<Ticket> ticket(qint64 id) const;
-    // Every ticket, newest draw first (then newest entered first).
+    // Every ticket, newest draw first, then in the order entered.
     QList<Ticket> tickets() const;
     int count() const;
     // Every ticket graded against the book's results, newest draw first: one

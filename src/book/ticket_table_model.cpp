@@ -48,7 +48,7 @@ QVariant TicketTableModel::data(const QModelIndex &index, int role) const
         return t.id;
     case SortRole:
         switch (column) {
-        // Ties keep the model's order: newest entered first within a draw.
+        // Ties keep the model's order: within a draw, the order entered.
         case DrawColumn: case DateColumn: return t.draw;
         case NumberColumn: return t.number;
         case WayColumn: return int(t.way);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -29,6 +30,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <cstdio>
+
 #include "book_texts.h"
 #include "draw_calendar.h"
 #include "ticket_dialog.h"
@@ -39,9 +42,6 @@
 #include "ticket_totals.h"
 
 namespace {
-// Undo goes back this many changes.
-constexpr int UndoDepth = 50;
-
 int maxDrawNow()
 {
     return TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
@@ -74,18 +74,22 @@ TicketView::TicketView(BookStore &book, QWidget *parent)
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    const auto fit = [this, digit](int column, const QString &widest) {
-        const QString header = model->headerData(column, Qt::Horizontal).toString();
-        table->setColumnWidth(column, qMax(fontMetrics().horizontalAdvance(widest), fontMetrics().horizontalAdvance(header)) + digit * 3);
+    const auto fit = [this, digit](int column, const QStringList &widest) {
+        int width = fontMetrics().horizontalAdvance(model->headerData(column, Qt::Horizontal).toString());
+        for (const QString &text : widest)
+            width = qMax(width, fontMetrics().horizontalAdvance(text));
+        table->setColumnWidth(column, width + digit * 3);
     };
-    fit(TicketTableModel::DrawColumn, QStringLiteral("000000"));
-    fit(TicketTableModel::DateColumn, BookTexts::date(QDate(2026, 12, 30)));
-    fit(TicketTableModel::NumberColumn, QStringLiteral("000"));
-    fit(TicketTableModel::WayColumn, TicketTexts::wayName(Ticket::Straight));
-    fit(TicketTableModel::UnitsColumn, QStringLiteral("00"));
-    fit(TicketTableModel::ResultColumn, QStringLiteral("000"));
-    fit(TicketTableModel::OutcomeColumn, TicketTexts::outcome({TicketGrade::SetStraight, TicketGrade::ThreeWay}));
-    fit(TicketTableModel::PrizeColumn, QStringLiteral("\u2248") + TicketTexts::yen(9999999));
+    fit(TicketTableModel::DrawColumn, {QStringLiteral("000000")});
+    fit(TicketTableModel::DateColumn, {BookTexts::date(QDate(2026, 12, 30))});
+    fit(TicketTableModel::NumberColumn, {QStringLiteral("000")});
+    fit(TicketTableModel::WayColumn, {TicketTexts::wayName(Ticket::Straight)});
+    fit(TicketTableModel::UnitsColumn, {QStringLiteral("00")});
+    fit(TicketTableModel::ResultColumn, {QStringLiteral("000")});
+    fit(TicketTableModel::OutcomeColumn, {TicketTexts::outcome({TicketGrade::SetStraight, TicketGrade::ThreeWay})});
+    TicketGrade noWinner;
+    noWinner.outcome = TicketGrade::MiniWin;
+    fit(TicketTableModel::PrizeColumn, {QStringLiteral("\u2248") + TicketTexts::yen(9999999), TicketTexts::prize(noWinner)});
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->setSortIndicator(TicketTableModel::DrawColumn, Qt::DescendingOrder);
     table->setSortingEnabled(true);
@@ -114,11 +118,10 @@ TicketView::TicketView(BookStore &book, QWidget *parent)
     monthTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     monthTable->horizontalHeader()->setStretchLastSection(true);
 
-    // The actions; their keys are set live by setKeysLive().
-    // Window-wide keys are bound to this widget, so they are live only while
-    // the tab is shown (or through the menu); the others only in the list.
-    auto action = [this](const QString &text, const char *slot, const QList<QKeySequence> &live,
-                         Qt::ShortcutContext context = Qt::WindowShortcut) {
+    // The actions; their keys are set by setKeysLive(). Most work in the
+    // whole window; F2 and Delete only in the list.
+    auto action = [this](const QString &text, const char *slot, const QList<QKeySequence> &always,
+                         const QList<QKeySequence> &onTab, Qt::ShortcutContext context = Qt::WindowShortcut) {
         auto *a = new QAction(text, this);
         a->setShortcutContext(context);
         if (context == Qt::WidgetWithChildrenShortcut)
@@ -126,19 +129,22 @@ TicketView::TicketView(BookStore &book, QWidget *parent)
         else
             addAction(a);
         connect(a, SIGNAL(triggered()), this, slot);
-        keys.append({a, live});
+        keys.append({a, always, onTab});
         return a;
     };
-    newAction = action(tr("&New ticket..."), SLOT(newTicket()), {QKeySequence(Qt::Key_Insert), QKeySequence::New});
-    editAction = action(tr("&Edit ticket..."), SLOT(editTicket()), {QKeySequence(Qt::Key_F2)}, Qt::WidgetWithChildrenShortcut);
+    // Keys the window does not use work from every tab and bring this one
+    // forward. Ctrl+N and Ctrl+E are the window's elsewhere; Ctrl+V and
+    // Ctrl+Z act on what is shown, and an undo no one saw would be a loss.
+    newAction = action(tr("&New ticket..."), SLOT(newTicket()), {QKeySequence(Qt::Key_Insert)}, {QKeySequence::New});
+    editAction = action(tr("&Edit ticket..."), SLOT(editTicket()), {QKeySequence(Qt::Key_F2)}, {}, Qt::WidgetWithChildrenShortcut);
     // Delete only where the list has the keyboard, never from a text field.
-    deleteAction = action(tr("&Delete ticket"), SLOT(deleteTickets()), {QKeySequence::Delete}, Qt::WidgetWithChildrenShortcut);
-    undoAction = action(tr("&Undo the last ticket change"), SLOT(undo()), {QKeySequence::Undo});
-    importAction = action(tr("&Import a ticket list..."), SLOT(importList()), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)});
-    pasteAction = action(tr("&Paste a ticket list"), SLOT(pasteList()), {QKeySequence::Paste});
-    exportAction = action(tr("E&xport tickets as CSV..."), SLOT(exportList()), {QKeySequence(Qt::CTRL | Qt::Key_E)});
-    printAction = action(tr("P&rint tickets..."), SLOT(print()), {QKeySequence::Print});
-    pdfAction = action(tr("&Save tickets as PDF..."), SLOT(saveAsPdf()), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)});
+    deleteAction = action(tr("&Delete ticket"), SLOT(deleteTickets()), {QKeySequence::Delete}, {}, Qt::WidgetWithChildrenShortcut);
+    undoAction = action(tr("&Undo the last ticket change"), SLOT(undo()), {}, {QKeySequence::Undo});
+    importAction = action(tr("&Import a ticket list..."), SLOT(importList()), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)}, {});
+    pasteAction = action(tr("&Paste a ticket list"), SLOT(pasteList()), {}, {QKeySequence::Paste});
+    exportAction = action(tr("E&xport tickets as CSV..."), SLOT(exportList()), {}, {QKeySequence(Qt::CTRL | Qt::Key_E)});
+    printAction = action(tr("P&rint tickets..."), SLOT(print()), {QKeySequence::Print}, {});
+    pdfAction = action(tr("&Save tickets as PDF..."), SLOT(saveAsPdf()), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, {});
     // The list's context menu: what the right-clicked rows can have done to them.
     table->setContextMenuPolicy(Qt::ActionsContextMenu);
     table->insertAction(editAction, newAction);
@@ -223,15 +229,13 @@ void TicketView::setKeysLive(bool live)
         if (action)
             action->setShortcuts(sequences);
     lent.clear();
-    for (const auto &[action, sequences] : std::as_const(keys)) {
-        // Insert stays a new ticket from every tab; it brings this one forward.
-        action->setShortcuts(live ? sequences : action == newAction ? QList<QKeySequence>{sequences.first()} : QList<QKeySequence>{});
-    }
+    for (const Keys &k : std::as_const(keys))
+        k.action->setShortcuts(live ? k.always + k.onTab : k.always);
     if (!live || !tabs)
         return;
     QList<QKeySequence> mine;
-    for (const auto &entry : std::as_const(keys))
-        mine << entry.second;
+    for (const Keys &k : std::as_const(keys))
+        mine << k.onTab;
     for (QAction *other : window()->findChildren<QAction *>()) {
         if (other->parent() == this || other->shortcut().isEmpty() || !mine.contains(other->shortcut()))
             continue;
@@ -306,7 +310,7 @@ void TicketView::updateActions()
     const bool selected = table->selectionModel()->hasSelection();
     editAction->setEnabled(selected);
     deleteAction->setEnabled(selected);
-    undoAction->setEnabled(!changes.isEmpty());
+    undoAction->setEnabled(history.canUndo());
     exportAction->setEnabled(model->rowCount() > 0);
     printAction->setEnabled(proxy->rowCount() > 0);
     pdfAction->setEnabled(proxy->rowCount() > 0);
@@ -373,7 +377,7 @@ void TicketView::newTicket()
         if (const std::optional<Ticket> stored = store.ticket(ids.at(i)))
             added << *stored;
     }
-    changes.append({Change::Added, added});
+    history.record(TicketHistory::Added, added);
     reload();
     select(ids);
     say(run > 1 ? tr("Stored %1 %2 for draws %3 to %4").arg(ticket.numberText(), TicketTexts::wayName(ticket.way)).arg(ticket.draw).arg(ticket.draw + run - 1)
@@ -396,7 +400,7 @@ void TicketView::editTicket()
         QMessageBox::warning(this, dialog.windowTitle(), error.isEmpty() ? store.lastError() : error);
         return;
     }
-    changes.append({Change::Edited, {before}});
+    history.record(TicketHistory::Edited, {before});
     reload();
     select({before.id});
     say(tr("Changed the ticket %1 for draw %2").arg(dialog.ticket().numberText()).arg(dialog.ticket().draw));
@@ -407,6 +411,8 @@ void TicketView::deleteTickets()
     const QList<Ticket> selected = selectedTickets();
     if (selected.isEmpty())
         return;
+    // From the menu on another tab: what goes is in sight.
+    showTab();
     QList<qint64> ids;
     for (const Ticket &t : selected)
         ids << t.id;
@@ -415,9 +421,11 @@ void TicketView::deleteTickets()
         QMessageBox::warning(this, tr("Delete tickets"), tr("Nothing was deleted.") + QLatin1Char('\n') + (error.isEmpty() ? store.lastError() : error));
         return;
     }
-    changes.append({Change::Deleted, selected});
-    // The row that took the place of the first deleted one keeps the keyboard.
-    const int row = table->selectionModel()->selectedRows().isEmpty() ? 0 : table->selectionModel()->selectedRows().first().row();
+    history.record(TicketHistory::Deleted, selected);
+    // The row that took the place of the topmost deleted one keeps the keyboard.
+    int row = proxy->rowCount();
+    for (const QModelIndex &index : table->selectionModel()->selectedRows())
+        row = qMin(row, index.row());
     reload();
     if (proxy->rowCount() > 0)
         table->selectRow(qMin(row, proxy->rowCount() - 1));
@@ -426,51 +434,33 @@ void TicketView::deleteTickets()
 
 void TicketView::undo()
 {
-    if (changes.isEmpty())
+    if (!history.canUndo())
         return;
     showTab();
-    const Change change = changes.last();
-    QString error;
+    TicketHistory::Change undone;
     QList<qint64> ids;
-    bool ok = false;
-    QString done;
-    switch (change.kind) {
-    case Change::Added:
-        for (const Ticket &t : change.tickets)
-            ids << t.id;
-        ok = store.remove(ids, &error);
-        done = tr("Undone: tickets added (%1)").arg(ids.size());
-        ids.clear();
-        break;
-    case Change::Edited:
-        ok = store.update(change.tickets.first(), &error, qMax(maxDrawNow(), change.tickets.first().draw));
-        ids << change.tickets.first().id;
-        done = tr("Undone: the change to a ticket");
-        break;
-    case Change::Deleted: {
-        int maxDraw = maxDrawNow();
-        for (const Ticket &t : change.tickets)
-            maxDraw = qMax(maxDraw, t.draw);
-        // Stored again under their old ids.
-        ok = store.add(change.tickets, &ids, &error, maxDraw);
-        done = tr("Undone: tickets deleted (%1)").arg(change.tickets.size());
-        break;
-    }
-    }
-    if (!ok) {
+    QString error;
+    if (!history.undo(store, &undone, &ids, &error)) {
         QMessageBox::warning(this, tr("Undo"), tr("The change could not be undone.") + QLatin1Char('\n') + (error.isEmpty() ? store.lastError() : error));
         return;
     }
-    changes.removeLast();
     reload();
     select(ids);
-    say(done);
+    switch (undone.kind) {
+    case TicketHistory::Added: say(tr("Undone: tickets added (%1)").arg(undone.tickets.size())); break;
+    case TicketHistory::Edited: say(tr("Undone: the change to a ticket")); break;
+    case TicketHistory::Deleted: say(tr("Undone: tickets deleted (%1)").arg(undone.tickets.size())); break;
+    }
 }
 
 bool TicketView::addList(const QByteArray &data, const QString &name)
 {
     const int maxDraw = maxDrawNow();
-    const TicketList::Parsed parsed = TicketList::parse(data, name, maxDraw);
+    return addParsed(TicketList::parse(data, name, maxDraw), name, maxDraw);
+}
+
+bool TicketView::addParsed(const TicketList::Parsed &parsed, const QString &name, int maxDraw)
+{
     if (!parsed.ok()) {
         refuse(tr("Ticket list"), parsed.error);
         return false;
@@ -488,7 +478,7 @@ bool TicketView::addList(const QByteArray &data, const QString &name)
     QList<Ticket> added = parsed.tickets;
     for (int i = 0; i < added.size() && i < ids.size(); ++i)
         added[i].id = ids.at(i);
-    changes.append({Change::Added, added});
+    history.record(TicketHistory::Added, added);
     reload();
     select(ids);
     say(tr("Tickets added from %1: %2").arg(name).arg(ids.size()));
@@ -502,14 +492,8 @@ void TicketView::importList()
                                                       tr("Ticket lists (*.csv *.txt);;All files (*)"));
     if (path.isEmpty())
         return;
-    const TicketList::Parsed parsed = TicketList::read(path, maxDrawNow());
-    if (!parsed.ok()) {
-        refuse(tr("Ticket list"), parsed.error);
-        return;
-    }
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        addList(file.readAll(), QFileInfo(path).fileName());
+    const int maxDraw = maxDrawNow();
+    addParsed(TicketList::read(path, maxDraw), QFileInfo(path).fileName(), maxDraw);
 }
 
 void TicketView::pasteList()
@@ -594,13 +578,18 @@ void TicketView::printTo(QPrinter *printer)
     document.print(printer);
 }
 
+void TicketView::preparePrinter(QPrinter *printer) const
+{
+    printer->setDocName(tr("Numbers3 tickets"));
+    // Nine columns: across the page they keep a date or an amount on one line.
+    printer->setPageOrientation(QPageLayout::Landscape);
+}
+
 void TicketView::print()
 {
     showTab();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(tr("Numbers3 tickets"));
-    // Nine columns: across the page they keep a date or an amount on one line.
-    printer.setPageOrientation(QPageLayout::Landscape);
+    preparePrinter(&printer);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(tr("Print tickets"));
     connect(&preview, SIGNAL(paintRequested(QPrinter*)), this, SLOT(printTo(QPrinter*)));
@@ -609,13 +598,21 @@ void TicketView::print()
 
 bool TicketView::writePdf(const QString &path)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setDocName(tr("Numbers3 tickets"));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printTo(&printer);
-    if (!QFileInfo(path).isFile() || QFileInfo(path).size() == 0) {
+    // Written beside the file and renamed over it only when whole: a failed
+    // write neither passes for a good one nor spoils the PDF saved before.
+    const QString part = path + QStringLiteral(".part");
+    QFile::remove(part);
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(part);
+        preparePrinter(&printer);
+        printTo(&printer);
+    }
+    const bool written = QFileInfo(part).isFile() && QFileInfo(part).size() > 0
+        && std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) == 0;
+    if (!written) {
+        QFile::remove(part);
         QMessageBox::warning(this, tr("Save tickets as PDF"), tr("The PDF could not be written to %1.").arg(QDir::toNativeSeparators(path)));
         return false;
     }

@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include "graded_ticket.h"
+#include "ticket_history.h"
+#include "ticket_list.h"
 #include "ticket_store.h"
 
 class BookStore;
@@ -37,8 +39,9 @@ public:
 
     // The "Tickets" menu for the window's menu bar.
     QMenu *menu() const { return ticketMenu; }
-    // While this tab is the current one, its keys are live and the window's
-    // actions that use the same keys (Ctrl+N, Ctrl+E) lend them to it.
+    // While this tab is the current one, Ctrl+N, Ctrl+E, Ctrl+V and Ctrl+Z
+    // are its too, and the window's actions that use the same keys (Ctrl+N,
+    // Ctrl+E) lend them to it; its other keys work from every tab.
     void followTabs(QTabWidget *tabs);
     TicketStore &ticketStore() { return store; }
 
@@ -89,12 +92,6 @@ private slots:
     void printTo(QPrinter *printer);
 
 private:
-    struct Change
-    {
-        enum Kind { Added, Edited, Deleted } kind;
-        QList<Ticket> tickets;  // as stored (Added, Deleted) or as before (Edited)
-    };
-
     void showTab();
     void say(const QString &text);
     void refuse(const QString &title, const QString &error);
@@ -102,13 +99,23 @@ private:
     QList<Ticket> selectedTickets() const;
     void fillMonths(const QList<GradedTicket> &rows);
     void setKeysLive(bool live);
+    bool addParsed(const TicketList::Parsed &parsed, const QString &name, int maxDraw);
+    void preparePrinter(QPrinter *printer) const;
 
     BookStore &book;
     TicketStore store;
     QMenu *ticketMenu;
-    QList<Change> changes;
+    TicketHistory history;
     QPointer<QTabWidget> tabs;
-    QList<QPair<QAction *, QList<QKeySequence>>> keys;     // each action's keys while live
+    // Each action's keys: those it always has, and those it has only while
+    // the tab is shown (Ctrl+N and Ctrl+E are the window's on other tabs).
+    struct Keys
+    {
+        QAction *action;
+        QList<QKeySequence> always;
+        QList<QKeySequence> onTab;
+    };
+    QList<Keys> keys;
     QList<QPair<QPointer<QAction>, QList<QKeySequence>>> lent;  // the window's actions that lent theirs
 };
 
