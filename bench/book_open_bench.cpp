@@ -17,27 +17,13 @@
 #include "book_store.h"
 #include "book_window.h"
 #include "draw_calendar.h"
+#include "paint_spy.h"
 #include "result_importer.h"
 
 namespace {
 
 constexpr int Total = 7147;
 constexpr int Runs = 7;
-
-// Counts paint events of the table's viewport, which is painted last.
-class PaintSpy : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 ImportedFile fullBook()
 {
@@ -64,6 +50,7 @@ double openToFirstFrame(const QString &path, int *draws)
     BookStore store;
     store.open(path);
     BookWindow window(store);
+    // The table's viewport is painted last.
     PaintSpy spy;
     window.table->viewport()->installEventFilter(&spy);
     window.show();

@@ -12,26 +12,13 @@
 #include <cstdio>
 
 #include "draw_stats.h"
+#include "paint_spy.h"
 #include "result_importer.h"
 #include "stats_view.h"
 
 namespace {
 
 constexpr int Runs = 51;
-
-class PaintSpy : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 template<typename F>
 double medianMs(int runs, F f)

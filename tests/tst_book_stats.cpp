@@ -139,7 +139,9 @@ void TestBookStats::figures_data()
     const QList<int> b{7, -1, 7, 1000, 70, 8};
     const QList<int> ids{10, 11, 12, 13, 14, 15};
     QTest::newRow("ids: draws of a number") << b << ids << "draws of 7" << "10 12";
-    QTest::newRow("ids: totals") << b << ids << "totals" << "4 2 3 997 3";
+    // Only 14 and 15 follow each other: 12 and 14 have draw 13 between them.
+    QTest::newRow("ids: totals") << b << ids << "totals" << "4 2 3 997 1";
+    QTest::newRow("ids: repeats only from the draw just before") << b << ids << "repeats" << "1 0 0";
     QTest::newRow("ids: most, highest - 2 is below 1") << b << ids << "most" << "7 2 10 12  8 1 15  70 1 14";
     QTest::newRow("ids: now") << b << ids << "now2" << "1 4 4 4 4 4 4 2 0 4";
 
@@ -289,6 +291,16 @@ void TestBookStats::view()
                                                  .arg(top.count).arg(at.join(QLatin1String(", "))));
     QCOMPARE(lines.size() - 2, view.tableModel->rowCount());
     QVERIFY(!view.exportTable(dir.filePath(QStringLiteral("no/such/folder/table.csv")), &error));
+
+    // One draw is "1 draw", and no draws at all say why, in every view.
+    view.setDraws(draws.mid(0, 1));
+    QCOMPARE(view.rangeLabel->text().left(8), QStringLiteral("1 draw: "));
+    view.setDraws({});
+    for (int v = 0; v < StatsTable::ViewCount; ++v) {
+        view.setView(StatsTable::View(v));
+        QCOMPARE(view.rangeLabel->text(), QStringLiteral("The book holds no draws yet."));
+        QVERIFY(view.summaryLabel->text().isEmpty());
+    }
 }
 
 QTEST_MAIN(TestBookStats)

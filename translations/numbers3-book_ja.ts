@@ -1631,8 +1631,8 @@ and paste again.</source>
         <translation>バイナリデータを含んでいます。購入リストではありません</translation>
     </message>
     <message>
-        <source>expected draw,number,way,units and an optional note, found %1 fields</source>
-        <translation>回号,番号,申込タイプ,口数（とメモ）の形のはずですが、項目が %1 個あります</translation>
+        <source>expected draw,number,way,units and an optional note separated by commas; fields found: %1</source>
+        <translation>回号,番号,申込タイプ,口数（とメモ）をコンマで区切った形のはずですが、項目が %1 個あります</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a way of buying; use straight, box, set or mini</source>
@@ -1857,8 +1857,8 @@ and paste again.</source>
         <translation>数字の数</translation>
     </message>
     <message>
-        <source>For each place: how many draws have passed since the digit last came up there (0: it came up in the last draw of the range), and its longest absence.</source>
-        <translation>位ごとに、その数字が最後に出てから何回たったか（0 は範囲の最後の回に出たこと）と、出なかった最も長い回数です。</translation>
+        <source>For each place: how many draws have passed since the digit last came up there (0: it came up in the last draw of the range), and its longest absence in the range, counting the draws before it first came up and since it last did. A digit that never came up has been away for the whole range.</source>
+        <translation>位ごとに、その数字が最後に出てから何回たったか（0 は範囲の最後の回に出たこと）と、範囲の中で出なかった最も長い回数です。最長には、範囲で初めて出るまでの回と最後に出てからの回も数えます。一度も出ていない数字は、範囲のすべての回で出ていないことになります。</translation>
     </message>
     <message>
         <source>%1 now</source>
@@ -1953,7 +1953,23 @@ and paste again.</source>
     </message>
     <message>
         <source>No draws in this range.</source>
-        <translation>この範囲には回がありません。</translation>
+        <translation>この範囲には抽せんがありません。</translation>
+    </message>
+    <message>
+        <source>No draws in this range: the first date is after the last.</source>
+        <translation>この範囲には抽せんがありません。開始日が終了日より後になっています。</translation>
+    </message>
+    <message>
+        <source>The book holds no draws yet.</source>
+        <translation>番号帳にはまだ抽せん結果がありません。</translation>
+    </message>
+    <message>
+        <source>1 draw: %1 (%2)</source>
+        <translation>1 回：%1（%2）</translation>
+    </message>
+    <message>
+        <source>The table beside the chart holds the same figures.</source>
+        <translation>グラフの横の表に同じ数字があります。</translation>
     </message>
     <message>
         <source>%1 draws: %2 (%3) to %4 (%5)</source>

@@ -14,13 +14,21 @@ DrawStats DrawStats::count(const QList<int> &numbers, const QList<int> &drawIds)
     for (auto &place : seen)
         place.fill(-1);
     int before[3] = {-1, -1, -1};
+    int beforeId = 0;
 
     for (qsizetype i = 0; i < numbers.size(); ++i) {
         const int v = numbers.at(i);
         if (v < 0 || v > 999)
             continue;
         const int at = s.draws++;
-        s.ids.append(drawIds.isEmpty() ? int(i) + 1 : drawIds.at(i));
+        const int id = drawIds.isEmpty() ? int(i) + 1 : drawIds.at(i);
+        s.ids.append(id);
+        // A draw missing from the book breaks the run: the draws either side
+        // of it were not drawn one after the other.
+        const bool follows = at > 0 && id == beforeId + 1;
+        beforeId = id;
+        if (follows)
+            ++s.consecutive;
         s.previous.append(s.lastIndex[v]);
         s.lastIndex[v] = at;
         ++s.numbers[v];
@@ -35,7 +43,7 @@ DrawStats DrawStats::count(const QList<int> &numbers, const QList<int> &drawIds)
             ++s.anywhere[d[2]];
         for (int p = 0; p < 3; ++p) {
             ++s.places[p][d[p]];
-            if (before[p] == d[p])
+            if (follows && before[p] == d[p])
                 ++s.repeats[p];
             before[p] = d[p];
             // The run of draws without this digit that ends here.

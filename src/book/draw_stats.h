@@ -40,8 +40,11 @@ public:
     // (0: it came up in the last draw), and its longest such run.
     std::array<std::array<int, 10>, 3> absentNow{};
     std::array<std::array<int, 10>, 3> absentLongest{};
-    // Draws whose place shows the same digit as the draw before.
+    // Draws whose place shows the same digit as the draw before, counted
+    // only where the draw before is in the book (its number one less).
     std::array<int, 3> repeats{};
+    // Pairs of draws one after the other, the repeats' chances to happen.
+    int consecutive = 0;
 
     int highest() const;    // the most times one number came up
     int distinct() const;   // how many of the 1000 came up
@@ -65,7 +68,7 @@ public:
     double miniChance() const { return draws / 100.0; }
     double neverChance() const;
     double spreadChance(int times) const;
-    int pairs() const { return draws > 0 ? draws - 1 : 0; }
+    int pairs() const { return consecutive; }
     double repeatChance() const { return pairs() / 10.0; }
 
 private:

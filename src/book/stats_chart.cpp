@@ -11,6 +11,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 #include "draw_stats.h"
 
@@ -153,7 +154,8 @@ QChart *StatsChart::make(StatsTable::View view, const DrawStats &s)
         b.set(tr("drawn"), values(s.kinds), Bar);
         auto *chance = new QBarSet(tr("chance"));
         for (int kind = 0; kind < 3; ++kind) {
-            chance->append(s.kindChance(kind));
+            // One decimal at most, as in the table beside it.
+            chance->append(std::round(s.kindChance(kind) * 10) / 10);
             b.top = std::max(b.top, s.kindChance(kind));
         }
         chance->setColor(Line);

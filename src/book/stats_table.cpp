@@ -109,7 +109,9 @@ StatsTable StatsTable::make(View view, const DrawStats &s)
         break;
     case Absence:
         t.summary = tr("For each place: how many draws have passed since the digit last came up there "
-                       "(0: it came up in the last draw of the range), and its longest absence.");
+                       "(0: it came up in the last draw of the range), and its longest absence in the range, "
+                       "counting the draws before it first came up and since it last did. A digit that never "
+                       "came up has been away for the whole range.");
         t.header = QStringList{tr("digit")};
         for (const QString &place : places)
             t.header << tr("%1 now").arg(place) << tr("%1 longest").arg(place);

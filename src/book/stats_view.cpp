@@ -183,8 +183,15 @@ void StatsView::recount()
 {
     const QList<DrawResult> picked = range().pick(draws);
     stats = DrawStats::count(picked);
-    if (picked.isEmpty()) {
+    if (draws.isEmpty()) {
+        rangeLabel->setText(tr("The book holds no draws yet."));
+    } else if (picked.isEmpty() && range().kind == StatsRange::Dates && fromEdit->date() > toEdit->date()) {
+        rangeLabel->setText(tr("No draws in this range: the first date is after the last."));
+    } else if (picked.isEmpty()) {
         rangeLabel->setText(tr("No draws in this range."));
+    } else if (picked.size() == 1) {
+        rangeLabel->setText(tr("1 draw: %1 (%2)")
+                                .arg(BookTexts::drawName(picked.first().draw), BookTexts::date(picked.first().date)));
     } else {
         rangeLabel->setText(tr("%1 draws: %2 (%3) to %4 (%5)")
                                 .arg(picked.size())
@@ -198,7 +205,9 @@ void StatsView::redraw()
 {
     const StatsTable::View v = view();
     current = StatsTable::make(v, stats);
-    summaryLabel->setText(current.summary);
+    // With no draws, what chance gives for none says nothing; the range
+    // line already says why the figures are empty.
+    summaryLabel->setText(stats.draws > 0 ? current.summary : QString());
 
     QChart *chart = StatsChart::make(v, stats);
     chart->setTitle(StatsTable::title(v));
@@ -206,7 +215,8 @@ void StatsView::redraw()
     chartView->setChart(chart);
     delete old;
     chartView->setAccessibleName(tr("Chart: %1").arg(StatsTable::title(v)));
-    chartView->setAccessibleDescription(current.summary);
+    chartView->setAccessibleDescription((stats.draws > 0 ? current.summary : rangeLabel->text()) + QLatin1Char(' ')
+                                        + tr("The table beside the chart holds the same figures."));
     tableView->setAccessibleName(tr("Table: %1").arg(StatsTable::title(v)));
     tableView->setAccessibleDescription(rangeLabel->text());
 
