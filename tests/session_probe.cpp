@@ -6,6 +6,7 @@
 // Used by the tests for standard output and run-time file faults, and run
 // under valgrind by tools/memcheck.sh.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,7 +47,15 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    const int loopResult = runProgram(argc, argv, [](Random &panel) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    const int loopResult = runProgram(argc, argv, [&sinceStart](Random &panel) {
+        // The panel is up and the loop runs: how long that took, and how
+        // often the roll ticks from now on.
+        std::fprintf(stderr, "started in %lld ms\n", sinceStart.elapsed());
+        int ticks = 0;
+        const QMetaObject::Connection counting =
+            QObject::connect(panel.timer, &QTimer::timeout, &panel, [&ticks] { ++ticks; });
         BoxCatcher catcher;
 
         QTest::qWait(350);  // a few real ticks
@@ -116,6 +125,8 @@ int main(int argc, char **argv)
 
         std::fprintf(stderr, "title=%s\n", qPrintable(panel.windowTitle()));
         std::fprintf(stderr, "help page characters=%d\n", int(settings->help_window->toPlainText().size()));
+        QObject::disconnect(counting);
+        std::fprintf(stderr, "ticks=%d\n", ticks);
         for (QWidget *w : {static_cast<QWidget *>(settings), static_cast<QWidget *>(bought),
                            static_cast<QWidget *>(settings->help_window)})
             w->hide();

@@ -1,7 +1,9 @@
 #include "startup.h"
 #include "app_icon.h"
+#include "runtime_file.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -24,12 +26,42 @@ void guardStandardStreams()
     std::signal(SIGPIPE, SIG_IGN);
 }
 
+namespace {
+// The catalogue holds some 5 KB of texts; 1 MB leaves room for every text of
+// the program many times over, and is still read in a moment.
+constexpr qint64 MaxCatalogueBytes = 1024 * 1024;
+
+// The file the translator's own lookup would load for name: name.qm, name,
+// then the same with the last "_" or "." part cut off, while there is one.
+QString catalogueFile(QString name)
+{
+    for (;;) {
+        for (const QString &candidate : {name + QStringLiteral(".qm"), name}) {
+            const QFileInfo info(candidate);
+            if (info.isReadable() && info.isFile())
+                return candidate;
+        }
+        const qsizetype cut = qMax(name.lastIndexOf(QLatin1Char('_')), name.lastIndexOf(QLatin1Char('.')));
+        if (cut <= 0)
+            return QString();
+        name.truncate(cut);
+    }
+}
+}
+
 void installCatalogue(QTranslator &translator)
 {
     if (QLocale::system().language() != QLocale::Japanese)
         return;
-    // A missing catalogue is not an error: the texts stay in English.
-    (void)translator.load(QStringLiteral("numbers_") + QStringLiteral("ja"));
+    // A missing or unusable catalogue is not an error: the texts stay in
+    // English. The translator reads the catalogue where it lies, so the
+    // bytes are kept with it for as long as it lives.
+    const QString file = catalogueFile(QStringLiteral("numbers_") + QStringLiteral("ja"));
+    const QByteArray catalogue = file.isNull() ? QByteArray() : RuntimeFile::read(file, MaxCatalogueBytes);
+    if (!catalogue.isEmpty()) {
+        translator.setProperty("catalogue", catalogue);
+        (void)translator.load(reinterpret_cast<const uchar *>(catalogue.constData()), int(catalogue.size()));
+    }
     QCoreApplication::installTranslator(&translator);
 }
 

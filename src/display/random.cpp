@@ -127,12 +127,32 @@ void Random::keyPressEvent(QKeyEvent *event)
         return;
     }
     // A held key repeats; only its first press counts as a click.
-    if (event->isAutoRepeat())
+    if (event->isAutoRepeat() || keysDown.contains(key))
+        return;
+    keysDown.insert(key);
+    if (key == lastReleasedKey && event->timestamp() != 0 && event->timestamp() == lastReleaseTime)
         return;
     if (left)
         leftAction();
     else
         rightAction();
+}
+
+void Random::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!event->isAutoRepeat() && keysDown.remove(event->key())) {
+        lastReleasedKey = event->key();
+        lastReleaseTime = event->timestamp();
+    }
+    QLCDNumber::keyReleaseEvent(event);
+}
+
+// A key released while another window has the focus (the settings that Menu
+// opened, the report box that Space opened) sends its release there.
+void Random::focusOutEvent(QFocusEvent *event)
+{
+    keysDown.clear();
+    QLCDNumber::focusOutEvent(event);
 }
 
 void Random::leftAction()

@@ -2,6 +2,7 @@
 #define RANDOM_H
 
 #include <QLCDNumber>
+#include <QSet>
 #include <QString>
 
 #include "roll_rules.h"
@@ -30,6 +31,8 @@ public slots:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 public:
     int left_count;
@@ -53,6 +56,15 @@ public:
     QString report;
 
 private:
+    // A held key acts once. The X server repeats it either as bare presses
+    // or as a release and a press at the same instant, and Qt does not
+    // always mark them as repeats: so the action keys count as down until
+    // their own release, and a press at the very moment of its key's last
+    // release is that release's repeat.
+    QSet<int> keysDown;
+    int lastReleasedKey = 0;
+    quint64 lastReleaseTime = 0;
+
     RollRules::Readers codeReaders() const;
     void leftAction();
     void rightAction();

@@ -11,6 +11,13 @@ class HelpWindow : public QTextBrowser
 public:
     HelpWindow();
     ~HelpWindow() override;
+
+    // Pages and pictures come only from regular files of a help page's size;
+    // anything else is an empty one, as a missing file is.
+    QVariant loadResource(int type, const QUrl &name) override;
+
+private:
+    QString localFile(const QUrl &name) const;
 };
 
 #endif
