@@ -9,6 +9,7 @@
 
 #include "bought/bought_store.h"
 #include "bought/input_serch.h"
+#include "display/random.h"
 #include "help/help_window.h"
 #include "settings/setup_config.h"
 #include "support/stdout_capture.h"
@@ -21,10 +22,11 @@ private slots:
     void buttonsShowOneWindowEach_data();
     void buttonsShowOneWindowEach();
     void helpWindow();
-    void helpWithoutPage();
     void helpWalk();
     void betsPage_data();
     void betsPage();
+    void panelKeys_data();
+    void panelKeys();
 
 private:
     static QPushButton *button(Setup_config &dialog, const QString &text);
@@ -105,7 +107,6 @@ void TestWindows::buttonsShowOneWindowEach()
 void TestWindows::helpWindow()
 {
     HelpWindow help;
-    QCOMPARE(help.windowTitle(), QStringLiteral("How to use"));
     QCOMPARE(help.size(), QSize(750, 400));
     QVERIFY(help.isReadOnly());
     QVERIFY(help.isHidden());
@@ -113,18 +114,6 @@ void TestWindows::helpWindow()
     QCOMPARE(help.source(), QUrl(QStringLiteral("html/index.html")));
     QVERIFY(help.source().scheme().isEmpty() && help.source().isRelative());
     QVERIFY2(!help.toPlainText().trimmed().isEmpty(), "the run directory holds html/index.html");
-}
-
-void TestWindows::helpWithoutPage()
-{
-    const QString here = QDir::currentPath();
-    QTemporaryDir empty;
-    QVERIFY(QDir::setCurrent(empty.path()));
-    HelpWindow help;
-    QDir::setCurrent(here);
-    QCOMPARE(help.windowTitle(), QStringLiteral("How to use"));
-    QVERIFY(help.toPlainText().isEmpty());
-    QVERIFY(!QApplication::activeModalWidget());
 }
 
 // A picture the browser draws on its current page, as the page names it.
@@ -179,6 +168,11 @@ void TestWindows::helpWalk()
             QVERIFY2(help.source() != page, qPrintable(link + QLatin1String(": not followed")));
             QVERIFY2(!help.toPlainText().trimmed().isEmpty(), qPrintable(link + QLatin1String(": blank page")));
             QUrl reached = help.source().adjusted(QUrl::RemoveFragment);
+            // A page links to pages in its own language, and to itself in the other.
+            const QString to = reached.fileName();
+            QVERIFY2(to.endsWith(QLatin1String("_ja.html")) == where.endsWith(QLatin1String("_ja.html"))
+                         || QString(to).remove(QLatin1String("_ja")) == QString(where).remove(QLatin1String("_ja")),
+                     qPrintable(link + QLatin1String(": the other language's page")));
             if (!pages.contains(reached))
                 pages.append(reached);
             help.backward();
@@ -230,11 +224,9 @@ void TestWindows::betsPage()
                 ++counted;
         }
         QVERIFY2(wins == counted, qPrintable(way));
-        int oneIn = 0;
-        static const QRegularExpression number(QStringLiteral("\\d+"));
-        for (auto n = number.globalMatch(m.captured(4)); n.hasNext();)
-            oneIn = std::max(oneIn, n.next().captured().toInt());
-        QVERIFY2(oneIn == qRound(1000.0 / wins), qPrintable(way + QLatin1String(": ") + m.captured(4)));
+        const QString chance = page.endsWith(QLatin1String("_ja.html")) ? QStringLiteral("%1 分の 1")
+                                                                        : QStringLiteral("1 in %1");
+        QCOMPARE(m.captured(4), chance.arg(qRound(1000.0 / wins)));
         paidPer1000Draws[way.section(QLatin1Char('-'), 0, 0)] += prize * wins;
         ways << way;
     }
@@ -242,6 +234,68 @@ void TestWindows::betsPage()
                                 "set3-straight", "set3-box", "mini"}));
     for (auto it = paidPer1000Draws.cbegin(); it != paidPer1000Draws.cend(); ++it)
         QVERIFY2(it.value() == 90 * 1000, qPrintable(it.key()));
+
+    // The box kinds: boxes (sets of digits) and numbers with three, two and
+    // one different digits.
+    QList<int> counted(6);
+    QSet<QString> boxes;
+    for (int n = 0; n < 1000; ++n) {
+        const QString digits = sorted(n);
+        const int kind = 3 - QSet<QChar>(digits.begin(), digits.end()).size();
+        counted[2 * kind] += !boxes.contains(digits);
+        counted[2 * kind + 1]++;
+        boxes.insert(digits);
+    }
+    QList<int> shown;
+    static const QRegularExpression kindRow(QStringLiteral("<td>(\\d+)</td><td>(\\d+)</td></tr>"));
+    for (auto it = kindRow.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        shown << m.captured(1).toInt() << m.captured(2).toInt();
+    }
+    QCOMPARE(shown, counted);
+}
+
+// Every key that the help's key table or the manual page gives the panel,
+// sent to a real panel: a left-click key stops the roll, a right-click key
+// opens the settings.
+void TestWindows::panelKeys_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("left");
+    QFile page(QStringLiteral("html/index.html"));
+    QFile manual(QStringLiteral(MAN_PAGE));
+    QVERIFY(page.open(QIODevice::ReadOnly) && manual.open(QIODevice::ReadOnly));
+    static const QRegularExpression row(QStringLiteral("<tr><td>the panel</td><td>([^<]*</td><td>[^<]*)</td>"));
+    QStringList lines;
+    for (auto it = row.globalMatch(QString::fromUtf8(page.readAll())); it.hasNext();)
+        lines << QStringLiteral("help: ") + it.next().captured(1);
+    const QString roff = QString::fromUtf8(manual.readAll()).section(QLatin1String(".SS "), 1, 1);
+    for (const QString &line : roff.split(QLatin1Char('\n')).filter(QLatin1String(" click\"")))
+        lines << QStringLiteral("manual: ") + line;
+    QCOMPARE(lines.size(), 4);
+    static const QRegularExpression keyName(QStringLiteral("(?:(?:Shift|Ctrl|Alt)\\+)?(?:F\\d+|Space|Return|Enter|Menu)\\b"));
+    for (const QString &line : std::as_const(lines)) {
+        const bool left = line.contains(QLatin1String("left click"), Qt::CaseInsensitive);
+        QVERIFY(left || line.contains(QLatin1String("right click"), Qt::CaseInsensitive));
+        for (auto it = keyName.globalMatch(line.section(QLatin1String("</td>"), 0, 0)); it.hasNext();) {
+            const QString key = it.next().captured();
+            QTest::addRow("%s %s", qPrintable(line.section(QLatin1Char(':'), 0, 0)), qPrintable(key)) << key << left;
+        }
+    }
+}
+
+void TestWindows::panelKeys()
+{
+    QFETCH(QString, key);
+    QFETCH(bool, left);
+    const QKeyCombination combination = QKeySequence::fromString(key)[0];
+    StdoutCapture quiet;
+    Random panel;
+    panel.show();
+    QTest::keyClick(&panel, combination.key(), combination.keyboardModifiers());
+    QCOMPARE(panel.timer->isActive(), !left);
+    QCOMPARE(panel.setup->isVisible(), !left);
+    panel.setup->hide();
 }
 
 QTEST_MAIN(TestWindows)

@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
-"""A small mutation runner: plants realistic single faults in src/, one at a
-time, and checks that the test suite notices each.
+"""A small mutation runner: plants realistic single faults in the sources,
+catalogues, help pages, packaging and scripts, one at a time, and checks that
+the test suite notices each.
 
 Each fault is one edit found by unique text, not by line number, so the
 catalogue survives other edits. For each fault the runner applies it to a
 scratch copy of the tree, rebuilds incrementally, runs ctest (all tests but
 `package`, stopping at the first failure) and restores the file. It prints
 the score and every surviving fault with what it means. A fault marked
-equivalent cannot change what the program does; it is counted apart.
+equivalent cannot change what the program does; it is counted apart. A fault
+in what the package installs runs the `package` test too; a fault in a page
+generator rebuilds the pages from it first, as its author would.
 
-  python3 tools/mutate.py [--scratch DIR] [--only SUBSTRING] [--list]
+  python3 tools/mutate.py [--scratch DIR] [--tree DIR] [--exclude REGEX] [--only SUBSTRING[|SUBSTRING...]] [--list]
 
 Takes tens of minutes; not part of CI.
 """
@@ -25,9 +28,10 @@ ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
 
 
 class Fault:
-    def __init__(self, path, old, new, meaning, equivalent=False):
+    def __init__(self, path, old, new, meaning, equivalent=False, package=False, regenerate=None):
         self.path, self.old, self.new = path, old, new
         self.meaning, self.equivalent = meaning, equivalent
+        self.package, self.regenerate = package, regenerate
 
 
 F = Fault
@@ -56,7 +60,7 @@ FAULTS = [
       'the panel title is not translated'),
     F('src/display/random.cpp', '|| !SettingCode::isSelfMode(setup->check_ok())',
       '|| SettingCode::isSelfMode(setup->check_ok())', 'the ones digit decides self mode backwards'),
-    F('src/display/random.cpp', '    if (event->isAutoRepeat())\n        return;\n', '',
+    F('src/display/random.cpp', 'if (event->isAutoRepeat() || keysDown.contains(key))', 'if (false)',
       'a held key acts again and again'),
     F('src/display/random.cpp', '(key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)',
       '(key == Qt::Key_F9 && modifiers == Qt::ShiftModifier)', 'Shift+F10 does not open the settings'),
@@ -160,7 +164,128 @@ FAULTS = [
     F('src/help/help_window.cpp', 'setSearchPaths(QStringList{QStringLiteral("html")});', '',
       'links in the help open blank pages'),
     F('src/help/help_window.cpp', 'page.setPath(QStringLiteral("html/index.html"));',
-      'page = QUrl::fromLocalFile(QStringLiteral("html/index.html"));', 'the start page gets a scheme')
+      'page = QUrl::fromLocalFile(QStringLiteral("html/index.html"));', 'the start page gets a scheme'),
+    # The Japanese catalogues
+    F('translations/numbers_ja.ts', '<source>serch result</source>', '<source>Serch result</source>',
+      'the answer box title loses its translation'),
+    F('translations/numbers_ja.ts', '<source>Max_2</source>\n            <translation>十の位</translation>',
+      '<source>Max_2</source>\n            <translation>一の位</translation>', 'two digit groups share one title'),
+    F('translations/numbers_ja.ts', '<translation>購入番号の登録(%1)</translation>',
+      '<translation>購入番号の登録</translation>', 'the entry caption drops its count'),
+    F('translations/numbers_ja.ts', '<translation>その番号は出ていません</translation>',
+      '<translation type="unfinished"></translation>', 'a miss message is left in English'),
+    F('translations/numbers_ja.ts', '<source>ones digit</source>\n            <translation>一の位</translation>',
+      '<source>ones digit</source>\n            <translation type="unfinished"></translation>',
+      'an accessible name is left in English'),
+    F('translations/numbers_ja.ts', '<translation>ボックスの組み合わせ</translation>',
+      '<translation type="unfinished">ボックスの組み合わせ</translation>', 'the report box title is left unfinished'),
+    F('translations/numbers_ja.ts', '<translation>セルフモード</translation>', '<translation>ランダムモード</translation>',
+      'both mode buttons read the same'),
+    F('translations/numbers_ja.ts', '<translation>回号から当選番号へ</translation>', '<translation>Times to Data</translation>',
+      'a mode is "translated" into English'),
+    F('translations/numbers3-book_ja.ts', '<translation>%1は番号帳にありません。</translation>',
+      '<translation>番号帳にありません。</translation>', 'a book message drops its number'),
+    # Help pages and the manual page
+    F('html/bets.html', '<td>90</td><td>270</td>', '<td>90</td><td>240</td>', 'a wrong count in the box table'),
+    F('html/bets_ja.html', '<td>90</td><td>270</td>', '<td>60</td><td>270</td>',
+      'a wrong box count on the Japanese page'),
+    F('html/bets_ja.html', '<td>100 分の 1</td>', '<td>100 分の 10</td>', 'a wrong mini chance on the Japanese page'),
+    F('html/bets.html', '<td>1 in 167</td>', '<td>1 in 176</td>', 'a wrong box chance'),
+    F('html/bets.html', 'see <a href="history.html">', 'see <a href="history_ja.html">',
+      'an English link leads to the Japanese page'),
+    F('html/index_ja.html', '<a href="bets_ja.html">', '<a href="bets.html">',
+      'a Japanese link leads to the English page'),
+    F('html/index.html', '<td>Menu key or Shift+F10</td>', '<td>Menu key or Shift+F9</td>',
+      'the help names a key that does nothing'),
+    F('man/numbers3.1', '.BR "Right click" ", the " Menu " key or " Shift+F10',
+      '.BR "Right click" ", the " Menu " key or " Shift+F11', 'the manual page names a key that does nothing'),
+    F('tools/gen_history.py', "s['repeats'] = j['repeats']", "s['repeats'] = j['repeats'][::-1]",
+      'the history pages swap the hundreds\' and the ones\' repeats',
+      regenerate=['/usr/bin/python3', 'tools/gen_history.py']),
+    F('tools/gen_history.py', "s['kinds'] = [(c, e) for _, c, e in j['kinds']]",
+      "s['kinds'] = [(c, e) for _, c, e in j['kinds'][::-1]]", 'the history pages turn the box kinds around',
+      regenerate=['/usr/bin/python3', 'tools/gen_history.py']),
+    # What the package installs
+    F('src/CMakeLists.txt', '${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/numbers3)',
+      '${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})',
+      'the installed program looks for the click module in the wrong folder', package=True),
+    F('data/io.github.numbers3.Numbers3.desktop.in', 'Name[ja]=ナンバーズ3\n', '',
+      'the launcher loses its Japanese name', package=True),
+    F('data/io.github.numbers3.Numbers3.metainfo.xml', '<launchable type="desktop-id">io.github.numbers3.Numbers3.desktop',
+      '<launchable type="desktop-id">numbers3.desktop', 'the metadata launches a launcher that is not there',
+      package=True),
+    F('data/io.github.numbers3.Numbers3.metainfo.xml', '<project_license>GPL-3.0-or-later', '<project_license>MIT',
+      'the metadata declares the wrong licence', package=True),
+    F('data/io.github.numbers3.Book.metainfo.xml', '<project_license>GPL-3.0-or-later',
+      '<project_license>GPL-2.0-or-later', 'the book\'s metadata declares the wrong licence', package=True),
+    # The scripts
+    F('run.sh', 'cd "${BUILD_DIR:-build}/run"\nexec ./numbers3 "$@"', 'exec "${BUILD_DIR:-build}/run/numbers3" "$@"',
+      'run.sh starts the program from the wrong folder'),
+    F('scripts/setup.sh', '          fonts-ipafont-gothic qt6-translations-l10n', '          qt6-translations-l10n',
+      'the set-up no longer installs the Japanese font'),
+    F('scripts/setup.sh', 'PACKAGES+=(lintian man-db', 'PACKAGES+=(man-db', 'the set-up no longer installs lintian'),
+    F('scripts/setup.sh', '(dbus-daemon at-spi2-core python3-pyatspi', '(dbus-daemon python3-pyatspi',
+      'the set-up no longer installs the AT-SPI bridge'),
+    F('scripts/setup.sh', '[ "${1:-}" = --tests ]', '[ "${1:-}" = --test ]', 'the set-up ignores --tests'),
+    # Facts of the windows that only a look at them shows
+    F('src/display/random.cpp', 'key == Qt::Key_Return || key == Qt::Key_Enter', 'key == Qt::Key_Return',
+      'the keypad\'s Enter does nothing on the panel'),
+    F('src/display/random.cpp', 'event->modifiers() & ~Qt::KeypadModifier;', 'event->modifiers();',
+      'the keypad\'s Enter is taken for a different key'),
+    F('src/bought/input_serch.cpp', 'setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint);',
+      'setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint);',
+      'the bought-number window gets minimise and maximise buttons'),
+    F('src/settings/setup_config.cpp', 'max2_box->setToolTip(tr("2 digdit"));', 'max2_box->setToolTip(tr("1 digdit"));',
+      'the tens group has the ones group\'s tooltip'),
+    # The results book's tickets
+    F('src/book/ticket_rules.cpp', 'case TicketGrade::SetBox: return DrawResult::SetBox;',
+      'case TicketGrade::SetBox: return DrawResult::SetStraight;', 'a set-box win is paid the set-straight prize'),
+    F('src/book/ticket_rules.cpp', '} else if (winners && *winners == 0) {', '} else if (false) {',
+      'a draw with no winner for the way pays the theoretical prize'),
+    F('src/book/ticket_rules.cpp', 'bought == won % 100', 'bought == won / 10',
+      'mini is checked against the first two digits of the result'),
+    F('src/book/ticket_rules.cpp', 'if (ticket.way == Ticket::Set && isTriple(ticket.number))', 'if (false)',
+      'a triple can be kept as a set ticket'),
+    F('src/book/ticket_list.cpp', '++line;\n                    field += c;', 'field += c;',
+      'a note of several lines shifts the line numbers of later errors'),
+    F('src/book/ticket_list.cpp', "!utf8.contains('\\r')", 'true',
+      'a note with a carriage return is not quoted and does not read back'),
+    F('src/book/ticket_store.cpp', 't.draw = first.draw + i;', 't.draw = first.draw + i * 2;',
+      'a run of draws skips every other draw'),
+    F('src/book/ticket_store.cpp',
+      'return refuse(error, errorOut, tr("%1: %2").arg(describe(t), BookStore::errorText(q.lastError())));',
+      'continue;', 'a ticket the book refuses is skipped and the rest of the batch kept'),
+    # The results book's tickets tab
+    F('src/book/ticket_totals.cpp', '100.0 * double(won) / double(spentGraded)', '100.0 * double(won) / double(spent)',
+      'the return counts what waiting tickets cost'),
+    F('src/book/ticket_totals.cpp', '    if (row.grade.theoretical)\n        wonTheoretical += row.grade.prize;\n', '',
+      'the part won at theoretical prizes is not counted apart'),
+    F('src/book/draw_changes.cpp', 'if (!old || !old->sameContent(r))', 'if (!old)',
+      'a result replaced or completed by an import does not grade its tickets anew'),
+    F('src/book/book_window.cpp', 'tickets->ticketStore().count() > 0', 'tickets->ticketStore().count() < 0',
+      'the import report does not say what it graded'),
+    F('src/book/ticket_texts.cpp', 'grade.theoretical ? QStringLiteral("\\u2248") + yen(grade.prize) : yen(grade.prize)',
+      'yen(grade.prize)', 'a theoretical prize is shown as if it were paid'),
+    F('src/book/ticket_view.cpp', '        other->setShortcuts({});\n', '',
+      'Ctrl+N on the tickets tab is claimed by the book and the tab at once'),
+    F('src/book/ticket_store.cpp', '" ORDER BY t.draw DESC, t.id";', '" ORDER BY t.draw DESC, t.id DESC";',
+      'tickets of one draw come back in another order after an export is read in again'),
+    F('src/book/ticket_store.cpp', 'if (q.numRowsAffected() != 1)', 'if (false)',
+      'undoing an edit of a ticket deleted meanwhile says it worked'),
+    F('src/book/ticket_dialog.cpp', 'if (noteEdit->text() != shownNote)', 'if (true)',
+      'editing a ticket trims the note it came with'),
+    # The results book's statistics
+    F('src/book/draw_stats.cpp', '        if (d[2] != d[0] && d[2] != d[1])', '        if (d[2] != d[0])',
+      'a digit that comes twice counts twice among the draws it appears in'),
+    F('src/book/draw_stats.cpp', 'const int gap = at - seen[p][d[p]] - 1;', 'const int gap = at - seen[p][d[p]];',
+      'the longest absence counts one draw too many'),
+    F('src/book/draw_stats.cpp', '            before[p] = d[p];\n', '', 'repeats compare each draw with the first'),
+    F('src/book/draw_stats.cpp', 'if (follows && before[p] == d[p])', 'if (before[p] == d[p])',
+      'a repeat is counted across a draw missing from the book'),
+    F('src/book/draw_stats.cpp', 'return a == b || b == c || a == c ? Pair : AllDifferent;',
+      'return a == b || b == c ? Pair : AllDifferent;', 'a pair of the first and last digit is taken for all different'),
+    F('src/book/stats_range.cpp', 'it->date >= from && it->date <= to', 'it->date > from && it->date <= to',
+      'a date range leaves out its first day'),
 ]
 
 
@@ -169,15 +294,19 @@ def run(cmd, cwd, timeout=None):
                           text=True, timeout=timeout)
 
 
-def prepare(scratch):
-    """A copy of the tracked files, as they are in the work tree, and a build."""
+def prepare(scratch, tree):
+    """A copy of the work tree's files (tracked and new, not ignored), or of
+    every file of TREE, and a build."""
     if os.path.exists(scratch):
         for name in os.listdir(scratch):
             if name != 'build':
                 path = os.path.join(scratch, name)
                 shutil.rmtree(path) if os.path.isdir(path) else os.remove(path)
-    files = run(['git', 'ls-files', '-z'], ROOT).stdout.split('\0')
-    for name in filter(None, files):
+    if tree != ROOT:
+        shutil.copytree(tree, scratch, dirs_exist_ok=True)
+    files = [] if tree != ROOT else run(['git', 'ls-files', '-z', '--cached', '--others', '--exclude-standard'],
+                                        ROOT).stdout.split('\0')
+    for name in filter(lambda n: n and os.path.isfile(os.path.join(ROOT, n)), files):
         target = os.path.join(scratch, name)
         os.makedirs(os.path.dirname(target), exist_ok=True)
         shutil.copy2(os.path.join(ROOT, name), target)
@@ -188,10 +317,11 @@ def prepare(scratch):
         sys.exit('the scratch copy does not build:\n' + result.stdout[-3000:])
 
 
-def suite(scratch):
+def suite(scratch, package=False, exclude=''):
     env = dict(os.environ, QT_QPA_PLATFORM='offscreen')
-    result = subprocess.run(['ctest', '--test-dir', 'build', '-E', '^package$', '-j2',
-                             '--stop-on-failure', '--timeout', '90'],
+    left_out = '|'.join(filter(None, [exclude, '' if package else '^package$'])) or '^$'
+    result = subprocess.run(['ctest', '--test-dir', 'build', '-E', left_out, '-j2',
+                             '--stop-on-failure', '--timeout', '300' if package else '90'],
                             cwd=scratch, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, env=env)
     failed = re.findall(r'Test\s+#\d+: (\S+) \.*\s*\*\*\*', result.stdout)
     return result.returncode == 0, failed
@@ -200,13 +330,19 @@ def suite(scratch):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument('--scratch', default='/tmp/numbers3-mutate')
-    parser.add_argument('--only', default='', help='only faults whose file or meaning contains this')
+    parser.add_argument('--only', default='', help='only faults whose file or meaning contains this '
+                        '(or one of several, separated by |)')
+    parser.add_argument('--tree', default=ROOT, help='plant the faults in a copy of this tree (a checkout '
+                        'without its build folders) instead of the work tree')
+    parser.add_argument('--exclude', default='', help='leave out the tests that match this (ctest -E), '
+                        'such as one that fails before any fault is planted')
     parser.add_argument('--list', action='store_true', help='list the catalogue and check it applies')
     args = parser.parse_args()
 
-    faults = [f for f in FAULTS if args.only in f.path or args.only in f.meaning]
+    wanted = args.only.split('|')
+    faults = [f for f in FAULTS if any(w in f.path or w in f.meaning for w in wanted)]
     for f in faults:
-        with open(os.path.join(ROOT, f.path), encoding='utf-8') as source:
+        with open(os.path.join(args.tree, f.path), encoding='utf-8') as source:
             count = source.read().count(f.old)
         if count != 1:
             sys.exit(f'{f.path}: the text of "{f.meaning}" is found {count} times, not once')
@@ -219,8 +355,9 @@ def main():
 
     scratch = os.path.abspath(args.scratch)
     os.makedirs(scratch, exist_ok=True)
-    prepare(scratch)
-    passed, _ = suite(scratch)
+    args.tree = os.path.abspath(args.tree)
+    prepare(scratch, args.tree)
+    passed, _ = suite(scratch, any(f.package for f in faults), args.exclude)
     if not passed:
         sys.exit('the suite fails before any fault is planted')
 
@@ -233,12 +370,14 @@ def main():
         with open(path, 'w', encoding='utf-8') as source:
             source.write(original.replace(f.old, f.new, 1))
         try:
+            if f.regenerate:
+                run(f.regenerate, scratch)
             build = run(['cmake', '--build', 'build'], scratch)
             if build.returncode != 0:
                 outcome = 'does not build'
                 unbuildable.append(f)
             else:
-                passed, failed = suite(scratch)
+                passed, failed = suite(scratch, f.package, args.exclude)
                 if passed:
                     outcome = 'SURVIVED'
                     if not f.equivalent:
@@ -249,6 +388,8 @@ def main():
         finally:
             with open(path, 'w', encoding='utf-8') as source:
                 source.write(original)
+            if f.regenerate:
+                shutil.copytree(os.path.join(args.tree, 'html'), os.path.join(scratch, 'html'), dirs_exist_ok=True)
         mark = ' (equivalent)' if f.equivalent else ''
         print(f'[{n}/{len(faults)} {time.time() - started:5.0f} s] {f.path}: {f.meaning}{mark}: {outcome}',
               flush=True)
