@@ -7,7 +7,6 @@
 // made up here only to give the book its size, and never shown to users.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -17,6 +16,7 @@
 #include "book_store.h"
 #include "book_window.h"
 #include "draw_calendar.h"
+#include "filler_book.h"
 #include "paint_spy.h"
 #include "result_importer.h"
 
@@ -24,23 +24,6 @@ namespace {
 
 constexpr int Total = 7147;
 constexpr int Runs = 7;
-
-ImportedFile fullBook()
-{
-    QFile f(QStringLiteral(":/book/numbers3-results.csv"));
-    f.open(QIODevice::ReadOnly);
-    ImportedFile file = ResultImporter::parse(f.readAll(), QStringLiteral("bench.csv"));
-    quint32 seed = 12345;
-    for (int n = int(file.draws.size()) + 1; n <= Total; ++n) {  // filler
-        seed = seed * 1103515245u + 12345u;
-        DrawResult r;
-        r.draw = n;
-        r.date = DrawCalendar::dateOf(n);
-        r.number = int((seed >> 8) % 1000);
-        file.draws.append(r);
-    }
-    return file;
-}
 
 // Milliseconds from opening the store to the window's first painted table.
 double openToFirstFrame(const QString &path, int *draws)
@@ -89,7 +72,7 @@ int main(int argc, char **argv)
     {
         BookStore store;
         store.open(full);
-        const ImportReport r = store.importFile(fullBook());
+        const ImportReport r = store.importFile(fillerBook(Total));
         if (!r.ok)
             std::printf("could not fill the book: %s\n", qPrintable(r.error));
     }

@@ -11,7 +11,6 @@
 // hundred are for draws after 7147 and stay waiting.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSortFilterProxyModel>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -25,6 +24,7 @@
 #include "book_store.h"
 #include "book_window.h"
 #include "draw_calendar.h"
+#include "filler_book.h"
 #include "result_importer.h"
 #include "ticket_rules.h"
 #include "ticket_store.h"
@@ -37,23 +37,6 @@ namespace {
 constexpr int Draws = 7147;
 constexpr int Tickets = 100000;
 constexpr int Runs = 5;
-
-ImportedFile fullBook()
-{
-    QFile f(QStringLiteral(":/book/numbers3-results.csv"));
-    f.open(QIODevice::ReadOnly);
-    ImportedFile file = ResultImporter::parse(f.readAll(), QStringLiteral("bench.csv"));
-    quint32 seed = 12345;
-    for (int n = int(file.draws.size()) + 1; n <= Draws; ++n) {  // filler
-        seed = seed * 1103515245u + 12345u;
-        DrawResult r;
-        r.draw = n;
-        r.date = DrawCalendar::dateOf(n);
-        r.number = int((seed >> 8) % 1000);
-        file.draws.append(r);
-    }
-    return file;
-}
 
 QList<Ticket> someTickets()
 {
@@ -106,7 +89,7 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     BookStore store;
     store.open(dir.filePath(QStringLiteral("book.sqlite")));
-    const ImportReport r = store.importFile(fullBook());
+    const ImportReport r = store.importFile(fillerBook(Draws));
     if (!r.ok)
         std::printf("could not fill the book: %s\n", qPrintable(r.error));
     TicketStore tickets(store);
