@@ -133,12 +133,6 @@ void TestSetupConfig::defaults()
     QCOMPARE(dialog.max1_box->accessibleName(), QStringLiteral("ones digit"));
     QCOMPARE(dialog.max2_box->accessibleName(), QStringLiteral("tens digit"));
     QCOMPARE(dialog.max3_box->accessibleName(), QStringLiteral("hundreds digit"));
-
-    StdoutCapture capture;
-    QCOMPARE(dialog.check_ok(), 9);
-    QCOMPARE(dialog.check_ok2(), 9);
-    QCOMPARE(dialog.check_ok3(), 9);
-    QCOMPARE(capture.take(), QByteArray("9\n9\n9\n"));
 }
 
 void TestSetupConfig::layout()
@@ -226,12 +220,8 @@ void TestSetupConfig::versionBox()
     Setup_config dialog;
     dialog.show();
     BoxCatcher catcher;
-    QPushButton *version = nullptr;
-    for (QPushButton *b : dialog.findChildren<QPushButton *>()) {
-        if (b->text() == QLatin1String("Version"))
-            version = b;
-    }
-    QVERIFY(version);
+    QPushButton *version = dialog.findChildren<QPushButton *>().at(1);  // ok, Version, serch, help
+    QCOMPARE(version->text(), QStringLiteral("Version"));
     version->click();
     QCOMPARE(catcher.boxes.size(), 1);
     QCOMPARE(catcher.boxes[0].title, QStringLiteral("Version"));

@@ -84,31 +84,22 @@ void TestTimesData::storeBoundaries()
 
 void TestTimesData::answersAtRangeEdges_data()
 {
-    QTest::addColumn<QString>("mode");
     QTest::addColumn<int>("input");
     QTest::addColumn<int>("outcome");
 
+    // Inputs the window's three-character field never passes; the times and
+    // the shorter values are answered through the window in tst_input_serch.
     using O = SerchAnswer::Outcome;
-    QTest::newRow("times 0") << "times" << 0 << int(O::NoData);
-    QTest::newRow("times 1") << "times" << 1 << int(O::TimesValue);
-    QTest::newRow("times 2000") << "times" << 2000 << int(O::TimesValue);
-    QTest::newRow("times 2001") << "times" << 2001 << int(O::NoData);
-    QTest::newRow("times -1") << "times" << -1 << int(O::NoData);
-    QTest::newRow("data 0") << "data" << 0 << int(O::NoData);
-    QTest::newRow("data 1999") << "data" << 1999 << int(O::DataNotFound);
-    QTest::newRow("data 2000") << "data" << 2000 << int(O::NoData);
-    QTest::newRow("data 7287") << "data" << 7287 << int(O::NoData);
-    QTest::newRow("data 988") << "data" << 988 << int(O::DataFound);
+    QTest::newRow("data 1999") << 1999 << int(O::DataNotFound);
+    QTest::newRow("data 2000") << 2000 << int(O::NoData);
+    QTest::newRow("data 7287") << 7287 << int(O::NoData);
 }
 
 void TestTimesData::answersAtRangeEdges()
 {
-    QFETCH(QString, mode);
     QFETCH(int, input);
     QFETCH(int, outcome);
-    const SerchAnswer::Answer answer =
-        mode == QLatin1String("times") ? SerchAnswer::timesToData(input) : SerchAnswer::dataToTimes(input);
-    QCOMPARE(int(answer.outcome), outcome);
+    QCOMPARE(int(SerchAnswer::dataToTimes(input).outcome), outcome);
 }
 
 QTEST_MAIN(TestTimesData)

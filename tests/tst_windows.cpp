@@ -112,7 +112,6 @@ void TestWindows::helpWindow()
     QVERIFY(help.isHidden());
     // The start page is a bare relative path: no scheme, no host.
     QCOMPARE(help.source(), QUrl(QStringLiteral("html/index.html")));
-    QVERIFY(help.source().scheme().isEmpty() && help.source().isRelative());
     QVERIFY2(!help.toPlainText().trimmed().isEmpty(), "the run directory holds html/index.html");
 }
 
