@@ -149,23 +149,6 @@ QString isoUtc(const QDateTime &t)
     return t.toUTC().toString(Qt::ISODateWithMs);
 }
 
-DrawResult rowToDraw(const QSqlQuery &q)
-{
-    DrawResult r;
-    r.draw = q.value(0).toInt();
-    if (!q.value(1).isNull())
-        r.date = QDate::fromString(q.value(1).toString(), Qt::ISODate);
-    r.number = q.value(2).toInt();
-    for (int w = 0; w < DrawResult::WayCount; ++w) {
-        r.prize[size_t(w)] = toOptional(q.value(3 + 2 * w));
-        r.winners[size_t(w)] = toOptional(q.value(4 + 2 * w));
-    }
-    r.sourceKind = DrawResult::SourceKind(q.value(13).toInt());
-    r.source = q.value(14).toString();
-    r.storedAt = QDateTime::fromString(q.value(15).toString(), Qt::ISODateWithMs);
-    return r;
-}
-
 void bindDraw(QSqlQuery &q, const DrawResult &r)
 {
     q.addBindValue(r.draw);
@@ -367,6 +350,33 @@ struct BookStore::Private
         return false;
     }
 };
+
+QString BookStore::drawColumns(const QString &table)
+{
+    if (table.isEmpty())
+        return QLatin1String(DrawColumns);
+    QStringList columns;
+    for (const QString &column : QString::fromLatin1(DrawColumns).split(QLatin1Char(',')))
+        columns << table + QLatin1Char('.') + column.trimmed();
+    return columns.join(QLatin1String(", "));
+}
+
+DrawResult BookStore::drawFromRow(const QSqlQuery &q, int first)
+{
+    DrawResult r;
+    r.draw = q.value(first).toInt();
+    if (!q.value(first + 1).isNull())
+        r.date = QDate::fromString(q.value(first + 1).toString(), Qt::ISODate);
+    r.number = q.value(first + 2).toInt();
+    for (int w = 0; w < DrawResult::WayCount; ++w) {
+        r.prize[size_t(w)] = toOptional(q.value(first + 3 + 2 * w));
+        r.winners[size_t(w)] = toOptional(q.value(first + 4 + 2 * w));
+    }
+    r.sourceKind = DrawResult::SourceKind(q.value(first + 13).toInt());
+    r.source = q.value(first + 14).toString();
+    r.storedAt = QDateTime::fromString(q.value(first + 15).toString(), Qt::ISODateWithMs);
+    return r;
+}
 
 QString BookStore::errorText(const QSqlError &e)
 {
@@ -904,7 +914,7 @@ bool BookStore::Private::loadKnown(int lo, int hi, QHash<int, DrawResult> &into)
         return false;
     }
     while (q.next()) {
-        const DrawResult r = rowToDraw(q);
+        const DrawResult r = BookStore::drawFromRow(q);
         into.insert(r.draw, r);
     }
     q.finish();
@@ -1090,7 +1100,7 @@ QList<DrawResult> selectDraws(const QSqlDatabase &db, const QString &where, cons
         q.addBindValue(a);
     if (q.exec())
         while (q.next())
-            out.append(rowToDraw(q));
+            out.append(BookStore::drawFromRow(q));
     return out;
 }
 
@@ -1103,7 +1113,7 @@ std::optional<DrawResult> selectOne(const QSqlDatabase &db, const QString &sql, 
     for (const QVariant &a : args)
         q.addBindValue(a);
     if (q.exec() && q.next())
-        return rowToDraw(q);
+        return BookStore::drawFromRow(q);
     return std::nullopt;
 }
 

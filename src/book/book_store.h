@@ -13,6 +13,7 @@
 #include "imported_file.h"
 
 class QSqlError;
+class QSqlQuery;
 
 // A draw whose hand-entered value differs from what a file offers. The
 // hand value stays unless the user said yes for that draw.
@@ -139,6 +140,13 @@ public:
     QString connectionName() const;
     // A failed statement in words for the user (busy, disk full, read-only...).
     static QString errorText(const QSqlError &error);
+
+    // The columns of a draw row, in the order drawFromRow() reads them; each
+    // prefixed with "table." when a table is given (for a join).
+    static QString drawColumns(const QString &table = QString());
+    // The draw in a query's current row, whose columns from `first` on are
+    // drawColumns().
+    static DrawResult drawFromRow(const QSqlQuery &q, int first = 0);
 
 private:
     struct Private;

@@ -19,13 +19,13 @@ QString tr(const char *text)
     return QCoreApplication::translate("TicketStore", text);
 }
 
-const char *const GradedSelect =
-    "SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at,"
-    " d.date, d.number,"
-    " d.straight_prize, d.straight_winners, d.box_prize, d.box_winners,"
-    " d.set_straight_prize, d.set_straight_winners, d.set_box_prize, d.set_box_winners,"
-    " d.mini_prize, d.mini_winners"
-    " FROM tickets t LEFT JOIN draws d ON d.draw = t.draw";
+// A ticket's seven columns, then its draw's row (all NULL while waiting).
+QString gradedSelect()
+{
+    return QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at, %1"
+                          " FROM tickets t LEFT JOIN draws d ON d.draw = t.draw")
+        .arg(BookStore::drawColumns(QStringLiteral("d")));
+}
 
 // Within a draw in the order entered, so a list exported and read back
 // into a book comes out again in the same order.
@@ -54,24 +54,12 @@ GradedTicket rowToGraded(const QSqlQuery &q)
 {
     GradedTicket g;
     g.ticket = rowToTicket(q);
-    if (q.value(8).isNull()) {
+    if (q.value(7).isNull()) {
         g.drawDate = DrawCalendar::dateOf(g.ticket.draw);
         g.grade = TicketRules::grade(g.ticket, nullptr);
         return g;
     }
-    DrawResult r;
-    r.draw = g.ticket.draw;
-    if (!q.value(7).isNull())
-        r.date = QDate::fromString(q.value(7).toString(), Qt::ISODate);
-    r.number = q.value(8).toInt();
-    for (int w = 0; w < DrawResult::WayCount; ++w) {
-        const QVariant prize = q.value(9 + 2 * w);
-        const QVariant winners = q.value(10 + 2 * w);
-        if (!prize.isNull())
-            r.prize[size_t(w)] = prize.toLongLong();
-        if (!winners.isNull())
-            r.winners[size_t(w)] = winners.toLongLong();
-    }
+    const DrawResult r = BookStore::drawFromRow(q, 7);
     g.drawDate = r.date.isValid() ? r.date : DrawCalendar::dateOf(r.draw);
     g.resultNumber = r.number;
     g.grade = TicketRules::grade(g.ticket, &r);
@@ -348,7 +336,7 @@ QList<GradedTicket> TicketStore::graded() const
     if (!book.isOpen())
         return out;
     QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
-    q.prepare(QLatin1String(GradedSelect) + QLatin1String(NewestFirst));
+    q.prepare(gradedSelect() + QLatin1String(NewestFirst));
     readRows(q, rowToGraded, out, error);
     return out;
 }
@@ -372,7 +360,7 @@ QList<GradedTicket> TicketStore::gradedForDraws(const QList<int> &draws) const
         for (qsizetype i = 0; i < n; ++i)
             marks.append(QStringLiteral("?"));
         QSqlQuery q(db);
-        q.prepare(QLatin1String(GradedSelect) + QStringLiteral(" WHERE t.draw IN (%1)").arg(marks.join(QLatin1Char(',')))
+        q.prepare(gradedSelect() + QStringLiteral(" WHERE t.draw IN (%1)").arg(marks.join(QLatin1Char(',')))
                   + QLatin1String(NewestFirst));
         for (qsizetype i = 0; i < n; ++i)
             q.addBindValue(wanted.at(from + i));
