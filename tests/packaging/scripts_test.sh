@@ -5,7 +5,7 @@
 #   scripts_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
-source_dir=$(cd "$(dirname "$0")/.." && pwd)
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 fake=$(mktemp -d)
 trap 'rm -rf "$fake"' EXIT
 printf '#!/bin/sh\nexit 1\n' >"$fake/dpkg-query"   # nothing is installed

@@ -54,7 +54,7 @@ fi
 # Each metadata file launches an installed launcher that has the metadata's
 # Japanese name, and declares the licence of LICENSE, with "or later" as the
 # copyright file grants it.
-licence="GPL-$(sed -n 's/^ *Version \([0-9]*\),.*/\1/p' "$(dirname "$0")/../LICENSE").0-or-later"
+licence="GPL-$(sed -n 's/^ *Version \([0-9]*\),.*/\1/p' "$(dirname "$0")/../../LICENSE").0-or-later"
 for meta in "$root"/usr/share/metainfo/*.xml; do
     launcher=$root/usr/share/applications/$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$meta")
     [ -f "$launcher" ] || { echo "$meta launches $launcher, which is not installed"; exit 1; }
@@ -140,7 +140,7 @@ fi
 # The installed book imports from the command line (a book starts with the
 # bundled past results, so their last row is already known) and its window
 # comes up from the launcher's folder.
-results=$(dirname "$0")/../data/numbers3-results.csv
+results=$(dirname "$0")/../../data/numbers3-results.csv
 { head -1 "$results"; tail -1 "$results"; } >"$root/last.csv"
 out=$(cd "$root" && QT_QPA_PLATFORM=offscreen "$root/usr/bin/numbers3-book" --database "$root/book.sqlite" --import "$root/last.csv")
 echo "numbers3-book --import: $out"

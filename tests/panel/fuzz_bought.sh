@@ -6,9 +6,9 @@
 # being how many of its lines hold that number; and the store a search lists
 # only growing at its end until a Clear. Any other line, or a test failure,
 # fails the run.
-#   tools/fuzz_bought.sh [STEPS [SEED]]      (defaults: 1000000 steps, a seed from the clock)
+#   tests/panel/fuzz_bought.sh [STEPS [SEED]]      (defaults: 1000000 steps, a seed from the clock)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 steps=${1:-1000000}
 seed=${2:-$(( $(date +%s) % 2147483647 ))}
 scripts/setup.sh

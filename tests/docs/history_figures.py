@@ -8,7 +8,7 @@ import re
 import sys
 from collections import Counter
 
-ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..')
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..')
 with open(os.path.join(ROOT, 'data', 'numbers3-results.csv'), newline='') as f:
     draws = [row['number'].zfill(3) for row in csv.DictReader(f)][:2000]
 counts = Counter(int(d) for d in draws)
