@@ -8,33 +8,31 @@ namespace PatternReport {
 
 const char *const Title = QT_TRANSLATE_NOOP("Random", "Box Pattern");
 
-namespace {
-int number(int a, int b, int c)
-{
-    return a * 100 + b * 10 + c;
-}
-}
-
 Report classify(int h, int t, int o)
 {
-    const int straight = number(h, t, o);
-    if (o == t && h == t)
-        return {Kind::Triple, straight, {}, 0,
-                QT_TRANSLATE_NOOP("Random", "Strate & box pattern:%1"), true};
-    if (o == t)
-        return {Kind::OnesEqualTens, straight, {number(t, h, o), number(o, t, h)}, 2,
-                QT_TRANSLATE_NOOP("Random", "Strate & box pattern:%1\nBox No1:%2\nBox No2:%3"), true};
-    if (o == h)
-        return {Kind::OnesEqualHundreds, straight, {number(t, h, o), number(o, h, t)}, 2,
-                QT_TRANSLATE_NOOP("Random", "Strate & box pattern:%1 Box No1:%2\nBox No2:%3"), true};
-    if (t == h)
-        return {Kind::TensEqualHundreds, straight, {number(t, o, h), number(o, h, t)}, 2,
-                QT_TRANSLATE_NOOP("Random", "Strate & box pattern:%1Box No1:%2\nBox No2:%3"), true};
-    return {Kind::AllDifferent, straight,
-            {number(h, o, t), number(t, h, o), number(t, o, h), number(o, t, h), number(o, h, t)}, 5,
-            QT_TRANSLATE_NOOP("Random",
-                              "Strate:%1\nBox No1:%2\nBox No2:%3\nBox No3:%4\nBox No4:%5\nBox No5:%6\n"),
-            false};
+    const NumberKind::Shape kind = NumberKind::shape(h, t, o);
+    const NumberKind::Orders orders = NumberKind::boxOrders(h, t, o);
+    Report report{kind, h * 100 + t * 10 + o, orders.numbers, orders.count, nullptr, true};
+    switch (kind) {
+    case Kind::Triple:
+        report.text = QT_TRANSLATE_NOOP("Random", "Strate & box pattern:%1");
+        break;
+    case Kind::OnesEqualTens:
+        report.text = QT_TRANSLATE_NOOP("Random", "Strate & box pattern:%1\nBox No1:%2\nBox No2:%3");
+        break;
+    case Kind::OnesEqualHundreds:
+        report.text = QT_TRANSLATE_NOOP("Random", "Strate & box pattern:%1 Box No1:%2\nBox No2:%3");
+        break;
+    case Kind::TensEqualHundreds:
+        report.text = QT_TRANSLATE_NOOP("Random", "Strate & box pattern:%1Box No1:%2\nBox No2:%3");
+        break;
+    case Kind::AllDifferent:
+        report.text = QT_TRANSLATE_NOOP("Random",
+                                        "Strate:%1\nBox No1:%2\nBox No2:%3\nBox No3:%4\nBox No4:%5\nBox No5:%6\n");
+        report.translatedTitle = false;
+        break;
+    }
+    return report;
 }
 
 QString fillText(const QString &text, const Report &report)

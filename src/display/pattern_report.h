@@ -4,13 +4,14 @@
 #include <QString>
 #include <array>
 
+#include "number_kind.h"
 #include "roll_rules.h"
 
 // What a stop in self mode reports: the composed number, straight, and the
 // other orders of its digits, box.
 namespace PatternReport {
 
-enum class Kind { Triple, OnesEqualTens, OnesEqualHundreds, TensEqualHundreds, AllDifferent };
+using Kind = NumberKind::Shape;
 
 struct Report
 {

@@ -1,5 +1,7 @@
 #include "draw_stats.h"
 
+#include "display/number_kind.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -135,10 +137,7 @@ int DrawStats::numbersOfKind(int kind)
 
 int DrawStats::kindOf(int number)
 {
-    const int a = number / 100, b = number / 10 % 10, c = number % 10;
-    if (a == b && b == c)
-        return Triple;
-    return a == b || b == c || a == c ? Pair : AllDifferent;
+    return NumberKind::repeat(number);
 }
 
 double DrawStats::neverChance() const

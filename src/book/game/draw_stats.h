@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "display/number_kind.h"
 #include "draw_result.h"
 
 // Every figure the statistics view and the past-results pages show, counted
@@ -14,7 +15,7 @@
 class DrawStats
 {
 public:
-    enum Kind { AllDifferent, Pair, Triple };
+    enum Kind { AllDifferent = NumberKind::AllDifferent, Pair = NumberKind::Pair, Triple = NumberKind::Triple };
 
     struct Often
     {

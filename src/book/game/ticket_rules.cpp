@@ -2,9 +2,8 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-#include <array>
 
+#include "display/number_kind.h"
 #include "draw_calendar.h"
 
 namespace {
@@ -14,32 +13,21 @@ QString tr(const char *text)
     return QCoreApplication::translate("TicketRules", text);
 }
 
-std::array<int, 3> digitsOf(int number)
-{
-    return { number / 100, number / 10 % 10, number % 10 };
-}
-
-std::array<int, 3> sortedDigits(int number)
-{
-    std::array<int, 3> d = digitsOf(number);
-    std::sort(d.begin(), d.end());
-    return d;
-}
-
 bool isTriple(int number)
 {
-    const std::array<int, 3> d = digitsOf(number);
-    return d[0] == d[1] && d[1] == d[2];
+    return NumberKind::repeat(number) == NumberKind::Triple;
 }
 
 // Six orders when the digits differ, three when two are the same; a
 // triple has one order and is no box.
 TicketGrade::Kind kindOf(int number)
 {
-    const std::array<int, 3> d = digitsOf(number);
-    if (d[0] != d[1] && d[1] != d[2] && d[0] != d[2])
-        return TicketGrade::SixWay;
-    return isTriple(number) ? TicketGrade::None : TicketGrade::ThreeWay;
+    switch (NumberKind::repeat(number)) {
+    case NumberKind::AllDifferent: return TicketGrade::SixWay;
+    case NumberKind::Pair: return TicketGrade::ThreeWay;
+    case NumberKind::Triple: break;
+    }
+    return TicketGrade::None;
 }
 
 // The operator's column for an outcome.
@@ -84,7 +72,7 @@ TicketGrade grade(const Ticket &ticket, const DrawResult *result)
     const int bought = ticket.number;
     // A triple is bought only straight, so it never wins as box or set.
     const bool sameDigits = bought >= 0 && bought <= 999 && !isTriple(bought)
-        && sortedDigits(bought) == sortedDigits(won);
+        && NumberKind::sameDigits(bought, won);
     switch (ticket.way) {
     case Ticket::Straight:
         if (bought == won)

@@ -22,7 +22,7 @@
 #include <memory>
 #include <climits>
 
-#include "display/pattern_report.h"
+#include "display/number_kind.h"
 #include "result_importer.h"
 
 namespace {
@@ -1143,12 +1143,11 @@ QList<DrawResult> BookStore::boxHits(int number) const
 {
     if (number < 0 || number > 999)
         return {};
-    // The box kinds of the panel give every order of the digits.
-    const PatternReport::Report report = PatternReport::classify(number / 100, number / 10 % 10, number % 10);
-    QVariantList orders{ report.straight };
+    const NumberKind::Orders box = NumberKind::boxOrders(number / 100, number / 10 % 10, number % 10);
+    QVariantList orders{ number };
     QStringList marks{ QStringLiteral("?") };
-    for (int i = 0; i < report.boxCount; ++i) {
-        orders.append(report.box[size_t(i)]);
+    for (int i = 0; i < box.count; ++i) {
+        orders.append(box.numbers[size_t(i)]);
         marks.append(QStringLiteral("?"));
     }
     return selectDraws(d->db, QStringLiteral("WHERE number IN (%1)").arg(marks.join(QLatin1Char(','))), orders);
