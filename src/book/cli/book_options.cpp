@@ -1,0 +1,97 @@
+#include "book_options.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstring>
+
+#include "book_store.h"
+
+bool BookOptions::wantsConsole(int argc, char **argv)
+{
+    // Long options other than --database (with its value) need no window;
+    // single-dash ones may be Qt's own (-platform, -style). After a bare "--"
+    // everything is a file, and files without --import are an error.
+    for (int i = 1; i < argc; ++i) {
+        const char *a = argv[i];
+        if (!std::strcmp(a, "--"))
+            return i + 1 < argc;
+        if (!std::strcmp(a, "--database")) {
+            ++i;
+            continue;
+        }
+        if (!std::strncmp(a, "--database=", 11))
+            continue;
+        if (!std::strncmp(a, "--", 2) || !std::strcmp(a, "-h") || !std::strcmp(a, "-v"))
+            return true;
+    }
+    return false;
+}
+
+std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
+{
+    const auto stop = [exitCode](int code) {
+        *exitCode = code;
+        return std::nullopt;
+    };
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("The Numbers3 results book."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption databaseOption(QStringLiteral("database"),
+        QStringLiteral("Use the book at <path> instead of %1.").arg(BookStore::defaultPath()),
+        QStringLiteral("path"));
+    const QCommandLineOption importOption(QStringLiteral("import"),
+        QStringLiteral("Import the files given and exit. One line per file; "
+                       "the exit status is 1 if any file failed."));
+    const QCommandLineOption importTicketsOption(QStringLiteral("import-tickets"),
+        QStringLiteral("Add the tickets listed in <file> (draw,number,way,units[,note]), all or none, and exit."),
+        QStringLiteral("file"));
+    const QCommandLineOption exportTicketsOption(QStringLiteral("export-tickets"),
+        QStringLiteral("Write every ticket with its draw's result, outcome and prize to <file> (CSV) and exit."),
+        QStringLiteral("file"));
+    parser.addOption(databaseOption);
+    parser.addOption(importOption);
+    parser.addOption(importTicketsOption);
+    parser.addOption(exportTicketsOption);
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Result files to import."),
+                                 QStringLiteral("[FILE...]"));
+    // Parsed by hand for --version: the application name is "numbers3",
+    // which places the book beside the panel's files.
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "numbers3-book: %s\n", qPrintable(parser.errorText()));
+        return stop(2);
+    }
+    if (parser.isSet(versionOption)) {
+        std::printf("numbers3-book %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        return stop(0);
+    }
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")))
+        parser.showHelp(0);
+
+    BookOptions options;
+    options.database = parser.isSet(databaseOption) ? parser.value(databaseOption) : BookStore::defaultPath();
+    options.import = parser.isSet(importOption);
+    options.files = parser.positionalArguments();
+    if (parser.isSet(importTicketsOption))
+        options.importTickets = parser.value(importTicketsOption);
+    if (parser.isSet(exportTicketsOption))
+        options.exportTickets = parser.value(exportTicketsOption);
+    if (!options.import && !options.files.isEmpty()) {
+        std::fprintf(stderr, "numbers3-book: %s: files need --import\n", qPrintable(options.files.first()));
+        return stop(2);
+    }
+    if (options.import && options.files.isEmpty()) {
+        std::fprintf(stderr, "numbers3-book: %s needs at least one file\n", "--import");
+        return stop(2);
+    }
+    // Whatever got past the checks above without --import wants the window;
+    // refuse before the book is opened rather than run it without a display.
+    if (!options.batch() && !withWindow) {
+        std::fprintf(stderr, "numbers3-book: nothing to do without --import; "
+                             "run it without arguments (or with --database PATH) for the window\n");
+        return stop(2);
+    }
+    return options;
+}
