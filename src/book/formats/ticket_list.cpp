@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include "csv_reader.h"
+#include "csv_writer.h"
 #include "ticket_rules.h"
 
 namespace {
@@ -25,103 +27,7 @@ constexpr int ExportFields = 10;
 
 const char *const ExportHeader = "draw,number,way,units,note,date,result,outcome,prize,prize_kind\n";
 
-// One CSV record and the line it starts on.
-struct Record
-{
-    QStringList fields;
-    int line = 0;
-};
-
-// Splits CSV text into records: fields separated by commas, quoted with
-// "..." where they hold commas, quotes ("") or line breaks; lines end in
-// LF, CRLF or CR. Returns the line of an unclosed or badly closed quote.
-struct Splitter
-{
-    const QString &text;
-    qsizetype pos = 0;
-    int line = 1;
-    QString error;
-    int errorLine = 0;
-
-    bool atEnd() const { return pos >= text.size(); }
-
-    // Consumes a line break at pos, if any.
-    bool lineBreak()
-    {
-        if (atEnd())
-            return false;
-        const QChar c = text.at(pos);
-        if (c == QLatin1Char('\n')) {
-            ++pos;
-        } else if (c == QLatin1Char('\r')) {
-            ++pos;
-            if (!atEnd() && text.at(pos) == QLatin1Char('\n'))
-                ++pos;
-        } else {
-            return false;
-        }
-        ++line;
-        return true;
-    }
-
-    bool next(Record &record)
-    {
-        record.fields.clear();
-        record.line = line;
-        QString field;
-        for (;;) {
-            if (!atEnd() && text.at(pos) == QLatin1Char('"')) {
-                const int opened = line;
-                ++pos;
-                for (;;) {
-                    if (atEnd()) {
-                        error = QCoreApplication::translate("TicketList", "a quoted field is not closed");
-                        errorLine = opened;
-                        return false;
-                    }
-                    const QChar c = text.at(pos);
-                    if (c == QLatin1Char('"')) {
-                        if (pos + 1 < text.size() && text.at(pos + 1) == QLatin1Char('"')) {
-                            field += c;
-                            pos += 2;
-                            continue;
-                        }
-                        ++pos;
-                        break;
-                    }
-                    if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && !(pos + 1 < text.size() && text.at(pos + 1) == QLatin1Char('\n'))))
-                        ++line;
-                    field += c;
-                    ++pos;
-                }
-                if (!atEnd() && text.at(pos) != QLatin1Char(',') && text.at(pos) != QLatin1Char('\n')
-                    && text.at(pos) != QLatin1Char('\r')) {
-                    error = QCoreApplication::translate("TicketList", "text after the closing quote of a field");
-                    errorLine = line;
-                    return false;
-                }
-            } else {
-                while (!atEnd()) {
-                    const QChar c = text.at(pos);
-                    if (c == QLatin1Char(',') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-                        break;
-                    field += c;
-                    ++pos;
-                }
-            }
-            record.fields.append(field);
-            field.clear();
-            if (!atEnd() && text.at(pos) == QLatin1Char(',')) {
-                ++pos;
-                continue;
-            }
-            lineBreak();
-            return true;
-        }
-    }
-};
-
-bool isBlank(const Record &r)
+bool isBlank(const CsvReader::Record &r)
 {
     return r.fields.size() == 1 && r.fields.constFirst().trimmed().isEmpty();
 }
@@ -140,15 +46,6 @@ int digitsValue(const QString &field, int maxDigits, int *digits = nullptr)
     if (maxDigits > 0 && s.size() > maxDigits)
         return -2;
     return s.toInt();
-}
-
-QByteArray csvField(const QString &text)
-{
-    QByteArray utf8 = text.toUtf8();
-    if (!utf8.contains(',') && !utf8.contains('"') && !utf8.contains('\n') && !utf8.contains('\r'))
-        return utf8;
-    utf8.replace("\"", "\"\"");
-    return '"' + utf8 + '"';
 }
 
 const char *outcomeKey(const TicketGrade &g)
@@ -203,12 +100,12 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
     if (text.contains(QChar(0)))
         return fail(0, tr("the file holds binary data, not a ticket list"));
 
-    Splitter split{ text };
-    Record record;
+    CsvReader reader(text);
+    CsvReader::Record record;
     bool first = true;
-    while (!split.atEnd()) {
-        if (!split.next(record))
-            return fail(split.errorLine, split.error);
+    while (!reader.atEnd()) {
+        if (!reader.next(record))
+            return fail(reader.errorLine(), reader.error());
         if (isBlank(record))
             continue;
         const bool header = first && record.fields.constFirst().trimmed().compare(QLatin1String("draw"), Qt::CaseInsensitive) == 0;
@@ -294,7 +191,7 @@ QByteArray exportCsv(const QList<GradedTicket> &rows)
         const Ticket &t = r.ticket;
         const TicketGrade &g = r.grade;
         out += QByteArray::number(t.draw) + ',' + t.numberText().toLatin1() + ',' + Ticket::wayKey(t.way) + ','
-            + QByteArray::number(t.units) + ',' + csvField(t.note) + ','
+            + QByteArray::number(t.units) + ',' + CsvWriter::field(t.note) + ','
             + r.drawDate.toString(Qt::ISODate).toLatin1() + ','
             + (r.resultNumber >= 0 ? QByteArray::number(r.resultNumber).rightJustified(3, '0') : QByteArray()) + ','
             + outcomeKey(g) + ','
