@@ -48,6 +48,52 @@ int digitsValue(const QString &field, int maxDigits, int *digits = nullptr)
     return s.toInt();
 }
 
+// The line of the first byte that is not UTF-8.
+int firstNonUtf8Line(QByteArrayView bytes)
+{
+    int line = 1;
+    QStringDecoder probe(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    for (const QByteArray &piece : bytes.toByteArray().split('\n')) {
+        const QString decoded = probe.decode(piece + '\n');  // a cut sequence at the end of a line is an error too
+        Q_UNUSED(decoded);
+        if (probe.hasError())
+            break;
+        ++line;
+    }
+    return line;
+}
+
+// The ticket in one record of a list, or why there is none.
+QString readTicket(const QStringList &fields, int maxDraw, Ticket *ticket)
+{
+    const qsizetype n = fields.size();
+    if (n != PlainFields && n != NoteFields && n != ExportFields)
+        return tr("expected draw,number,way,units and an optional note separated by commas; fields found: %1").arg(n);
+    Ticket &t = *ticket;
+    const std::optional<Ticket::Way> way = Ticket::wayFromKey(fields.at(2).trimmed());
+    if (!way)
+        return tr("\"%1\" is not a way of buying; use straight, box, set or mini").arg(fields.at(2).trimmed().left(40));
+    t.way = *way;
+    t.draw = digitsValue(fields.at(0), 0);
+    if (t.draw < 0)
+        return tr("\"%1\" is not a draw number").arg(fields.at(0).trimmed().left(40));
+    // Spreadsheets drop leading zeros, so "7" is 007 (or 07 for mini);
+    // more digits than the way takes is refused by the rules below.
+    t.number = digitsValue(fields.at(1), t.way == Ticket::Mini ? 2 : 3);
+    if (t.number == -1)
+        return tr("\"%1\" is not a number (digits only)").arg(fields.at(1).trimmed().left(40));
+    if (t.number < 0)
+        t.number = -1;
+    t.units = digitsValue(fields.at(3), 0);
+    if (t.units < 0)
+        return tr("\"%1\" is not a number of units").arg(fields.at(3).trimmed().left(40));
+    if (n > PlainFields)
+        t.note = fields.at(4);
+    if (t.note.size() > Ticket::MaxNoteLength)
+        return tr("the note is longer than %1 characters").arg(Ticket::MaxNoteLength);
+    return TicketRules::problem(t, maxDraw);
+}
+
 const char *outcomeKey(const TicketGrade &g)
 {
     const bool six = g.kind == TicketGrade::SixWay;
@@ -84,19 +130,8 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     const QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        // The line of the first byte that is not UTF-8.
-        int line = 1;
-        QStringDecoder probe(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        for (const QByteArray &piece : bytes.toByteArray().split('\n')) {
-            const QString decoded = probe.decode(piece + '\n');  // a cut sequence at the end of a line is an error too
-            Q_UNUSED(decoded);
-            if (probe.hasError())
-                break;
-            ++line;
-        }
-        return fail(line, tr("the file is not UTF-8 text (save it as UTF-8 CSV)"));
-    }
+    if (decoder.hasError())
+        return fail(firstNonUtf8Line(bytes), tr("the file is not UTF-8 text (save it as UTF-8 CSV)"));
     if (text.contains(QChar(0)))
         return fail(0, tr("the file holds binary data, not a ticket list"));
 
@@ -112,39 +147,12 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
         first = false;
         if (header)
             continue;
-        const int line = record.line;
-        const qsizetype n = record.fields.size();
-        if (n != PlainFields && n != NoteFields && n != ExportFields)
-            return fail(line, tr("expected draw,number,way,units and an optional note separated by commas; fields found: %1").arg(n));
-
         Ticket t;
-        const std::optional<Ticket::Way> way = Ticket::wayFromKey(record.fields.at(2).trimmed());
-        if (!way)
-            return fail(line, tr("\"%1\" is not a way of buying; use straight, box, set or mini")
-                                  .arg(record.fields.at(2).trimmed().left(40)));
-        t.way = *way;
-        t.draw = digitsValue(record.fields.at(0), 0);
-        if (t.draw < 0)
-            return fail(line, tr("\"%1\" is not a draw number").arg(record.fields.at(0).trimmed().left(40)));
-        // Spreadsheets drop leading zeros, so "7" is 007 (or 07 for mini);
-        // more digits than the way takes is refused by the rules below.
-        t.number = digitsValue(record.fields.at(1), t.way == Ticket::Mini ? 2 : 3);
-        if (t.number == -1)
-            return fail(line, tr("\"%1\" is not a number (digits only)").arg(record.fields.at(1).trimmed().left(40)));
-        if (t.number < 0)
-            t.number = -1;
-        t.units = digitsValue(record.fields.at(3), 0);
-        if (t.units < 0)
-            return fail(line, tr("\"%1\" is not a number of units").arg(record.fields.at(3).trimmed().left(40)));
-        if (n > PlainFields)
-            t.note = record.fields.at(4);
-        if (t.note.size() > Ticket::MaxNoteLength)
-            return fail(line, tr("the note is longer than %1 characters").arg(Ticket::MaxNoteLength));
-        const QString problem = TicketRules::problem(t, maxDraw);
+        const QString problem = readTicket(record.fields, maxDraw, &t);
         if (!problem.isEmpty())
-            return fail(line, problem);
+            return fail(record.line, problem);
         if (out.tickets.size() >= MaxTickets)
-            return fail(line, tr("more than %1 tickets in one list").arg(MaxTickets));
+            return fail(record.line, tr("more than %1 tickets in one list").arg(MaxTickets));
         out.tickets.append(t);
     }
     if (out.tickets.isEmpty())
