@@ -4,25 +4,19 @@
 #include <QTextStream>
 
 #include "book_store.h"
-#include "result_importer.h"
+#include "import_batch.h"
 #include "ticket_list.h"
 #include "ticket_rules.h"
 #include "ticket_store.h"
 
 int BookCli::importFiles(BookStore &store, const QStringList &files, QTextStream &out)
 {
-    // Read every file first, then store them in one transaction, each file
-    // whole or not at all: a bad file does not stop the good ones.
-    QList<ImportedFile> read;
-    read.reserve(files.size());
-    for (const QString &path : files)
-        read.append(ResultImporter::read(path));
-    const QList<ImportReport> reports = store.importFiles(read);
-
+    // Hand-entered values are never replaced from here: no one is asked.
+    const QList<ImportBatch::Outcome> outcomes = ImportBatch::run(store, files);
     int status = 0;
-    for (qsizetype i = 0; i < reports.size(); ++i) {
-        const ImportReport &r = reports.at(i);
-        const QString &name = files.at(i);
+    for (const ImportBatch::Outcome &outcome : outcomes) {
+        const ImportReport &r = outcome.report;
+        const QString &name = outcome.path;
         if (!r.ok) {
             out << name << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(r.error) << '\n';
             status = 1;

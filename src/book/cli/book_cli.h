@@ -6,8 +6,8 @@
 class BookStore;
 class QTextStream;
 
-// The command-line import: reads each file, stores it whole or not at all,
-// and prints one line per file, e.g.
+// The command-line import: the window's import (ImportBatch) without its
+// questions, each file whole or not at all, printed one line per file, e.g.
 //   FILE: 3 new, 117 already known, 1 replaced
 //   FILE: error: FILE:LINE: message
 // Hand-entered values are never replaced from here; conflicts are printed

@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include "csv_reader.h"
+#include "csv_writer.h"
 #include "ticket_rules.h"
 
 namespace {
@@ -25,103 +27,7 @@ constexpr int ExportFields = 10;
 
 const char *const ExportHeader = "draw,number,way,units,note,date,result,outcome,prize,prize_kind\n";
 
-// One CSV record and the line it starts on.
-struct Record
-{
-    QStringList fields;
-    int line = 0;
-};
-
-// Splits CSV text into records: fields separated by commas, quoted with
-// "..." where they hold commas, quotes ("") or line breaks; lines end in
-// LF, CRLF or CR. Returns the line of an unclosed or badly closed quote.
-struct Splitter
-{
-    const QString &text;
-    qsizetype pos = 0;
-    int line = 1;
-    QString error;
-    int errorLine = 0;
-
-    bool atEnd() const { return pos >= text.size(); }
-
-    // Consumes a line break at pos, if any.
-    bool lineBreak()
-    {
-        if (atEnd())
-            return false;
-        const QChar c = text.at(pos);
-        if (c == QLatin1Char('\n')) {
-            ++pos;
-        } else if (c == QLatin1Char('\r')) {
-            ++pos;
-            if (!atEnd() && text.at(pos) == QLatin1Char('\n'))
-                ++pos;
-        } else {
-            return false;
-        }
-        ++line;
-        return true;
-    }
-
-    bool next(Record &record)
-    {
-        record.fields.clear();
-        record.line = line;
-        QString field;
-        for (;;) {
-            if (!atEnd() && text.at(pos) == QLatin1Char('"')) {
-                const int opened = line;
-                ++pos;
-                for (;;) {
-                    if (atEnd()) {
-                        error = QCoreApplication::translate("TicketList", "a quoted field is not closed");
-                        errorLine = opened;
-                        return false;
-                    }
-                    const QChar c = text.at(pos);
-                    if (c == QLatin1Char('"')) {
-                        if (pos + 1 < text.size() && text.at(pos + 1) == QLatin1Char('"')) {
-                            field += c;
-                            pos += 2;
-                            continue;
-                        }
-                        ++pos;
-                        break;
-                    }
-                    if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && !(pos + 1 < text.size() && text.at(pos + 1) == QLatin1Char('\n'))))
-                        ++line;
-                    field += c;
-                    ++pos;
-                }
-                if (!atEnd() && text.at(pos) != QLatin1Char(',') && text.at(pos) != QLatin1Char('\n')
-                    && text.at(pos) != QLatin1Char('\r')) {
-                    error = QCoreApplication::translate("TicketList", "text after the closing quote of a field");
-                    errorLine = line;
-                    return false;
-                }
-            } else {
-                while (!atEnd()) {
-                    const QChar c = text.at(pos);
-                    if (c == QLatin1Char(',') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-                        break;
-                    field += c;
-                    ++pos;
-                }
-            }
-            record.fields.append(field);
-            field.clear();
-            if (!atEnd() && text.at(pos) == QLatin1Char(',')) {
-                ++pos;
-                continue;
-            }
-            lineBreak();
-            return true;
-        }
-    }
-};
-
-bool isBlank(const Record &r)
+bool isBlank(const CsvReader::Record &r)
 {
     return r.fields.size() == 1 && r.fields.constFirst().trimmed().isEmpty();
 }
@@ -142,13 +48,50 @@ int digitsValue(const QString &field, int maxDigits, int *digits = nullptr)
     return s.toInt();
 }
 
-QByteArray csvField(const QString &text)
+// The line of the first byte that is not UTF-8.
+int firstNonUtf8Line(QByteArrayView bytes)
 {
-    QByteArray utf8 = text.toUtf8();
-    if (!utf8.contains(',') && !utf8.contains('"') && !utf8.contains('\n') && !utf8.contains('\r'))
-        return utf8;
-    utf8.replace("\"", "\"\"");
-    return '"' + utf8 + '"';
+    int line = 1;
+    QStringDecoder probe(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    for (const QByteArray &piece : bytes.toByteArray().split('\n')) {
+        const QString decoded = probe.decode(piece + '\n');  // a cut sequence at the end of a line is an error too
+        Q_UNUSED(decoded);
+        if (probe.hasError())
+            break;
+        ++line;
+    }
+    return line;
+}
+
+// The ticket in one record of a list, or why there is none.
+QString readTicket(const QStringList &fields, int maxDraw, Ticket *ticket)
+{
+    const qsizetype n = fields.size();
+    if (n != PlainFields && n != NoteFields && n != ExportFields)
+        return tr("expected draw,number,way,units and an optional note separated by commas; fields found: %1").arg(n);
+    Ticket &t = *ticket;
+    const std::optional<Ticket::Way> way = Ticket::wayFromKey(fields.at(2).trimmed());
+    if (!way)
+        return tr("\"%1\" is not a way of buying; use straight, box, set or mini").arg(fields.at(2).trimmed().left(40));
+    t.way = *way;
+    t.draw = digitsValue(fields.at(0), 0);
+    if (t.draw < 0)
+        return tr("\"%1\" is not a draw number").arg(fields.at(0).trimmed().left(40));
+    // Spreadsheets drop leading zeros, so "7" is 007 (or 07 for mini);
+    // more digits than the way takes is refused by the rules below.
+    t.number = digitsValue(fields.at(1), t.way == Ticket::Mini ? 2 : 3);
+    if (t.number == -1)
+        return tr("\"%1\" is not a number (digits only)").arg(fields.at(1).trimmed().left(40));
+    if (t.number < 0)
+        t.number = -1;
+    t.units = digitsValue(fields.at(3), 0);
+    if (t.units < 0)
+        return tr("\"%1\" is not a number of units").arg(fields.at(3).trimmed().left(40));
+    if (n > PlainFields)
+        t.note = fields.at(4);
+    if (t.note.size() > Ticket::MaxNoteLength)
+        return tr("the note is longer than %1 characters").arg(Ticket::MaxNoteLength);
+    return TicketRules::problem(t, maxDraw);
 }
 
 const char *outcomeKey(const TicketGrade &g)
@@ -187,67 +130,29 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     const QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        // The line of the first byte that is not UTF-8.
-        int line = 1;
-        QStringDecoder probe(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        for (const QByteArray &piece : bytes.toByteArray().split('\n')) {
-            const QString decoded = probe.decode(piece + '\n');  // a cut sequence at the end of a line is an error too
-            Q_UNUSED(decoded);
-            if (probe.hasError())
-                break;
-            ++line;
-        }
-        return fail(line, tr("the file is not UTF-8 text (save it as UTF-8 CSV)"));
-    }
+    if (decoder.hasError())
+        return fail(firstNonUtf8Line(bytes), tr("the file is not UTF-8 text (save it as UTF-8 CSV)"));
     if (text.contains(QChar(0)))
         return fail(0, tr("the file holds binary data, not a ticket list"));
 
-    Splitter split{ text };
-    Record record;
+    CsvReader reader(text);
+    CsvReader::Record record;
     bool first = true;
-    while (!split.atEnd()) {
-        if (!split.next(record))
-            return fail(split.errorLine, split.error);
+    while (!reader.atEnd()) {
+        if (!reader.next(record))
+            return fail(reader.errorLine(), reader.error());
         if (isBlank(record))
             continue;
         const bool header = first && record.fields.constFirst().trimmed().compare(QLatin1String("draw"), Qt::CaseInsensitive) == 0;
         first = false;
         if (header)
             continue;
-        const int line = record.line;
-        const qsizetype n = record.fields.size();
-        if (n != PlainFields && n != NoteFields && n != ExportFields)
-            return fail(line, tr("expected draw,number,way,units and an optional note separated by commas; fields found: %1").arg(n));
-
         Ticket t;
-        const std::optional<Ticket::Way> way = Ticket::wayFromKey(record.fields.at(2).trimmed());
-        if (!way)
-            return fail(line, tr("\"%1\" is not a way of buying; use straight, box, set or mini")
-                                  .arg(record.fields.at(2).trimmed().left(40)));
-        t.way = *way;
-        t.draw = digitsValue(record.fields.at(0), 0);
-        if (t.draw < 0)
-            return fail(line, tr("\"%1\" is not a draw number").arg(record.fields.at(0).trimmed().left(40)));
-        // Spreadsheets drop leading zeros, so "7" is 007 (or 07 for mini);
-        // more digits than the way takes is refused by the rules below.
-        t.number = digitsValue(record.fields.at(1), t.way == Ticket::Mini ? 2 : 3);
-        if (t.number == -1)
-            return fail(line, tr("\"%1\" is not a number (digits only)").arg(record.fields.at(1).trimmed().left(40)));
-        if (t.number < 0)
-            t.number = -1;
-        t.units = digitsValue(record.fields.at(3), 0);
-        if (t.units < 0)
-            return fail(line, tr("\"%1\" is not a number of units").arg(record.fields.at(3).trimmed().left(40)));
-        if (n > PlainFields)
-            t.note = record.fields.at(4);
-        if (t.note.size() > Ticket::MaxNoteLength)
-            return fail(line, tr("the note is longer than %1 characters").arg(Ticket::MaxNoteLength));
-        const QString problem = TicketRules::problem(t, maxDraw);
+        const QString problem = readTicket(record.fields, maxDraw, &t);
         if (!problem.isEmpty())
-            return fail(line, problem);
+            return fail(record.line, problem);
         if (out.tickets.size() >= MaxTickets)
-            return fail(line, tr("more than %1 tickets in one list").arg(MaxTickets));
+            return fail(record.line, tr("more than %1 tickets in one list").arg(MaxTickets));
         out.tickets.append(t);
     }
     if (out.tickets.isEmpty())
@@ -294,7 +199,7 @@ QByteArray exportCsv(const QList<GradedTicket> &rows)
         const Ticket &t = r.ticket;
         const TicketGrade &g = r.grade;
         out += QByteArray::number(t.draw) + ',' + t.numberText().toLatin1() + ',' + Ticket::wayKey(t.way) + ','
-            + QByteArray::number(t.units) + ',' + csvField(t.note) + ','
+            + QByteArray::number(t.units) + ',' + CsvWriter::field(t.note) + ','
             + r.drawDate.toString(Qt::ISODate).toLatin1() + ','
             + (r.resultNumber >= 0 ? QByteArray::number(r.resultNumber).rightJustified(3, '0') : QByteArray()) + ','
             + outcomeKey(g) + ','

@@ -27,50 +27,44 @@ QStringList ImportBatch::expand(const QStringList &paths)
 
 QList<ImportBatch::Outcome> ImportBatch::run(BookStore &store, const QStringList &files, const AskReplace &ask)
 {
+    QList<ImportedFile> read;
+    read.reserve(files.size());
+    for (const QString &path : files)
+        read.append(ResultImporter::read(path));
+    const QList<ImportReport> reports = store.importFiles(read);
+
     QList<Outcome> outcomes;
-    for (const QString &path : files) {
-        Outcome outcome;
-        outcome.path = path;
-        const ImportedFile file = ResultImporter::read(path);
-        if (!file.ok()) {
-            outcome.report.error = file.error;
-            outcome.report.warnings = file.warnings;
-        } else {
-            outcome.report = store.importFile(file);
-            // The file is in with the hand values kept; those the user agrees
-            // to replace go in as a second, equally whole change.
-            if (outcome.report.ok && !outcome.report.handConflicts.isEmpty() && ask) {
-                const QSet<int> agreed = ask(path, outcome.report.handConflicts);
-                // Each yes is for the value the user was shown: if another
-                // instance has changed it since, it stays and is reported again.
-                BookStore::HandReplacements replace;
-                for (const BookConflict &conflict : std::as_const(outcome.report.handConflicts))
-                    if (agreed.contains(conflict.draw))
-                        replace.insert(conflict.draw, conflict.kept.number);
-                if (!replace.isEmpty()) {
-                    const ImportReport again = store.importFile(file, replace);
-                    if (again.ok) {
-                        outcome.agreed = again.replaced;
-                        outcome.report.handConflicts = again.handConflicts;
-                        outcome.report.notes << again.notes;
-                    } else {
-                        outcome.report.warnings << again.error;
-                    }
-                }
-            }
-        }
+    outcomes.reserve(reports.size());
+    for (qsizetype i = 0; i < reports.size(); ++i) {
+        Outcome outcome{ files.at(i), reports.at(i) };
+        if (ask && outcome.report.ok && !outcome.report.handConflicts.isEmpty())
+            replaceAgreed(store, read.at(i), outcome, ask);
         outcomes << outcome;
     }
     return outcomes;
 }
 
-QString ImportBatch::summary(const Outcome &outcome)
+// The file is in with the hand values kept; those the user agrees to
+// replace go in as a second, equally whole change.
+void ImportBatch::replaceAgreed(BookStore &store, const ImportedFile &file, Outcome &outcome, const AskReplace &ask)
 {
-    const ImportReport &r = outcome.report;
-    QString text = tr("%1 new, %2 already known, %3 replaced").arg(r.added).arg(r.known).arg(r.replaced + outcome.agreed);
-    if (!r.handConflicts.isEmpty())
-        text += tr(", %1 kept (entered by hand)").arg(r.handConflicts.size());
-    return text;
+    const QSet<int> agreed = ask(outcome.path, outcome.report.handConflicts);
+    // Each yes is for the value the user was shown: if another instance has
+    // changed it since, it stays and is reported again.
+    BookStore::HandReplacements replace;
+    for (const BookConflict &conflict : std::as_const(outcome.report.handConflicts))
+        if (agreed.contains(conflict.draw))
+            replace.insert(conflict.draw, conflict.kept.number);
+    if (replace.isEmpty())
+        return;
+    const ImportReport again = store.importFile(file, replace);
+    if (again.ok) {
+        outcome.report.replaced += again.replaced;
+        outcome.report.handConflicts = again.handConflicts;
+        outcome.report.notes << again.notes;
+    } else {
+        outcome.report.warnings << again.error;
+    }
 }
 
 QString ImportBatch::reportText(const QList<Outcome> &outcomes)
@@ -83,7 +77,7 @@ QString ImportBatch::reportText(const QList<Outcome> &outcomes)
             lines << tr("%1: not imported, nothing of it was stored").arg(name);
             lines << tr("  error: %1").arg(outcome.report.error);
         } else {
-            lines << tr("%1: %2").arg(name, summary(outcome));
+            lines << tr("%1: %2").arg(name, outcome.report.summary());
             added += outcome.report.added;
         }
         for (const QString &warning : outcome.report.warnings)

@@ -11,8 +11,11 @@
 
 #include "book_store.h"
 
-// Imports several files, one after another, each whole or not at all, and
-// words what happened to each. A file that fails does not stop the others.
+// The one way results files go into the book, for the window and the
+// command line alike: every file is read, then all are stored in one
+// transaction, each file whole or not at all, so a file that fails does not
+// stop the others. Where ask is given (the window), the hand-entered values
+// a file would replace are asked about afterwards, file by file.
 class ImportBatch
 {
     Q_DECLARE_TR_FUNCTIONS(ImportBatch)
@@ -21,8 +24,7 @@ public:
     struct Outcome
     {
         QString path;
-        ImportReport report;
-        int agreed = 0;  // hand-entered values replaced because the user said yes
+        ImportReport report;  // replaced counts the hand values the user agreed to replace
     };
 
     // Asked once per file that would replace hand-entered values; returns
@@ -32,13 +34,15 @@ public:
     // Folders stand for the files in them (and below), CSV files only, in
     // name order; files are taken as given.
     static QStringList expand(const QStringList &paths);
+    // One outcome per file, in the order given.
     static QList<Outcome> run(BookStore &store, const QStringList &files, const AskReplace &ask = {});
 
-    // "3 new, 117 already known, 1 replaced", in the user's language.
-    static QString summary(const Outcome &outcome);
     // The whole report: one paragraph per file, then the totals.
     static QString reportText(const QList<Outcome> &outcomes);
     static int failed(const QList<Outcome> &outcomes);
+
+private:
+    static void replaceAgreed(BookStore &store, const ImportedFile &file, Outcome &outcome, const AskReplace &ask);
 };
 
 #endif

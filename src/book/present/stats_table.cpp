@@ -2,6 +2,7 @@
 
 #include <QSaveFile>
 
+#include "csv_writer.h"
 #include "draw_stats.h"
 
 namespace {
@@ -14,13 +15,6 @@ QString one(double x)
 QString whole(int n)
 {
     return QString::number(n);
-}
-
-QString csvField(const QString &text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
-        return text;
-    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
 } // namespace
@@ -150,15 +144,9 @@ bool StatsTable::writeCsv(const QString &path, QString *error) const
         *error = file.errorString();
         return false;
     }
-    auto line = [](const QStringList &fields) {
-        QStringList quoted;
-        for (const QString &f : fields)
-            quoted << csvField(f);
-        return (quoted.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8();
-    };
-    file.write(line(header));
+    file.write(CsvWriter::record(header));
     for (const QStringList &row : rows)
-        file.write(line(row));
+        file.write(CsvWriter::record(row));
     if (!file.commit()) {
         *error = file.errorString();
         return false;

@@ -24,6 +24,7 @@
 
 #include "display/number_kind.h"
 #include "result_importer.h"
+#include "results_csv.h"
 
 namespace {
 
@@ -1196,19 +1197,7 @@ bool BookStore::exportCsv(const QString &path, QString *error) const
             *error = tr("Cannot write %1: %2").arg(path, f.errorString());
         return false;
     }
-    QByteArray out = "draw,date,number,straight,box,set_straight,set_box,mini,"
-                     "straight_winners,box_winners,set_straight_winners,set_box_winners,mini_winners\n";
-    const auto cell = [](const std::optional<qint64> &v) { return v ? QByteArray::number(*v) : QByteArray(); };
-    for (const DrawResult &r : allDraws()) {
-        out += QByteArray::number(r.draw) + ',' + r.date.toString(Qt::ISODate).toLatin1() + ','
-            + r.numberText().toLatin1();
-        for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w)
-            out += ',' + cell(r.prize[w]);
-        for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w)
-            out += ',' + cell(r.winners[w]);
-        out += '\n';
-    }
-    f.write(out);
+    f.write(ResultsCsv::write(allDraws()));
     if (!f.commit()) {
         if (error)
             *error = tr("Cannot write %1: %2").arg(path, f.errorString());

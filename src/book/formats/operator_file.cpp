@@ -1,0 +1,195 @@
+#include "operator_file.h"
+
+#include <QRegularExpression>
+
+#include "csv_reader.h"
+#include "result_importer.h"
+#include "result_text.h"
+
+using Failure = ParsedResults::Failure;
+using Outcome = ParsedResults::Outcome;
+
+namespace {
+
+const char *const WayLabels[DrawResult::WayCount] = { "ストレート", "ボックス", "セット(ストレート)", "セット(ボックス)", "ミニ" };
+
+int wayOfLabel(QString label)
+{
+    label.remove(QLatin1Char(' '));
+    label.remove(QChar(0x30FB));  // katakana middle dot, as in セット・ストレート
+    if (label == QStringLiteral("ストレート"))
+        return DrawResult::Straight;
+    if (label == QStringLiteral("ボックス"))
+        return DrawResult::Box;
+    if (label == QStringLiteral("セット(ストレート)") || label == QStringLiteral("セットストレート"))
+        return DrawResult::SetStraight;
+    if (label == QStringLiteral("セット(ボックス)") || label == QStringLiteral("セットボックス"))
+        return DrawResult::SetBox;
+    if (label == QStringLiteral("ミニ"))
+        return DrawResult::Mini;
+    return -1;
+}
+
+// The count in cell c, which ends in 口. "1,234口" outside quotes arrives as
+// "1" and "234口": take in the digit groups before it, as for the prize.
+QString winnersText(const QStringList &cells, qsizetype c)
+{
+    QString count = cells.at(c).chopped(1);
+    for (qsizetype g = c - 1; g >= 0 && ResultText::isDigits(count.section(QLatin1Char(','), 0, 0), 3, 3)
+                              && ResultText::isDigits(cells.at(g), 1, 3); --g)
+        count.prepend(cells.at(g) + QLatin1Char(','));
+    return count;
+}
+
+} // namespace
+
+bool OperatorFile::isOperatorLine(const QString &firstCell)
+{
+    static const QRegularExpression operatorLine(QStringLiteral("^(A5\\d|第\\s*\\d+\\s*回\\s*ナンバーズ)$|^第\\s*\\d+\\s*回\\s*ナンバーズ"));
+    return operatorLine.match(firstCell).hasMatch();
+}
+
+Outcome OperatorFile::parse(const QStringList &lines, ParsedResults &out)
+{
+    OperatorFile file(out);
+    for (int i = 0; i < lines.size(); ++i)
+        if (auto f = file.readLine(CsvReader::cells(lines.at(i)), i + 1))
+            return f;
+    return file.finish(int(lines.size()));
+}
+
+Outcome OperatorFile::readLine(const QStringList &row, int line)
+{
+    static const QRegularExpression marker(QStringLiteral("^A5\\d$"));
+    static const QRegularExpression drawLine(QStringLiteral("^第\\s*(\\d+)\\s*回\\s*ナンバーズ"));
+    static const QRegularExpression n3(QStringLiteral("^ナンバーズ\\s*3\\s*抽(せん|選)数字"));
+    static const QRegularExpression n4(QStringLiteral("^ナンバーズ\\s*4\\s*抽(せん|選)数字"));
+
+    const QString first = row.value(0);
+    if (marker.match(first).hasMatch()) {
+        if (auto f = finish(line - 1))
+            return f;
+        start(line);
+        return std::nullopt;
+    }
+    const QRegularExpressionMatch dm = drawLine.match(first);
+    if (dm.hasMatch())
+        return readDrawLine(row, line, dm.captured(1));
+    if (!block.open || block.inN4)
+        return std::nullopt;
+    if (n4.match(first).hasMatch()) {
+        block.inN4 = true;  // the four-digit game is not kept
+        return finish(line);
+    }
+    if (block.r.draw == 0)
+        return std::nullopt;
+    if (n3.match(first).hasMatch())
+        return readNumberLine(row, line);
+    const int way = block.haveNumber ? wayOfLabel(first) : -1;
+    if (way < 0)
+        return std::nullopt;  // lines the book does not need (sales, carry-over, ...)
+    return readWayLine(row, line, way);
+}
+
+Outcome OperatorFile::readDrawLine(const QStringList &row, int line, const QString &number)
+{
+    // A block without its marker line is still read.
+    if (block.open && (block.r.draw != 0)) {
+        if (auto f = finish(line - 1))
+            return f;
+    }
+    if (!block.open)
+        start(line);
+    bool ok = false;
+    const int draw = number.toInt(&ok);
+    if (!ok || draw <= 0 || draw > 1000000)
+        return Failure{ line, ResultImporter::tr("draw number \"%1\" is not 1 or more").arg(number) };
+    block.r.draw = draw;
+    block.drawLineNo = line;
+    for (qsizetype c = row.size() - 1; c >= 0; --c) {
+        bool looks = false;
+        const QDate d = ResultText::findDate(row.at(c), &looks);
+        if (looks) {
+            if (!d.isValid())
+                return Failure{ line, ResultImporter::tr("draw %1: \"%2\" is not a date that exists").arg(draw).arg(row.at(c)) };
+            block.r.date = d;
+            break;
+        }
+    }
+    if (!block.r.date.isValid())
+        return Failure{ line, ResultImporter::tr("draw %1: the line gives no draw date").arg(draw) };
+    return std::nullopt;
+}
+
+Outcome OperatorFile::readNumberLine(const QStringList &row, int line)
+{
+    QString number;
+    for (qsizetype c = 1; c < row.size() && number.isEmpty(); ++c)
+        number = QString(row.at(c)).remove(QLatin1Char(' '));
+    if (!ResultText::isThreeDigits(number))
+        return Failure{ line, ResultImporter::tr("draw %1: result \"%2\" is not three digits").arg(block.r.draw).arg(number) };
+    block.r.number = number.toInt();
+    block.haveNumber = true;
+    return std::nullopt;
+}
+
+// Winners as "NNN口", the prize last: "NNN円" or 該当なし. An amount with
+// thousands commas outside quotes spans several cells; join them.
+Outcome OperatorFile::readWayLine(const QStringList &row, int line, int way)
+{
+    QStringList rest = row.mid(1);
+    while (!rest.isEmpty() && rest.constLast().isEmpty())
+        rest.removeLast();
+    std::optional<qint64> winners;
+    std::optional<qint64> prize;
+    qsizetype winnersAt = -1;
+    for (qsizetype c = 0; c < rest.size() && winnersAt < 0; ++c) {
+        if (rest.at(c).endsWith(QStringLiteral("口"))) {
+            const QString count = winnersText(rest, c);
+            const qint64 v = ResultText::amount(count);
+            if (v < 0)
+                return Failure{ line, ResultImporter::tr("draw %1: winners \"%2\" is not a count").arg(block.r.draw).arg(count + QStringLiteral("口")) };
+            winners = v;
+            winnersAt = c;
+        }
+    }
+    if (!rest.isEmpty() && ResultText::isNoWinner(rest.constLast())) {
+        winners = 0;
+    } else {
+        QString text = rest.mid(winnersAt + 1).join(QString());
+        if (text.endsWith(QStringLiteral("円")))
+            text.chop(1);
+        const qint64 v = ResultText::amount(text);
+        if (v < 0)
+            return Failure{ line, ResultImporter::tr("draw %1: prize \"%2\" is not an amount")
+                                      .arg(block.r.draw).arg(rest.mid(winnersAt + 1).join(QLatin1Char(','))) };
+        prize = v;
+    }
+    block.r.prize[size_t(way)] = prize;
+    block.r.winners[size_t(way)] = winners;
+    block.waysSeen |= 1 << way;
+    return std::nullopt;
+}
+
+void OperatorFile::start(int line)
+{
+    block = Block();
+    block.open = true;
+    block.startLine = line;
+}
+
+Outcome OperatorFile::finish(int line)
+{
+    if (!block.open)
+        return std::nullopt;
+    block.open = false;
+    if (block.r.draw == 0)
+        return Failure{ block.startLine, ResultImporter::tr("the block has no line \"第N回ナンバーズ\" (cut short?)") };
+    if (!block.haveNumber)
+        return Failure{ line, ResultImporter::tr("draw %1: the block is cut short: no line \"ナンバーズ3抽せん数字\"").arg(block.r.draw) };
+    for (int w = 0; w < DrawResult::WayCount; ++w)
+        if (!(block.waysSeen & (1 << w)))
+            return Failure{ line, ResultImporter::tr("draw %1: the block is cut short: no line \"%2\"")
+                                      .arg(block.r.draw).arg(QString::fromUtf8(WayLabels[w])) };
+    return out.add(block.r, block.drawLineNo);
+}
