@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "book_error.h"
 #include "graded_ticket.h"
 #include "ticket.h"
 
@@ -47,10 +48,12 @@ public:
     QList<GradedTicket> gradedForDraws(const QList<int> &draws) const;
 
     QString lastError() const;
+    // The same, with what kind of trouble it was.
+    BookError lastFailure() const;
 
 private:
     BookStore &book;
-    mutable QString error;
+    mutable BookError error;
 };
 
 #endif
