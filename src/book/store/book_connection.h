@@ -19,8 +19,6 @@ class BookConnection
 public:
     explicit BookConnection(const QString &name);
     ~BookConnection();
-    BookConnection(const BookConnection &) = delete;
-    BookConnection &operator=(const BookConnection &) = delete;
 
     // As BookStore::open; when the result is not usable nothing is left open.
     BookStore::OpenResult open(const QString &path, int busyTimeoutMs);

@@ -26,25 +26,25 @@ enum SqliteCode {
 
 BookError BookError::fromSql(const QSqlError &e)
 {
-    bool ok = false;
-    const int code = e.nativeErrorCode().toInt(&ok);
-    switch (ok ? (code & 0xff) : -1) {
-    case SqliteBusy:
-    case SqliteLocked:
-        return { Busy,
-                 tr("The book is busy in another window or program. Nothing was changed; try again when it is done.") };
-    case SqliteFull:
-        return { DiskFull, tr("The disk is full. Nothing was changed.") };
-    case SqliteReadOnly:
-    case SqliteCantOpen:
-        return { ReadOnly,
-                 tr("The book cannot be written (the file or its folder is read-only). Nothing was changed.") };
-    case SqliteIoErr:
-        return { Io, tr("The book could not be written (input/output error). Nothing was changed.") };
-    case SqliteCorrupt:
-    case SqliteNotADb:
-        return { Damaged, tr("The book reported an error: %1. Nothing was changed.").arg(e.text()) };
-    default:
-        return { Other, tr("The book reported an error: %1. Nothing was changed.").arg(e.text()) };
-    }
+    struct Known
+    {
+        int code;
+        Kind kind;
+        const char *text;
+    };
+    static const Known known[] = {
+        { SqliteBusy, Busy, QT_TRANSLATE_NOOP("BookStore", "The book is busy in another window or program. Nothing was changed; try again when it is done.") },
+        { SqliteLocked, Busy, QT_TRANSLATE_NOOP("BookStore", "The book is busy in another window or program. Nothing was changed; try again when it is done.") },
+        { SqliteFull, DiskFull, QT_TRANSLATE_NOOP("BookStore", "The disk is full. Nothing was changed.") },
+        { SqliteReadOnly, ReadOnly, QT_TRANSLATE_NOOP("BookStore", "The book cannot be written (the file or its folder is read-only). Nothing was changed.") },
+        { SqliteCantOpen, ReadOnly, QT_TRANSLATE_NOOP("BookStore", "The book cannot be written (the file or its folder is read-only). Nothing was changed.") },
+        { SqliteIoErr, Io, QT_TRANSLATE_NOOP("BookStore", "The book could not be written (input/output error). Nothing was changed.") },
+    };
+    // The extended code's low byte is the primary one; no code at all reads as 0.
+    const int code = e.nativeErrorCode().toInt() & 0xff;
+    for (const Known &k : known)
+        if (k.code == code)
+            return { k.kind, tr(k.text) };
+    const Kind kind = code == SqliteCorrupt || code == SqliteNotADb ? Damaged : Other;
+    return { kind, tr("The book reported an error: %1. Nothing was changed.").arg(e.text()) };
 }

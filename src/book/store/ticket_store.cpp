@@ -126,16 +126,22 @@ bool TicketStore::add(const QList<Ticket> &tickets, QList<qint64> *ids, QString 
             return refuse(error, errorOut, refused(BookError::Refused, tr("%1: %2 Nothing was stored.").arg(where, why)));
         }
     }
-    QSqlDatabase db = QSqlDatabase::database(book.connectionName(), false);
-    SqlTransaction tx(db);
-    if (!tx.begin())
-        return refuse(error, errorOut, tx.error());
+    QList<qint64> made;
+    const bool stored = inTransaction(errorOut, [&](const QSqlDatabase &db) {
+        return insert(db, tickets, made);
+    });
+    if (stored && ids)
+        *ids = made;
+    return stored;
+}
+
+BookError TicketStore::insert(const QSqlDatabase &db, const QList<Ticket> &tickets, QList<qint64> &made)
+{
     const QDateTime now = QDateTime::currentDateTimeUtc();
     QSqlQuery fresh(db);
     fresh.prepare(QStringLiteral("INSERT INTO tickets (draw, number, way, units, note, created_at) VALUES (?,?,?,?,?,?)"));
     QSqlQuery kept(db);
     kept.prepare(QStringLiteral("INSERT INTO tickets (id, draw, number, way, units, note, created_at) VALUES (?,?,?,?,?,?,?)"));
-    QList<qint64> made;
     made.reserve(tickets.size());
     for (const Ticket &t : tickets) {
         QSqlQuery &q = t.id > 0 ? kept : fresh;
@@ -150,16 +156,11 @@ bool TicketStore::add(const QList<Ticket> &tickets, QList<qint64> *ids, QString 
         if (!q.exec()) {
             BookError why = BookError::fromSql(q.lastError());
             why.text = tr("%1: %2").arg(describe(t), why.text);
-            return refuse(error, errorOut, why);
+            return why;
         }
         made.append(t.id > 0 ? t.id : q.lastInsertId().toLongLong());
     }
-    if (!tx.commit())
-        return refuse(error, errorOut, tx.error());
-    if (ids)
-        *ids = made;
-    error = BookError();
-    return true;
+    return BookError();
 }
 
 bool TicketStore::addRun(const Ticket &first, int count, QList<qint64> *ids, QString *errorOut, int maxDraw)
@@ -201,44 +202,48 @@ bool TicketStore::update(const Ticket &ticket, QString *errorOut, int maxDraw)
     const QString problem = TicketRules::problem(ticket, maxDraw);
     if (!problem.isEmpty())
         return refuse(error, errorOut, refused(BookError::Refused, tr("%1: %2 Nothing was stored.").arg(describe(ticket), problem)));
-    QSqlDatabase db = QSqlDatabase::database(book.connectionName(), false);
-    SqlTransaction tx(db);
-    if (!tx.begin())
-        return refuse(error, errorOut, tx.error());
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("UPDATE tickets SET draw = ?, number = ?, way = ?, units = ?, note = ? WHERE id = ?"));
-    q.addBindValue(ticket.draw);
-    q.addBindValue(ticket.number);
-    q.addBindValue(int(ticket.way));
-    q.addBindValue(ticket.units);
-    q.addBindValue(ticket.note.isNull() ? QStringLiteral("") : ticket.note);
-    q.addBindValue(ticket.id);
-    if (!q.exec())
-        return refuse(error, errorOut, BookError::fromSql(q.lastError()));
-    if (q.numRowsAffected() != 1)
-        return refuse(error, errorOut,
-                      refused(BookError::Refused, tr("The ticket is no longer in the book (deleted elsewhere?). Nothing was changed.")));
-    if (!tx.commit())
-        return refuse(error, errorOut, tx.error());
-    error = BookError();
-    return true;
+    return inTransaction(errorOut, [&ticket](const QSqlDatabase &db) {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("UPDATE tickets SET draw = ?, number = ?, way = ?, units = ?, note = ? WHERE id = ?"));
+        q.addBindValue(ticket.draw);
+        q.addBindValue(ticket.number);
+        q.addBindValue(int(ticket.way));
+        q.addBindValue(ticket.units);
+        q.addBindValue(ticket.note.isNull() ? QStringLiteral("") : ticket.note);
+        q.addBindValue(ticket.id);
+        if (!q.exec())
+            return BookError::fromSql(q.lastError());
+        if (q.numRowsAffected() != 1)
+            return refused(BookError::Refused, tr("The ticket is no longer in the book (deleted elsewhere?). Nothing was changed."));
+        return BookError();
+    });
 }
 
 bool TicketStore::remove(const QList<qint64> &ids, QString *errorOut)
 {
     if (!book.isOpen())
         return refuse(error, errorOut, refused(BookError::NotOpen, tr("The book is not open.")));
+    return inTransaction(errorOut, [&ids](const QSqlDatabase &db) {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("DELETE FROM tickets WHERE id = ?"));
+        for (qint64 id : ids) {
+            q.addBindValue(id);
+            if (!q.exec())
+                return BookError::fromSql(q.lastError());
+        }
+        return BookError();
+    });
+}
+
+bool TicketStore::inTransaction(QString *errorOut, const std::function<BookError(const QSqlDatabase &)> &work)
+{
     QSqlDatabase db = QSqlDatabase::database(book.connectionName(), false);
     SqlTransaction tx(db);
     if (!tx.begin())
         return refuse(error, errorOut, tx.error());
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("DELETE FROM tickets WHERE id = ?"));
-    for (qint64 id : ids) {
-        q.addBindValue(id);
-        if (!q.exec())
-            return refuse(error, errorOut, BookError::fromSql(q.lastError()));
-    }
+    const BookError why = work(db);
+    if (why.failed())
+        return refuse(error, errorOut, why);
     if (!tx.commit())
         return refuse(error, errorOut, tx.error());
     error = BookError();
@@ -278,19 +283,26 @@ bool readRows(QSqlQuery &q, Row (*toRow)(const QSqlQuery &), QList<Row> &out, Bo
     return true;
 }
 
+// Every row of a select on the book's tickets, newest draw first.
+template<typename Row>
+QList<Row> selectAll(const BookStore &book, const QString &select, Row (*toRow)(const QSqlQuery &), BookError &error)
+{
+    error = BookError();
+    QList<Row> out;
+    if (!book.isOpen())
+        return out;
+    QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
+    q.prepare(select + QLatin1String(NewestFirst));
+    readRows(q, toRow, out, error);
+    return out;
+}
+
 } // namespace
 
 QList<Ticket> TicketStore::tickets() const
 {
-    error = BookError();
-    QList<Ticket> out;
-    if (!book.isOpen())
-        return out;
-    QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
-    q.prepare(QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at FROM tickets t")
-              + QLatin1String(NewestFirst));
-    readRows(q, rowToTicket, out, error);
-    return out;
+    return selectAll(book, QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at FROM tickets t"),
+                     rowToTicket, error);
 }
 
 int TicketStore::count() const
@@ -306,14 +318,7 @@ int TicketStore::count() const
 
 QList<GradedTicket> TicketStore::graded() const
 {
-    error = BookError();
-    QList<GradedTicket> out;
-    if (!book.isOpen())
-        return out;
-    QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
-    q.prepare(gradedSelect() + QLatin1String(NewestFirst));
-    readRows(q, rowToGraded, out, error);
-    return out;
+    return selectAll(book, gradedSelect(), rowToGraded, error);
 }
 
 QList<GradedTicket> TicketStore::gradedForDraws(const QList<int> &draws) const

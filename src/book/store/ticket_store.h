@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 #include "book_error.h"
@@ -11,6 +12,7 @@
 #include "ticket.h"
 
 class BookStore;
+class QSqlDatabase;
 
 // The player's tickets, kept in the results book (table `tickets`, schema 3,
 // migrated by BookStore::open). Works on an open BookStore's connection;
@@ -52,6 +54,11 @@ public:
     BookError lastFailure() const;
 
 private:
+    // Runs work in one transaction on the book, which must be open. False,
+    // with the error kept and in *errorOut, when it or the book refused.
+    bool inTransaction(QString *errorOut, const std::function<BookError(const QSqlDatabase &)> &work);
+    BookError insert(const QSqlDatabase &db, const QList<Ticket> &tickets, QList<qint64> &made);
+
     BookStore &book;
     mutable BookError error;
 };
