@@ -9,40 +9,16 @@
 #include <functional>
 #include <optional>
 
+#include "book_error.h"
 #include "draw_result.h"
+#include "import_report.h"
 #include "imported_file.h"
 
 class QSqlError;
 class QSqlQuery;
 
-// A draw whose hand-entered value differs from what a file offers. The
-// hand value stays unless the user said yes for that draw.
-struct BookConflict
-{
-    int draw = 0;
-    DrawResult kept;     // what the book holds (entered by hand)
-    DrawResult offered;  // what the file gives
-};
-
-// What importing one file did. When ok is false nothing of the file was stored.
-struct ImportReport
-{
-    bool ok = false;
-    QString error;            // why the file was refused or could not be stored
-    int added = 0;            // draws the book did not know
-    int known = 0;            // draws the book already held with the same result
-    int replaced = 0;         // bundled (or agreed hand) values replaced by the file
-    int completed = 0;        // of the known draws, those the file gave a missing date or prizes
-    QStringList notes;        // "draw 6: bundled 692 replaced by 792 from FILE", "draw 7: prizes added from FILE"
-    QStringList warnings;     // the importer's warnings for this file
-    QList<BookConflict> handConflicts;  // hand values kept
-
-    // "3 new, 117 already known, 1 replaced" (plus ", 2 kept (entered by hand)")
-    QString summary() const;
-};
-
 // The results book: one SQLite file through Qt SQL (QSQLITE). Schema versioned
-// with PRAGMA user_version and migrated in code; WAL, foreign keys, a busy
+// with PRAGMA user_version and migrated in code (BookSchema); WAL, foreign keys, a busy
 // timeout, and every change in one BEGIN IMMEDIATE transaction. Each instance
 // has its own connection, and holds book.sqlite.lock while the book is open:
 // a second program on the same book waits for it as long as a write would
@@ -132,6 +108,8 @@ public:
 
     // The last error in words for the user (busy, disk full, read-only...).
     QString lastError() const;
+    // The same, with what kind of trouble it was.
+    BookError lastFailure() const;
 
     // How long a write waits for another instance (default BusyTimeoutMs).
     void setBusyTimeout(int ms);

@@ -10,6 +10,7 @@
 
 #include "book_store.h"
 #include "draw_calendar.h"
+#include "sql_transaction.h"
 #include "ticket_rules.h"
 
 namespace {
@@ -85,56 +86,27 @@ TicketStore::TicketStore(BookStore &book) : book(book)
 
 QString TicketStore::lastError() const
 {
+    return error.text;
+}
+
+BookError TicketStore::lastFailure() const
+{
     return error;
 }
 
 namespace {
 
-// One BEGIN IMMEDIATE transaction on the book's connection, rolled back
-// unless committed.
-class Transaction
-{
-public:
-    explicit Transaction(QSqlDatabase db) : db(std::move(db)) {}
-    ~Transaction()
-    {
-        if (open) {
-            QSqlQuery q(db);
-            q.exec(QStringLiteral("ROLLBACK"));
-        }
-    }
-    bool begin(QString *error)
-    {
-        QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-            *error = BookStore::errorText(q.lastError());
-            return false;
-        }
-        open = true;
-        return true;
-    }
-    bool commit(QString *error)
-    {
-        QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("COMMIT"))) {
-            *error = BookStore::errorText(q.lastError());
-            return false;  // the destructor rolls back
-        }
-        open = false;
-        return true;
-    }
-
-private:
-    QSqlDatabase db;
-    bool open = false;
-};
-
-bool refuse(QString &kept, QString *error, const QString &why)
+bool refuse(BookError &kept, QString *error, const BookError &why)
 {
     kept = why;
     if (error)
-        *error = why;
+        *error = why.text;
     return false;
+}
+
+BookError refused(BookError::Kind kind, const QString &why)
+{
+    return { kind, why };
 }
 
 } // namespace
@@ -142,7 +114,7 @@ bool refuse(QString &kept, QString *error, const QString &why)
 bool TicketStore::add(const QList<Ticket> &tickets, QList<qint64> *ids, QString *errorOut, int maxDraw)
 {
     if (!book.isOpen())
-        return refuse(error, errorOut, tr("The book is not open."));
+        return refuse(error, errorOut, refused(BookError::NotOpen, tr("The book is not open.")));
     if (maxDraw <= 0)
         maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
     for (qsizetype i = 0; i < tickets.size(); ++i) {
@@ -151,20 +123,25 @@ bool TicketStore::add(const QList<Ticket> &tickets, QList<qint64> *ids, QString 
             const QString where = tickets.size() == 1
                 ? describe(tickets.at(i))
                 : tr("ticket %1 (%2)").arg(i + 1).arg(describe(tickets.at(i)));
-            return refuse(error, errorOut, tr("%1: %2 Nothing was stored.").arg(where, why));
+            return refuse(error, errorOut, refused(BookError::Refused, tr("%1: %2 Nothing was stored.").arg(where, why)));
         }
     }
-    QSqlDatabase db = QSqlDatabase::database(book.connectionName(), false);
-    Transaction tx(db);
-    QString why;
-    if (!tx.begin(&why))
-        return refuse(error, errorOut, why);
+    QList<qint64> made;
+    const bool stored = inTransaction(errorOut, [&](const QSqlDatabase &db) {
+        return insert(db, tickets, made);
+    });
+    if (stored && ids)
+        *ids = made;
+    return stored;
+}
+
+BookError TicketStore::insert(const QSqlDatabase &db, const QList<Ticket> &tickets, QList<qint64> &made)
+{
     const QDateTime now = QDateTime::currentDateTimeUtc();
     QSqlQuery fresh(db);
     fresh.prepare(QStringLiteral("INSERT INTO tickets (draw, number, way, units, note, created_at) VALUES (?,?,?,?,?,?)"));
     QSqlQuery kept(db);
     kept.prepare(QStringLiteral("INSERT INTO tickets (id, draw, number, way, units, note, created_at) VALUES (?,?,?,?,?,?,?)"));
-    QList<qint64> made;
     made.reserve(tickets.size());
     for (const Ticket &t : tickets) {
         QSqlQuery &q = t.id > 0 ? kept : fresh;
@@ -176,16 +153,14 @@ bool TicketStore::add(const QList<Ticket> &tickets, QList<qint64> *ids, QString 
         q.addBindValue(t.units);
         q.addBindValue(t.note.isNull() ? QStringLiteral("") : t.note);
         q.addBindValue(isoUtc(t.createdAt.isValid() ? t.createdAt : now));
-        if (!q.exec())
-            return refuse(error, errorOut, tr("%1: %2").arg(describe(t), BookStore::errorText(q.lastError())));
+        if (!q.exec()) {
+            BookError why = BookError::fromSql(q.lastError());
+            why.text = tr("%1: %2").arg(describe(t), why.text);
+            return why;
+        }
         made.append(t.id > 0 ? t.id : q.lastInsertId().toLongLong());
     }
-    if (!tx.commit(&why))
-        return refuse(error, errorOut, why);
-    if (ids)
-        *ids = made;
-    error.clear();
-    return true;
+    return BookError();
 }
 
 bool TicketStore::addRun(const Ticket &first, int count, QList<qint64> *ids, QString *errorOut, int maxDraw)
@@ -193,17 +168,19 @@ bool TicketStore::addRun(const Ticket &first, int count, QList<qint64> *ids, QSt
     if (maxDraw <= 0)
         maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
     if (count < 1 || count > maxDraw)
-        return refuse(error, errorOut, tr("A run takes 1 to %1 draws in a row; %2 is not possible. Nothing was stored.")
-                                           .arg(maxDraw)
-                                           .arg(count));
+        return refuse(error, errorOut,
+                      refused(BookError::Refused, tr("A run takes 1 to %1 draws in a row; %2 is not possible. Nothing was stored.")
+                                                      .arg(maxDraw)
+                                                      .arg(count)));
     // Draw numbers follow the draw calendar: the next number is the next draw day.
     const qint64 last = qint64(first.draw) + count - 1;
     if (last > maxDraw) {
         return refuse(error, errorOut,
-                      tr("Draws %1 to %2 go past draw %3, the last one that can be bought now. Nothing was stored.")
-                          .arg(first.draw)
-                          .arg(last)
-                          .arg(maxDraw));
+                      refused(BookError::Refused,
+                              tr("Draws %1 to %2 go past draw %3, the last one that can be bought now. Nothing was stored.")
+                                  .arg(first.draw)
+                                  .arg(last)
+                                  .arg(maxDraw)));
     }
     QList<Ticket> run;
     run.reserve(count);
@@ -219,54 +196,57 @@ bool TicketStore::addRun(const Ticket &first, int count, QList<qint64> *ids, QSt
 bool TicketStore::update(const Ticket &ticket, QString *errorOut, int maxDraw)
 {
     if (!book.isOpen())
-        return refuse(error, errorOut, tr("The book is not open."));
+        return refuse(error, errorOut, refused(BookError::NotOpen, tr("The book is not open.")));
     if (maxDraw <= 0)
         maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
     const QString problem = TicketRules::problem(ticket, maxDraw);
     if (!problem.isEmpty())
-        return refuse(error, errorOut, tr("%1: %2 Nothing was stored.").arg(describe(ticket), problem));
-    QSqlDatabase db = QSqlDatabase::database(book.connectionName(), false);
-    Transaction tx(db);
-    QString why;
-    if (!tx.begin(&why))
-        return refuse(error, errorOut, why);
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("UPDATE tickets SET draw = ?, number = ?, way = ?, units = ?, note = ? WHERE id = ?"));
-    q.addBindValue(ticket.draw);
-    q.addBindValue(ticket.number);
-    q.addBindValue(int(ticket.way));
-    q.addBindValue(ticket.units);
-    q.addBindValue(ticket.note.isNull() ? QStringLiteral("") : ticket.note);
-    q.addBindValue(ticket.id);
-    if (!q.exec())
-        return refuse(error, errorOut, BookStore::errorText(q.lastError()));
-    if (q.numRowsAffected() != 1)
-        return refuse(error, errorOut, tr("The ticket is no longer in the book (deleted elsewhere?). Nothing was changed."));
-    if (!tx.commit(&why))
-        return refuse(error, errorOut, why);
-    error.clear();
-    return true;
+        return refuse(error, errorOut, refused(BookError::Refused, tr("%1: %2 Nothing was stored.").arg(describe(ticket), problem)));
+    return inTransaction(errorOut, [&ticket](const QSqlDatabase &db) {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("UPDATE tickets SET draw = ?, number = ?, way = ?, units = ?, note = ? WHERE id = ?"));
+        q.addBindValue(ticket.draw);
+        q.addBindValue(ticket.number);
+        q.addBindValue(int(ticket.way));
+        q.addBindValue(ticket.units);
+        q.addBindValue(ticket.note.isNull() ? QStringLiteral("") : ticket.note);
+        q.addBindValue(ticket.id);
+        if (!q.exec())
+            return BookError::fromSql(q.lastError());
+        if (q.numRowsAffected() != 1)
+            return refused(BookError::Refused, tr("The ticket is no longer in the book (deleted elsewhere?). Nothing was changed."));
+        return BookError();
+    });
 }
 
 bool TicketStore::remove(const QList<qint64> &ids, QString *errorOut)
 {
     if (!book.isOpen())
-        return refuse(error, errorOut, tr("The book is not open."));
+        return refuse(error, errorOut, refused(BookError::NotOpen, tr("The book is not open.")));
+    return inTransaction(errorOut, [&ids](const QSqlDatabase &db) {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("DELETE FROM tickets WHERE id = ?"));
+        for (qint64 id : ids) {
+            q.addBindValue(id);
+            if (!q.exec())
+                return BookError::fromSql(q.lastError());
+        }
+        return BookError();
+    });
+}
+
+bool TicketStore::inTransaction(QString *errorOut, const std::function<BookError(const QSqlDatabase &)> &work)
+{
     QSqlDatabase db = QSqlDatabase::database(book.connectionName(), false);
-    Transaction tx(db);
-    QString why;
-    if (!tx.begin(&why))
+    SqlTransaction tx(db);
+    if (!tx.begin())
+        return refuse(error, errorOut, tx.error());
+    const BookError why = work(db);
+    if (why.failed())
         return refuse(error, errorOut, why);
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("DELETE FROM tickets WHERE id = ?"));
-    for (qint64 id : ids) {
-        q.addBindValue(id);
-        if (!q.exec())
-            return refuse(error, errorOut, BookStore::errorText(q.lastError()));
-    }
-    if (!tx.commit(&why))
-        return refuse(error, errorOut, why);
-    error.clear();
+    if (!tx.commit())
+        return refuse(error, errorOut, tx.error());
+    error = BookError();
     return true;
 }
 
@@ -278,7 +258,7 @@ std::optional<Ticket> TicketStore::ticket(qint64 id) const
     q.prepare(QStringLiteral("SELECT id, draw, number, way, units, note, created_at FROM tickets WHERE id = ?"));
     q.addBindValue(id);
     if (!q.exec()) {
-        error = BookStore::errorText(q.lastError());
+        error = BookError::fromSql(q.lastError());
         return std::nullopt;
     }
     if (!q.next())
@@ -291,11 +271,11 @@ namespace {
 // Runs a prepared select and turns every row into a Row; false (with the
 // error in words) when the book refused it.
 template<typename Row>
-bool readRows(QSqlQuery &q, Row (*toRow)(const QSqlQuery &), QList<Row> &out, QString &error)
+bool readRows(QSqlQuery &q, Row (*toRow)(const QSqlQuery &), QList<Row> &out, BookError &error)
 {
     q.setForwardOnly(true);
     if (!q.exec()) {
-        error = BookStore::errorText(q.lastError());
+        error = BookError::fromSql(q.lastError());
         return false;
     }
     while (q.next())
@@ -303,19 +283,26 @@ bool readRows(QSqlQuery &q, Row (*toRow)(const QSqlQuery &), QList<Row> &out, QS
     return true;
 }
 
+// Every row of a select on the book's tickets, newest draw first.
+template<typename Row>
+QList<Row> selectAll(const BookStore &book, const QString &select, Row (*toRow)(const QSqlQuery &), BookError &error)
+{
+    error = BookError();
+    QList<Row> out;
+    if (!book.isOpen())
+        return out;
+    QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
+    q.prepare(select + QLatin1String(NewestFirst));
+    readRows(q, toRow, out, error);
+    return out;
+}
+
 } // namespace
 
 QList<Ticket> TicketStore::tickets() const
 {
-    error.clear();
-    QList<Ticket> out;
-    if (!book.isOpen())
-        return out;
-    QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
-    q.prepare(QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at FROM tickets t")
-              + QLatin1String(NewestFirst));
-    readRows(q, rowToTicket, out, error);
-    return out;
+    return selectAll(book, QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at FROM tickets t"),
+                     rowToTicket, error);
 }
 
 int TicketStore::count() const
@@ -325,25 +312,18 @@ int TicketStore::count() const
     QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
     if (q.exec(QStringLiteral("SELECT COUNT(*) FROM tickets")) && q.next())
         return q.value(0).toInt();
-    error = BookStore::errorText(q.lastError());
+    error = BookError::fromSql(q.lastError());
     return 0;
 }
 
 QList<GradedTicket> TicketStore::graded() const
 {
-    error.clear();
-    QList<GradedTicket> out;
-    if (!book.isOpen())
-        return out;
-    QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
-    q.prepare(gradedSelect() + QLatin1String(NewestFirst));
-    readRows(q, rowToGraded, out, error);
-    return out;
+    return selectAll(book, gradedSelect(), rowToGraded, error);
 }
 
 QList<GradedTicket> TicketStore::gradedForDraws(const QList<int> &draws) const
 {
-    error.clear();
+    error = BookError();
     QList<GradedTicket> out;
     if (!book.isOpen() || draws.isEmpty())
         return out;

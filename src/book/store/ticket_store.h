@@ -4,12 +4,15 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
+#include "book_error.h"
 #include "graded_ticket.h"
 #include "ticket.h"
 
 class BookStore;
+class QSqlDatabase;
 
 // The player's tickets, kept in the results book (table `tickets`, schema 3,
 // migrated by BookStore::open). Works on an open BookStore's connection;
@@ -47,10 +50,17 @@ public:
     QList<GradedTicket> gradedForDraws(const QList<int> &draws) const;
 
     QString lastError() const;
+    // The same, with what kind of trouble it was.
+    BookError lastFailure() const;
 
 private:
+    // Runs work in one transaction on the book, which must be open. False,
+    // with the error kept and in *errorOut, when it or the book refused.
+    bool inTransaction(QString *errorOut, const std::function<BookError(const QSqlDatabase &)> &work);
+    BookError insert(const QSqlDatabase &db, const QList<Ticket> &tickets, QList<qint64> &made);
+
     BookStore &book;
-    mutable QString error;
+    mutable BookError error;
 };
 
 #endif

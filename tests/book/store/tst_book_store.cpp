@@ -16,6 +16,7 @@
 #include "book_store.h"
 #include "draw_calendar.h"
 #include "result_importer.h"
+#include "ticket_store.h"
 
 namespace {
 
@@ -57,37 +58,26 @@ QString integrity(const QString &path)
     return answer;
 }
 
-// A book as the first schema left it, with a replacement already recorded.
-bool writeVersionOneBook(const QString &path)
+// Writes a book from one of the snapshots beside this test (schemaN.sql: an
+// older program's book as SQL text), a statement at a time.
+bool writeSnapshot(const QString &path, const QString &name)
 {
+    QFile f(QStringLiteral(STORE_SNAPSHOTS "/") + name);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
     bool ok = true;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v1"));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("snapshot"));
         db.setDatabaseName(path);
         ok = db.open();
         QSqlQuery q(db);
-        for (const char *sql : {
-                 "PRAGMA journal_mode = WAL", "BEGIN",
-                 "CREATE TABLE imports (id INTEGER PRIMARY KEY, file TEXT NOT NULL, at TEXT NOT NULL,"
-                 " added INTEGER NOT NULL, known INTEGER NOT NULL, replaced INTEGER NOT NULL)",
-                 "CREATE TABLE draws (draw INTEGER PRIMARY KEY CHECK (draw > 0), date TEXT,"
-                 " number INTEGER NOT NULL CHECK (number BETWEEN 0 AND 999),"
-                 " straight_prize INTEGER, straight_winners INTEGER, box_prize INTEGER, box_winners INTEGER,"
-                 " set_straight_prize INTEGER, set_straight_winners INTEGER, set_box_prize INTEGER, set_box_winners INTEGER,"
-                 " mini_prize INTEGER, mini_winners INTEGER,"
-                 " source_kind INTEGER NOT NULL CHECK (source_kind IN (0, 1, 2)), source TEXT NOT NULL DEFAULT '',"
-                 " stored_at TEXT NOT NULL, import_id INTEGER REFERENCES imports(id))",
-                 "CREATE INDEX draws_by_number ON draws(number)",
-                 "CREATE TABLE replaced (id INTEGER PRIMARY KEY, import_id INTEGER REFERENCES imports(id),"
-                 " draw INTEGER NOT NULL, old_number INTEGER NOT NULL, old_date TEXT,"
-                 " old_source_kind INTEGER NOT NULL, old_source TEXT NOT NULL, new_number INTEGER NOT NULL, at TEXT NOT NULL)",
-                 "CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT)",
-                 "INSERT INTO replaced (draw, old_number, old_date, old_source_kind, old_source, new_number, at)"
-                 " VALUES (6, 792, '1994-11-11', 0, '', 692, '2026-12-01T00:00:00.000Z')",
-                 "PRAGMA user_version = 1", "COMMIT" })
-            ok = ok && q.exec(QLatin1String(sql));
+        for (const QString &line : QString::fromUtf8(f.readAll()).split(QStringLiteral(";\n"), Qt::SkipEmptyParts)) {
+            QStringList kept = line.split(QLatin1Char('\n'));
+            kept.removeIf([](const QString &l) { return l.startsWith(QLatin1String("--")); });
+            ok = ok && q.exec(kept.join(QLatin1Char('\n')));
+        }
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("v1"));
+    QSqlDatabase::removeDatabase(QStringLiteral("snapshot"));
     return ok;
 }
 
@@ -123,6 +113,8 @@ private slots:
     void init();
     void conflictsAndIdempotency();
     void exportRoundTrips();
+    void olderBooksMigrate_data();
+    void olderBooksMigrate();
     void killedDuringImport_data();
     void killedDuringImport();
     void unusableBookMovedAside_data();
@@ -247,6 +239,38 @@ void TstBookStore::exportRoundTrips()
         QVERIFY2(a.at(i).sameContent(b.at(i)), qPrintable(QString::number(a.at(i).draw)));
 }
 
+void TstBookStore::olderBooksMigrate_data()
+{
+    QTest::addColumn<QString>("snapshot");
+    QTest::addColumn<int>("tickets");
+    QTest::newRow("schema 1") << "schema1.sql" << 0;
+    QTest::newRow("schema 2") << "schema2.sql" << 0;
+    QTest::newRow("schema 3") << "schema3.sql" << 2;
+}
+
+void TstBookStore::olderBooksMigrate()
+{
+    QFETCH(QString, snapshot);
+    QVERIFY(writeSnapshot(bookPath(), snapshot));
+    BookStore store;
+    QCOMPARE(store.open(bookPath()).status, BookStore::OpenStatus::Ok);
+    QSqlQuery q(QSqlDatabase::database(store.connectionName()));
+    QVERIFY(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
+    QCOMPARE(q.value(0).toInt(), BookStore::SchemaVersion);
+    // Every row kept, each draw as it came.
+    QCOMPARE(store.count(), 3);
+    QCOMPARE(store.draw(5)->sourceKind, DrawResult::Bundled);
+    QCOMPARE(store.draw(6)->sourceKind, DrawResult::File);
+    QCOMPARE(store.draw(6)->prize[DrawResult::Mini], std::optional<qint64>(9300));
+    QCOMPARE(store.draw(7)->sourceKind, DrawResult::Hand);
+    QCOMPARE(store.draw(7)->number, 318);
+    for (const char *table : { "imports", "replaced", "meta" }) {
+        QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))) && q.next());
+        QCOMPARE(q.value(0).toInt(), 1);
+    }
+    QTEST(int(TicketStore(store).count()), "tickets");
+}
+
 void TstBookStore::killedDuringImport_data()
 {
     QTest::addColumn<QString>("stop");
@@ -299,7 +323,7 @@ void TstBookStore::replacementKeepsTheOldRow_data()
 void TstBookStore::replacementKeepsTheOldRow()
 {
     QFETCH(bool, byHand);
-    QVERIFY(writeVersionOneBook(bookPath()));
+    QVERIFY(writeSnapshot(bookPath(), QStringLiteral("schema1.sql")));
     BookStore store;
     QCOMPARE(store.open(bookPath()).status, BookStore::OpenStatus::Ok);
     QSqlQuery q(QSqlDatabase::database(store.connectionName()));

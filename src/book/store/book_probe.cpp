@@ -1,0 +1,148 @@
+#include "book_probe.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QtEndian>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("BookStore", text);
+}
+
+} // namespace
+
+BookProbe::BookProbe(const QString &path, const QString &connectionName, int busyTimeoutMs)
+    : path(path), connectionName(connectionName), busyTimeoutMs(busyTimeoutMs)
+{
+}
+
+BookProbe::Header BookProbe::readHeader() const
+{
+    Header h;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return h;
+    const QByteArray head = f.read(100);
+    h.read = f.error() == QFileDevice::NoError;
+    if (head.size() < 100 || !head.startsWith(QByteArrayView("SQLite format 3\0", 16)))
+        return h;
+    h.isDatabase = true;
+    // Read and write format versions: 2 means WAL.
+    h.walMode = head.at(18) == 2 || head.at(19) == 2;
+    h.userVersion = qFromBigEndian<qint32>(head.constData() + 60);
+    return h;
+}
+
+QString BookProbe::newerMessage(int version) const
+{
+    return tr("The book %1 was written by a newer version of this program (schema %2, this one knows %3). "
+              "It was not changed; use the newer program or another book.")
+        .arg(path)
+        .arg(version)
+        .arg(BookStore::SchemaVersion);
+}
+
+BookProbe::Finding BookProbe::look() const
+{
+    Finding seen;
+    const QFileInfo info(path);
+    if (!info.exists() || info.size() <= 0)
+        return seen;
+    // With no -wal file nobody has the book open, and even a read-only
+    // SQLite connection to a WAL book would leave -wal and -shm behind:
+    // read the header first, and look inside as an immutable file.
+    const Header header = readHeader();
+    const bool noWal = !QFileInfo::exists(path + QStringLiteral("-wal"));
+    if (noWal && header.isDatabase && header.userVersion > BookStore::SchemaVersion) {
+        seen.status = BookStore::OpenStatus::NewerSchema;
+        seen.message = newerMessage(header.userVersion);
+        return seen;
+    }
+    if (header.read && !header.isDatabase) {
+        // Not a database at all: a leftover journal beside it would only
+        // make SQLite ask to write, so decide here.
+        seen.moveAside = true;
+        seen.why = QStringLiteral("file is not a database");
+        return seen;
+    }
+    seen = probe(noWal && header.walMode);
+    // An immutable look may have met another instance's first write:
+    // damage is only believed when SQLite sees it with locks.
+    if (seen.moveAside && noWal && header.walMode)
+        seen = probe(false);
+    return seen;
+}
+
+BookProbe::Finding BookProbe::probe(bool immutable) const
+{
+    Finding seen;
+    const QString probeName = connectionName + QStringLiteral("-probe");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), probeName);
+        if (immutable) {
+            db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded)
+                               + QStringLiteral("?immutable=1"));
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
+        } else {
+            db.setDatabaseName(path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+        }
+        if (!db.open()) {
+            seen.message = tr("Cannot open the book %1: %2").arg(path, db.lastError().text());
+        } else {
+            QSqlQuery q(db);
+            lookInside(q, seen);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(probeName);
+    return seen;
+}
+
+void BookProbe::lookInside(QSqlQuery &q, Finding &seen) const
+{
+    int version = 0;
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        unreadable(q.lastError(), seen);
+    } else if ((version = q.value(0).toInt()) > BookStore::SchemaVersion) {
+        seen.status = BookStore::OpenStatus::NewerSchema;
+        seen.message = newerMessage(version);
+    } else if (version == 0 && (!q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) || !q.next())) {
+        unreadable(q.lastError(), seen);
+    } else if (version < 0 || (version == 0 && q.value(0).toInt() > 0)) {
+        // A book gets its version with its first tables, in one
+        // transaction: tables without a version are another program's.
+        seen.message = tr("%1 is another program's database, not a results book. "
+                          "It was not changed; choose another file for the book.")
+                           .arg(path);
+    } else if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next()) {
+        unreadable(q.lastError(), seen);
+    } else if (q.value(0).toString() != QLatin1String("ok")) {
+        seen.moveAside = true;
+        // SQLite lists every damaged page; the first finding says enough.
+        QStringList found = q.value(0).toString().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        if (!found.isEmpty() && found.constFirst().startsWith(QLatin1String("***")))
+            found.removeFirst();  // "*** in database main ***"
+        seen.why = found.value(0);
+    }
+}
+
+// Damage, as opposed to a book that cannot be read for other reasons.
+void BookProbe::unreadable(const QSqlError &e, Finding &seen) const
+{
+    const BookError error = BookError::fromSql(e);
+    if (error.kind == BookError::Damaged) {
+        seen.moveAside = true;
+        seen.why = e.databaseText();
+    } else {
+        seen.error = error;
+        seen.message = tr("Cannot open the book %1: %2").arg(path, error.text);
+    }
+}
