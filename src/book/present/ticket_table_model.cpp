@@ -60,8 +60,7 @@ QVariant TicketTableModel::data(const QModelIndex &index, int role) const
         }
         return QVariant();
     case Qt::TextAlignmentRole:
-        return column == NoteColumn || column == WayColumn || column == OutcomeColumn
-            ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return QVariant(alignment(column));
     case Qt::ToolTipRole:
         if (column == PrizeColumn)
             return TicketTexts::prizeSpoken(g.grade);
@@ -76,18 +75,7 @@ QVariant TicketTableModel::data(const QModelIndex &index, int role) const
             return tr("no note");
         Q_FALLTHROUGH();
     case Qt::DisplayRole:
-        switch (column) {
-        case DrawColumn: return t.draw;
-        case DateColumn: return BookTexts::date(g.drawDate);
-        case NumberColumn: return t.numberText();
-        case WayColumn: return TicketTexts::wayName(t.way);
-        case UnitsColumn: return t.units;
-        case ResultColumn: return g.resultNumber < 0 ? QString() : QString::number(g.resultNumber).rightJustified(3, QLatin1Char('0'));
-        case OutcomeColumn: return TicketTexts::outcome(g.grade);
-        case PrizeColumn: return TicketTexts::prize(g.grade);
-        case NoteColumn: return t.note;
-        }
-        return QVariant();
+        return display(g, column);
     default:
         return QVariant();
     }
@@ -97,7 +85,36 @@ QVariant TicketTableModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
+    const QString text = title(section);
+    return text.isNull() ? QVariant() : QVariant(text);
+}
+
+QVariant TicketTableModel::display(const GradedTicket &g, int column)
+{
+    const Ticket &t = g.ticket;
+    switch (column) {
+    case DrawColumn: return t.draw;
+    case DateColumn: return BookTexts::date(g.drawDate);
+    case NumberColumn: return t.numberText();
+    case WayColumn: return TicketTexts::wayName(t.way);
+    case UnitsColumn: return t.units;
+    case ResultColumn: return g.resultNumber < 0 ? QString() : QString::number(g.resultNumber).rightJustified(3, QLatin1Char('0'));
+    case OutcomeColumn: return TicketTexts::outcome(g.grade);
+    case PrizeColumn: return TicketTexts::prize(g.grade);
+    case NoteColumn: return t.note;
+    }
+    return QVariant();
+}
+
+Qt::Alignment TicketTableModel::alignment(int column)
+{
+    return column == NoteColumn || column == WayColumn || column == OutcomeColumn ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                                    : Qt::AlignRight | Qt::AlignVCenter;
+}
+
+QString TicketTableModel::title(int column)
+{
+    switch (column) {
     case DrawColumn: return tr("Draw");
     case DateColumn: return tr("Date");
     case NumberColumn: return tr("Number");
@@ -108,5 +125,5 @@ QVariant TicketTableModel::headerData(int section, Qt::Orientation orientation, 
     case PrizeColumn: return tr("Prize");
     case NoteColumn: return tr("Note");
     }
-    return QVariant();
+    return QString();
 }

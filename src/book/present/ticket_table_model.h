@@ -30,6 +30,12 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    // A cell as the table shows it, its alignment and a column's title, for
+    // whatever else lays the rows out (the print).
+    static QVariant display(const GradedTicket &row, int column);
+    static Qt::Alignment alignment(int column);
+    static QString title(int column);
+
 private:
     QList<GradedTicket> list;
 };

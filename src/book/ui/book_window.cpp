@@ -21,12 +21,10 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -37,6 +35,7 @@
 #include "digit_chart.h"
 #include "draw_table_model.h"
 #include "hand_entry_dialog.h"
+#include "help_browser.h"
 #include "import_batch.h"
 #include "import_report_dialog.h"
 #include "ticket_view.h"
@@ -49,6 +48,31 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     setWindowTitle(tr("Numbers3 results book"));
     setAcceptDrops(true);
 
+    QGroupBox *state = buildState();
+    buildTable();
+    QGroupBox *lookup = buildLookup();
+    buildTabs(state, lookup);
+    setTabOrders();
+
+    connect(lookupButton, &QPushButton::clicked, this, &BookWindow::lookUp);
+    connect(lookupEdit, &QLineEdit::returnPressed, this, &BookWindow::lookUp);
+    connect(lookupKind, &QComboBox::activated, lookupEdit, qOverload<>(&QWidget::setFocus));
+
+    createMenus();
+    tickets->followTabs(tabs);
+
+    clock = new QTimer(this);
+    clock->setInterval(60 * 1000);
+    connect(clock, &QTimer::timeout, this, &BookWindow::refreshNext);
+    clock->start();
+
+    resize(1100, 680);
+    refresh();
+    lookupEdit->setFocus();
+}
+
+QGroupBox *BookWindow::buildState()
+{
     // The labels' text is what a screen reader should say; the description
     // only says what the line is about.
     upToLabel = new QLabel(this);
@@ -77,7 +101,11 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     stateLayout->addWidget(nextLabel);
     stateLayout->addWidget(missingLabel);
     stateLayout->addWidget(missingList);
+    return state;
+}
 
+void BookWindow::buildTable()
+{
     model = new DrawTableModel(this);
     table = new QTableView(this);
     table->setModel(model);
@@ -104,7 +132,10 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     table->horizontalHeader()->setStretchLastSection(true);
     // Tab leaves the table for the lookups; the arrows move within it.
     table->setTabKeyNavigation(false);
+}
 
+QGroupBox *BookWindow::buildLookup()
+{
     lookupKind = new QComboBox(this);
     lookupKind->addItem(tr("Which draws a number came up in"), BookLookup::Straight);
     lookupKind->addItem(tr("Whether a number came up as a box"), BookLookup::Box);
@@ -114,7 +145,7 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     lookupEdit->setMaxLength(6);
     lookupEdit->setAccessibleName(tr("Number or draw to look up"));
     lookupEdit->setPlaceholderText(tr("such as 123"));
-    auto *lookupButton = new QPushButton(tr("Loo&k up"), this);
+    lookupButton = new QPushButton(tr("Loo&k up"), this);
     answerView = new QPlainTextEdit(this);
     answerView->setReadOnly(true);
     answerView->setAccessibleName(tr("Answer"));
@@ -136,7 +167,11 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     lookupLayout->addLayout(editRow);
     lookupLayout->addWidget(answerLabel);
     lookupLayout->addWidget(answerView, 1);
+    return lookup;
+}
 
+void BookWindow::buildTabs(QGroupBox *state, QGroupBox *lookup)
+{
     chart = new DigitChart(this);
     tabs = new QTabWidget(this);
     tabs->addTab(table, tr("&Draws"));
@@ -157,7 +192,10 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     layout->addWidget(state);
     layout->addWidget(split, 1);
     setCentralWidget(central);
+}
 
+void BookWindow::setTabOrders()
+{
     // Reading order for Tab: the lookup first, as it is what one types into.
     setTabOrder(lookupKind, lookupEdit);
     setTabOrder(lookupEdit, lookupButton);
@@ -170,60 +208,32 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     setTabOrder(upToLabel, nextLabel);
     setTabOrder(nextLabel, missingLabel);
     setTabOrder(missingLabel, missingList);
-
-    connect(lookupButton, SIGNAL(clicked()), this, SLOT(lookUp()));
-    connect(lookupEdit, SIGNAL(returnPressed()), this, SLOT(lookUp()));
-    connect(lookupKind, SIGNAL(activated(int)), lookupEdit, SLOT(setFocus()));
-
-    createMenus();
-    tickets->followTabs(tabs);
-
-    clock = new QTimer(this);
-    clock->setInterval(60 * 1000);
-    connect(clock, SIGNAL(timeout()), this, SLOT(refreshNext()));
-    clock->start();
-
-    resize(1100, 680);
-    refresh();
-    lookupEdit->setFocus();
 }
 
 void BookWindow::createMenus()
 {
     QMenu *book = menuBar()->addMenu(tr("&Book"));
-    QAction *a = book->addAction(tr("&Import files..."), this, SLOT(importFiles()));
-    a->setShortcut(QKeySequence::Open);
-    a = book->addAction(tr("Import a &folder..."), this, SLOT(importFolder()));
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    a = book->addAction(tr("&Enter a result by hand..."), this, SLOT(enterByHand()));
-    a->setShortcut(QKeySequence::New);
-    a = book->addAction(tr("E&xport as CSV..."), this, SLOT(exportCsv()));
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    book->addAction(tr("&Import files..."), QKeySequence::Open, this, &BookWindow::importFiles);
+    book->addAction(tr("Import a &folder..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this, &BookWindow::importFolder);
+    book->addAction(tr("&Enter a result by hand..."), QKeySequence::New, this, &BookWindow::enterByHand);
+    book->addAction(tr("E&xport as CSV..."), QKeySequence(Qt::CTRL | Qt::Key_E), this, &BookWindow::exportCsv);
     book->addSeparator();
-    a = book->addAction(tr("&Quit"), this, SLOT(close()));
-    a->setShortcut(QKeySequence::Quit);
+    book->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 
     QMenu *look = menuBar()->addMenu(tr("&Look up"));
-    a = look->addAction(tr("&Which draws a number came up in"), this, SLOT(lookUpStraight()));
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    a = look->addAction(tr("Whether a number came up as a &box"), this, SLOT(lookUpBox()));
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    a = look->addAction(tr("The &result of a draw"), this, SLOT(lookUpDraw()));
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    look->addAction(tr("&Which draws a number came up in"), QKeySequence(Qt::CTRL | Qt::Key_F), this, [this] { focusLookup(BookLookup::Straight); });
+    look->addAction(tr("Whether a number came up as a &box"), QKeySequence(Qt::CTRL | Qt::Key_B), this, [this] { focusLookup(BookLookup::Box); });
+    look->addAction(tr("The &result of a draw"), QKeySequence(Qt::CTRL | Qt::Key_G), this, [this] { focusLookup(BookLookup::Draw); });
     look->addSeparator();
-    a = look->addAction(tr("Go to the &table"), this, SLOT(showTable()));
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    a = look->addAction(tr("Go to the &missing draws"), this, SLOT(showMissing()));
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    a = look->addAction(tr("Go to the &statistics"), this, SLOT(showStats()));
-    a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    look->addAction(tr("Go to the &table"), QKeySequence(Qt::CTRL | Qt::Key_T), this, &BookWindow::showTable);
+    look->addAction(tr("Go to the &missing draws"), QKeySequence(Qt::CTRL | Qt::Key_M), this, &BookWindow::showMissing);
+    look->addAction(tr("Go to the &statistics"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, &BookWindow::showStats);
 
     menuBar()->addMenu(tickets->menu());
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
-    a = help->addAction(tr("Results book &help"), this, SLOT(showHelp()));
-    a->setShortcut(QKeySequence::HelpContents);
-    help->addAction(tr("&About"), this, SLOT(about()));
+    help->addAction(tr("Results book &help"), QKeySequence::HelpContents, this, &BookWindow::showHelp);
+    help->addAction(tr("&About"), this, &BookWindow::about);
 }
 
 void BookWindow::refresh()
@@ -428,51 +438,20 @@ void BookWindow::focusLookup(int kind)
     lookupEdit->selectAll();
 }
 
-void BookWindow::lookUpStraight()
-{
-    focusLookup(BookLookup::Straight);
-}
-
-void BookWindow::lookUpBox()
-{
-    focusLookup(BookLookup::Box);
-}
-
-void BookWindow::lookUpDraw()
-{
-    focusLookup(BookLookup::Draw);
-}
-
 void BookWindow::showHelp()
 {
-    // Beside the program in the build, in share/numbers3 once installed, or
-    // in the working directory the launcher sets.
-    const QString appDir = QCoreApplication::applicationDirPath();
     const bool japanese = QLocale().language() == QLocale::Japanese;
     const QString page = japanese ? QStringLiteral("book_ja.html") : QStringLiteral("book.html");
-    QString found;
-    for (const QString &dir : {QDir::currentPath() + QStringLiteral("/html"), appDir + QStringLiteral("/html"),
-                               appDir + QStringLiteral("/../share/numbers3/html")}) {
-        if (QFileInfo::exists(dir + QLatin1Char('/') + page)) {
-            found = QDir::cleanPath(dir);
-            break;
-        }
-    }
+    const QString found = HelpBrowser::find(page);
     if (found.isEmpty()) {
         QMessageBox::information(this, tr("Help"), tr("The help pages are not installed."));
         return;
     }
-    auto *help = findChild<QTextBrowser *>(QStringLiteral("bookHelp"));
+    auto *help = findChild<HelpBrowser *>(QStringLiteral("bookHelp"));
     if (!help) {
-        help = new QTextBrowser(this);
+        help = new HelpBrowser(found, page, this);
         help->setObjectName(QStringLiteral("bookHelp"));
-        help->setWindowFlags(Qt::Window);
         help->setWindowTitle(tr("Results book help"));
-        help->setSearchPaths({found});
-        help->resize(760, 520);
-        help->setSource(QUrl::fromLocalFile(found + QLatin1Char('/') + page));
-        auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), help);
-        connect(close, SIGNAL(activated()), help, SLOT(close()));
     }
     if (tabs->currentWidget() == tickets)
         help->scrollToAnchor(QStringLiteral("tickets"));

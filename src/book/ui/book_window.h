@@ -11,10 +11,12 @@ class DigitChart;
 class DrawTableModel;
 class StatsView;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
 class QTabWidget;
 class QTableView;
 class QTimer;
@@ -53,33 +55,34 @@ public slots:
     void importPaths(const QStringList &paths);
     void refresh();
 
-private slots:
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    QGroupBox *buildState();
+    void buildTable();
+    QGroupBox *buildLookup();
+    void buildTabs(QGroupBox *state, QGroupBox *lookup);
+    void setTabOrders();
+    void createMenus();
     void importFiles();
     void importFolder();
     void enterByHand();
     void exportCsv();
     void lookUp();
-    void lookUpStraight();
-    void lookUpBox();
-    void lookUpDraw();
     void showTable();
     void showMissing();
     void showStats();
     void refreshNext();
     void showHelp();
     void about();
-
-protected:
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
-
-private:
-    void createMenus();
     void focusLookup(int kind);
     QSet<int> askReplace(const QString &path, const QList<BookConflict> &conflicts);
     void showReport(const QString &text, bool failed);
 
     BookStore &store;
+    QPushButton *lookupButton;
     QTimer *clock;
 };
 

@@ -45,6 +45,30 @@ HandEntryDialog::HandEntryDialog(int suggestedDraw, QWidget *parent)
     form->addRow(dateLabel, dateEdit);
     form->addRow(numberLabel, numberEdit);
 
+    QGroupBox *prizes = buildPrizes();
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // Alt+S is the straight prize's.
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Sto&re"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &HandEntryDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(prizes);
+    layout->addWidget(buttons);
+
+    connect(drawBox, &QSpinBox::valueChanged, this, &HandEntryDialog::drawChanged);
+    drawBox->setValue(suggestedDraw);
+    drawChanged(suggestedDraw);
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 200);
+    numberEdit->setFocus();
+}
+
+// One field per way, all optional.
+QGroupBox *HandEntryDialog::buildPrizes()
+{
     auto *prizes = new QGroupBox(tr("Prize per unit in yen (optional; 0 for no winner)"), this);
     auto *prizeForm = new QFormLayout(prizes);
     const QStringList mnemonics{tr("&Straight:"), tr("&Box:"), tr("Set (s&traight):"), tr("Set (b&ox):"), tr("&Mini:")};
@@ -59,24 +83,7 @@ HandEntryDialog::HandEntryDialog(int suggestedDraw, QWidget *parent)
         prizeForm->addRow(label, edit);
         prizeEdits << edit;
     }
-
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    // Alt+S is the straight prize's.
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("Sto&re"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-    connect(buttons, SIGNAL(accepted()), this, SLOT(accept()));
-    connect(buttons, SIGNAL(rejected()), this, SLOT(reject()));
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(prizes);
-    layout->addWidget(buttons);
-
-    connect(drawBox, SIGNAL(valueChanged(int)), this, SLOT(drawChanged(int)));
-    drawBox->setValue(suggestedDraw);
-    drawChanged(suggestedDraw);
-    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 200);
-    numberEdit->setFocus();
+    return prizes;
 }
 
 void HandEntryDialog::drawChanged(int draw)

@@ -9,6 +9,7 @@
 #include "draw_result.h"
 
 class QDateEdit;
+class QGroupBox;
 class QLineEdit;
 class QSpinBox;
 
@@ -33,10 +34,9 @@ public:
 public slots:
     void accept() override;
 
-private slots:
-    void drawChanged(int draw);
-
 private:
+    QGroupBox *buildPrizes();
+    void drawChanged(int draw);
     std::optional<DrawResult> checked;
 };
 

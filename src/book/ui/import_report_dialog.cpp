@@ -23,7 +23,7 @@ ImportReportDialog::ImportReportDialog(const QString &text, bool failed, QWidget
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(tr("&Close"));
     buttons->button(QDialogButtonBox::Close)->setDefault(true);
-    connect(buttons, SIGNAL(rejected()), this, SLOT(reject()));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(view);

@@ -33,6 +33,43 @@ const int Choices[] = {50, 100, 500, 1000, 0, -1};
 StatsView::StatsView(QWidget *parent)
     : QWidget(parent)
 {
+    QHBoxLayout *controls = buildControls();
+    QSplitter *split = buildFigures();
+    auto *chartButton = new QPushButton(tr("Save the chart as a &picture..."), this);
+    auto *tableButton = new QPushButton(tr("&Export the table as CSV..."), this);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(chartButton);
+    buttons->addWidget(tableButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addWidget(rangeLabel);
+    layout->addWidget(summaryLabel);
+    layout->addWidget(split, 1);
+    layout->addLayout(buttons);
+
+    setTabOrder(rangeBox, fromEdit);
+    setTabOrder(fromEdit, toEdit);
+    setTabOrder(toEdit, viewBox);
+    setTabOrder(viewBox, rangeLabel);
+    setTabOrder(rangeLabel, summaryLabel);
+    setTabOrder(summaryLabel, tableView);
+    setTabOrder(tableView, chartView);
+    setTabOrder(chartView, chartButton);
+    setTabOrder(chartButton, tableButton);
+
+    connect(rangeBox, &QComboBox::currentIndexChanged, this, &StatsView::rangeChosen);
+    connect(fromEdit, &QDateEdit::dateChanged, this, &StatsView::recount);
+    connect(toEdit, &QDateEdit::dateChanged, this, &StatsView::recount);
+    connect(viewBox, &QComboBox::currentIndexChanged, this, &StatsView::redraw);
+    connect(chartButton, &QPushButton::clicked, this, &StatsView::saveChart);
+    connect(tableButton, &QPushButton::clicked, this, &StatsView::saveTable);
+    rangeChosen();
+}
+
+QHBoxLayout *StatsView::buildControls()
+{
     rangeBox = new QComboBox(this);
     for (int choice : Choices) {
         if (choice > 0)
@@ -69,6 +106,21 @@ StatsView::StatsView(QWidget *parent)
     auto *viewLabel = new QLabel(tr("&View:"), this);
     viewLabel->setBuddy(viewBox);
 
+    auto *controls = new QHBoxLayout;
+    controls->addWidget(rangeLabelText);
+    controls->addWidget(rangeBox);
+    controls->addWidget(fromLabel);
+    controls->addWidget(fromEdit);
+    controls->addWidget(toLabel);
+    controls->addWidget(toEdit);
+    controls->addSpacing(12);
+    controls->addWidget(viewLabel);
+    controls->addWidget(viewBox, 1);
+    return controls;
+}
+
+QSplitter *StatsView::buildFigures()
+{
     rangeLabel = new QLabel(this);
     summaryLabel = new QLabel(this);
     for (QLabel *label : {rangeLabel, summaryLabel}) {
@@ -95,48 +147,7 @@ StatsView::StatsView(QWidget *parent)
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     split->setSizes({480, 340});
-
-    auto *chartButton = new QPushButton(tr("Save the chart as a &picture..."), this);
-    auto *tableButton = new QPushButton(tr("&Export the table as CSV..."), this);
-
-    auto *controls = new QHBoxLayout;
-    controls->addWidget(rangeLabelText);
-    controls->addWidget(rangeBox);
-    controls->addWidget(fromLabel);
-    controls->addWidget(fromEdit);
-    controls->addWidget(toLabel);
-    controls->addWidget(toEdit);
-    controls->addSpacing(12);
-    controls->addWidget(viewLabel);
-    controls->addWidget(viewBox, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(chartButton);
-    buttons->addWidget(tableButton);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(controls);
-    layout->addWidget(rangeLabel);
-    layout->addWidget(summaryLabel);
-    layout->addWidget(split, 1);
-    layout->addLayout(buttons);
-
-    setTabOrder(rangeBox, fromEdit);
-    setTabOrder(fromEdit, toEdit);
-    setTabOrder(toEdit, viewBox);
-    setTabOrder(viewBox, rangeLabel);
-    setTabOrder(rangeLabel, summaryLabel);
-    setTabOrder(summaryLabel, tableView);
-    setTabOrder(tableView, chartView);
-    setTabOrder(chartView, chartButton);
-    setTabOrder(chartButton, tableButton);
-
-    connect(rangeBox, SIGNAL(currentIndexChanged(int)), this, SLOT(rangeChosen()));
-    connect(fromEdit, SIGNAL(dateChanged(QDate)), this, SLOT(recount()));
-    connect(toEdit, SIGNAL(dateChanged(QDate)), this, SLOT(recount()));
-    connect(viewBox, SIGNAL(currentIndexChanged(int)), this, SLOT(redraw()));
-    connect(chartButton, SIGNAL(clicked()), this, SLOT(saveChart()));
-    connect(tableButton, SIGNAL(clicked()), this, SLOT(saveTable()));
-    rangeChosen();
+    return split;
 }
 
 void StatsView::setDraws(const QList<DrawResult> &newestFirst)

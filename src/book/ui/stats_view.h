@@ -12,7 +12,9 @@
 class QChartView;
 class QComboBox;
 class QDateEdit;
+class QHBoxLayout;
 class QLabel;
+class QSplitter;
 class QStandardItemModel;
 class QTableView;
 
@@ -50,13 +52,14 @@ public:
 public slots:
     void recount();
 
-private slots:
+private:
+    QHBoxLayout *buildControls();
+    QSplitter *buildFigures();
     void redraw();
     void rangeChosen();
     void saveChart();
     void saveTable();
 
-private:
     QList<DrawResult> draws;
     StatsTable current;
 };

@@ -24,6 +24,29 @@ TicketDialog::TicketDialog(int draw, int maxDraw, QWidget *parent, const Ticket 
     if (editing)
         checked = *editing;
 
+    buildFields(editing);
+    layOut(editing != nullptr);
+
+    if (editing) {
+        drawBox->setValue(editing->draw);
+        numberEdit->setText(editing->numberText());
+        wayBox->setCurrentIndex(wayBox->findData(int(editing->way)));
+        unitsBox->setValue(editing->units);
+        noteEdit->setText(editing->note);
+        shownNote = noteEdit->text();
+    } else {
+        drawBox->setValue(draw);
+    }
+    connect(drawBox, &QSpinBox::valueChanged, this, &TicketDialog::updateLabels);
+    connect(unitsBox, &QSpinBox::valueChanged, this, &TicketDialog::updateLabels);
+    connect(runBox, &QSpinBox::valueChanged, this, &TicketDialog::updateLabels);
+    connect(wayBox, &QComboBox::currentIndexChanged, this, &TicketDialog::updateLabels);
+    updateLabels();
+    numberEdit->setFocus();
+}
+
+void TicketDialog::buildFields(const Ticket *editing)
+{
     drawBox = new QSpinBox(this);
     drawBox->setRange(1, qMax(maxDraw, editing ? editing->draw : 1));
     drawBox->setAccessibleName(tr("Draw number"));
@@ -50,7 +73,10 @@ TicketDialog::TicketDialog(int draw, int maxDraw, QWidget *parent, const Ticket 
     runBox->setRange(1, 100);
     runBox->setAccessibleName(tr("The same for this many draws in a row"));
     costLabel = new QLabel(this);
+}
 
+void TicketDialog::layOut(bool editing)
+{
     auto *form = new QFormLayout;
     auto addRow = [this, form](const QString &text, QWidget *field) {
         auto *label = new QLabel(text, this);
@@ -74,29 +100,12 @@ TicketDialog::TicketDialog(int draw, int maxDraw, QWidget *parent, const Ticket 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("&Store"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-    connect(buttons, SIGNAL(accepted()), this, SLOT(accept()));
-    connect(buttons, SIGNAL(rejected()), this, SLOT(reject()));
+    connect(buttons, &QDialogButtonBox::accepted, this, &TicketDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
-
-    if (editing) {
-        drawBox->setValue(editing->draw);
-        numberEdit->setText(editing->numberText());
-        wayBox->setCurrentIndex(wayBox->findData(int(editing->way)));
-        unitsBox->setValue(editing->units);
-        noteEdit->setText(editing->note);
-        shownNote = noteEdit->text();
-    } else {
-        drawBox->setValue(draw);
-    }
-    connect(drawBox, SIGNAL(valueChanged(int)), this, SLOT(updateLabels()));
-    connect(unitsBox, SIGNAL(valueChanged(int)), this, SLOT(updateLabels()));
-    connect(runBox, SIGNAL(valueChanged(int)), this, SLOT(updateLabels()));
-    connect(wayBox, SIGNAL(currentIndexChanged(int)), this, SLOT(updateLabels()));
-    updateLabels();
-    numberEdit->setFocus();
 }
 
 int TicketDialog::runLength() const

@@ -39,10 +39,11 @@ public:
 public slots:
     void accept() override;
 
-private slots:
-    void updateLabels();
-
 private:
+    void buildFields(const Ticket *editing);
+    // The run of draws is asked only for a new ticket.
+    void layOut(bool editing);
+    void updateLabels();
     int maxDraw;
     Ticket checked;
     QString shownNote;  // the note as the line edit first showed it

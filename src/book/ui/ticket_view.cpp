@@ -6,36 +6,29 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableView>
-#include <QTableWidget>
-#include <QTextDocument>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include <cstdio>
-
 #include "book_texts.h"
 #include "draw_calendar.h"
+#include "tab_shortcuts.h"
 #include "ticket_dialog.h"
+#include "ticket_print.h"
 #include "ticket_list.h"
+#include "ticket_report.h"
 #include "ticket_rules.h"
 #include "ticket_table_model.h"
 #include "ticket_texts.h"
@@ -53,6 +46,25 @@ TicketView::TicketView(BookStore &book, QWidget *parent)
     , book(book)
     , store(book)
 {
+    shortcuts = new TabShortcuts(this);
+    // Built in this order, which is also the order Tab goes through them.
+    buildTable();
+    QLabel *filterLabel = buildFilter();
+    buildTotals();
+    buildActions();
+    buildMenu();
+    layOut(buildToolBar(), filterLabel);
+
+    connect(filterBox, &QComboBox::currentIndexChanged, this, &TicketView::filterChanged);
+    connect(table, &QAbstractItemView::activated, this, &TicketView::editTicket);
+    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TicketView::updateActions);
+    shortcuts->setLive(true);
+    // The list is read by reload(), which the window calls with its own refresh.
+    updateActions();
+}
+
+void TicketView::buildTable()
+{
     model = new TicketTableModel(this);
     proxy = new QSortFilterProxyModel(this);
     proxy->setSourceModel(model);
@@ -60,40 +72,11 @@ TicketView::TicketView(BookStore &book, QWidget *parent)
     proxy->setFilterRole(TicketTableModel::StateRole);
     proxy->setFilterKeyColumn(TicketTableModel::DrawColumn);
 
-    table = new QTableView(this);
-    table->setModel(proxy);
-    table->setAccessibleName(tr("Tickets, newest draw first"));
-    table->setAccessibleDescription(tr("Each ticket with its draw's result, the outcome and the prize"));
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    table->setAlternatingRowColors(true);
-    table->setWordWrap(false);
-    table->setTabKeyNavigation(false);
-    table->verticalHeader()->hide();
-    // Fixed row heights and column widths: nothing is measured row by row.
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    const auto fit = [this, digit](int column, const QStringList &widest) {
-        int width = fontMetrics().horizontalAdvance(model->headerData(column, Qt::Horizontal).toString());
-        for (const QString &text : widest)
-            width = qMax(width, fontMetrics().horizontalAdvance(text));
-        table->setColumnWidth(column, width + digit * 3);
-    };
-    fit(TicketTableModel::DrawColumn, {QStringLiteral("000000")});
-    fit(TicketTableModel::DateColumn, {BookTexts::date(QDate(2026, 12, 30))});
-    fit(TicketTableModel::NumberColumn, {QStringLiteral("000")});
-    fit(TicketTableModel::WayColumn, {TicketTexts::wayName(Ticket::Straight)});
-    fit(TicketTableModel::UnitsColumn, {QStringLiteral("00")});
-    fit(TicketTableModel::ResultColumn, {QStringLiteral("000")});
-    fit(TicketTableModel::OutcomeColumn, {TicketTexts::outcome({TicketGrade::SetStraight, TicketGrade::ThreeWay})});
-    TicketGrade noWinner;
-    noWinner.outcome = TicketGrade::MiniWin;
-    fit(TicketTableModel::PrizeColumn, {QStringLiteral("\u2248") + TicketTexts::yen(9999999), TicketTexts::prize(noWinner)});
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->horizontalHeader()->setSortIndicator(TicketTableModel::DrawColumn, Qt::DescendingOrder);
-    table->setSortingEnabled(true);
+    table = new TicketTableView(model, proxy, this);
+}
 
+QLabel *TicketView::buildFilter()
+{
     filterBox = new QComboBox(this);
     filterBox->addItem(tr("All tickets"), QString());
     filterBox->addItem(tr("Waiting for the result"), QStringLiteral("waiting"));
@@ -101,55 +84,59 @@ TicketView::TicketView(BookStore &book, QWidget *parent)
     filterBox->setAccessibleName(tr("Which tickets to show"));
     auto *filterLabel = new QLabel(tr("Sh&ow:"), this);
     filterLabel->setBuddy(filterBox);
+    return filterLabel;
+}
 
+void TicketView::buildTotals()
+{
     summaryLabel = new QLabel(this);
     summaryLabel->setWordWrap(true);
     summaryLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     summaryLabel->setFocusPolicy(Qt::StrongFocus);
     summaryLabel->setAccessibleDescription(tr("Totals over all tickets"));
 
-    monthTable = new QTableWidget(0, 7, this);
-    monthTable->setHorizontalHeaderLabels({tr("Month"), tr("Tickets"), tr("Spent"), tr("Prizes"), tr("Of which theoretical"), tr("Balance"), tr("Return")});
-    monthTable->setAccessibleName(tr("Totals per month, newest first"));
-    monthTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    monthTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    monthTable->setTabKeyNavigation(false);
-    monthTable->verticalHeader()->hide();
-    monthTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    monthTable->horizontalHeader()->setStretchLastSection(true);
+    monthTable = new MonthTotalsTable(this);
+}
 
-    // The actions; their keys are set by setKeysLive(). Most work in the
-    // whole window; F2 and Delete only in the list.
-    auto action = [this](const QString &text, const char *slot, const QList<QKeySequence> &always,
-                         const QList<QKeySequence> &onTab, Qt::ShortcutContext context = Qt::WindowShortcut) {
-        auto *a = new QAction(text, this);
-        a->setShortcutContext(context);
-        if (context == Qt::WidgetWithChildrenShortcut)
-            table->addAction(a);
-        else
-            addAction(a);
-        connect(a, SIGNAL(triggered()), this, slot);
-        keys.append({a, always, onTab});
-        return a;
-    };
+// The actions; their keys are set by setKeysLive(). Most work in the whole
+// window; F2 and Delete only in the list.
+QAction *TicketView::keyedAction(const QString &text, void (TicketView::*slot)(), const QList<QKeySequence> &always,
+                                 const QList<QKeySequence> &onTab, Qt::ShortcutContext context)
+{
+    auto *a = new QAction(text, this);
+    a->setShortcutContext(context);
+    if (context == Qt::WidgetWithChildrenShortcut)
+        table->addAction(a);
+    else
+        addAction(a);
+    connect(a, &QAction::triggered, this, slot);
+    shortcuts->add(a, always, onTab);
+    return a;
+}
+
+void TicketView::buildActions()
+{
     // Keys the window does not use work from every tab and bring this one
     // forward. Ctrl+N and Ctrl+E are the window's elsewhere; Ctrl+V and
     // Ctrl+Z act on what is shown, and an undo no one saw would be a loss.
-    newAction = action(tr("&New ticket..."), SLOT(newTicket()), {QKeySequence(Qt::Key_Insert)}, {QKeySequence::New});
-    editAction = action(tr("&Edit ticket..."), SLOT(editTicket()), {QKeySequence(Qt::Key_F2)}, {}, Qt::WidgetWithChildrenShortcut);
+    newAction = keyedAction(tr("&New ticket..."), &TicketView::newTicket, {QKeySequence(Qt::Key_Insert)}, {QKeySequence::New});
+    editAction = keyedAction(tr("&Edit ticket..."), &TicketView::editTicket, {QKeySequence(Qt::Key_F2)}, {}, Qt::WidgetWithChildrenShortcut);
     // Delete only where the list has the keyboard, never from a text field.
-    deleteAction = action(tr("&Delete ticket"), SLOT(deleteTickets()), {QKeySequence::Delete}, {}, Qt::WidgetWithChildrenShortcut);
-    undoAction = action(tr("&Undo the last ticket change"), SLOT(undo()), {}, {QKeySequence::Undo});
-    importAction = action(tr("&Import a ticket list..."), SLOT(importList()), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)}, {});
-    pasteAction = action(tr("&Paste a ticket list"), SLOT(pasteList()), {}, {QKeySequence::Paste});
-    exportAction = action(tr("E&xport tickets as CSV..."), SLOT(exportList()), {}, {QKeySequence(Qt::CTRL | Qt::Key_E)});
-    printAction = action(tr("P&rint tickets..."), SLOT(print()), {QKeySequence::Print}, {});
-    pdfAction = action(tr("&Save tickets as PDF..."), SLOT(saveAsPdf()), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, {});
+    deleteAction = keyedAction(tr("&Delete ticket"), &TicketView::deleteTickets, {QKeySequence::Delete}, {}, Qt::WidgetWithChildrenShortcut);
+    undoAction = keyedAction(tr("&Undo the last ticket change"), &TicketView::undo, {}, {QKeySequence::Undo});
+    importAction = keyedAction(tr("&Import a ticket list..."), &TicketView::importList, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)}, {});
+    pasteAction = keyedAction(tr("&Paste a ticket list"), &TicketView::pasteList, {}, {QKeySequence::Paste});
+    exportAction = keyedAction(tr("E&xport tickets as CSV..."), &TicketView::exportList, {}, {QKeySequence(Qt::CTRL | Qt::Key_E)});
+    printAction = keyedAction(tr("P&rint tickets..."), &TicketView::print, {QKeySequence::Print}, {});
+    pdfAction = keyedAction(tr("&Save tickets as PDF..."), &TicketView::saveAsPdf, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, {});
     // The list's context menu: what the right-clicked rows can have done to them.
     table->setContextMenuPolicy(Qt::ActionsContextMenu);
     table->insertAction(editAction, newAction);
     table->addAction(undoAction);
+}
 
+void TicketView::buildMenu()
+{
     ticketMenu = new QMenu(tr("&Tickets"), this);
     ticketMenu->addAction(newAction);
     ticketMenu->addAction(editAction);
@@ -162,7 +149,10 @@ TicketView::TicketView(BookStore &book, QWidget *parent)
     ticketMenu->addSeparator();
     ticketMenu->addAction(printAction);
     ticketMenu->addAction(pdfAction);
+}
 
+QToolBar *TicketView::buildToolBar()
+{
     // Short words on the buttons; the menu has the whole phrases.
     newAction->setIconText(tr("New"));
     editAction->setIconText(tr("Edit"));
@@ -181,7 +171,11 @@ TicketView::TicketView(BookStore &book, QWidget *parent)
     tools->addSeparator();
     tools->addAction(printAction);
     tools->addAction(exportAction);
+    return tools;
+}
 
+void TicketView::layOut(QToolBar *tools, QLabel *filterLabel)
+{
     auto *top = new QHBoxLayout;
     top->addWidget(tools, 1);
     top->addWidget(filterLabel);
@@ -201,47 +195,12 @@ TicketView::TicketView(BookStore &book, QWidget *parent)
     layout->addLayout(top);
     layout->addWidget(summaryLabel);
     layout->addWidget(split, 1);
-
-    connect(filterBox, SIGNAL(currentIndexChanged(int)), this, SLOT(filterChanged()));
-    connect(table, SIGNAL(activated(QModelIndex)), this, SLOT(editTicket()));
-    connect(table->selectionModel(), SIGNAL(selectionChanged(QItemSelection,QItemSelection)), this, SLOT(updateActions()));
-    setKeysLive(true);
-    // The list is read by reload(), which the window calls with its own refresh.
-    updateActions();
 }
 
 void TicketView::followTabs(QTabWidget *tabWidget)
 {
     tabs = tabWidget;
-    connect(tabs, SIGNAL(currentChanged(int)), this, SLOT(tabChanged()));
-    tabChanged();
-}
-
-void TicketView::tabChanged()
-{
-    setKeysLive(!tabs || tabs->currentWidget() == this);
-}
-
-void TicketView::setKeysLive(bool live)
-{
-    // Give back what was lent before taking again.
-    for (const auto &[action, sequences] : std::as_const(lent))
-        if (action)
-            action->setShortcuts(sequences);
-    lent.clear();
-    for (const Keys &k : std::as_const(keys))
-        k.action->setShortcuts(live ? k.always + k.onTab : k.always);
-    if (!live || !tabs)
-        return;
-    QList<QKeySequence> mine;
-    for (const Keys &k : std::as_const(keys))
-        mine << k.onTab;
-    for (QAction *other : window()->findChildren<QAction *>()) {
-        if (other->parent() == this || other->shortcut().isEmpty() || !mine.contains(other->shortcut()))
-            continue;
-        lent.append({other, other->shortcuts()});
-        other->setShortcuts({});
-    }
+    shortcuts->follow(tabs);
 }
 
 void TicketView::showTab()
@@ -269,32 +228,8 @@ void TicketView::reload()
     model->setRows(rows);
     const TicketTotals totals = TicketTotals::over(rows);
     summaryLabel->setText(TicketTexts::summary(totals));
-    fillMonths(rows);
+    monthTable->fill(rows);
     updateActions();
-}
-
-void TicketView::fillMonths(const QList<GradedTicket> &rows)
-{
-    const QMap<QDate, TicketTotals> months = TicketTotals::perMonth(rows);
-    monthTable->setRowCount(int(months.size()));
-    int row = int(months.size());
-    for (auto it = months.cbegin(); it != months.cend(); ++it) {
-        --row;  // newest month first
-        const TicketTotals &t = it.value();
-        const QStringList cells{
-            TicketTexts::month(it.key()), QString::number(t.tickets), TicketTexts::yen(t.spent), TicketTexts::yen(t.won),
-            TicketTexts::yen(t.wonTheoretical), TicketTexts::balance(t.balance()),
-            t.spentGraded > 0 ? TicketTexts::percent(t.returnPercent()) : tr("waiting")};
-        for (int column = 0; column < cells.size(); ++column) {
-            auto *item = new QTableWidgetItem(cells.at(column));
-            if (column > 0)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            monthTable->setItem(row, column, item);
-        }
-    }
-    // Measured once here: a header that fits itself on every new item takes
-    // quadratic time over decades of months.
-    monthTable->resizeColumnsToContents();
 }
 
 void TicketView::filterChanged()
@@ -318,42 +253,7 @@ void TicketView::updateActions()
 
 QList<GradedTicket> TicketView::shownRows() const
 {
-    QList<GradedTicket> rows;
-    rows.reserve(proxy->rowCount());
-    for (int row = 0; row < proxy->rowCount(); ++row)
-        rows << model->rows().at(proxy->mapToSource(proxy->index(row, 0)).row());
-    return rows;
-}
-
-QList<Ticket> TicketView::selectedTickets() const
-{
-    QList<Ticket> tickets;
-    for (const QModelIndex &index : table->selectionModel()->selectedRows())
-        tickets << model->rows().at(proxy->mapToSource(index).row()).ticket;
-    return tickets;
-}
-
-void TicketView::select(const QList<qint64> &ids)
-{
-    // The list keeps the keyboard after a change, not the field a dialog came back to.
-    table->setFocus();
-    table->clearSelection();
-    bool first = true;
-    for (qint64 id : ids) {
-        const int row = model->rowOf(id);
-        if (row < 0)
-            continue;
-        const QModelIndex index = proxy->mapFromSource(model->index(row, 0));
-        if (!index.isValid())
-            continue;
-        table->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        if (first) {
-            table->setCurrentIndex(index);
-            table->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            table->scrollTo(index);
-            first = false;
-        }
-    }
+    return table->shownRows();
 }
 
 void TicketView::newTicket()
@@ -379,14 +279,14 @@ void TicketView::newTicket()
     }
     history.record(TicketHistory::Added, added);
     reload();
-    select(ids);
+    table->selectTickets(ids);
     say(run > 1 ? tr("Stored %1 %2 for draws %3 to %4").arg(ticket.numberText(), TicketTexts::wayName(ticket.way)).arg(ticket.draw).arg(ticket.draw + run - 1)
                 : tr("Stored %1 %2 for draw %3").arg(ticket.numberText(), TicketTexts::wayName(ticket.way)).arg(ticket.draw));
 }
 
 void TicketView::editTicket()
 {
-    const QList<Ticket> selected = selectedTickets();
+    const QList<Ticket> selected = table->selectedTickets();
     if (selected.isEmpty())
         return;
     showTab();
@@ -402,13 +302,13 @@ void TicketView::editTicket()
     }
     history.record(TicketHistory::Edited, {before});
     reload();
-    select({before.id});
+    table->selectTickets({before.id});
     say(tr("Changed the ticket %1 for draw %2").arg(dialog.ticket().numberText()).arg(dialog.ticket().draw));
 }
 
 void TicketView::deleteTickets()
 {
-    const QList<Ticket> selected = selectedTickets();
+    const QList<Ticket> selected = table->selectedTickets();
     if (selected.isEmpty())
         return;
     // From the menu on another tab: what goes is in sight.
@@ -445,7 +345,7 @@ void TicketView::undo()
         return;
     }
     reload();
-    select(ids);
+    table->selectTickets(ids);
     switch (undone.kind) {
     case TicketHistory::Added: say(tr("Undone: tickets added (%1)").arg(undone.tickets.size())); break;
     case TicketHistory::Edited: say(tr("Undone: the change to a ticket")); break;
@@ -480,7 +380,7 @@ bool TicketView::addParsed(const TicketList::Parsed &parsed, const QString &name
         added[i].id = ids.at(i);
     history.record(TicketHistory::Added, added);
     reload();
-    select(ids);
+    table->selectTickets(ids);
     say(tr("Tickets added from %1: %2").arg(name).arg(ids.size()));
     return true;
 }
@@ -532,87 +432,18 @@ void TicketView::exportList()
 
 QString TicketView::printHtml() const
 {
-    const QList<GradedTicket> rows = shownRows();
-    QString html;
-    html += QStringLiteral("<html><body><h2>%1</h2>").arg(tr("Numbers3 tickets").toHtmlEscaped());
-    html += QStringLiteral("<p>%1<br>%2</p>")
-                .arg(tr("%1: %2 of %3 tickets, printed %4")
-                         .arg(filterBox->currentText(), QString::number(rows.size()), QString::number(model->rowCount()),
-                              QLocale().toString(QDateTime::currentDateTime(), QStringLiteral("yyyy-MM-dd HH:mm")))
-                         .toHtmlEscaped(),
-                     summaryLabel->text().toHtmlEscaped());
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><thead><tr>");
-    for (int column = 0; column < TicketTableModel::ColumnCount; ++column)
-        html += QStringLiteral("<th>%1</th>").arg(model->headerData(column, Qt::Horizontal).toString().toHtmlEscaped());
-    html += QStringLiteral("</tr></thead>");
-    bool anyTheoretical = false;
-    for (int row = 0; row < proxy->rowCount(); ++row) {
-        html += QStringLiteral("<tr>");
-        for (int column = 0; column < TicketTableModel::ColumnCount; ++column) {
-            const QModelIndex index = proxy->index(row, column);
-            QString text = index.data().toString().toHtmlEscaped();
-            if (column == TicketTableModel::PrizeColumn && text.startsWith(QChar(0x2248))) {
-                text += QStringLiteral(" <small>(%1)</small>").arg(tr("theoretical").toHtmlEscaped());
-                anyTheoretical = true;
-            }
-            const bool right = index.data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight;
-            // Only the note may wrap; a date or an amount split over two lines reads badly.
-            const QString wrap = column == TicketTableModel::NoteColumn ? QString() : QStringLiteral(" style=\"white-space: nowrap\"");
-            html += QStringLiteral("<td%1%2>%3</td>").arg(right ? QStringLiteral(" align=\"right\"") : QString(), wrap, text);
-        }
-        html += QStringLiteral("</tr>");
-    }
-    html += QStringLiteral("</table>");
-    if (anyTheoretical)
-        html += QStringLiteral("<p><small>%1</small></p>")
-                    .arg((QStringLiteral("\u2248 ") + tr("theoretical prize: the book does not know that draw's actual prize for the way.")).toHtmlEscaped());
-    html += QStringLiteral("</body></html>");
-    return html;
-}
-
-void TicketView::printTo(QPrinter *printer)
-{
-    QTextDocument document;
-    document.setDefaultFont(font());
-    document.setHtml(printHtml());
-    document.print(printer);
-}
-
-void TicketView::preparePrinter(QPrinter *printer) const
-{
-    printer->setDocName(tr("Numbers3 tickets"));
-    // Nine columns: across the page they keep a date or an amount on one line.
-    printer->setPageOrientation(QPageLayout::Landscape);
+    return TicketReport::html(filterBox->currentText(), shownRows(), TicketTotals::over(model->rows()), QDateTime::currentDateTime());
 }
 
 void TicketView::print()
 {
     showTab();
-    QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(&printer);
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(tr("Print tickets"));
-    connect(&preview, SIGNAL(paintRequested(QPrinter*)), this, SLOT(printTo(QPrinter*)));
-    preview.exec();
+    TicketPrint::preview(this, [this] { return printHtml(); });
 }
 
 bool TicketView::writePdf(const QString &path)
 {
-    // Written beside the file and renamed over it only when whole: a failed
-    // write neither passes for a good one nor spoils the PDF saved before.
-    const QString part = path + QStringLiteral(".part");
-    QFile::remove(part);
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(part);
-        preparePrinter(&printer);
-        printTo(&printer);
-    }
-    const bool written = QFileInfo(part).isFile() && QFileInfo(part).size() > 0
-        && std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) == 0;
-    if (!written) {
-        QFile::remove(part);
+    if (!TicketPrint::writePdf(path, printHtml(), font())) {
         QMessageBox::warning(this, tr("Save tickets as PDF"), tr("The PDF could not be written to %1.").arg(QDir::toNativeSeparators(path)));
         return false;
     }

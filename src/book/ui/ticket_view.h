@@ -3,25 +3,25 @@
 
 #include <QKeySequence>
 #include <QList>
-#include <QPair>
 #include <QPointer>
 #include <QWidget>
 
 #include "graded_ticket.h"
+#include "month_totals_table.h"
 #include "ticket_history.h"
 #include "ticket_list.h"
 #include "ticket_store.h"
+#include "ticket_table_view.h"
 
 class BookStore;
 class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
-class QPrinter;
 class QSortFilterProxyModel;
 class QTabWidget;
-class QTableView;
-class QTableWidget;
+class QToolBar;
+class TabShortcuts;
 class TicketTableModel;
 
 // The tickets tab of the book's window: the player's tickets graded against
@@ -55,12 +55,12 @@ public:
     // names the line at fault.
     bool addList(const QByteArray &data, const QString &name);
 
-    QTableView *table;
+    TicketTableView *table;
     TicketTableModel *model;
     QSortFilterProxyModel *proxy;
     QComboBox *filterBox;
     QLabel *summaryLabel;
-    QTableWidget *monthTable;
+    MonthTotalsTable *monthTable;
     QAction *newAction;
     QAction *editAction;
     QAction *deleteAction;
@@ -85,38 +85,29 @@ public slots:
     void print();
     void saveAsPdf();
 
-private slots:
+private:
+    void buildTable();
+    QLabel *buildFilter();
+    void buildTotals();
+    QAction *keyedAction(const QString &text, void (TicketView::*slot)(), const QList<QKeySequence> &always,
+                         const QList<QKeySequence> &onTab, Qt::ShortcutContext context = Qt::WindowShortcut);
+    void buildActions();
+    void buildMenu();
+    QToolBar *buildToolBar();
+    void layOut(QToolBar *tools, QLabel *filterLabel);
     void filterChanged();
     void updateActions();
-    void tabChanged();
-    void printTo(QPrinter *printer);
-
-private:
     void showTab();
     void say(const QString &text);
     void refuse(const QString &title, const QString &error);
-    void select(const QList<qint64> &ids);
-    QList<Ticket> selectedTickets() const;
-    void fillMonths(const QList<GradedTicket> &rows);
-    void setKeysLive(bool live);
     bool addParsed(const TicketList::Parsed &parsed, const QString &name, int maxDraw);
-    void preparePrinter(QPrinter *printer) const;
 
     BookStore &book;
     TicketStore store;
     QMenu *ticketMenu;
     TicketHistory history;
     QPointer<QTabWidget> tabs;
-    // Each action's keys: those it always has, and those it has only while
-    // the tab is shown (Ctrl+N and Ctrl+E are the window's on other tabs).
-    struct Keys
-    {
-        QAction *action;
-        QList<QKeySequence> always;
-        QList<QKeySequence> onTab;
-    };
-    QList<Keys> keys;
-    QList<QPair<QPointer<QAction>, QList<QKeySequence>>> lent;  // the window's actions that lent theirs
+    TabShortcuts *shortcuts;
 };
 
 #endif

@@ -1,0 +1,89 @@
+#include "ticket_table_view.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QSortFilterProxyModel>
+
+#include "book_texts.h"
+#include "ticket_table_model.h"
+#include "ticket_texts.h"
+
+TicketTableView::TicketTableView(TicketTableModel *model, QSortFilterProxyModel *proxy, QWidget *parent)
+    : QTableView(parent)
+    , model(model)
+    , proxy(proxy)
+{
+    const QFontMetrics metrics = parent->fontMetrics();
+    setModel(proxy);
+    setAccessibleName(QCoreApplication::translate("TicketView", "Tickets, newest draw first"));
+    setAccessibleDescription(QCoreApplication::translate("TicketView", "Each ticket with its draw's result, the outcome and the prize"));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    verticalHeader()->hide();
+    // Fixed row heights and column widths: nothing is measured row by row.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+    const int digit = metrics.horizontalAdvance(QLatin1Char('0'));
+    const auto fit = [this, &metrics, digit](int column, const QStringList &widest) {
+        int width = metrics.horizontalAdvance(TicketTableModel::title(column));
+        for (const QString &text : widest)
+            width = qMax(width, metrics.horizontalAdvance(text));
+        setColumnWidth(column, width + digit * 3);
+    };
+    fit(TicketTableModel::DrawColumn, {QStringLiteral("000000")});
+    fit(TicketTableModel::DateColumn, {BookTexts::date(QDate(2026, 12, 30))});
+    fit(TicketTableModel::NumberColumn, {QStringLiteral("000")});
+    fit(TicketTableModel::WayColumn, {TicketTexts::wayName(Ticket::Straight)});
+    fit(TicketTableModel::UnitsColumn, {QStringLiteral("00")});
+    fit(TicketTableModel::ResultColumn, {QStringLiteral("000")});
+    fit(TicketTableModel::OutcomeColumn, {TicketTexts::outcome({TicketGrade::SetStraight, TicketGrade::ThreeWay})});
+    TicketGrade noWinner;
+    noWinner.outcome = TicketGrade::MiniWin;
+    fit(TicketTableModel::PrizeColumn, {QStringLiteral("\u2248") + TicketTexts::yen(9999999), TicketTexts::prize(noWinner)});
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setSortIndicator(TicketTableModel::DrawColumn, Qt::DescendingOrder);
+    setSortingEnabled(true);
+}
+
+QList<GradedTicket> TicketTableView::shownRows() const
+{
+    QList<GradedTicket> rows;
+    rows.reserve(proxy->rowCount());
+    for (int row = 0; row < proxy->rowCount(); ++row)
+        rows << model->rows().at(proxy->mapToSource(proxy->index(row, 0)).row());
+    return rows;
+}
+
+QList<Ticket> TicketTableView::selectedTickets() const
+{
+    QList<Ticket> tickets;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        tickets << model->rows().at(proxy->mapToSource(index).row()).ticket;
+    return tickets;
+}
+
+void TicketTableView::selectTickets(const QList<qint64> &ids)
+{
+    // The list keeps the keyboard after a change, not the field a dialog came back to.
+    setFocus();
+    clearSelection();
+    bool first = true;
+    for (qint64 id : ids) {
+        const int row = model->rowOf(id);
+        if (row < 0)
+            continue;
+        const QModelIndex index = proxy->mapFromSource(model->index(row, 0));
+        if (!index.isValid())
+            continue;
+        selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        if (first) {
+            setCurrentIndex(index);
+            selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            scrollTo(index);
+            first = false;
+        }
+    }
+}

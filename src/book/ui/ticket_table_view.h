@@ -1,0 +1,32 @@
+#ifndef TICKET_TABLE_VIEW_H
+#define TICKET_TABLE_VIEW_H
+
+#include <QList>
+#include <QTableView>
+
+#include "graded_ticket.h"
+
+class QSortFilterProxyModel;
+class TicketTableModel;
+
+// The tickets tab's list: the model's rows through the filter and sort of
+// proxy, rows picked whole, newest draw first until a header is clicked.
+// Rows and columns are as high and wide as the tab's (parent's) font needs.
+class TicketTableView : public QTableView
+{
+public:
+    TicketTableView(TicketTableModel *model, QSortFilterProxyModel *proxy, QWidget *parent);
+
+    // The rows as shown: filtered and sorted.
+    QList<GradedTicket> shownRows() const;
+    QList<Ticket> selectedTickets() const;
+    // Selects the shown ones of these tickets, the first one current, and
+    // takes the keyboard.
+    void selectTickets(const QList<qint64> &ids);
+
+private:
+    TicketTableModel *model;
+    QSortFilterProxyModel *proxy;
+};
+
+#endif
