@@ -37,6 +37,8 @@ void TicketPrint::preview(QWidget *parent, const std::function<QString()> &html)
 
 bool TicketPrint::writePdf(const QString &path, const QString &html, const QFont &font)
 {
+    // Written beside the file and renamed over it only when whole: a failed
+    // write neither passes for a good one nor spoils the PDF saved before.
     const QString part = path + QStringLiteral(".part");
     QFile::remove(part);
     {
