@@ -37,11 +37,23 @@ for f in usr/bin/numbers3 usr/share/metainfo/io.github.numbers3.Numbers3.metainf
 done
 [ -f "$desktop" ] || { echo "missing launcher"; exit 1; }
 
-# The main entry's keys, not those of its actions.
-exec_line=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=//p' "$desktop")
-path_line=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Path=//p' "$desktop")
-[ "$exec_line" = /usr/bin/numbers3 ] || { echo "Exec=$exec_line"; exit 1; }
-[ "$path_line" = /usr/share/numbers3 ] || { echo "Path=$path_line"; exit 1; }
+# A launcher's main entry holds exactly the keys a desktop reads to start
+# and place the program: desktop-file-validate accepts a wrong window class
+# or a terminal just as well, so each key is compared.
+#   entry FILE        the main entry's KEY=VALUE lines, sorted
+entry() { sed -n '/^\[Desktop Entry\]/,/^\[/{/^[A-Za-z]/p}' "$1" | sort; }
+key() { entry "$1" | sed -n "s/^$2=//p"; }
+expect_keys() {
+    local file=$1; shift
+    local want; want=$(printf '%s\n' "$@" | sort)
+    local have; have=$(entry "$file" | awk -F= -v keys="$(printf '%s\n' "$@" | sed 's/=.*//')" \
+        'BEGIN { split(keys, k, "\n"); for (i in k) want[k[i]] = 1 } ($1 in want)')
+    [ "$have" = "$want" ] || { echo "$file:"; diff <(echo "$want") <(echo "$have"); exit 1; }
+}
+expect_keys "$desktop" Type=Application Exec=/usr/bin/numbers3 Path=/usr/share/numbers3 Icon=numbers3 \
+    Terminal=false StartupWMClass=numbers3 Categories=Utility\; Actions=book\; Name=Numbers3 Name[ja]=ナンバーズ3
+exec_line=$(key "$desktop" Exec)
+path_line=$(key "$desktop" Path)
 for f in numbers_ja.qm html/index.html wav/check.wav; do
     [ -f "$root$path_line/$f" ] || { echo "missing $path_line/$f"; exit 1; }
 done
@@ -63,13 +75,19 @@ for meta in "$root"/usr/share/metainfo/*.xml; do
     grep -q "<project_license>$licence</project_license>" "$meta" || { echo "$meta: licence is not $licence"; exit 1; }
 done
 
-# The manual pages render in both languages without a warning from groff.
+# The manual pages render in both languages without a warning from groff,
+# and their NAME line is what whatis and apropos read: "name - what it does".
 for page in man1 ja/man1; do
-    out=$(LANG=C.UTF-8 man --warnings -E UTF-8 -l "$root/usr/share/man/$page/numbers3.1.gz" 2>"$root/man.err")
-    [ ! -s "$root/man.err" ] || { echo "man $page:"; cat "$root/man.err"; exit 1; }
-    grep -q -E "^(NAME|名前)" <<<"$out" || { echo "man $page renders no NAME section"; exit 1; }
+    for program in numbers3 numbers3-book; do
+        file=$root/usr/share/man/$page/$program.1.gz
+        out=$(LANG=C.UTF-8 man --warnings -E UTF-8 -l "$file" 2>"$root/man.err")
+        [ ! -s "$root/man.err" ] || { echo "man $page $program:"; cat "$root/man.err"; exit 1; }
+        grep -q -E "^(NAME|名前)" <<<"$out" || { echo "man $page $program renders no NAME section"; exit 1; }
+        whatis=$(lexgrog "$file" | sed -n 's/^[^:]*: "\(.*\)"$/\1/p')
+        [[ "$whatis" =~ ^$program\ -\ [^\ ].{8,} ]] || { echo "man $page $program: NAME line reads '$whatis'"; exit 1; }
+    done
 done
-echo "manual pages render"
+echo "manual pages render, with NAME lines for whatis"
 
 copyright=$root/usr/share/doc/numbers3/copyright
 /usr/bin/python3 -c 'import sys; from debian.copyright import Copyright; Copyright(open(sys.argv[1]), strict=True)' "$copyright"
@@ -121,10 +139,9 @@ for f in usr/bin/numbers3-book usr/share/metainfo/io.github.numbers3.Book.metain
 done
 desktop-file-validate "$book_desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.numbers3.Book.metainfo.xml"
-[ "$(sed -n 's/^Exec=//p' "$book_desktop")" = /usr/bin/numbers3-book ] || { echo "book launcher: wrong Exec"; exit 1; }
-[ "$(sed -n 's/^Path=//p' "$book_desktop")" = /usr/share/numbers3 ] || { echo "book launcher: wrong Path"; exit 1; }
-grep -qx "StartupWMClass=numbers3-book" "$book_desktop" || { echo "book launcher: no StartupWMClass"; exit 1; }
-grep -qx "Actions=book;" "$desktop" || { echo "panel launcher: no book action"; exit 1; }
+expect_keys "$book_desktop" Type=Application Exec=/usr/bin/numbers3-book Path=/usr/share/numbers3 Icon=numbers3 \
+    Terminal=false StartupWMClass=numbers3-book Categories=Utility\; "Name=Numbers3 Results Book" \
+    "Name[ja]=ナンバーズ3 当せん番号帳"
 sed -n '/^\[Desktop Action book\]/,$p' "$desktop" | grep -qx "Exec=/usr/bin/numbers3-book" \
     || { echo "panel launcher: the book action does not start numbers3-book"; exit 1; }
 for page in man1 ja/man1; do
@@ -146,7 +163,7 @@ out=$(cd "$root" && QT_QPA_PLATFORM=offscreen "$root/usr/bin/numbers3-book" --da
 echo "numbers3-book --import: $out"
 grep -q "0 new, 1 already known" <<<"$out" || { echo "the installed book did not import"; exit 1; }
 set +e
-(cd "$root/usr/share/numbers3" && QT_QPA_PLATFORM=offscreen LANG=ja_JP.UTF-8 timeout 2 "$root/usr/bin/numbers3-book" --database "$root/book.sqlite" >/dev/null 2>&1)
+(cd "$root$(key "$book_desktop" Path)" && QT_QPA_PLATFORM=offscreen LANG=ja_JP.UTF-8 timeout 2 "$root$(key "$book_desktop" Exec)" --database "$root/book.sqlite" >/dev/null 2>&1)
 status=$?
 set -e
 [ $status -eq 124 ] || { echo "the installed book ended early with status $status"; exit 1; }
