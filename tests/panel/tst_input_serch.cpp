@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QGroupBox>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include "bought/bought_store.h"
@@ -19,6 +21,7 @@ class TestInputSerch : public QObject
 private slots:
     void init();
     void firstShow();
+    void layoutAndFocusOrder();
     void answers_data();
     void answers();
     void checkMode_data();
@@ -69,6 +72,35 @@ void TestInputSerch::firstShow()
     QVERIFY(!window.clear_button->isVisible());
     QVERIFY(!window.serch_radio->isVisible());
     QCOMPARE(window.data_to_times_radio->toolTip(), QStringLiteral("change to times from data"));
+}
+
+// Rows and the mode group by position, and the keyboard's walk: from the
+// field to its buttons, then down the modes.
+void TestInputSerch::layoutAndFocusOrder()
+{
+    Input_Serch window;
+    const auto widgetsOf = [](QLayout *layout) {
+        QList<QWidget *> widgets;
+        for (int i = 0; layout && i < layout->count(); ++i)
+            widgets << layout->itemAt(i)->widget();
+        return widgets;
+    };
+    auto *rows = qobject_cast<QVBoxLayout *>(window.layout());
+    QVERIFY(rows);
+    QCOMPARE(rows->count(), 3);
+    QCOMPARE(widgetsOf(rows->itemAt(0)->layout()),
+             (QList<QWidget *>{window.field_label, window.number_edit, window.ok_button, window.clear_button}));
+    QCOMPARE(widgetsOf(rows->itemAt(1)->layout()), (QList<QWidget *>{window.mode_group}));
+    QCOMPARE(widgetsOf(rows->itemAt(2)->layout()), QList<QWidget *>());
+    QCOMPARE(widgetsOf(window.mode_group->layout()),
+             (QList<QWidget *>{window.entry_radio, window.serch_radio, window.data_to_times_radio,
+                               window.times_to_data_radio}));
+    QList<QWidget *> order;
+    for (QWidget *w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus)
+            order << w;
+    QCOMPARE(order, (QList<QWidget *>{window.number_edit, window.ok_button, window.clear_button, window.entry_radio,
+                                      window.serch_radio, window.data_to_times_radio, window.times_to_data_radio}));
 }
 
 void TestInputSerch::answers_data()

@@ -22,6 +22,7 @@ private slots:
     void testOrder();
     void defaults();
     void layout();
+    void focusOrder();
     void digitClickPrintsOnce();
     void unusableButtons();
     void okHidesKeepingSelections();
@@ -149,6 +150,11 @@ void TestSetupConfig::layout()
     };
     QCOMPARE(widgetsOf(rows->itemAt(0)->layout()),
              (QList<QWidget *>{dialog.mode_box, dialog.type_box}));
+    // Inside the groups, top to bottom.
+    QCOMPARE(widgetsOf(dialog.mode_box->layout()),
+             (QList<QWidget *>{dialog.random_mode_button, dialog.self_mode_button}));
+    QCOMPARE(widgetsOf(dialog.type_box->layout()),
+             (QList<QWidget *>{dialog.numbers3_button, dialog.numbers4_button}));
     QCOMPARE(widgetsOf(rows->itemAt(1)->layout()),
              (QList<QWidget *>{dialog.max1_box, dialog.max2_box, dialog.max3_box, dialog.max4_box}));
     QStringList buttons;
@@ -157,15 +163,47 @@ void TestSetupConfig::layout()
     QCOMPARE(buttons, (QStringList{"ok", "Version", "serch", "help"}));
 
     // Each digit group reads like a telephone keypad.
-    QStringList keypad;
-    QLayout *group = dialog.max2_box->layout();
-    for (int row = 0; row < group->count(); ++row) {
-        QStringList line;
-        for (QWidget *w : widgetsOf(group->itemAt(row)->layout()))
-            line << qobject_cast<QRadioButton *>(w)->text();
-        keypad << line.join(' ');
+    for (QGroupBox *box : {dialog.max1_box, dialog.max2_box, dialog.max3_box, dialog.max4_box}) {
+        QStringList keypad;
+        QLayout *group = box->layout();
+        for (int row = 0; row < group->count(); ++row) {
+            QStringList line;
+            for (QWidget *w : widgetsOf(group->itemAt(row)->layout()))
+                line << qobject_cast<QRadioButton *>(w)->text();
+            keypad << line.join(' ');
+        }
+        QCOMPARE(keypad, (QStringList{"9 8 7", "6 5 4", "3 2 1", "# * 0"}));
     }
-    QCOMPARE(keypad, (QStringList{"9 8 7", "6 5 4", "3 2 1", "# * 0"}));
+}
+
+// The keyboard walks the dialog as it reads, left to right and top to
+// bottom: the mode pair, the type pair, the digit groups from the ones (the
+// leftmost) to the hundreds, the push buttons as they stand.
+void TestSetupConfig::focusOrder()
+{
+    Setup_config dialog;
+    QStringList order;
+    for (QWidget *w = dialog.nextInFocusChain(); w != &dialog; w = w->nextInFocusChain()) {
+        auto *button = qobject_cast<QAbstractButton *>(w);
+        if (!button)
+            continue;
+        QString name = button->text();
+        for (auto [group, digits] : {std::pair{&dialog.max4_buttons, "4:"}, {&dialog.max3_buttons, "3:"},
+                                     {&dialog.max2_buttons, "2:"}, {&dialog.max1_buttons, "1:"}})
+            if (group->front()->parent() == button->parent())
+                name.prepend(QLatin1String(digits));
+        order << name;
+    }
+    QStringList expected{"Random mode", "self mode", "Numbers3", "Numbers4"};
+    for (const char *digits : {"1:", "2:", "3:"})
+        for (const char *label : {"9", "8", "7", "6", "5", "4", "3", "2", "1", "0", "#", "*"})
+            expected << QLatin1String(digits) + QLatin1String(label);
+    expected << "ok" << "Version" << "serch" << "help";
+    // The hidden thousands group takes no focus: wherever it stands in the
+    // chain, only the order of the others counts.
+    order.erase(std::remove_if(order.begin(), order.end(), [](const QString &n) { return n.startsWith("4:"); }),
+                order.end());
+    QCOMPARE(order, expected);
 }
 
 void TestSetupConfig::digitClickPrintsOnce()
