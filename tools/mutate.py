@@ -112,6 +112,10 @@ FAULTS = [
       'the wrong pattern trace for a tens "0"'),
     F('src/display/pattern_report.cpp', 'd.tens = SettingCode::selfDigit(codes.tens());',
       'd.tens = SettingCode::selfDigit(codes.ones());', 'the composed tens digit is read from the ones'),
+    F('html/bets_ja.html', '下 2 桁が 23 の当選番号すべてで当たり、1000 回に 10 回です。', '下 2 桁が 23 の当選番号すべてで当たり、1000 回に 1 回です。',
+      'the Japanese bets page gives the mini the straight\'s chance in its prose'),
+    F('html/bets.html', 'every other draw ending in 23, ten draws in 1000.', 'every other draw ending in 23, one draw in 1000.',
+      'the bets page gives the mini the straight\'s chance in its prose'),
     # Settings
     F('src/settings/setup_config.cpp', '    typeLayout->addWidget(numbers3_button);\n    typeLayout->addWidget(numbers4_button);',
       '    typeLayout->addWidget(numbers4_button);\n    typeLayout->addWidget(numbers3_button);', 'the type group shows Numbers4 above Numbers3'),

@@ -231,6 +231,31 @@ void TestWindows::betsPage()
     }
     QCOMPARE(ways, QStringList({"straight", "box6", "box3", "set6-straight", "set6-box",
                                 "set3-straight", "set3-box", "mini"}));
+
+    // The prose states chances too, in words of its own: "once in 1000
+    // draws", "ten draws in 1000", "1000 回に 10 回". Each section's figures
+    // are those of its way.
+    const QMap<QString, int> winsPer1000{{"straight", 1}, {"mini", 10}};
+    static const QStringList sectionWays{"straight", "box", "set", "mini"};
+    static const QRegularExpression stated(QStringLiteral(
+        "once in (\\d+) draws|(\\w+) draws in (\\d+)|(\\d+) 回に (\\d+) 回"));
+    static const QMap<QString, int> words{{"one", 1}, {"two", 2}, {"three", 3}, {"six", 6}, {"ten", 10}};
+    const QStringList sections = text.split(QStringLiteral("<h2>")).mid(1, sectionWays.size());
+    int statements = 0;
+    for (int i = 0; i < sections.size(); ++i) {
+        for (auto it = stated.globalMatch(sections.at(i)); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const int in = (m.captured(1) + m.captured(3) + m.captured(4)).toInt();
+            const int times = !m.captured(1).isEmpty() ? 1
+                : !m.captured(5).isEmpty()             ? m.captured(5).toInt()
+                                                       : words.value(m.captured(2), -1);
+            QVERIFY2(winsPer1000.contains(sectionWays.at(i)), qPrintable(m.captured(0)));
+            QVERIFY2(times * 1000 == winsPer1000.value(sectionWays.at(i)) * in,
+                     qPrintable(sectionWays.at(i) + QStringLiteral(": ") + m.captured(0)));
+            ++statements;
+        }
+    }
+    QCOMPARE(statements, 2);
     for (auto it = paidPer1000Draws.cbegin(); it != paidPer1000Draws.cend(); ++it)
         QVERIFY2(it.value() == 90 * 1000, qPrintable(it.key()));
 
