@@ -483,9 +483,13 @@ void TstBookStore::busyAndFull()
     const ImportedFile later = ResultImporter::parse(laterDraws(7065, 500), QStringLiteral("later.csv"));
 
     // A second instance on the same book says that it is open elsewhere.
+    // It waits for the book first, as long as its busy timeout, not less.
     BookStore other;
-    other.setBusyTimeout(200);
+    other.setBusyTimeout(300);
+    QElapsedTimer patience;
+    patience.start();
     const BookStore::OpenResult refused = other.open(bookPath());
+    QVERIFY(patience.elapsed() >= 290);
     QVERIFY(!refused.usable());
     QVERIFY2(refused.message.contains(QStringLiteral("open in another program")), qPrintable(refused.message));
 

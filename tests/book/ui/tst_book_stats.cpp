@@ -241,6 +241,13 @@ void TestBookStats::view()
     view.setDraws(draws);
     view.setView(StatsTable::Places);
 
+    // The ranges the help offers: the last 50, 100, 500 and 1000 draws, the
+    // whole book, two dates.
+    QList<int> offered;
+    for (int i = 0; i < view.rangeBox->count(); ++i)
+        offered << view.rangeBox->itemData(i).toInt();
+    QCOMPARE(offered, (QList<int>{50, 100, 500, 1000, 0, -1}));
+
     // The table and the chart show the range's figures, and follow the range.
     for (int choice : {100, 50, 0}) {
         view.rangeBox->setCurrentIndex(view.rangeBox->findData(choice));
