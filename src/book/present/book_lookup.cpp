@@ -13,9 +13,15 @@ int parseNumber(const QString &input, int maxDigits)
 {
     const QString text = input.trimmed().normalized(QString::NormalizationForm_KC);
     static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-    if (text.isEmpty() || text.size() > maxDigits || !digits.match(text).hasMatch())
+    if (text.isEmpty() || !digits.match(text).hasMatch())
         return -1;
-    return text.toInt();
+    // Leading zeros are not digits of the number: 0007061 is draw 7061.
+    qsizetype zeros = 0;
+    while (zeros < text.size() - 1 && text.at(zeros) == QLatin1Char('0'))
+        ++zeros;
+    if (text.size() - zeros > maxDigits)
+        return -1;
+    return text.mid(zeros).toInt();
 }
 
 } // namespace
