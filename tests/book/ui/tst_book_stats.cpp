@@ -352,8 +352,10 @@ void TestBookStats::view()
         if (text && text->isVisible())
             names << text->toPlainText();
     }
-    QVERIFY2(!names.join(QLatin1Char(' ')).contains(QChar(0x2026)), qPrintable(names.join(QLatin1Char(' '))));
-    QVERIFY2(names.contains(QString::number(top.number).rightJustified(3, QLatin1Char('0'))), qPrintable(names.join(QLatin1Char(' '))));
+    // (Qt Charts cuts names to three full stops.)
+    const QString shown = names.join(QLatin1Char(' '));
+    QVERIFY2(!shown.contains(QChar(0x2026)) && !shown.contains(QLatin1String("...")), qPrintable(shown));
+    QVERIFY2(names.contains(QString::number(top.number).rightJustified(3, QLatin1Char('0'))), qPrintable(shown));
     QCOMPARE(names.filter(QRegularExpression(QStringLiteral("^[0-9]{3}$"))).size(), DrawStats::MostListed);
     QCOMPARE(lines.size() - 3, view.tableModel->rowCount());
     QVERIFY(!view.exportTable(dir.filePath(QStringLiteral("no/such/folder/table.csv")), &error));
