@@ -2067,5 +2067,9 @@ and paste again.</source>
         <source>Name the picture .png, .jpg or .svg.</source>
         <translation>ファイル名は .png、.jpg または .svg で終えてください。</translation>
     </message>
+    <message>
+        <source>Draws %1 to %2</source>
+        <translation>第%1回から第%2回まで</translation>
+    </message>
 </context>
 </TS>

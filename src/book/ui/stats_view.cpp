@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -272,10 +273,15 @@ bool StatsView::renderChart(QPaintDevice *device, const QSize &size)
         return false;
     QChart *chart = chartView->chart();
     const QString title = chart->title();
-    chart->setTitle(title + QStringLiteral("<br>") + rangeLabel->text().toHtmlEscaped());
+    // Short enough for the title's width; the file's text holds the whole line.
+    const QString counted = firstDraw > 0 ? tr("Draws %1 to %2").arg(firstDraw).arg(lastDraw) : rangeLabel->text();
+    chart->setTitle(title + QStringLiteral("<br>") + counted.toHtmlEscaped());
+    // The chart lays itself out again later; the picture needs it now.
+    chart->layout()->activate();
     chartView->render(&painter, QRectF(QPointF(0, 0), size), QRect(QPoint(0, 0), size));
     painter.end();
     chart->setTitle(title);
+    chart->layout()->activate();
     return true;
 }
 
