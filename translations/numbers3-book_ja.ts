@@ -39,6 +39,10 @@
         <source>%1 came up as a box (its digits in any order) in %2 of the %3 draws of the book:</source>
         <translation>%1 はボックス（同じ数字の並べ替え）で番号帳の %3 回のうち %2 回出ています：</translation>
     </message>
+    <message>
+        <source>%1 has more digits than a draw number (6 at most). Type a draw number of 1 or more.</source>
+        <translation>%1 は回号としてはけたが多すぎます（6 けたまで）。1 以上の回号を入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>BookTexts</name>

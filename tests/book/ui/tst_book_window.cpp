@@ -156,7 +156,7 @@ void TestBookWindow::lookups_data()
     // The field keeps all that is typed or pasted: leading zeros are no digits
     // of the number, and one digit too many is refused rather than cut off.
     QTest::newRow("draw, leading zeros") << int(BookLookup::Draw) << "0007061" << "draw 7061 (2026-09-01 Tue): 882";
-    QTest::newRow("draw, seven digits") << int(BookLookup::Draw) << "1234567" << "Type a draw number of 1 or more.";
+    QTest::newRow("draw, seven digits") << int(BookLookup::Draw) << "1234567" << "1234567 has more digits than a draw number (6 at most).";
     QTest::newRow("straight, leading zero") << int(BookLookup::Straight) << "0877" << "877 came up in 1 of the 4 draws";
 }
 
