@@ -18,6 +18,7 @@ import csv
 import hashlib
 import inspect
 import json
+import math
 import os
 import re
 import struct
@@ -93,7 +94,8 @@ def analyse(draws, table):
 
 
 def one(x):
-    return f'{x:.1f}'
+    # Halves up, as the book's statistics tab shows chance (0.15 as 0.2).
+    return f'{math.floor(x * 10 + 0.5 + 1e-9) / 10:.1f}'
 
 
 def three(v):

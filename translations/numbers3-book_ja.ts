@@ -39,6 +39,10 @@
         <source>%1 came up as a box (its digits in any order) in %2 of the %3 draws of the book:</source>
         <translation>%1 はボックス（同じ数字の並べ替え）で番号帳の %3 回のうち %2 回出ています：</translation>
     </message>
+    <message>
+        <source>%1 has more digits than a draw number (6 at most). Type a draw number of 1 or more.</source>
+        <translation>%1 は回号としてはけたが多すぎます（6 けたまで）。1 以上の回号を入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>BookTexts</name>
@@ -1096,6 +1100,38 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>Tickets: %1, waiting: %2; spent %3, won %4, balance %5, return %6</source>
         <translation>購入 %1 件（抽せん待ち %2 件）：購入額 %3、当せん金 %4、収支 %5、回収率 %6</translation>
     </message>
+    <message>
+        <source>Tickets, newest draw first</source>
+        <translation>購入の記録（新しい回から）</translation>
+    </message>
+    <message>
+        <source>Tickets, oldest draw first</source>
+        <translation>購入の記録（古い回から）</translation>
+    </message>
+    <message>
+        <source>Tickets, sorted by %1, descending</source>
+        <translation>購入の記録（%1の降順）</translation>
+    </message>
+    <message>
+        <source>Tickets, sorted by %1, ascending</source>
+        <translation>購入の記録（%1の昇順）</translation>
+    </message>
+    <message>
+        <source>All %1 tickets, each with its draw&apos;s result, the outcome and the prize.</source>
+        <translation>全 %1 件の購入。購入ごとに、その回の当せん番号・結果・当せん金</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tickets shown (%3), each with its draw&apos;s result, the outcome and the prize.</source>
+        <translation>%2 件中 %1 件を表示（%3）。購入ごとに、その回の当せん番号・結果・当せん金</translation>
+    </message>
+    <message>
+        <source>Totals over all tickets</source>
+        <translation>すべての購入の合計</translation>
+    </message>
+    <message>
+        <source>Totals over all %1 tickets, not only the %2 shown</source>
+        <translation>表示中の %2 件だけでなく、全 %1 件の購入の合計</translation>
+    </message>
 </context>
 <context>
     <name>TicketTableModel</name>
@@ -1258,14 +1294,6 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
 <context>
     <name>TicketView</name>
     <message>
-        <source>Tickets, newest draw first</source>
-        <translation>購入の記録（新しい回から）</translation>
-    </message>
-    <message>
-        <source>Each ticket with its draw&apos;s result, the outcome and the prize</source>
-        <translation>購入ごとに、その回の当せん番号・結果・当せん金</translation>
-    </message>
-    <message>
         <source>All tickets</source>
         <translation>すべて</translation>
     </message>
@@ -1284,10 +1312,6 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>Sh&amp;ow:</source>
         <translation>表示(&amp;O)：</translation>
-    </message>
-    <message>
-        <source>Totals over all tickets</source>
-        <translation>すべての購入の合計</translation>
     </message>
     <message>
         <source>Month</source>
@@ -1524,6 +1548,22 @@ and paste again.</source>
     <message>
         <source>Prizes</source>
         <translation>当せん金</translation>
+    </message>
+    <message>
+        <source>Delete the %1 selected tickets? Ctrl+Z brings them back.</source>
+        <translation>選んだ %1 件の記録を削除しますか？ Ctrl+Z で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>&amp;Delete %1 tickets</source>
+        <translation>%1 件を削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep them</source>
+        <translation>削除しない(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by</source>
+        <translation>並べ替え(&amp;B)</translation>
     </message>
 </context>
 <context>
@@ -1892,6 +1932,14 @@ and paste again.</source>
         <source>mini</source>
         <translation>ミニ</translation>
     </message>
+    <message>
+        <source>The %1 numbers drawn most often, most first; numbers drawn as often are listed in number order.</source>
+        <translation>よく出た上位 %1 個の数字を多い順に並べています。回数が同じ数字は数字の小さい順です。</translation>
+    </message>
+    <message>
+        <source>Drawn as often as the last listed, but left out: %1.</source>
+        <translation>一覧の最後と同じ回数出たが載せていない数字：%1。</translation>
+    </message>
 </context>
 <context>
     <name>StatsView</name>
@@ -1988,10 +2036,6 @@ and paste again.</source>
         <translation>グラフの保存</translation>
     </message>
     <message>
-        <source>PNG image (*.png);;SVG image (*.svg)</source>
-        <translation>PNG 画像 (*.png);;SVG 画像 (*.svg)</translation>
-    </message>
-    <message>
         <source>The chart was not written to %1.</source>
         <translation>グラフを %1 に書き込めませんでした。</translation>
     </message>
@@ -2006,6 +2050,30 @@ and paste again.</source>
     <message>
         <source>The table was not written to %1.</source>
         <translation>表を %1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>JPEG image (*.jpg *.jpeg)</source>
+        <translation>JPEG 画像 (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG 画像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets, UTF-8 with a byte order mark (*.csv)</source>
+        <translation>表計算ソフト向け CSV、BOM 付き UTF-8 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Name the picture .png, .jpg or .svg.</source>
+        <translation>ファイル名は .png、.jpg または .svg で終えてください。</translation>
+    </message>
+    <message>
+        <source>Draws %1 to %2</source>
+        <translation>第%1回から第%2回まで</translation>
     </message>
 </context>
 </TS>

@@ -98,6 +98,25 @@ QList<DrawStats::Often> DrawStats::mostOften(int below) const
     return out;
 }
 
+DrawStats::MostDrawn DrawStats::mostDrawn(int listed) const
+{
+    QList<int> order;
+    for (int v = 0; v < 1000; ++v) {
+        if (numbers[v] > 0)
+            order.append(v);
+    }
+    std::stable_sort(order.begin(), order.end(), [this](int a, int b) { return numbers[a] > numbers[b]; });
+    MostDrawn out;
+    for (qsizetype i = 0; i < order.size() && i < listed; ++i)
+        out.listed.append(Often{order.at(i), numbers[order.at(i)], drawsOf(order.at(i))});
+    if (out.listed.isEmpty())
+        return out;
+    const int last = out.listed.constLast().count;
+    for (qsizetype i = out.listed.size(); i < order.size() && numbers[order.at(i)] == last; ++i)
+        out.tied.append(order.at(i));
+    return out;
+}
+
 QList<int> DrawStats::drawsOf(int number) const
 {
     QList<int> out;
@@ -114,6 +133,13 @@ QList<int> DrawStats::spread() const
     for (int c : numbers)
         ++out[c];
     return out;
+}
+
+double DrawStats::tenths(double x)
+{
+    // The figures are counts over draws: a tie that binary cannot hold
+    // exactly sits within a hair of it, so nudge before flooring.
+    return std::floor(x * 10 + 0.5 + 1e-9) / 10;
 }
 
 int DrawStats::numbersWithSum(int sum)

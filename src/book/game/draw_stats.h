@@ -53,10 +53,24 @@ public:
     // The numbers that came up at least highest() - below times (and at
     // least once), most first, then by number.
     QList<Often> mostOften(int below = 2) const;
+    // The tab's steady list: the `listed` numbers drawn most often (most
+    // first, then by number), none drawn 0 times, and the numbers left out
+    // although drawn as often as the last listed, by number.
+    struct MostDrawn
+    {
+        QList<Often> listed;
+        QList<int> tied;
+    };
+    static constexpr int MostListed = 20;
+    MostDrawn mostDrawn(int listed = MostListed) const;
     // The draws a number came up in, in draw order.
     QList<int> drawsOf(int number) const;
     // [k]: how many of the 1000 numbers came up exactly k times, k = 0..highest().
     QList<int> spread() const;
+
+    // A chance figure to one decimal, halves rounded up (0.15 is 0.2, 2.25
+    // is 2.3), whatever their nearest binary value.
+    static double tenths(double x);
 
     static int numbersWithSum(int sum);
     static int numbersOfKind(int kind);   // 720, 270, 10

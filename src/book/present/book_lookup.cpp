@@ -8,14 +8,23 @@
 
 namespace {
 
-// Digits only, after trimming; full-width digits count as digits.
+constexpr int TooLong = -2;
+
+// Digits only, after trimming; full-width digits count as digits. -1 for
+// what is not a number, TooLong for more digits than maxDigits.
 int parseNumber(const QString &input, int maxDigits)
 {
     const QString text = input.trimmed().normalized(QString::NormalizationForm_KC);
     static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-    if (text.isEmpty() || text.size() > maxDigits || !digits.match(text).hasMatch())
+    if (text.isEmpty() || !digits.match(text).hasMatch())
         return -1;
-    return text.toInt();
+    // Leading zeros are not digits of the number: 0007061 is draw 7061.
+    qsizetype zeros = 0;
+    while (zeros < text.size() - 1 && text.at(zeros) == QLatin1Char('0'))
+        ++zeros;
+    if (text.size() - zeros > maxDigits)
+        return TooLong;
+    return text.mid(zeros).toInt();
 }
 
 } // namespace
@@ -24,6 +33,9 @@ QString BookLookup::answer(const BookStore &store, Kind kind, const QString &inp
 {
     if (kind == Draw) {
         const int draw = parseNumber(input, 6);
+        if (draw == TooLong)
+            return tr("%1 has more digits than a draw number (6 at most). Type a draw number of 1 or more.")
+                .arg(input.trimmed());
         if (draw <= 0)
             return tr("Type a draw number of 1 or more.");
         const std::optional<DrawResult> result = store.draw(draw);

@@ -9,12 +9,17 @@ namespace {
 
 QString one(double x)
 {
-    return QString::number(x, 'f', 1);
+    return QString::number(DrawStats::tenths(x), 'f', 1);
 }
 
 QString whole(int n)
 {
     return QString::number(n);
+}
+
+QString three(int number)
+{
+    return QString::number(number).rightJustified(3, QLatin1Char('0'));
 }
 
 } // namespace
@@ -43,6 +48,19 @@ QString StatsTable::title(View view)
     case Minis: return tr("The mini: the last two digits");
     }
     return {};
+}
+
+QString StatsTable::mostSummary(const DrawStats::MostDrawn &most)
+{
+    QString text = tr("The %1 numbers drawn most often, most first; numbers drawn as often are listed "
+                      "in number order.").arg(DrawStats::MostListed);
+    if (!most.tied.isEmpty()) {
+        QStringList names;
+        for (int number : most.tied)
+            names << three(number);
+        text += QLatin1Char(' ') + tr("Drawn as often as the last listed, but left out: %1.").arg(names.join(QLatin1String(", ")));
+    }
+    return text;
 }
 
 StatsTable StatsTable::make(View view, const DrawStats &s)
@@ -86,13 +104,14 @@ StatsTable StatsTable::make(View view, const DrawStats &s)
         t.summary = tr("%1 different numbers came up; %2 of the 1000 numbers never did, "
                        "where chance gives about %3.").arg(s.distinct()).arg(s.never()).arg(one(s.neverChance()));
         if (view == Most) {
+            const DrawStats::MostDrawn most = s.mostDrawn();
+            t.summary += QLatin1Char(' ') + mostSummary(most);
             t.header = QStringList{tr("number"), tr("draws"), tr("at draws")};
-            for (const DrawStats::Often &o : s.mostOften()) {
+            for (const DrawStats::Often &o : most.listed) {
                 QStringList at;
                 for (int draw : o.draws)
                     at << whole(draw);
-                t.rows.append({QString::number(o.number).rightJustified(3, QLatin1Char('0')), whole(o.count),
-                               at.join(QLatin1String(", "))});
+                t.rows.append({three(o.number), whole(o.count), at.join(QLatin1String(", "))});
             }
         } else {
             t.header = QStringList{tr("times drawn"), tr("numbers"), chance};
@@ -137,13 +156,21 @@ StatsTable StatsTable::make(View view, const DrawStats &s)
     return t;
 }
 
-bool StatsTable::writeCsv(const QString &path, QString *error) const
+QString StatsTable::fileName(int firstDraw, int lastDraw, const QString &suffix)
+{
+    return QStringLiteral("numbers3-stats-draws-%1-%2.%3").arg(firstDraw).arg(lastDraw).arg(suffix);
+}
+
+bool StatsTable::writeCsv(const QString &path, const QString &coverage, bool bom, QString *error) const
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = file.errorString();
         return false;
     }
+    if (bom)
+        file.write("\xEF\xBB\xBF");
+    file.write(CsvWriter::record({coverage}));
     file.write(CsvWriter::record(header));
     for (const QStringList &row : rows)
         file.write(CsvWriter::record(row));

@@ -6,7 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-class DrawStats;
+#include "draw_stats.h"
+
 
 // One view of the statistics as words and numbers: its title, a line saying
 // what chance gives, and the table a screen reader reads and the CSV export
@@ -26,9 +27,16 @@ public:
     QStringList header;
     QList<QStringList> rows;
 
-    // UTF-8, a header row, fields quoted where they hold a comma or quote.
-    bool writeCsv(const QString &path, QString *error) const;
+    // UTF-8: first the draws counted (coverage) alone on its line, then a
+    // header row; fields quoted where they hold a comma or quote. With bom
+    // the file starts with a byte order mark, which spreadsheets set to a
+    // Japanese locale need to read it as UTF-8 rather than Shift_JIS.
+    bool writeCsv(const QString &path, const QString &coverage, bool bom, QString *error) const;
+    // The name offered for an export: numbers3-stats-draws-6589-7088.csv.
+    static QString fileName(int firstDraw, int lastDraw, const QString &suffix);
 
+    // What the most-often list holds, and the numbers tied with its last.
+    static QString mostSummary(const DrawStats::MostDrawn &most);
     static QStringList placeNames();
     static QStringList kindNames();
 };

@@ -112,6 +112,11 @@ Qt::Alignment TicketTableModel::alignment(int column)
                                                                                     : Qt::AlignRight | Qt::AlignVCenter;
 }
 
+bool TicketTableModel::largestFirst(int column)
+{
+    return column == DrawColumn || column == DateColumn || column == UnitsColumn || column == PrizeColumn;
+}
+
 QString TicketTableModel::title(int column)
 {
     switch (column) {

@@ -35,6 +35,8 @@ public:
     static QVariant display(const GradedTicket &row, int column);
     static Qt::Alignment alignment(int column);
     static QString title(int column);
+    // Whether a column reads best largest (newest) first: draws, dates, units, prizes.
+    static bool largestFirst(int column);
 
 private:
     QList<GradedTicket> list;

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include "ticket_table_model.h"
+
 QString TicketTexts::wayName(Ticket::Way way)
 {
     switch (way) {
@@ -85,4 +87,27 @@ QString TicketTexts::summary(const TicketTotals &t)
         .arg(t.tickets)
         .arg(t.waiting)
         .arg(yen(t.spent), won, balance(t.balance()), returned);
+}
+
+QString TicketTexts::listName(int column, Qt::SortOrder order)
+{
+    if (column == TicketTableModel::DrawColumn || column == TicketTableModel::DateColumn)
+        return order == Qt::DescendingOrder ? tr("Tickets, newest draw first") : tr("Tickets, oldest draw first");
+    return order == Qt::DescendingOrder ? tr("Tickets, sorted by %1, descending").arg(TicketTableModel::title(column))
+                                        : tr("Tickets, sorted by %1, ascending").arg(TicketTableModel::title(column));
+}
+
+QString TicketTexts::listShown(int shown, int total, const QString &filter)
+{
+    if (shown == total)
+        return tr("All %1 tickets, each with its draw's result, the outcome and the prize.").arg(total);
+    return tr("%1 of %2 tickets shown (%3), each with its draw's result, the outcome and the prize.")
+        .arg(shown).arg(total).arg(filter);
+}
+
+QString TicketTexts::totalsOver(int shown, int total)
+{
+    if (shown == total)
+        return tr("Totals over all tickets");
+    return tr("Totals over all %1 tickets, not only the %2 shown").arg(total).arg(shown);
 }

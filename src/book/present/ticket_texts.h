@@ -33,6 +33,13 @@ public:
     static QString month(const QDate &firstOfMonth);
     // The summary line: tickets, spent, won (theoretical part apart), balance, return.
     static QString summary(const TicketTotals &totals);
+    // The list's name for a screen reader, as it is sorted: "Tickets, newest
+    // draw first", "Tickets, sorted by Prize, descending".
+    static QString listName(int column, Qt::SortOrder order);
+    // What the list shows: every ticket, or some of them through the filter.
+    static QString listShown(int shown, int total, const QString &filter);
+    // What the totals line counts, said apart when the list shows fewer.
+    static QString totalsOver(int shown, int total);
 };
 
 #endif

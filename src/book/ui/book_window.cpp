@@ -21,6 +21,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -57,6 +58,7 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     connect(lookupButton, &QPushButton::clicked, this, &BookWindow::lookUp);
     connect(lookupEdit, &QLineEdit::returnPressed, this, &BookWindow::lookUp);
     connect(lookupKind, &QComboBox::activated, lookupEdit, qOverload<>(&QWidget::setFocus));
+    connect(tabs, &QTabWidget::currentChanged, this, &BookWindow::focusTab);
 
     createMenus();
     tickets->followTabs(tabs);
@@ -66,7 +68,8 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     connect(clock, &QTimer::timeout, this, &BookWindow::refreshNext);
     clock->start();
 
-    resize(1100, 680);
+    // Within a small screen's free area, such as 1024 x 768 less a panel.
+    resize(QSize(1100, 680).boundedTo(screen()->availableSize() - QSize(24, 48)));
     refresh();
     lookupEdit->setFocus();
 }
@@ -141,8 +144,11 @@ QGroupBox *BookWindow::buildLookup()
     lookupKind->addItem(tr("Whether a number came up as a box"), BookLookup::Box);
     lookupKind->addItem(tr("The result of a draw"), BookLookup::Draw);
     lookupKind->setAccessibleName(tr("What to look up"));
+    // Narrower than its longest choice, which the open list still shows whole.
+    lookupKind->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    lookupKind->setMinimumContentsLength(16);
     lookupEdit = new QLineEdit(this);
-    lookupEdit->setMaxLength(6);
+    // No length limit: a longer number is refused by the lookup, not cut short unseen.
     lookupEdit->setAccessibleName(tr("Number or draw to look up"));
     lookupEdit->setPlaceholderText(tr("such as 123"));
     lookupButton = new QPushButton(tr("Loo&k up"), this);
@@ -201,9 +207,14 @@ void BookWindow::setTabOrders()
     setTabOrder(lookupEdit, lookupButton);
     setTabOrder(lookupButton, answerView);
     setTabOrder(answerView, tabs);
+    // Each tab's controls as one block after the tab bar; only the shown
+    // tab's are visible, so Tab goes from the tab bar to its list.
+    tickets->setFocusProxy(tickets->table);
+    stats->setFocusProxy(stats->rangeBox);
     setTabOrder(tabs, table);
     setTabOrder(table, chart);
-    setTabOrder(chart, stats);
+    setTabOrder(chart, tickets);
+    setTabOrder(tickets, stats);
     setTabOrder(stats, upToLabel);
     setTabOrder(upToLabel, nextLabel);
     setTabOrder(nextLabel, missingLabel);
@@ -429,6 +440,19 @@ void BookWindow::showStats()
 {
     tabs->setCurrentWidget(stats);
     stats->rangeBox->setFocus();
+}
+
+// A tab chosen by its key or a click takes the keyboard to its main list,
+// so that the list's keys (Ctrl+E, F2, Delete) act on it, not on the lookup.
+void BookWindow::focusTab()
+{
+    QWidget *page = tabs->currentWidget();
+    if (page == tickets)
+        tickets->table->setFocus();
+    else if (page == stats)
+        stats->tableView->setFocus();
+    else if (page)
+        page->setFocus();
 }
 
 void BookWindow::focusLookup(int kind)

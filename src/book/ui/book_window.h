@@ -77,6 +77,7 @@ private:
     void refreshNext();
     void showHelp();
     void about();
+    void focusTab();
     void focusLookup(int kind);
     QSet<int> askReplace(const QString &path, const QList<BookConflict> &conflicts);
     void showReport(const QString &text, bool failed);

@@ -3,8 +3,9 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
-#include <QHorizontalBarSeries>
 #include <QChart>
+#include <QFont>
+#include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QPen>
 #include <QScatterSeries>
@@ -155,7 +156,7 @@ QChart *StatsChart::make(StatsTable::View view, const DrawStats &s)
         auto *chance = new QBarSet(tr("chance"));
         for (int kind = 0; kind < 3; ++kind) {
             // One decimal at most, as in the table beside it.
-            chance->append(std::round(s.kindChance(kind) * 10) / 10);
+            chance->append(DrawStats::tenths(s.kindChance(kind)));
             b.top = std::max(b.top, s.kindChance(kind));
         }
         chance->setColor(Line);
@@ -169,31 +170,42 @@ QChart *StatsChart::make(StatsTable::View view, const DrawStats &s)
         return b.finish();
     }
     case StatsTable::Most: {
-        // Lying bars, the most drawn at the top, so that every number reads
-        // in full. The table lists them all; the chart shows the first twenty.
-        const QList<DrawStats::Often> most = s.mostOften().mid(0, 20);
+        // Standing bars, the most drawn at the left, the same numbers as the
+        // table beside. The numbers stand on end under their bars: lying
+        // bars left each too little height for its name, which was cut to "…".
+        const QList<DrawStats::Often> most = s.mostDrawn().listed;
         auto *chart = new QChart;
         chart->setAnimationOptions(QChart::NoAnimation);
         auto *names = new QBarCategoryAxis;
         auto *set = new QBarSet(tr("drawn"));
         set->setColor(Bar);
         int top = 0;
-        for (auto it = most.crbegin(); it != most.crend(); ++it) {
-            names->append(QString::number(it->number).rightJustified(3, QLatin1Char('0')));
-            set->append(it->count);
-            top = std::max(top, it->count);
+        for (const DrawStats::Often &o : most) {
+            names->append(QString::number(o.number).rightJustified(3, QLatin1Char('0')));
+            set->append(o.count);
+            top = std::max(top, o.count);
         }
         names->setTitleText(tr("number"));
+        names->setLabelsAngle(-90);
+        names->setTruncateLabels(false);
+        // Qt hides the first and last name when its bar is narrower than
+        // the name is high: a smaller type and no frame around the plot
+        // leave 20 bars room for theirs at the tab's least width.
+        QFont small = names->labelsFont();
+        small.setPointSizeF(small.pointSizeF() * 0.8);
+        names->setLabelsFont(small);
+        chart->layout()->setContentsMargins(0, 0, 0, 0);
+        chart->setMargins(QMargins(4, 4, 4, 4));
         auto *counts = new QValueAxis;
         counts->setTitleText(tr("draws"));
         counts->setLabelFormat(QStringLiteral("%d"));
         counts->setRange(0, std::max(5, top + 1));
         counts->applyNiceNumbers();
-        auto *series = new QHorizontalBarSeries;
+        auto *series = new QBarSeries;
         series->append(set);
         chart->addSeries(series);
-        chart->addAxis(names, Qt::AlignLeft);
-        chart->addAxis(counts, Qt::AlignBottom);
+        chart->addAxis(names, Qt::AlignBottom);
+        chart->addAxis(counts, Qt::AlignLeft);
         series->attachAxis(names);
         series->attachAxis(counts);
         chart->legend()->hide();

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,7 +34,7 @@ const int Choices[] = {50, 100, 500, 1000, 0, -1};
 StatsView::StatsView(QWidget *parent)
     : QWidget(parent)
 {
-    QHBoxLayout *controls = buildControls();
+    QGridLayout *controls = buildControls();
     QSplitter *split = buildFigures();
     auto *chartButton = new QPushButton(tr("Save the chart as a &picture..."), this);
     auto *tableButton = new QPushButton(tr("&Export the table as CSV..."), this);
@@ -68,7 +69,7 @@ StatsView::StatsView(QWidget *parent)
     rangeChosen();
 }
 
-QHBoxLayout *StatsView::buildControls()
+QGridLayout *StatsView::buildControls()
 {
     rangeBox = new QComboBox(this);
     for (int choice : Choices) {
@@ -103,19 +104,25 @@ QHBoxLayout *StatsView::buildControls()
     for (int v = 0; v < StatsTable::ViewCount; ++v)
         viewBox->addItem(StatsTable::title(StatsTable::View(v)), v);
     viewBox->setAccessibleName(tr("Figures to show"));
+    // Its longest title does not set the window's least width.
+    viewBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    viewBox->setMinimumContentsLength(24);
     auto *viewLabel = new QLabel(tr("&View:"), this);
     viewLabel->setBuddy(viewBox);
 
-    auto *controls = new QHBoxLayout;
-    controls->addWidget(rangeLabelText);
-    controls->addWidget(rangeBox);
-    controls->addWidget(fromLabel);
-    controls->addWidget(fromEdit);
-    controls->addWidget(toLabel);
-    controls->addWidget(toEdit);
-    controls->addSpacing(12);
-    controls->addWidget(viewLabel);
-    controls->addWidget(viewBox, 1);
+    // Two rows, so that the tab fits a 1024-pixel screen beside the lookups.
+    auto *controls = new QGridLayout;
+    auto *dates = new QHBoxLayout;
+    dates->addWidget(rangeBox);
+    dates->addWidget(fromLabel);
+    dates->addWidget(fromEdit);
+    dates->addWidget(toLabel);
+    dates->addWidget(toEdit);
+    dates->addStretch(1);
+    controls->addWidget(rangeLabelText, 0, 0);
+    controls->addLayout(dates, 0, 1);
+    controls->addWidget(viewLabel, 1, 0);
+    controls->addWidget(viewBox, 1, 1);
     return controls;
 }
 
@@ -194,6 +201,8 @@ void StatsView::recount()
 {
     const QList<DrawResult> picked = range().pick(draws);
     stats = DrawStats::count(picked);
+    firstDraw = picked.isEmpty() ? 0 : picked.first().draw;
+    lastDraw = picked.isEmpty() ? 0 : picked.last().draw;
     if (draws.isEmpty()) {
         rangeLabel->setText(tr("The book holds no draws yet."));
     } else if (picked.isEmpty() && range().kind == StatsRange::Dates && fromEdit->date() > toEdit->date()) {
@@ -249,58 +258,88 @@ void StatsView::redraw()
     tableView->resizeColumnsToContents();
 }
 
+QString StatsView::suggestedName(const QString &suffix) const
+{
+    if (firstDraw <= 0)
+        return QStringLiteral("numbers3-stats.") + suffix;
+    return StatsTable::fileName(firstDraw, lastDraw, suffix);
+}
+
+// The chart as shown, its title followed by the draws it counts.
+bool StatsView::renderChart(QPaintDevice *device, const QSize &size)
+{
+    QPainter painter;
+    if (!painter.begin(device))
+        return false;
+    QChart *chart = chartView->chart();
+    const QString title = chart->title();
+    // Short enough for the title's width; the file's text holds the whole line.
+    const QString counted = firstDraw > 0 ? tr("Draws %1 to %2").arg(firstDraw).arg(lastDraw) : rangeLabel->text();
+    chart->setTitle(title + QStringLiteral("<br>") + counted.toHtmlEscaped());
+    // The chart lays itself out again later; the picture needs it now.
+    chart->layout()->activate();
+    chartView->render(&painter, QRectF(QPointF(0, 0), size), QRect(QPoint(0, 0), size));
+    painter.end();
+    chart->setTitle(title);
+    chart->layout()->activate();
+    return true;
+}
+
 bool StatsView::exportChart(const QString &path, QString *error)
 {
     const QSize size = chartView->size().isEmpty() ? QSize(800, 500) : chartView->size();
-    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("svg")) {
         QSvgGenerator svg;
         svg.setFileName(path);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(StatsTable::title(view()));
-        svg.setDescription(current.summary);
-        QPainter painter;
-        if (!painter.begin(&svg)) {
-            *error = tr("The file could not be written.");
-            return false;
-        }
-        chartView->render(&painter, QRectF(QPointF(0, 0), size), QRect(QPoint(0, 0), size));
-        painter.end();
-        if (!QFileInfo::exists(path)) {
+        svg.setDescription(rangeLabel->text() + QLatin1Char(' ') + current.summary);
+        if (!renderChart(&svg, size) || !QFileInfo::exists(path)) {
             *error = tr("The file could not be written.");
             return false;
         }
         return true;
     }
-    QImage image(size * chartView->devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+    const char *format = suffix == QLatin1String("png") ? "PNG"
+                         : suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") ? "JPEG"
+                                                                                                 : nullptr;
+    if (!format) {
+        *error = tr("Name the picture .png, .jpg or .svg.");
+        return false;
+    }
+    // JPEG holds no transparency: both start from white.
+    QImage image(size * chartView->devicePixelRatioF(), QImage::Format_RGB32);
     image.setDevicePixelRatio(chartView->devicePixelRatioF());
     image.fill(Qt::white);
-    QPainter painter(&image);
-    chartView->render(&painter, QRectF(QPointF(0, 0), size), QRect(QPoint(0, 0), size));
-    painter.end();
-    if (!image.save(path, "PNG")) {
+    image.setText(QStringLiteral("Title"), StatsTable::title(view()));
+    image.setText(QStringLiteral("Description"), rangeLabel->text());
+    if (!renderChart(&image, size) || !image.save(path, format)) {
         *error = tr("The file could not be written.");
         return false;
     }
     return true;
 }
 
-bool StatsView::exportTable(const QString &path, QString *error) const
+bool StatsView::exportTable(const QString &path, QString *error, bool bom) const
 {
-    return current.writeCsv(path, error);
+    return current.writeCsv(path, rangeLabel->text(), bom, error);
 }
 
 void StatsView::saveChart()
 {
+    const QString png = tr("PNG image (*.png)");
+    const QString jpeg = tr("JPEG image (*.jpg *.jpeg)");
+    const QString svg = tr("SVG image (*.svg)");
     QString filter;
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save the chart"), QDir::home().filePath(QStringLiteral("numbers3-chart.png")),
-        tr("PNG image (*.png);;SVG image (*.svg)"), &filter);
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save the chart"), QDir::home().filePath(suggestedName(QStringLiteral("png"))),
+                                                      QStringList{png, jpeg, svg}.join(QLatin1String(";;")), &filter);
     if (path.isEmpty())
         return;
     QString file = path;
     if (QFileInfo(file).suffix().isEmpty())
-        file += filter.contains(QLatin1String("svg")) ? QStringLiteral(".svg") : QStringLiteral(".png");
+        file += filter == svg ? QStringLiteral(".svg") : filter == jpeg ? QStringLiteral(".jpg") : QStringLiteral(".png");
     QString error;
     if (!exportChart(file, &error))
         QMessageBox::warning(this, tr("Save the chart"), tr("The chart was not written to %1.").arg(file) + QLatin1Char('\n') + error);
@@ -308,12 +347,14 @@ void StatsView::saveChart()
 
 void StatsView::saveTable()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export the table as CSV"),
-                                                      QDir::home().filePath(QStringLiteral("numbers3-figures.csv")),
-                                                      tr("CSV files (*.csv)"));
+    const QString plain = tr("CSV files (*.csv)");
+    const QString spreadsheet = tr("CSV for spreadsheets, UTF-8 with a byte order mark (*.csv)");
+    QString filter;
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export the table as CSV"), QDir::home().filePath(suggestedName(QStringLiteral("csv"))),
+                                                      QStringList{plain, spreadsheet}.join(QLatin1String(";;")), &filter);
     if (path.isEmpty())
         return;
     QString error;
-    if (!exportTable(path, &error))
+    if (!exportTable(path, &error, filter == spreadsheet))
         QMessageBox::warning(this, tr("Export the table as CSV"), tr("The table was not written to %1.").arg(path) + QLatin1Char('\n') + error);
 }

@@ -12,8 +12,9 @@
 class QChartView;
 class QComboBox;
 class QDateEdit;
-class QHBoxLayout;
+class QGridLayout;
 class QLabel;
+class QPaintDevice;
 class QSplitter;
 class QStandardItemModel;
 class QTableView;
@@ -34,9 +35,13 @@ public:
     StatsTable::View view() const;
     void setView(StatsTable::View view);
 
-    // The chart by the file's suffix: .svg as SVG, anything else as PNG.
+    // The chart by the file's suffix: .png, .jpg (or .jpeg) and .svg; any
+    // other is refused. The picture says which draws it counts.
     bool exportChart(const QString &path, QString *error);
-    bool exportTable(const QString &path, QString *error) const;
+    // With bom, for spreadsheets: see StatsTable::writeCsv.
+    bool exportTable(const QString &path, QString *error, bool bom = false) const;
+    // The file name offered for an export, naming the draws counted.
+    QString suggestedName(const QString &suffix) const;
 
     QComboBox *rangeBox;
     QDateEdit *fromEdit;
@@ -53,14 +58,18 @@ public slots:
     void recount();
 
 private:
-    QHBoxLayout *buildControls();
+    QGridLayout *buildControls();
     QSplitter *buildFigures();
     void redraw();
+    bool renderChart(QPaintDevice *device, const QSize &size);
     void rangeChosen();
     void saveChart();
     void saveTable();
 
     QList<DrawResult> draws;
+    // The first and last draw counted, 0 when none.
+    int firstDraw = 0;
+    int lastDraw = 0;
     StatsTable current;
 };
 

@@ -1,8 +1,11 @@
 #include "ticket_table_view.h"
 
-#include <QCoreApplication>
+#include <QHash>
+#include <QItemSelection>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
+
+#include <algorithm>
 
 #include "book_texts.h"
 #include "ticket_table_model.h"
@@ -15,8 +18,7 @@ TicketTableView::TicketTableView(TicketTableModel *model, QSortFilterProxyModel 
 {
     const QFontMetrics metrics = parent->fontMetrics();
     setModel(proxy);
-    setAccessibleName(QCoreApplication::translate("TicketView", "Tickets, newest draw first"));
-    setAccessibleDescription(QCoreApplication::translate("TicketView", "Each ticket with its draw's result, the outcome and the prize"));
+    // Named and described as sorted and filtered by TicketView::describeList().
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setAlternatingRowColors(true);
@@ -69,21 +71,39 @@ void TicketTableView::selectTickets(const QList<qint64> &ids)
 {
     // The list keeps the keyboard after a change, not the field a dialog came back to.
     setFocus();
-    clearSelection();
-    bool first = true;
+    // One look-up table and one selection of row ranges: tens of thousands
+    // of tickets put back by an undo are selected at once, not row by row.
+    QHash<qint64, int> sourceRow;
+    sourceRow.reserve(model->rowCount());
+    for (int row = 0; row < model->rowCount(); ++row)
+        sourceRow.insert(model->rows().at(row).ticket.id, row);
+    QList<int> shown;
+    shown.reserve(ids.size());
+    QModelIndex first;
     for (qint64 id : ids) {
-        const int row = model->rowOf(id);
-        if (row < 0)
+        const auto found = sourceRow.constFind(id);
+        if (found == sourceRow.cend())
             continue;
-        const QModelIndex index = proxy->mapFromSource(model->index(row, 0));
+        const QModelIndex index = proxy->mapFromSource(model->index(*found, 0));
         if (!index.isValid())
             continue;
-        selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        if (first) {
-            setCurrentIndex(index);
-            selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            scrollTo(index);
-            first = false;
-        }
+        if (!first.isValid())
+            first = index;
+        shown << index.row();
     }
+    std::sort(shown.begin(), shown.end());
+    QItemSelection selection;
+    const int last = proxy->columnCount() - 1;
+    for (qsizetype i = 0; i < shown.size();) {
+        qsizetype end = i;
+        while (end + 1 < shown.size() && shown.at(end + 1) <= shown.at(end) + 1)
+            ++end;
+        selection.select(proxy->index(shown.at(i), 0), proxy->index(shown.at(end), last));
+        i = end + 1;
+    }
+    if (first.isValid())
+        selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (first.isValid())
+        scrollTo(first);
 }

@@ -1,6 +1,7 @@
 #include "ticket_view.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -9,11 +10,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -52,14 +55,17 @@ TicketView::TicketView(BookStore &book, QWidget *parent)
     QLabel *filterLabel = buildFilter();
     buildTotals();
     buildActions();
+    buildSortMenu();
     buildMenu();
     layOut(buildToolBar(), filterLabel);
 
     connect(filterBox, &QComboBox::currentIndexChanged, this, &TicketView::filterChanged);
     connect(table, &QAbstractItemView::activated, this, &TicketView::editTicket);
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TicketView::updateActions);
+    connect(table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, &TicketView::describeList);
     shortcuts->setLive(true);
     // The list is read by reload(), which the window calls with its own refresh.
+    describeList();
     updateActions();
 }
 
@@ -93,7 +99,6 @@ void TicketView::buildTotals()
     summaryLabel->setWordWrap(true);
     summaryLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     summaryLabel->setFocusPolicy(Qt::StrongFocus);
-    summaryLabel->setAccessibleDescription(tr("Totals over all tickets"));
 
     monthTable = new MonthTotalsTable(this);
 }
@@ -135,6 +140,47 @@ void TicketView::buildActions()
     table->addAction(undoAction);
 }
 
+// The headers take no keyboard: the same sorts by menu, the list's context
+// menu among them. A column chosen again turns its order round.
+void TicketView::buildSortMenu()
+{
+    sortMenu = new QMenu(tr("Sort &by"), this);
+    auto *group = new QActionGroup(this);
+    for (int column = 0; column < TicketTableModel::ColumnCount; ++column) {
+        QAction *a = sortMenu->addAction(TicketTableModel::title(column));
+        a->setCheckable(true);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, column] { sortBy(column); });
+        sortActions << a;
+    }
+    table->addAction(sortMenu->menuAction());
+}
+
+void TicketView::sortBy(int column)
+{
+    const QHeaderView *header = table->horizontalHeader();
+    Qt::SortOrder order;
+    if (header->sortIndicatorSection() == column)
+        order = header->sortIndicatorOrder() == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    else
+        order = TicketTableModel::largestFirst(column) ? Qt::DescendingOrder : Qt::AscendingOrder;
+    table->sortByColumn(column, order);
+}
+
+// What a screen reader says of the list and the totals follows the sort and the filter.
+void TicketView::describeList()
+{
+    const QHeaderView *header = table->horizontalHeader();
+    const int column = header->sortIndicatorSection();
+    table->setAccessibleName(TicketTexts::listName(column, header->sortIndicatorOrder()));
+    const int shown = proxy->rowCount();
+    const int total = model->rowCount();
+    table->setAccessibleDescription(TicketTexts::listShown(shown, total, filterBox->currentText()));
+    summaryLabel->setAccessibleDescription(TicketTexts::totalsOver(shown, total));
+    if (QAction *a = sortActions.value(column))
+        a->setChecked(true);
+}
+
 void TicketView::buildMenu()
 {
     ticketMenu = new QMenu(tr("&Tickets"), this);
@@ -142,6 +188,7 @@ void TicketView::buildMenu()
     ticketMenu->addAction(editAction);
     ticketMenu->addAction(deleteAction);
     ticketMenu->addAction(undoAction);
+    ticketMenu->addMenu(sortMenu);
     ticketMenu->addSeparator();
     ticketMenu->addAction(importAction);
     ticketMenu->addAction(pasteAction);
@@ -229,6 +276,7 @@ void TicketView::reload()
     const TicketTotals totals = TicketTotals::over(rows);
     summaryLabel->setText(TicketTexts::summary(totals));
     monthTable->fill(rows);
+    describeList();
     updateActions();
 }
 
@@ -237,6 +285,7 @@ void TicketView::filterChanged()
     const QString state = filterBox->currentData().toString();
     proxy->setFilterRegularExpression(state.isEmpty() ? QRegularExpression()
                                                       : QRegularExpression(QLatin1Char('^') + state + QLatin1Char('$')));
+    describeList();
     updateActions();
 }
 
@@ -313,6 +362,8 @@ void TicketView::deleteTickets()
         return;
     // From the menu on another tab: what goes is in sight.
     showTab();
+    if (selected.size() > 1 && !confirmDelete(int(selected.size())))
+        return;
     QList<qint64> ids;
     for (const Ticket &t : selected)
         ids << t.id;
@@ -330,6 +381,18 @@ void TicketView::deleteTickets()
     if (proxy->rowCount() > 0)
         table->selectRow(qMin(row, proxy->rowCount() - 1));
     say(tr("Tickets deleted: %1; Ctrl+Z brings them back").arg(selected.size()));
+}
+
+bool TicketView::confirmDelete(int count)
+{
+    QMessageBox box(QMessageBox::Question, tr("Delete tickets"),
+                    tr("Delete the %1 selected tickets? Ctrl+Z brings them back.").arg(count), QMessageBox::NoButton, this);
+    QPushButton *remove = box.addButton(tr("&Delete %1 tickets").arg(count), QMessageBox::DestructiveRole);
+    QPushButton *keep = box.addButton(tr("&Keep them"), QMessageBox::RejectRole);
+    box.setDefaultButton(remove);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == remove;
 }
 
 void TicketView::undo()

@@ -70,6 +70,9 @@ public:
     QAction *exportAction;
     QAction *printAction;
     QAction *pdfAction;
+    // "Sort by": one action per column; the checked one is the list's order.
+    QMenu *sortMenu;
+    QList<QAction *> sortActions;
     // The last message shown in the window's status line.
     QString lastMessage;
 
@@ -95,11 +98,16 @@ private:
     void buildMenu();
     QToolBar *buildToolBar();
     void layOut(QToolBar *tools, QLabel *filterLabel);
+    void buildSortMenu();
+    void sortBy(int column);
+    void describeList();
     void filterChanged();
     void updateActions();
     void showTab();
     void say(const QString &text);
     void refuse(const QString &title, const QString &error);
+    // Asked before more than one ticket goes; Return deletes, Escape keeps.
+    bool confirmDelete(int count);
     bool addParsed(const TicketList::Parsed &parsed, const QString &name, int maxDraw);
 
     BookStore &book;

@@ -7,7 +7,10 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
+#include <QGraphicsTextItem>
 #include <QImage>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
@@ -27,9 +30,13 @@ private slots:
     void figures_data();
     void figures();
     void chance();
+    void chanceRounding_data();
+    void chanceRounding();
     void range_data();
     void range();
     void view();
+    void exports_data();
+    void exports();
 };
 
 namespace {
@@ -65,6 +72,12 @@ QList<int> figure(const DrawStats &s, const QString &name)
         // number, count, then its draws, for each
         for (const DrawStats::Often &o : s.mostOften())
             out << o.number << o.count << o.draws;
+    } else if (name == QLatin1String("most drawn")) {
+        // number and count for each listed, -1, then the tied numbers left out
+        const DrawStats::MostDrawn most = s.mostDrawn();
+        for (const DrawStats::Often &o : most.listed)
+            out << o.number << o.count;
+        out << -1 << most.tied;
     } else if (name == QLatin1String("draws of 7")) {
         out = s.drawsOf(7);
     } else if (name == QLatin1String("totals")) {
@@ -127,6 +140,15 @@ void TestBookStats::figures_data()
     QTest::newRow("most: all that came, most first") << a << QList<int>() << "most"
                                                      << "123 2 1 2  100 1 5  321 1 3  555 1 4";
     QTest::newRow("totals") << a << QList<int>() << "totals" << "5 2 4 996 4";
+    QTest::newRow("most drawn: fewer than 20 came up") << a << QList<int>() << "most drawn" << "123 2 100 1 321 1 555 1 -1";
+    // 0 to 24 once each and 500 twice: 500, then 0 to 18; 19 to 24 tie with 18.
+    QList<int> many;
+    for (int v = 0; v < 25; ++v)
+        many << v;
+    many << 500 << 500;
+    QTest::newRow("most drawn: 20 listed, ties named") << many << QList<int>() << "most drawn"
+                                                       << "500 2 0 1 1 1 2 1 3 1 4 1 5 1 6 1 7 1 8 1 9 1 10 1 11 1 12 1 13 1 "
+                                                          "14 1 15 1 16 1 17 1 18 1 -1 19 20 21 22 23 24";
 
     // Draws 1 to 3: 000 000 999.
     const QList<int> c{0, 0, 999};
@@ -189,6 +211,34 @@ void TestBookStats::chance()
     QVERIFY(qAbs(sum - 1000) < 1e-6);
     QVERIFY(qAbs(s.spreadChance(0) - s.neverChance()) < 1e-9);
     QVERIFY(qAbs(s.spreadChance(1) - 270.67) < 0.01);
+}
+
+// Chance to one decimal, halves up wherever the tab shows it, though 0.15
+// is a hair below its half in binary and 2.25 is exactly on it.
+void TestBookStats::chanceRounding_data()
+{
+    QTest::addColumn<int>("view");
+    QTest::addColumn<int>("draws");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("mini, 0.15") << int(StatsTable::Minis) << 15 << 0 << 2 << "0.2";
+    QTest::newRow("triple, 0.15") << int(StatsTable::Kinds) << 15 << 2 << 3 << "0.2";
+    QTest::newRow("triple, 2.25") << int(StatsTable::Kinds) << 225 << 2 << 3 << "2.3";
+    QTest::newRow("sum 1, 0.15") << int(StatsTable::Sums) << 50 << 1 << 3 << "0.2";
+    QTest::newRow("sum 2, 0.3: no half") << int(StatsTable::Sums) << 50 << 2 << 3 << "0.3";
+    QTest::newRow("pair, 4.05") << int(StatsTable::Kinds) << 15 << 1 << 3 << "4.1";
+}
+
+void TestBookStats::chanceRounding()
+{
+    QFETCH(int, view);
+    QFETCH(int, draws);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, expected);
+    const StatsTable t = StatsTable::make(StatsTable::View(view), DrawStats::count(QList<int>(draws, 123)));
+    QCOMPARE(t.rows.at(row).at(column), expected);
 }
 
 void TestBookStats::range_data()
@@ -287,16 +337,34 @@ void TestBookStats::view()
     QFile csv(dir.filePath(QStringLiteral("table.csv")));
     QVERIFY(csv.open(QIODevice::ReadOnly | QIODevice::Text));
     const QList<QByteArray> lines = csv.readAll().split('\n');
-    QCOMPARE(lines.first(), QByteArray("number,draws,at draws"));
+    QCOMPARE(QString::fromUtf8(lines.first()), view.rangeLabel->text());
+    QCOMPARE(lines.at(1), QByteArray("number,draws,at draws"));
     // The first row is the number drawn most often, its draws quoted as one field.
-    const DrawStats::Often top = view.stats.mostOften().first();
+    const DrawStats::Often top = view.stats.mostDrawn().listed.first();
     QStringList at;
     for (int d : top.draws)
         at << QString::number(d);
-    QCOMPARE(QString::fromUtf8(lines.at(1)), QStringLiteral("%1,%2,\"%3\"")
+    QCOMPARE(QString::fromUtf8(lines.at(2)), QStringLiteral("%1,%2,\"%3\"")
                                                  .arg(QString::number(top.number).rightJustified(3, QLatin1Char('0')))
                                                  .arg(top.count).arg(at.join(QLatin1String(", "))));
-    QCOMPARE(lines.size() - 2, view.tableModel->rowCount());
+    // The 20 most drawn, whatever the range: not every number drawn twice.
+    QCOMPARE(view.tableModel->rowCount(), DrawStats::MostListed);
+    // The chart names each of them under its bar, none cut to "…", at the
+    // size the tab has in a window on a 1024 x 768 screen.
+    view.resize(640, 480);
+    QCoreApplication::processEvents();
+    QStringList names;
+    for (QGraphicsItem *item : view.chartView->scene()->items()) {
+        const auto *text = dynamic_cast<QGraphicsTextItem *>(item);
+        if (text && text->isVisible())
+            names << text->toPlainText();
+    }
+    // (Qt Charts cuts names to three full stops.)
+    const QString shown = names.join(QLatin1Char(' '));
+    QVERIFY2(!shown.contains(QChar(0x2026)) && !shown.contains(QLatin1String("...")), qPrintable(shown));
+    QVERIFY2(names.contains(QString::number(top.number).rightJustified(3, QLatin1Char('0'))), qPrintable(shown));
+    QCOMPARE(names.filter(QRegularExpression(QStringLiteral("^[0-9]{3}$"))).size(), DrawStats::MostListed);
+    QCOMPARE(lines.size() - 3, view.tableModel->rowCount());
     QVERIFY(!view.exportTable(dir.filePath(QStringLiteral("no/such/folder/table.csv")), &error));
 
     // One draw is "1 draw", and no draws at all say why, in every view.
@@ -308,6 +376,60 @@ void TestBookStats::view()
         QCOMPARE(view.rangeLabel->text(), QStringLiteral("The book holds no draws yet."));
         QVERIFY(view.summaryLabel->text().isEmpty());
     }
+}
+
+// An export says in its name and inside which draws it counts; the
+// picture's kind follows the name, and a CSV for spreadsheets has a BOM.
+void TestBookStats::exports_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("bom");
+    QTest::addColumn<QByteArray>("starts");
+    QTest::newRow("PNG") << "chart.png" << false << QByteArray("\x89PNG");
+    QTest::newRow("JPEG by .jpg") << "chart.jpg" << false << QByteArray("\xFF\xD8\xFF");
+    QTest::newRow("JPEG by .JPEG") << "chart.JPEG" << false << QByteArray("\xFF\xD8\xFF");
+    QTest::newRow("SVG") << "chart.svg" << false << QByteArray("<?xml");
+    QTest::newRow("GIF refused") << "chart.gif" << false << QByteArray();
+    QTest::newRow("CSV") << "table.csv" << false << QByteArray("100 draws: draw ");
+    QTest::newRow("CSV for spreadsheets") << "table.csv" << true << QByteArray("\xEF\xBB\xBF" "100 draws: draw ");
+}
+
+void TestBookStats::exports()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, bom);
+    QFETCH(QByteArray, starts);
+    const ImportedFile file = ResultImporter::read(QStringLiteral(RESULTS_CSV));
+    QVERIFY(file.ok());
+    QList<DrawResult> draws = file.draws;
+    std::reverse(draws.begin(), draws.end());
+    StatsView view;
+    view.resize(900, 600);
+    view.setDraws(draws);
+    view.rangeBox->setCurrentIndex(view.rangeBox->findData(100));
+    view.setView(StatsTable::Most);
+    const int last = draws.first().draw;
+    const QString suffix = QFileInfo(name).suffix();
+    QCOMPARE(view.suggestedName(suffix), QStringLiteral("numbers3-stats-draws-%1-%2.%3").arg(last - 99).arg(last).arg(suffix));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QString error;
+    const bool written = suffix == QLatin1String("csv") ? view.exportTable(path, &error, bom) : view.exportChart(path, &error);
+    QCOMPARE(written, !starts.isEmpty());
+    if (!written) {
+        QVERIFY(!QFileInfo::exists(path));
+        QVERIFY(error.contains(QLatin1String(".jpg")));
+        return;
+    }
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QVERIFY2(bytes.startsWith(starts), bytes.left(16).toHex().constData());
+    // Inside: the line of the range, in the text or among the picture's texts.
+    const QString range = QStringLiteral("draw %1").arg(last);
+    const QString inside = QString::fromUtf8(bytes).contains(range) ? range : QImage(path).text();
+    QVERIFY2(inside.contains(range), qPrintable(inside.left(300)));
 }
 
 QTEST_MAIN(TestBookStats)

@@ -2,11 +2,14 @@
 // tickets, a ticket added through the dialog that outlives its window, Delete
 // and Ctrl+Z, the filter, the grades an import of results reports, export,
 // PDF and the print preview.
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QTableView>
@@ -35,6 +38,8 @@ private slots:
     void drawChanges();
     void dialogRefusesRuleBreaks();
     void window();
+    void deleteAsksAndUndoSelects_data();
+    void deleteAsksAndUndoSelects();
 };
 
 namespace {
@@ -228,8 +233,30 @@ void TestBookTicketsWindow::window()
         return view->proxy->rowCount();
     };
     QCOMPARE(shown(2), 1);
+    // A screen reader hears what the list shows and what the totals count.
+    QCOMPARE(view->table->accessibleDescription(),
+             QStringLiteral("1 of 3 tickets shown (Won), each with its draw's result, the outcome and the prize."));
+    QCOMPARE(view->summaryLabel->accessibleDescription(), QStringLiteral("Totals over all 3 tickets, not only the 1 shown"));
     QCOMPARE(shown(1), 0);
     QCOMPARE(shown(0), 3);
+    QCOMPARE(view->summaryLabel->accessibleDescription(), QStringLiteral("Totals over all tickets"));
+
+    // Sorting by the Tickets menu, as the headers take no keys; the list's
+    // name says the order. A column chosen again turns the order round.
+    const auto sortBy = [view](const QString &column) {
+        for (QAction *a : view->sortMenu->actions()) {
+            if (a->text() == column)
+                a->trigger();
+        }
+        return view->table->accessibleName();
+    };
+    QCOMPARE(sortBy(QStringLiteral("Prize")), QStringLiteral("Tickets, sorted by Prize, descending"));
+    QCOMPARE(view->proxy->index(0, TicketTableModel::PrizeColumn).data(TicketTableModel::SortRole).toLongLong(), 30000);
+    QCOMPARE(sortBy(QStringLiteral("Prize")), QStringLiteral("Tickets, sorted by Prize, ascending"));
+    QCOMPARE(sortBy(QStringLiteral("Draw")), QStringLiteral("Tickets, newest draw first"));
+    QCOMPARE(sortBy(QStringLiteral("Draw")), QStringLiteral("Tickets, oldest draw first"));
+    QVERIFY(view->table->actions().contains(view->sortMenu->menuAction()));
+    sortBy(QStringLiteral("Draw"));
 
     // Delete, then Ctrl+Z: the same ticket under the same id. Ctrl+Z is the
     // window's only while the tab is shown, as Ctrl+N is a new ticket then.
@@ -298,6 +325,66 @@ void TestBookTicketsWindow::window()
     QFile printed(pdf);
     QVERIFY(printed.open(QIODevice::ReadOnly));
     QVERIFY(printed.read(5) == "%PDF-");
+}
+
+// More than one ticket goes only once the box naming the count is answered
+// with Delete; the undo selects every ticket it put back in one change.
+void TestBookTicketsWindow::deleteAsksAndUndoSelects_data()
+{
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<int>("boxes");
+    QTest::addColumn<int>("left");
+    QTest::newRow("one ticket goes without a box") << 1 << false << 0 << 399;
+    QTest::newRow("many, kept on Escape") << 300 << false << 1 << 400;
+    QTest::newRow("many, gone on Return") << 300 << true << 1 << 100;
+}
+
+void TestBookTicketsWindow::deleteAsksAndUndoSelects()
+{
+    QFETCH(int, selected);
+    QFETCH(bool, confirm);
+    QFETCH(int, boxes);
+    QFETCH(int, left);
+    QTemporaryDir dir;
+    BookStore store;
+    QVERIFY(store.open(dir.filePath(QStringLiteral("book.sqlite"))).usable());
+    BookWindow window(store);
+    TicketView *view = window.tickets;
+    QList<Ticket> list;
+    for (int i = 0; i < 400; ++i) {
+        Ticket t;
+        t.draw = 6000 + i % 50;
+        t.number = i;
+        list << t;
+    }
+    QVERIFY(view->ticketStore().add(list, nullptr, nullptr, 7200));
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.tabs->setCurrentWidget(view);
+    view->reload();
+    view->table->setFocus();
+    // Rows 50 to 50 + selected, not the first: the undo finds them anywhere.
+    view->table->selectionModel()->select(QItemSelection(view->proxy->index(50, 0), view->proxy->index(49 + selected, 0)),
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    {
+        BoxCatcher catcher(confirm ? BoxCatcher::Answer::Return : BoxCatcher::Answer::Close);
+        QTest::keyClick(view->table, Qt::Key_Delete);
+        QCOMPARE(catcher.boxes.size(), boxes);
+        if (boxes > 0)
+            QVERIFY2(catcher.boxes.first().text.contains(QLatin1String("300")), qPrintable(catcher.boxes.first().text));
+    }
+    QCOMPARE(view->ticketStore().count(), left);
+    if (left == 400)
+        return;
+    QSignalSpy changes(view->table->selectionModel(), &QItemSelectionModel::selectionChanged);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(view->table, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(view->ticketStore().count(), 400);
+    QCOMPARE(int(view->table->selectionModel()->selectedRows().size()), selected);
+    QCOMPARE(changes.count(), 1);
 }
 
 QTEST_MAIN(TestBookTicketsWindow)

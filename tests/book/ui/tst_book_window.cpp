@@ -3,6 +3,7 @@
 // table follow, a hand-entered value is replaced only after the user's yes,
 // and the lookups answer over the whole book.
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,9 +13,18 @@
 #include <QDropEvent>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTabBar>
+#include <QTranslator>
+#include <QTabWidget>
+#include <QTableView>
+#include <QApplication>
 #include <QTest>
 
 #include "book_lookup.h"
+#include "digit_chart.h"
+#include "stats_view.h"
+#include "ticket_table_view.h"
+#include "ticket_view.h"
 #include "book_store.h"
 #include "book_texts.h"
 #include "draw_calendar.h"
@@ -36,6 +46,10 @@ private slots:
     void nextDraw();
     void handEntry_data();
     void handEntry();
+    void smallScreen_data();
+    void smallScreen();
+    void tabKeys_data();
+    void tabKeys();
     void cleanupTestCase() { delete window; }
 
 private:
@@ -139,6 +153,11 @@ void TestBookWindow::lookups_data()
     QTest::newRow("draw") << int(BookLookup::Draw) << "7061" << "draw 7061 (2026-09-01 Tue): 882";
     QTest::newRow("draw not held") << int(BookLookup::Draw) << "7063" << "draw 7063 is not in the book.";
     QTest::newRow("not a number") << int(BookLookup::Straight) << "1234" << "Type a number of one to three digits";
+    // The field keeps all that is typed or pasted: leading zeros are no digits
+    // of the number, and one digit too many is refused rather than cut off.
+    QTest::newRow("draw, leading zeros") << int(BookLookup::Draw) << "0007061" << "draw 7061 (2026-09-01 Tue): 882";
+    QTest::newRow("draw, seven digits") << int(BookLookup::Draw) << "1234567" << "1234567 has more digits than a draw number (6 at most).";
+    QTest::newRow("straight, leading zero") << int(BookLookup::Straight) << "0877" << "877 came up in 1 of the 4 draws";
 }
 
 void TestBookWindow::lookups()
@@ -156,6 +175,71 @@ void TestBookWindow::lookups()
 
 // The next-draw line at moments around the close of sales, in Japan's time
 // whatever the machine's zone, and on days without a draw.
+// The window fits a 1024 x 768 screen with room for its frame, a title bar
+// and a panel, in both languages; wide tables scroll instead.
+void TestBookWindow::smallScreen_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::newRow("English") << QString();
+    QTest::newRow("Japanese") << "numbers3-book_ja";
+}
+
+void TestBookWindow::smallScreen()
+{
+    QFETCH(QString, catalogue);
+    QTranslator translator;
+    if (!catalogue.isEmpty()) {
+        QVERIFY2(translator.load(catalogue, QDir::currentPath()), qPrintable(catalogue));
+        QCoreApplication::installTranslator(&translator);
+    }
+    BookWindow small(store);
+    QCoreApplication::removeTranslator(&translator);
+    if (!catalogue.isEmpty())
+        QCOMPARE(small.tabs->tabText(2), QStringLiteral("購入(&I)"));
+    for (int tab = 0; tab < small.tabs->count(); ++tab) {
+        small.tabs->setCurrentIndex(tab);
+        const QSize least = small.minimumSizeHint().expandedTo(small.minimumSize());
+        QVERIFY2(least.width() <= 1000 && least.height() <= 700,
+                 qPrintable(QStringLiteral("%1: %2 x %3").arg(small.tabs->tabText(tab)).arg(least.width()).arg(least.height())));
+    }
+}
+
+// A tab's key takes the keyboard from the lookup field to the tab's list,
+// and Tab goes from the tab bar to the tab's first control.
+void TestBookWindow::tabKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("afterTabBar");
+    QTest::newRow("draws") << int(Qt::Key_D) << "draws" << "draws";
+    QTest::newRow("digit chart") << int(Qt::Key_C) << "chart" << "chart";
+    QTest::newRow("tickets") << int(Qt::Key_I) << "tickets" << "tickets";
+    QTest::newRow("statistics") << int(Qt::Key_S) << "stats table" << "stats range";
+}
+
+void TestBookWindow::tabKeys()
+{
+    QFETCH(int, key);
+    QFETCH(QString, list);
+    QFETCH(QString, afterTabBar);
+    QMap<QString, QWidget *> widgets;
+    widgets.insert(QStringLiteral("draws"), window->table);
+    widgets.insert(QStringLiteral("chart"), window->chart);
+    widgets.insert(QStringLiteral("tickets"), window->tickets->table);
+    widgets.insert(QStringLiteral("stats table"), window->stats->tableView);
+    widgets.insert(QStringLiteral("stats range"), window->stats->rangeBox);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    // From another tab, so that the key changes it.
+    window->tabs->setCurrentIndex(key == Qt::Key_D ? 1 : 0);
+    window->lookupEdit->setFocus();
+    QTest::keyClick(window->lookupEdit, Qt::Key(key), Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), widgets.value(list));
+    window->tabs->tabBar()->setFocus();
+    QTest::keyClick(window->tabs->tabBar(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), widgets.value(afterTabBar));
+}
+
 void TestBookWindow::nextDraw_data()
 {
     QTest::addColumn<QDateTime>("now");
