@@ -18,6 +18,8 @@ private slots:
     void dates_data();
     void dates();
     void hugeFileRefusedUnread();
+    void eachFileOnItsOwn_data();
+    void eachFileOnItsOwn();
 };
 
 static QString fixture(const QString &name)
@@ -136,6 +138,32 @@ void TstBookImport::hugeFileRefusedUnread()
     f.close();
     const ImportedFile got = ResultImporter::read(f.fileName());
     QVERIFY2(got.error.contains(QStringLiteral("too large (100 MB")), qPrintable(got.error));
+}
+
+// A damaged file must not spoil the files read after it in the same run.
+void TstBookImport::eachFileOnItsOwn_data()
+{
+    QTest::addColumn<QByteArray>("before");  // bytes of a file read first
+    QTest::addColumn<QString>("error");      // what it gives
+    QTest::addColumn<QString>("after");      // a good fixture read next
+
+    QFile sjis(fixture(QStringLiteral("A1001340.CSV")));
+    QVERIFY(sjis.open(QIODevice::ReadOnly));
+    QByteArray damaged = sjis.readAll();
+    damaged[6] = ',';  // cuts a two-byte character on line 2
+    QTest::newRow("damaged Shift_JIS, then Shift_JIS") << damaged << "bad.CSV:2: not a text file" << "A1001340.CSV";
+    QTest::newRow("damaged Shift_JIS, then multi-draw Shift_JIS") << damaged << "bad.CSV:2: not a text file" << "multi_7060_7064.csv";
+}
+
+void TstBookImport::eachFileOnItsOwn()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, after);
+    QFETCH(QString, error);
+    const ImportedFile bad = ResultImporter::parse(before, QStringLiteral("bad.CSV"));
+    QVERIFY2(bad.error.startsWith(error), qPrintable(bad.error));
+    const ImportedFile good = ResultImporter::read(fixture(after));
+    QVERIFY2(good.ok(), qPrintable(good.error));
 }
 
 QTEST_GUILESS_MAIN(TstBookImport)
