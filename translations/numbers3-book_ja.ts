@@ -993,6 +993,14 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>draw %1 appears twice with different results (%2 on line %3, %4 here)</source>
         <translation>第%1回が違う当せん番号で二度出てきます（%3 行目では %2、ここでは %4）</translation>
     </message>
+    <message>
+        <source>the file&apos;s name is for draw %1, but it holds draw %2</source>
+        <translation>ファイル名は第%1回のものですが、中身は第%2回の結果です</translation>
+    </message>
+    <message>
+        <source>the file&apos;s name is for draw %1, but it holds draws %2 to %3</source>
+        <translation>ファイル名は第%1回のものですが、中身は第%2回から第%3回までの結果です</translation>
+    </message>
 </context>
 <context>
     <name>TicketTexts</name>

@@ -20,6 +20,8 @@ private slots:
     void hugeFileRefusedUnread();
     void eachFileOnItsOwn_data();
     void eachFileOnItsOwn();
+    void nameForAnotherDraw_data();
+    void nameForAnotherDraw();
 };
 
 static QString fixture(const QString &name)
@@ -164,6 +166,35 @@ void TstBookImport::eachFileOnItsOwn()
     QVERIFY2(bad.error.startsWith(error), qPrintable(bad.error));
     const ImportedFile good = ResultImporter::read(fixture(after));
     QVERIFY2(good.ok(), qPrintable(good.error));
+}
+
+// The operator's per-draw files are named after their draw; one that holds
+// another goes in with a warning.
+void TstBookImport::nameForAnotherDraw_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("warning");  // empty for none
+    QTest::newRow("its own draw") << "A1005167.CSV" << "dl/A1005167.CSV" << "";
+    QTest::newRow("the next draw's name") << "A1005167.CSV" << "dl/A1005168.CSV"
+                                          << "the file's name is for draw 5168, but it holds draw 5167";
+    QTest::newRow("lower case") << "A1001340.CSV" << "a1001339.csv"
+                                << "the file's name is for draw 1339, but it holds draw 1340";
+    QTest::newRow("several draws") << "multi_7060_7064.csv" << "A1007060.CSV"
+                                   << "the file's name is for draw 7060, but it holds draws 7060 to 7064";
+    QTest::newRow("another kind of name") << "A1005167.CSV" << "results-5168.csv" << "";
+}
+
+void TstBookImport::nameForAnotherDraw()
+{
+    QFETCH(QString, fixture);
+    QFETCH(QString, name);
+    QFETCH(QString, warning);
+    QFile f(::fixture(fixture));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const ImportedFile got = ResultImporter::parse(f.readAll(), name);
+    QVERIFY2(got.ok(), qPrintable(got.error));
+    QCOMPARE(got.warnings, warning.isEmpty() ? QStringList() : QStringList{ warning });
 }
 
 QTEST_GUILESS_MAIN(TstBookImport)
