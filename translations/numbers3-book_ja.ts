@@ -530,6 +530,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>There is no draw on %1. Give the day the draw was held.</source>
         <translation>%1 は抽せんのない日です。抽せんのあった日を入れてください。</translation>
     </message>
+    <message>
+        <source>%1 is drawn on %2; its result cannot be known before %3 Japan time that day.</source>
+        <translation>%1の抽せん日は %2 です。結果はその日の日本時間 %3 まで分かりません。</translation>
+    </message>
 </context>
 <context>
     <name>HandEntryDialog</name>
@@ -659,6 +663,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>Files: %1; imported: %2; refused: %3. New draws in the book: %4.</source>
         <translation>ファイル %1 件：取り込み %2 件、取り込めず %3 件。番号帳に新しく %4 回分が入りました。</translation>
+    </message>
+    <message>
+        <source>%1: %2 is drawn on %3; its result cannot be known before %4 Japan time that day</source>
+        <translation>%1：%2の抽せん日は %3 です。結果はその日の日本時間 %4 まで分かりません</translation>
     </message>
 </context>
 <context>

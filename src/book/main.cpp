@@ -27,7 +27,7 @@ int runBatch(BookStore &store, const BookStore::OpenResult &opened, const BookOp
         return 1;
     }
     // Results first, so the export grades the tickets against them.
-    int status = options.import ? BookCli::importFiles(store, options.files, out) : 0;
+    int status = options.import ? BookCli::importFiles(store, options.files, QDateTime::currentDateTimeUtc(), out) : 0;
     if (options.importTickets)
         status = qMax(status, BookCli::importTickets(store, *options.importTickets, out));
     if (options.exportTickets)

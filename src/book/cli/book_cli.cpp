@@ -9,10 +9,10 @@
 #include "ticket_rules.h"
 #include "ticket_store.h"
 
-int BookCli::importFiles(BookStore &store, const QStringList &files, QTextStream &out)
+int BookCli::importFiles(BookStore &store, const QStringList &files, const QDateTime &now, QTextStream &out)
 {
     // Hand-entered values are never replaced from here: no one is asked.
-    const QList<ImportBatch::Outcome> outcomes = ImportBatch::run(store, files);
+    const QList<ImportBatch::Outcome> outcomes = ImportBatch::run(store, files, now);
     int status = 0;
     for (const ImportBatch::Outcome &outcome : outcomes) {
         const ImportReport &r = outcome.report;

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class BookStore;
+class QDateTime;
 class QTextStream;
 
 // The command-line import: the window's import (ImportBatch) without its
@@ -16,7 +17,8 @@ class BookCli
 {
 public:
     // Returns 0 when every file went in, 1 otherwise.
-    static int importFiles(BookStore &store, const QStringList &files, QTextStream &out);
+    // Results of draws still to come at `now` are refused.
+    static int importFiles(BookStore &store, const QStringList &files, const QDateTime &now, QTextStream &out);
 
     // The ticket list in FILE (draw,number,way,units[,note] or the book's
     // ticket export), all or nothing: "FILE: 12 tickets added" and 0, or
