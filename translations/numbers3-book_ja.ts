@@ -881,6 +881,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>%1 tickets written</source>
         <translation>購入の記録を %1 件書き出しました</translation>
     </message>
+    <message>
+        <source>%1 added, %2 already in the book and not added again</source>
+        <translation>%1 件を記録しました。%2 件は記録済みのため、記録しませんでした</translation>
+    </message>
 </context>
 <context>
     <name>ResultImporter</name>
@@ -1540,6 +1544,26 @@ and paste again.</source>
     <message>
         <source>Prizes</source>
         <translation>当せん金</translation>
+    </message>
+    <message>
+        <source>Tickets added from %1: %2; already in the book and not added again: %3</source>
+        <translation>%1 から %2 件を記録しました（記録済みのため記録しなかったもの：%3 件）</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 tickets in %3 are already in the book (the same draw, number, way, units and note).</source>
+        <translation>%3 の %2 件のうち %1 件は、すでに記録されています（回号・数字・申込タイプ・口数・メモが同じ）。</translation>
+    </message>
+    <message>
+        <source>Add them again, or leave them out?</source>
+        <translation>もう一度記録しますか、それとも除きますか？</translation>
+    </message>
+    <message>
+        <source>&amp;Leave them out</source>
+        <translation>記録済みのものを除く(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Add them again</source>
+        <translation>もう一度記録する(&amp;A)</translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,7 @@ int runBatch(BookStore &store, const BookStore::OpenResult &opened, const BookOp
     // Results first, so the export grades the tickets against them.
     int status = options.import ? BookCli::importFiles(store, options.files, QDateTime::currentDateTimeUtc(), out) : 0;
     if (options.importTickets)
-        status = qMax(status, BookCli::importTickets(store, *options.importTickets, out));
+        status = qMax(status, BookCli::importTickets(store, *options.importTickets, options.addAgain, out));
     if (options.exportTickets)
         status = qMax(status, BookCli::exportTickets(store, *options.exportTickets, out));
     return status;

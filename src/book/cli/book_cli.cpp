@@ -53,15 +53,26 @@ int ticketOutcome(QTextStream &out, const QString &file, const QString &error, q
 
 } // namespace
 
-int BookCli::importTickets(BookStore &store, const QString &file, QTextStream &out)
+int BookCli::importTickets(BookStore &store, const QString &file, bool addAgain, QTextStream &out)
 {
     const int maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
     const TicketList::Parsed list = TicketList::read(file, maxDraw);
     QString error = list.error;
     TicketStore tickets(store);
-    if (list.ok())
+    QList<Ticket> added = list.tickets;
+    if (list.ok() && addAgain)
         tickets.add(list.tickets, nullptr, &error, maxDraw);
-    return ticketOutcome(out, file, error, list.tickets.size(), QT_TRANSLATE_NOOP("BookCli", "1 ticket added"),
+    else if (list.ok())
+        tickets.addMissing(list.tickets, &added, &error, maxDraw);
+    const qsizetype skipped = list.tickets.size() - added.size();
+    if (error.isEmpty() && skipped > 0) {
+        out << file << ": "
+            << QCoreApplication::translate("BookCli", "%1 added, %2 already in the book and not added again").arg(added.size()).arg(skipped)
+            << '\n';
+        out.flush();
+        return 0;
+    }
+    return ticketOutcome(out, file, error, added.size(), QT_TRANSLATE_NOOP("BookCli", "1 ticket added"),
                          QT_TRANSLATE_NOOP("BookCli", "%1 tickets added"));
 }
 

@@ -22,8 +22,10 @@ public:
 
     // The ticket list in FILE (draw,number,way,units[,note] or the book's
     // ticket export), all or nothing: "FILE: 12 tickets added" and 0, or
-    // "FILE: error: FILE:LINE: message" and 1 with nothing stored.
-    static int importTickets(BookStore &store, const QString &file, QTextStream &out);
+    // "FILE: error: FILE:LINE: message" and 1 with nothing stored. Tickets
+    // the book already holds are left out and counted ("FILE: 2 added, 10
+    // already in the book and not added again") unless addAgain is set.
+    static int importTickets(BookStore &store, const QString &file, bool addAgain, QTextStream &out);
     // Every ticket with its draw's result, outcome and prize, as the
     // window exports them: "FILE: 12 tickets written" and 0, or an error and 1.
     static int exportTickets(BookStore &store, const QString &file, QTextStream &out);

@@ -101,6 +101,8 @@ private:
     void say(const QString &text);
     void refuse(const QString &title, const QString &error);
     bool addParsed(const TicketList::Parsed &parsed, const QString &name, int maxDraw);
+    enum class Repeats { Skip, AddAgain, Cancel };
+    Repeats askRepeats(const QString &name, qsizetype held, qsizetype listed);
 
     BookStore &book;
     TicketStore store;
