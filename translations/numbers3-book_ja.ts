@@ -2048,4 +2048,35 @@ and paste again.</source>
         <translation>表を %1 に書き込めませんでした。</translation>
     </message>
 </context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>it is a link to %1, which does not exist</source>
+        <translation>%1 へのリンクですが、リンク先がありません</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>it is a disk device, not a file</source>
+        <translation>ファイルではなくディスクのデバイスです</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>ファイルではなくソケットです</translation>
+    </message>
+    <message>
+        <source>the program has no stream %1 open</source>
+        <translation>このプログラムではストリーム %1 が開かれていません</translation>
+    </message>
+    <message>
+        <source>it is a named pipe that no program is reading</source>
+        <translation>どのプログラムも読んでいない名前付きパイプです</translation>
+    </message>
+    <message>
+        <source>not every byte was written</source>
+        <translation>一部しか書き込めませんでした</translation>
+    </message>
+</context>
 </TS>

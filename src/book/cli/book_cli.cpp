@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include "book_store.h"
+#include "export_file.h"
 #include "import_batch.h"
 #include "ticket_list.h"
 #include "ticket_rules.h"
@@ -83,6 +84,8 @@ int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &o
     QString error = tickets.lastError();
     if (error.isEmpty())
         TicketList::write(file, rows, &error);
-    return ticketOutcome(out, file, error, rows.size(), QT_TRANSLATE_NOOP("BookCli", "1 ticket written"),
+    // Exported to standard output, the report goes beside it, not into it.
+    QTextStream side(stderr);
+    return ticketOutcome(ExportFile::isStandardOutput(file) ? side : out, file, error, rows.size(), QT_TRANSLATE_NOOP("BookCli", "1 ticket written"),
                          QT_TRANSLATE_NOOP("BookCli", "%1 tickets written"));
 }

@@ -28,6 +28,8 @@ public:
     static int importTickets(BookStore &store, const QString &file, bool addAgain, QTextStream &out);
     // Every ticket with its draw's result, outcome and prize, as the
     // window exports them: "FILE: 12 tickets written" and 0, or an error and 1.
+    // FILE may be "-" or /dev/stdout, a pipe or a device (see ExportFile);
+    // the line then goes to standard error.
     static int exportTickets(BookStore &store, const QString &file, QTextStream &out);
 };
 

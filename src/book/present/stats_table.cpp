@@ -1,8 +1,8 @@
 #include "stats_table.h"
 
-#include <QSaveFile>
 
 #include "csv_writer.h"
+#include "export_file.h"
 #include "draw_stats.h"
 
 namespace {
@@ -139,17 +139,8 @@ StatsTable StatsTable::make(View view, const DrawStats &s)
 
 bool StatsTable::writeCsv(const QString &path, QString *error) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    file.write(CsvWriter::record(header));
+    QByteArray csv = CsvWriter::record(header);
     for (const QStringList &row : rows)
-        file.write(CsvWriter::record(row));
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+        csv += CsvWriter::record(row);
+    return ExportFile::write(path, csv, error);
 }

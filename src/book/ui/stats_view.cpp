@@ -20,6 +20,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "export_file.h"
 #include "book_texts.h"
 #include "stats_chart.h"
 
@@ -252,25 +253,26 @@ void StatsView::redraw()
 bool StatsView::exportChart(const QString &path, QString *error)
 {
     const QSize size = chartView->size().isEmpty() ? QSize(800, 500) : chartView->size();
+    const auto failed = [error](const QString &why) {
+        *error = why.isEmpty() ? tr("The file could not be written.") : why;
+        return false;
+    };
+    ExportFile out(path);
+    if (!out.open())
+        return failed(out.error());
     if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
         QSvgGenerator svg;
-        svg.setFileName(path);
+        svg.setOutputDevice(out.device());
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(StatsTable::title(view()));
         svg.setDescription(current.summary);
         QPainter painter;
-        if (!painter.begin(&svg)) {
-            *error = tr("The file could not be written.");
-            return false;
-        }
+        if (!painter.begin(&svg))
+            return failed(QString());
         chartView->render(&painter, QRectF(QPointF(0, 0), size), QRect(QPoint(0, 0), size));
         painter.end();
-        if (!QFileInfo::exists(path)) {
-            *error = tr("The file could not be written.");
-            return false;
-        }
-        return true;
+        return out.commit() || failed(out.error());
     }
     QImage image(size * chartView->devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(chartView->devicePixelRatioF());
@@ -278,11 +280,9 @@ bool StatsView::exportChart(const QString &path, QString *error)
     QPainter painter(&image);
     chartView->render(&painter, QRectF(QPointF(0, 0), size), QRect(QPoint(0, 0), size));
     painter.end();
-    if (!image.save(path, "PNG")) {
-        *error = tr("The file could not be written.");
-        return false;
-    }
-    return true;
+    if (!image.save(out.device(), "PNG"))
+        return failed(QString());
+    return out.commit() || failed(out.error());
 }
 
 bool StatsView::exportTable(const QString &path, QString *error) const

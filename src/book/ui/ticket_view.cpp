@@ -475,8 +475,10 @@ void TicketView::print()
 
 bool TicketView::writePdf(const QString &path)
 {
-    if (!TicketPrint::writePdf(path, printHtml(), font())) {
-        QMessageBox::warning(this, tr("Save tickets as PDF"), tr("The PDF could not be written to %1.").arg(QDir::toNativeSeparators(path)));
+    QString error;
+    if (!TicketPrint::writePdf(path, printHtml(), font(), &error)) {
+        QMessageBox::warning(this, tr("Save tickets as PDF"),
+                             tr("The PDF could not be written to %1.").arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + error);
         return false;
     }
     say(tr("The ticket list was saved as %1").arg(QDir::toNativeSeparators(path)));

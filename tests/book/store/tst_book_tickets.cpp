@@ -508,6 +508,12 @@ void TstBookTickets::commandLine()
     const QByteArray csv = exported.readAll();
     QVERIFY2(csv.contains(",251,straight,2,\"x, y\",2026-09-04,251,straight,180000,theoretical\n"), csv.constData());
     QCOMPARE(TicketList::parse(csv, out, MaxDraw).tickets.size(), 3);
+    // "-" and /dev/stdout are standard output: the list alone, the line beside it.
+    for (const QString &stdoutName : { QStringLiteral("-"), QStringLiteral("/dev/stdout") }) {
+        QCOMPARE(run({ QStringLiteral("--export-tickets"), stdoutName }, &said), 0);
+        QCOMPARE(said, csv);
+    }
+    QVERIFY(!QFileInfo::exists(QStringLiteral("-")));
     // Read back into the same book, they are all there already.
     QCOMPARE(run({ QStringLiteral("--import-tickets"), out }, &said), 0);
     QCOMPARE(said, out.toUtf8() + ": 0 added, 3 already in the book and not added again\n");
