@@ -1551,7 +1551,7 @@ and paste again.</source>
     </message>
     <message>
         <source>%1 of the %2 tickets in %3 are already in the book (the same draw, number, way, units and note).</source>
-        <translation>%3 の %2 件のうち %1 件は、すでに記録されています（回号・数字・申込タイプ・口数・メモが同じ）。</translation>
+        <translation>%3 の %2 件のうち %1 件は、すでに記録されています（回号・番号・申込タイプ・口数・メモが同じ）。</translation>
     </message>
     <message>
         <source>Add them again, or leave them out?</source>
