@@ -16,6 +16,6 @@ cmake --build "$dir" --target fuzz_importer -j"${JOBS:-2}" | tail -1
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$(pwd)/tools/sanitizers/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-exe=$(find "$dir" -name fuzz_importer -type f -perm -u+x | head -1)
+exe=$(realpath "$(find "$dir" -name fuzz_importer -type f -perm -u+x | head -1)")
 cd "$dir"
 "$exe" --seed "$seed" --count "$count"
