@@ -534,6 +534,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>There is no draw on %1. Give the day the draw was held.</source>
         <translation>%1 は抽せんのない日です。抽せんのあった日を入れてください。</translation>
     </message>
+    <message>
+        <source>%1 is drawn on %2; its result cannot be known before %3 Japan time that day.</source>
+        <translation>%1の抽せん日は %2 です。結果はその日の日本時間 %3 まで分かりません。</translation>
+    </message>
 </context>
 <context>
     <name>HandEntryDialog</name>
@@ -663,6 +667,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>Files: %1; imported: %2; refused: %3. New draws in the book: %4.</source>
         <translation>ファイル %1 件：取り込み %2 件、取り込めず %3 件。番号帳に新しく %4 回分が入りました。</translation>
+    </message>
+    <message>
+        <source>%1: %2 is drawn on %3; its result cannot be known before %4 Japan time that day</source>
+        <translation>%1：%2の抽せん日は %3 です。結果はその日の日本時間 %4 まで分かりません</translation>
     </message>
 </context>
 <context>
@@ -877,6 +885,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>%1 tickets written</source>
         <translation>購入の記録を %1 件書き出しました</translation>
     </message>
+    <message>
+        <source>%1 added, %2 already in the book and not added again</source>
+        <translation>%1 件を記録しました。%2 件は記録済みのため、記録しませんでした</translation>
+    </message>
 </context>
 <context>
     <name>ResultImporter</name>
@@ -996,6 +1008,14 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>draw %1 appears twice with different results (%2 on line %3, %4 here)</source>
         <translation>第%1回が違う当せん番号で二度出てきます（%3 行目では %2、ここでは %4）</translation>
+    </message>
+    <message>
+        <source>the file&apos;s name is for draw %1, but it holds draw %2</source>
+        <translation>ファイル名は第%1回のものですが、中身は第%2回の結果です</translation>
+    </message>
+    <message>
+        <source>the file&apos;s name is for draw %1, but it holds draws %2 to %3</source>
+        <translation>ファイル名は第%1回のものですが、中身は第%2回から第%3回までの結果です</translation>
     </message>
 </context>
 <context>
@@ -1565,6 +1585,26 @@ and paste again.</source>
         <source>Sort &amp;by</source>
         <translation>並べ替え(&amp;B)</translation>
     </message>
+    <message>
+        <source>Tickets added from %1: %2; already in the book and not added again: %3</source>
+        <translation>%1 から %2 件を記録しました（記録済みのため記録しなかったもの：%3 件）</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 tickets in %3 are already in the book (the same draw, number, way, units and note).</source>
+        <translation>%3 の %2 件のうち %1 件は、すでに記録されています（回号・番号・申込タイプ・口数・メモが同じ）。</translation>
+    </message>
+    <message>
+        <source>Add them again, or leave them out?</source>
+        <translation>もう一度記録しますか、それとも除きますか？</translation>
+    </message>
+    <message>
+        <source>&amp;Leave them out</source>
+        <translation>記録済みのものを除く(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Add them again</source>
+        <translation>もう一度記録する(&amp;A)</translation>
+    </message>
 </context>
 <context>
     <name>TicketRules</name>
@@ -2074,6 +2114,37 @@ and paste again.</source>
     <message>
         <source>Draws %1 to %2</source>
         <translation>第%1回から第%2回まで</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>it is a link to %1, which does not exist</source>
+        <translation>%1 へのリンクですが、リンク先がありません</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>it is a disk device, not a file</source>
+        <translation>ファイルではなくディスクのデバイスです</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>ファイルではなくソケットです</translation>
+    </message>
+    <message>
+        <source>the program has no stream %1 open</source>
+        <translation>このプログラムではストリーム %1 が開かれていません</translation>
+    </message>
+    <message>
+        <source>it is a named pipe that no program is reading</source>
+        <translation>どのプログラムも読んでいない名前付きパイプです</translation>
+    </message>
+    <message>
+        <source>not every byte was written</source>
+        <translation>一部しか書き込めませんでした</translation>
     </message>
 </context>
 </TS>

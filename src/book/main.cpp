@@ -27,9 +27,9 @@ int runBatch(BookStore &store, const BookStore::OpenResult &opened, const BookOp
         return 1;
     }
     // Results first, so the export grades the tickets against them.
-    int status = options.import ? BookCli::importFiles(store, options.files, out) : 0;
+    int status = options.import ? BookCli::importFiles(store, options.files, QDateTime::currentDateTimeUtc(), out) : 0;
     if (options.importTickets)
-        status = qMax(status, BookCli::importTickets(store, *options.importTickets, out));
+        status = qMax(status, BookCli::importTickets(store, *options.importTickets, options.addAgain, out));
     if (options.exportTickets)
         status = qMax(status, BookCli::exportTickets(store, *options.exportTickets, out));
     return status;

@@ -4,15 +4,16 @@
 #include <QTextStream>
 
 #include "book_store.h"
+#include "export_file.h"
 #include "import_batch.h"
 #include "ticket_list.h"
 #include "ticket_rules.h"
 #include "ticket_store.h"
 
-int BookCli::importFiles(BookStore &store, const QStringList &files, QTextStream &out)
+int BookCli::importFiles(BookStore &store, const QStringList &files, const QDateTime &now, QTextStream &out)
 {
     // Hand-entered values are never replaced from here: no one is asked.
-    const QList<ImportBatch::Outcome> outcomes = ImportBatch::run(store, files);
+    const QList<ImportBatch::Outcome> outcomes = ImportBatch::run(store, files, now);
     int status = 0;
     for (const ImportBatch::Outcome &outcome : outcomes) {
         const ImportReport &r = outcome.report;
@@ -53,15 +54,26 @@ int ticketOutcome(QTextStream &out, const QString &file, const QString &error, q
 
 } // namespace
 
-int BookCli::importTickets(BookStore &store, const QString &file, QTextStream &out)
+int BookCli::importTickets(BookStore &store, const QString &file, bool addAgain, QTextStream &out)
 {
     const int maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
     const TicketList::Parsed list = TicketList::read(file, maxDraw);
     QString error = list.error;
     TicketStore tickets(store);
-    if (list.ok())
+    QList<Ticket> added = list.tickets;
+    if (list.ok() && addAgain)
         tickets.add(list.tickets, nullptr, &error, maxDraw);
-    return ticketOutcome(out, file, error, list.tickets.size(), QT_TRANSLATE_NOOP("BookCli", "1 ticket added"),
+    else if (list.ok())
+        tickets.addMissing(list.tickets, &added, &error, maxDraw);
+    const qsizetype skipped = list.tickets.size() - added.size();
+    if (error.isEmpty() && skipped > 0) {
+        out << file << ": "
+            << QCoreApplication::translate("BookCli", "%1 added, %2 already in the book and not added again").arg(added.size()).arg(skipped)
+            << '\n';
+        out.flush();
+        return 0;
+    }
+    return ticketOutcome(out, file, error, added.size(), QT_TRANSLATE_NOOP("BookCli", "1 ticket added"),
                          QT_TRANSLATE_NOOP("BookCli", "%1 tickets added"));
 }
 
@@ -72,6 +84,8 @@ int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &o
     QString error = tickets.lastError();
     if (error.isEmpty())
         TicketList::write(file, rows, &error);
-    return ticketOutcome(out, file, error, rows.size(), QT_TRANSLATE_NOOP("BookCli", "1 ticket written"),
+    // Exported to standard output, the report goes beside it, not into it.
+    QTextStream side(stderr);
+    return ticketOutcome(ExportFile::isStandardOutput(file) ? side : out, file, error, rows.size(), QT_TRANSLATE_NOOP("BookCli", "1 ticket written"),
                          QT_TRANSLATE_NOOP("BookCli", "%1 tickets written"));
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class BookStore;
+class QDateTime;
 class QTextStream;
 
 // The command-line import: the window's import (ImportBatch) without its
@@ -16,14 +17,19 @@ class BookCli
 {
 public:
     // Returns 0 when every file went in, 1 otherwise.
-    static int importFiles(BookStore &store, const QStringList &files, QTextStream &out);
+    // Results of draws still to come at `now` are refused.
+    static int importFiles(BookStore &store, const QStringList &files, const QDateTime &now, QTextStream &out);
 
     // The ticket list in FILE (draw,number,way,units[,note] or the book's
     // ticket export), all or nothing: "FILE: 12 tickets added" and 0, or
-    // "FILE: error: FILE:LINE: message" and 1 with nothing stored.
-    static int importTickets(BookStore &store, const QString &file, QTextStream &out);
+    // "FILE: error: FILE:LINE: message" and 1 with nothing stored. Tickets
+    // the book already holds are left out and counted ("FILE: 2 added, 10
+    // already in the book and not added again") unless addAgain is set.
+    static int importTickets(BookStore &store, const QString &file, bool addAgain, QTextStream &out);
     // Every ticket with its draw's result, outcome and prize, as the
     // window exports them: "FILE: 12 tickets written" and 0, or an error and 1.
+    // FILE may be "-" or /dev/stdout, a pipe or a device (see ExportFile);
+    // the line then goes to standard error.
     static int exportTickets(BookStore &store, const QString &file, QTextStream &out);
 };
 

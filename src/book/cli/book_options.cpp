@@ -48,12 +48,16 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
     const QCommandLineOption importTicketsOption(QStringLiteral("import-tickets"),
         QStringLiteral("Add the tickets listed in <file> (draw,number,way,units[,note]), all or none, and exit."),
         QStringLiteral("file"));
+    const QCommandLineOption addAgainOption(QStringLiteral("add-again"),
+        QStringLiteral("With --import-tickets, also add the tickets the book already holds (same draw, number, way, "
+                       "units and note); without it they are counted and left out."));
     const QCommandLineOption exportTicketsOption(QStringLiteral("export-tickets"),
         QStringLiteral("Write every ticket with its draw's result, outcome and prize to <file> (CSV) and exit."),
         QStringLiteral("file"));
     parser.addOption(databaseOption);
     parser.addOption(importOption);
     parser.addOption(importTicketsOption);
+    parser.addOption(addAgainOption);
     parser.addOption(exportTicketsOption);
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Result files to import."),
                                  QStringLiteral("[FILE...]"));
@@ -76,6 +80,11 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
     options.files = parser.positionalArguments();
     if (parser.isSet(importTicketsOption))
         options.importTickets = parser.value(importTicketsOption);
+    options.addAgain = parser.isSet(addAgainOption);
+    if (options.addAgain && !options.importTickets) {
+        std::fprintf(stderr, "numbers3-book: %s needs %s\n", "--add-again", "--import-tickets");
+        return stop(2);
+    }
     if (parser.isSet(exportTicketsOption))
         options.exportTickets = parser.value(exportTicketsOption);
     if (!options.import && !options.files.isEmpty()) {

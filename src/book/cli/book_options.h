@@ -15,6 +15,7 @@ public:
     bool import = false;     // --import FILE...
     QStringList files;
     std::optional<QString> importTickets;  // --import-tickets FILE
+    bool addAgain = false;                 // --add-again: tickets already held too
     std::optional<QString> exportTickets;  // --export-tickets FILE
 
     // Whether the work is done without the window.

@@ -95,6 +95,24 @@ ParsedResults::Outcome parseLines(const QStringList &lines, ImportedFile &out, P
     return failure;
 }
 
+// The operator names a per-draw file after its draw (A1007108.CSV); a file
+// renamed or saved over another holds some other draw, which the user
+// should hear about although the results themselves are good.
+QString nameMismatch(const QString &fileName, const QList<DrawResult> &draws)
+{
+    static const QRegularExpression perDraw(QStringLiteral("^A100(\\d{4,5})\\.CSV$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = perDraw.match(QFileInfo(fileName).fileName());
+    if (!m.hasMatch() || draws.isEmpty())
+        return QString();
+    const int named = m.captured(1).toInt();
+    if (draws.size() == 1 && draws.constFirst().draw == named)
+        return QString();
+    if (draws.size() == 1)
+        return ResultImporter::tr("the file's name is for draw %1, but it holds draw %2").arg(named).arg(draws.constFirst().draw);
+    return ResultImporter::tr("the file's name is for draw %1, but it holds draws %2 to %3")
+        .arg(named).arg(draws.constFirst().draw).arg(draws.constLast().draw);
+}
+
 } // namespace
 
 QString ResultImporter::decode(const QByteArray &bytes, bool *ok)
@@ -154,5 +172,8 @@ ImportedFile ResultImporter::parse(const QByteArray &bytes, const QString &fileN
         return out;
     }
     out.warnings = parsed.warnings;
+    const QString misnamed = nameMismatch(fileName, out.draws);
+    if (!misnamed.isEmpty())
+        out.warnings.append(misnamed);
     return out;
 }

@@ -32,7 +32,12 @@ QString ResultText::decode(const QByteArray &bytes, bool *ok)
         if (utf8.hasError()) {
             // The operator writes Shift_JIS; CP932 is its superset (NEC signs).
             // Opening the converter costs more than a small file; keep one.
+            // resetState() leaves an error seen in an earlier file standing,
+            // so a converter that saw one is replaced: each file is judged
+            // on its own.
             static thread_local QStringDecoder sjis("windows-31j", QStringDecoder::Flag::Stateless);
+            if (sjis.hasError())
+                sjis = QStringDecoder("windows-31j", QStringDecoder::Flag::Stateless);
             sjis.resetState();
             if (!sjis.isValid())
                 return QString();

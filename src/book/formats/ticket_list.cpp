@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include "csv_reader.h"
 #include "csv_writer.h"
+#include "export_file.h"
 #include "ticket_rules.h"
 
 namespace {
@@ -211,19 +211,12 @@ QByteArray exportCsv(const QList<GradedTicket> &rows)
 
 bool write(const QString &path, const QList<GradedTicket> &rows, QString *error)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = tr("Cannot write %1: %2").arg(path, f.errorString());
-        return false;
-    }
-    f.write(exportCsv(rows));
-    if (!f.commit()) {
-        if (error)
-            *error = tr("Cannot write %1: %2").arg(path, f.errorString());
-        return false;
-    }
-    return true;
+    QString why;
+    if (ExportFile::write(path, exportCsv(rows), &why))
+        return true;
+    if (error)
+        *error = tr("Cannot write %1: %2").arg(path, why);
+    return false;
 }
 
 } // namespace TicketList

@@ -118,6 +118,23 @@ DrawCalendar::Next DrawCalendar::next(const QDateTime &now)
     return n;
 }
 
+QDate DrawCalendar::resultDay(int draw, const QDate &date)
+{
+    const QDate byCalendar = dateOf(draw);
+    if (!byCalendar.isValid())
+        return QDate();
+    return date.isValid() && date > byCalendar ? date : byCalendar;
+}
+
+bool DrawCalendar::resultOut(int draw, const QDate &date, const QDateTime &now)
+{
+    const QDate day = resultDay(draw, date);
+    if (!day.isValid())
+        return false;
+    const QDateTime jst = japanTime(now);
+    return day < jst.date() || (day == jst.date() && jst.time() >= resultsOut());
+}
+
 int DrawCalendar::lastDrawWithResult(const QDateTime &now)
 {
     const QDateTime jst = japanTime(now);

@@ -37,6 +37,13 @@ public:
     static Next next(const QDateTime &now);
     // The last draw whose result should be out at `now` (after 20:30 Japan time).
     static int lastDrawWithResult(const QDateTime &now);
+    // The day a result dated `date` for `draw` comes out: that date or the
+    // calendar's day for the draw, whichever is later; invalid for a draw
+    // beyond the table.
+    static QDate resultDay(int draw, const QDate &date);
+    // Whether such a result can be known at `now`: its day is before today
+    // in Japan, or today after the results time.
+    static bool resultOut(int draw, const QDate &date, const QDateTime &now);
 
     // `now` as Japan's wall-clock time (UTC+9, no daylight saving).
     static QDateTime japanTime(const QDateTime &now);

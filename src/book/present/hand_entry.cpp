@@ -5,7 +5,7 @@
 #include "book_texts.h"
 #include "draw_calendar.h"
 
-HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &number, const QStringList &prizes)
+HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &number, const QStringList &prizes, const QDateTime &now)
 {
     Checked checked;
     if (draw <= 0) {
@@ -22,6 +22,15 @@ HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &
     if (!DrawCalendar::isDrawDay(date)) {
         checked.error = tr("There is no draw on %1. Give the day the draw was held.").arg(BookTexts::date(date));
         checked.badField = 1;
+        return checked;
+    }
+    // A result typed in advance would enter every statistic as if drawn.
+    if (!DrawCalendar::resultOut(draw, date, now)) {
+        const QDate day = DrawCalendar::resultDay(draw, date);
+        checked.error = tr("%1 is drawn on %2; its result cannot be known before %3 Japan time that day.")
+                            .arg(BookTexts::drawName(draw), BookTexts::date(day.isValid() ? day : date),
+                                 DrawCalendar::resultsOut().toString(QStringLiteral("HH:mm")));
+        checked.badField = day == date ? 1 : 0;
         return checked;
     }
     const QString digits = number.trimmed().normalized(QString::NormalizationForm_KC);

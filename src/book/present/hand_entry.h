@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -26,7 +27,8 @@ public:
     };
 
     // prizes: one text per way, empty when not known; "0" or "-" for no winner.
-    static Checked check(int draw, const QDate &date, const QString &number, const QStringList &prizes);
+    // A draw still to come at `now` is refused.
+    static Checked check(int draw, const QDate &date, const QString &number, const QStringList &prizes, const QDateTime &now);
 };
 
 #endif

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "book_texts.h"
+#include "draw_calendar.h"
 #include "result_importer.h"
 
 QStringList ImportBatch::expand(const QStringList &paths)
@@ -25,12 +26,14 @@ QStringList ImportBatch::expand(const QStringList &paths)
     return files;
 }
 
-QList<ImportBatch::Outcome> ImportBatch::run(BookStore &store, const QStringList &files, const AskReplace &ask)
+QList<ImportBatch::Outcome> ImportBatch::run(BookStore &store, const QStringList &files, const QDateTime &now, const AskReplace &ask)
 {
     QList<ImportedFile> read;
     read.reserve(files.size());
-    for (const QString &path : files)
+    for (const QString &path : files) {
         read.append(ResultImporter::read(path));
+        refuseDrawsToCome(read.last(), now);
+    }
     const QList<ImportReport> reports = store.importFiles(read);
 
     QList<Outcome> outcomes;
@@ -42,6 +45,23 @@ QList<ImportBatch::Outcome> ImportBatch::run(BookStore &store, const QStringList
         outcomes << outcome;
     }
     return outcomes;
+}
+
+// A result dated after today would enter every statistic as if drawn; the
+// file is refused whole, as for any other fault in it.
+void ImportBatch::refuseDrawsToCome(ImportedFile &file, const QDateTime &now)
+{
+    for (const DrawResult &r : std::as_const(file.draws)) {
+        if (DrawCalendar::resultOut(r.draw, r.date, now))
+            continue;
+        const QDate day = DrawCalendar::resultDay(r.draw, r.date);
+        file.error = tr("%1: %2 is drawn on %3; its result cannot be known before %4 Japan time that day")
+                         .arg(file.fileName, BookTexts::drawName(r.draw), BookTexts::date(day.isValid() ? day : r.date),
+                              DrawCalendar::resultsOut().toString(QStringLiteral("HH:mm")));
+        file.draws.clear();
+        file.warnings.clear();
+        return;
+    }
 }
 
 // The file is in with the hand values kept; those the user agrees to

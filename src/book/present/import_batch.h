@@ -2,6 +2,7 @@
 #define IMPORT_BATCH_H
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -14,8 +15,10 @@
 // The one way results files go into the book, for the window and the
 // command line alike: every file is read, then all are stored in one
 // transaction, each file whole or not at all, so a file that fails does not
-// stop the others. Where ask is given (the window), the hand-entered values
-// a file would replace are asked about afterwards, file by file.
+// stop the others. A file with a result that cannot be out yet at `now`
+// (a draw still to come) is refused whole. Where ask is given (the window),
+// the hand-entered values a file would replace are asked about afterwards,
+// file by file.
 class ImportBatch
 {
     Q_DECLARE_TR_FUNCTIONS(ImportBatch)
@@ -35,13 +38,14 @@ public:
     // name order; files are taken as given.
     static QStringList expand(const QStringList &paths);
     // One outcome per file, in the order given.
-    static QList<Outcome> run(BookStore &store, const QStringList &files, const AskReplace &ask = {});
+    static QList<Outcome> run(BookStore &store, const QStringList &files, const QDateTime &now, const AskReplace &ask = {});
 
     // The whole report: one paragraph per file, then the totals.
     static QString reportText(const QList<Outcome> &outcomes);
     static int failed(const QList<Outcome> &outcomes);
 
 private:
+    static void refuseDrawsToCome(ImportedFile &file, const QDateTime &now);
     static void replaceAgreed(BookStore &store, const ImportedFile &file, Outcome &outcome, const AskReplace &ask);
 };
 

@@ -1,8 +1,8 @@
 #include "stats_table.h"
 
-#include <QSaveFile>
 
 #include "csv_writer.h"
+#include "export_file.h"
 #include "draw_stats.h"
 
 namespace {
@@ -163,20 +163,12 @@ QString StatsTable::fileName(int firstDraw, int lastDraw, const QString &suffix)
 
 bool StatsTable::writeCsv(const QString &path, const QString &coverage, bool bom, QString *error) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
+    QByteArray csv;
     if (bom)
-        file.write("\xEF\xBB\xBF");
-    file.write(CsvWriter::record({coverage}));
-    file.write(CsvWriter::record(header));
+        csv += "\xEF\xBB\xBF";
+    csv += CsvWriter::record({coverage});
+    csv += CsvWriter::record(header);
     for (const QStringList &row : rows)
-        file.write(CsvWriter::record(row));
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+        csv += CsvWriter::record(row);
+    return ExportFile::write(path, csv, error);
 }

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -18,6 +17,7 @@
 #include "book_error.h"
 #include "display/number_kind.h"
 #include "draw_writer.h"
+#include "export_file.h"
 #include "result_importer.h"
 #include "results_csv.h"
 #include "sql_transaction.h"
@@ -423,17 +423,10 @@ QList<DrawResult> BookStore::allDraws() const
 
 bool BookStore::exportCsv(const QString &path, QString *error) const
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = tr("Cannot write %1: %2").arg(path, f.errorString());
-        return false;
-    }
-    f.write(ResultsCsv::write(allDraws()));
-    if (!f.commit()) {
-        if (error)
-            *error = tr("Cannot write %1: %2").arg(path, f.errorString());
-        return false;
-    }
-    return true;
+    QString why;
+    if (ExportFile::write(path, ResultsCsv::write(allDraws()), &why))
+        return true;
+    if (error)
+        *error = tr("Cannot write %1: %2").arg(path, why);
+    return false;
 }

@@ -1,6 +1,7 @@
 #include "ticket_store.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -78,6 +79,42 @@ QString describe(const Ticket &t)
     return tr("draw %1, %2 %3").arg(t.draw).arg(t.numberText(), tr(ways[way]));
 }
 
+// Content only, as Ticket::sameContent() compares.
+QString contentKey(int draw, int number, int way, int units, const QString &note)
+{
+    return QStringLiteral("%1|%2|%3|%4|").arg(draw).arg(number).arg(way).arg(units) + note;
+}
+
+// The positions in `tickets` of those already stored, each stored ticket
+// matching one.
+BookError heldIn(const QSqlDatabase &db, const QList<Ticket> &tickets, QList<qsizetype> &out)
+{
+    out.clear();
+    if (tickets.isEmpty())
+        return BookError();
+    const auto [low, high] = std::minmax_element(tickets.cbegin(), tickets.cend(),
+                                                 [](const Ticket &a, const Ticket &b) { return a.draw < b.draw; });
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT draw, number, way, units, note FROM tickets WHERE draw BETWEEN ? AND ?"));
+    q.addBindValue(low->draw);
+    q.addBindValue(high->draw);
+    if (!q.exec())
+        return BookError::fromSql(q.lastError());
+    QHash<QString, int> stored;
+    while (q.next())
+        ++stored[contentKey(q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt(), q.value(4).toString())];
+    for (qsizetype i = 0; i < tickets.size(); ++i) {
+        const Ticket &t = tickets.at(i);
+        const auto it = stored.find(contentKey(t.draw, t.number, int(t.way), t.units, t.note));
+        if (it != stored.end() && it.value() > 0) {
+            --it.value();
+            out.append(i);
+        }
+    }
+    return BookError();
+}
+
 } // namespace
 
 TicketStore::TicketStore(BookStore &book) : book(book)
@@ -113,6 +150,19 @@ BookError refused(BookError::Kind kind, const QString &why)
 
 bool TicketStore::add(const QList<Ticket> &tickets, QList<qint64> *ids, QString *errorOut, int maxDraw)
 {
+    QList<qint64> made;
+    const bool stored = checkAndStore(tickets, errorOut, maxDraw, [&](const QSqlDatabase &db) {
+        return insert(db, tickets, made);
+    });
+    if (stored && ids)
+        *ids = made;
+    return stored;
+}
+
+// Every ticket checked against the rules first, then the work in one transaction.
+bool TicketStore::checkAndStore(const QList<Ticket> &tickets, QString *errorOut, int maxDraw,
+                                const std::function<BookError(const QSqlDatabase &)> &work)
+{
     if (!book.isOpen())
         return refuse(error, errorOut, refused(BookError::NotOpen, tr("The book is not open.")));
     if (maxDraw <= 0)
@@ -126,13 +176,41 @@ bool TicketStore::add(const QList<Ticket> &tickets, QList<qint64> *ids, QString 
             return refuse(error, errorOut, refused(BookError::Refused, tr("%1: %2 Nothing was stored.").arg(where, why)));
         }
     }
-    QList<qint64> made;
-    const bool stored = inTransaction(errorOut, [&](const QSqlDatabase &db) {
-        return insert(db, tickets, made);
+    return inTransaction(errorOut, work);
+}
+
+bool TicketStore::addMissing(const QList<Ticket> &tickets, QList<Ticket> *added, QString *errorOut, int maxDraw)
+{
+    QList<Ticket> fresh;
+    const bool stored = checkAndStore(tickets, errorOut, maxDraw, [&](const QSqlDatabase &db) {
+        QList<qsizetype> already;
+        const BookError why = heldIn(db, tickets, already);
+        if (why.failed())
+            return why;
+        for (qsizetype i = 0, next = 0; i < tickets.size(); ++i) {
+            if (next < already.size() && already.at(next) == i)
+                ++next;
+            else
+                fresh.append(tickets.at(i));
+        }
+        QList<qint64> made;
+        const BookError failed = insert(db, fresh, made);
+        for (qsizetype i = 0; i < fresh.size() && i < made.size(); ++i)
+            fresh[i].id = made.at(i);
+        return failed;
     });
-    if (stored && ids)
-        *ids = made;
+    if (stored && added)
+        *added = fresh;
     return stored;
+}
+
+QList<qsizetype> TicketStore::held(const QList<Ticket> &tickets) const
+{
+    QList<qsizetype> out;
+    if (!book.isOpen())
+        return out;
+    error = heldIn(QSqlDatabase::database(book.connectionName(), false), tickets, out);
+    return out;
 }
 
 BookError TicketStore::insert(const QSqlDatabase &db, const QList<Ticket> &tickets, QList<qint64> &made)

@@ -29,6 +29,15 @@ public:
     // which ticket and why. maxDraw as for TicketRules::problem; 0 means
     // TicketRules::maxDrawFor(now).
     bool add(const QList<Ticket> &tickets, QList<qint64> *ids, QString *error, int maxDraw = 0);
+    // As add(), but the tickets the book already holds (see held()) are
+    // left out, decided in the same transaction. *added (if given) holds
+    // the tickets stored, with their ids.
+    bool addMissing(const QList<Ticket> &tickets, QList<Ticket> *added, QString *error, int maxDraw = 0);
+    // The positions in `tickets` of those the book already holds: the same
+    // draw, number, way, units and note. Each stored ticket stands for one
+    // in the list, so a list that holds a ticket twice against one in the
+    // book has one of them left to add.
+    QList<qsizetype> held(const QList<Ticket> &tickets) const;
 
     // The same number, way, units and note for `count` draws in a row from
     // `first.draw`, following the draw calendar (1..count): one transaction.
@@ -57,6 +66,8 @@ private:
     // Runs work in one transaction on the book, which must be open. False,
     // with the error kept and in *errorOut, when it or the book refused.
     bool inTransaction(QString *errorOut, const std::function<BookError(const QSqlDatabase &)> &work);
+    bool checkAndStore(const QList<Ticket> &tickets, QString *errorOut, int maxDraw,
+                       const std::function<BookError(const QSqlDatabase &)> &work);
     BookError insert(const QSqlDatabase &db, const QList<Ticket> &tickets, QList<qint64> &made);
 
     BookStore &book;

@@ -293,7 +293,7 @@ void BookWindow::importPaths(const QStringList &paths)
     const QList<DrawResult> before = model->draws();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QList<ImportBatch::Outcome> outcomes = ImportBatch::run(
-        store, files, [this](const QString &path, const QList<BookConflict> &conflicts) {
+        store, files, QDateTime::currentDateTimeUtc(), [this](const QString &path, const QList<BookConflict> &conflicts) {
             QApplication::restoreOverrideCursor();
             const QSet<int> agreed = askReplace(path, conflicts);
             QApplication::setOverrideCursor(Qt::WaitCursor);

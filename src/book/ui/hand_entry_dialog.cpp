@@ -98,7 +98,8 @@ void HandEntryDialog::accept()
     QStringList prizes;
     for (QLineEdit *edit : prizeEdits)
         prizes << edit->text();
-    const HandEntry::Checked c = HandEntry::check(drawBox->value(), dateEdit->date(), numberEdit->text(), prizes);
+    const HandEntry::Checked c = HandEntry::check(drawBox->value(), dateEdit->date(), numberEdit->text(), prizes,
+                                                  QDateTime::currentDateTimeUtc());
     if (!c.result) {
         QMessageBox::warning(this, tr("Enter a result by hand"), c.error);
         QWidget *fields[] = {drawBox, dateEdit, numberEdit};

@@ -21,6 +21,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "export_file.h"
 #include "book_texts.h"
 #include "stats_chart.h"
 
@@ -288,26 +289,29 @@ bool StatsView::renderChart(QPaintDevice *device, const QSize &size)
 bool StatsView::exportChart(const QString &path, QString *error)
 {
     const QSize size = chartView->size().isEmpty() ? QSize(800, 500) : chartView->size();
+    const auto failed = [error](const QString &why) {
+        *error = why.isEmpty() ? tr("The file could not be written.") : why;
+        return false;
+    };
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("svg")) {
+    const char *format = suffix == QLatin1String("png") ? "PNG"
+                         : suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") ? "JPEG"
+                                                                                                 : nullptr;
+    if (!format && suffix != QLatin1String("svg"))
+        return failed(tr("Name the picture .png, .jpg or .svg."));
+    ExportFile out(path);
+    if (!out.open())
+        return failed(out.error());
+    if (!format) {
         QSvgGenerator svg;
-        svg.setFileName(path);
+        svg.setOutputDevice(out.device());
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(StatsTable::title(view()));
         svg.setDescription(rangeLabel->text() + QLatin1Char(' ') + current.summary);
-        if (!renderChart(&svg, size) || !QFileInfo::exists(path)) {
-            *error = tr("The file could not be written.");
-            return false;
-        }
-        return true;
-    }
-    const char *format = suffix == QLatin1String("png") ? "PNG"
-                         : suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") ? "JPEG"
-                                                                                                 : nullptr;
-    if (!format) {
-        *error = tr("Name the picture .png, .jpg or .svg.");
-        return false;
+        if (!renderChart(&svg, size))
+            return failed(QString());
+        return out.commit() || failed(out.error());
     }
     // JPEG holds no transparency: both start from white.
     QImage image(size * chartView->devicePixelRatioF(), QImage::Format_RGB32);
@@ -315,11 +319,9 @@ bool StatsView::exportChart(const QString &path, QString *error)
     image.fill(Qt::white);
     image.setText(QStringLiteral("Title"), StatsTable::title(view()));
     image.setText(QStringLiteral("Description"), rangeLabel->text());
-    if (!renderChart(&image, size) || !image.save(path, format)) {
-        *error = tr("The file could not be written.");
-        return false;
-    }
-    return true;
+    if (!renderChart(&image, size) || !image.save(out.device(), format))
+        return failed(QString());
+    return out.commit() || failed(out.error());
 }
 
 bool StatsView::exportTable(const QString &path, QString *error, bool bom) const

@@ -1,14 +1,14 @@
 #include "ticket_print.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
+#include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QWidget>
 
-#include <cstdio>
+#include "export_file.h"
 
 void TicketPrint::setUp(QPrinter *printer)
 {
@@ -16,12 +16,12 @@ void TicketPrint::setUp(QPrinter *printer)
     printer->setPageOrientation(QPageLayout::Landscape);
 }
 
-void TicketPrint::paint(QPrinter *printer, const QString &html, const QFont &font)
+void TicketPrint::paint(QPagedPaintDevice *device, const QString &html, const QFont &font)
 {
     QTextDocument document;
     document.setDefaultFont(font);
     document.setHtml(html);
-    document.print(printer);
+    document.print(device);
 }
 
 void TicketPrint::preview(QWidget *parent, const std::function<QString()> &html)
@@ -35,22 +35,16 @@ void TicketPrint::preview(QWidget *parent, const std::function<QString()> &html)
     preview.exec();
 }
 
-bool TicketPrint::writePdf(const QString &path, const QString &html, const QFont &font)
+bool TicketPrint::writePdf(const QString &path, const QString &html, const QFont &font, QString *error)
 {
-    // Written beside the file and renamed over it only when whole: a failed
-    // write neither passes for a good one nor spoils the PDF saved before.
-    const QString part = path + QStringLiteral(".part");
-    QFile::remove(part);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(part);
-        setUp(&printer);
-        paint(&printer, html, font);
+        QPdfWriter writer(&pdf);
+        writer.setResolution(QPrinter(QPrinter::HighResolution).resolution());
+        writer.setTitle(QCoreApplication::translate("TicketView", "Numbers3 tickets"));
+        writer.setPageOrientation(QPageLayout::Landscape);
+        paint(&writer, html, font);
     }
-    const bool written = QFileInfo(part).isFile() && QFileInfo(part).size() > 0
-        && std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) == 0;
-    if (!written)
-        QFile::remove(part);
-    return written;
+    return ExportFile::write(path, pdf.data(), error);
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QFont;
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -17,13 +18,14 @@ public:
     // html is made again each time the preview paints; the page takes the
     // parent's font.
     static void preview(QWidget *parent, const std::function<QString()> &html);
-    // Written beside path and renamed over it only when whole: a failed
-    // write neither passes for a good one nor spoils the PDF saved before.
-    static bool writePdf(const QString &path, const QString &html, const QFont &font);
+    // Made whole in memory, then written as every export is (ExportFile):
+    // a failed write neither passes for a good one nor spoils the PDF saved
+    // before. *error says why it failed.
+    static bool writePdf(const QString &path, const QString &html, const QFont &font, QString *error);
 
 private:
     static void setUp(QPrinter *printer);
-    static void paint(QPrinter *printer, const QString &html, const QFont &font);
+    static void paint(QPagedPaintDevice *device, const QString &html, const QFont &font);
 };
 
 #endif

@@ -432,20 +432,51 @@ bool TicketView::addParsed(const TicketList::Parsed &parsed, const QString &name
         QMessageBox::information(this, tr("Ticket list"), tr("%1 holds no tickets.").arg(name));
         return false;
     }
+    // A list read twice would count every ticket twice in the totals.
+    const qsizetype held = store.held(parsed.tickets).size();
+    const Repeats repeats = held > 0 ? askRepeats(name, held, parsed.tickets.size()) : Repeats::AddAgain;
+    if (repeats == Repeats::Cancel)
+        return false;
+    QList<Ticket> added = parsed.tickets;
     QList<qint64> ids;
     QString error;
-    if (!store.add(parsed.tickets, &ids, &error, maxDraw)) {
+    const bool stored = repeats == Repeats::Skip ? store.addMissing(parsed.tickets, &added, &error, maxDraw)
+                                                 : store.add(parsed.tickets, &ids, &error, maxDraw);
+    if (!stored) {
         QMessageBox::warning(this, tr("Ticket list"), error.isEmpty() ? store.lastError() : error);
         return false;
     }
-    QList<Ticket> added = parsed.tickets;
-    for (int i = 0; i < added.size() && i < ids.size(); ++i)
-        added[i].id = ids.at(i);
-    history.record(TicketHistory::Added, added);
+    for (int i = 0; i < added.size(); ++i) {
+        if (i < ids.size())
+            added[i].id = ids.at(i);
+        else
+            ids.append(added.at(i).id);
+    }
+    if (!added.isEmpty())
+        history.record(TicketHistory::Added, added);
     reload();
     table->selectTickets(ids);
-    say(tr("Tickets added from %1: %2").arg(name).arg(ids.size()));
+    const qsizetype skipped = parsed.tickets.size() - added.size();
+    say(skipped > 0 ? tr("Tickets added from %1: %2; already in the book and not added again: %3").arg(name).arg(added.size()).arg(skipped)
+                    : tr("Tickets added from %1: %2").arg(name).arg(added.size()));
     return true;
+}
+
+TicketView::Repeats TicketView::askRepeats(const QString &name, qsizetype held, qsizetype listed)
+{
+    QMessageBox box(QMessageBox::Question, tr("Ticket list"),
+                    tr("%1 of the %2 tickets in %3 are already in the book (the same draw, number, way, units and note).")
+                            .arg(held).arg(listed).arg(name)
+                        + QLatin1Char('\n') + tr("Add them again, or leave them out?"),
+                    QMessageBox::NoButton, this);
+    QPushButton *skip = box.addButton(tr("&Leave them out"), QMessageBox::AcceptRole);
+    QPushButton *again = box.addButton(tr("&Add them again"), QMessageBox::YesRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(skip);
+    box.exec();
+    if (box.clickedButton() == skip)
+        return Repeats::Skip;
+    return box.clickedButton() == again ? Repeats::AddAgain : Repeats::Cancel;
 }
 
 void TicketView::importList()
@@ -506,8 +537,10 @@ void TicketView::print()
 
 bool TicketView::writePdf(const QString &path)
 {
-    if (!TicketPrint::writePdf(path, printHtml(), font())) {
-        QMessageBox::warning(this, tr("Save tickets as PDF"), tr("The PDF could not be written to %1.").arg(QDir::toNativeSeparators(path)));
+    QString error;
+    if (!TicketPrint::writePdf(path, printHtml(), font(), &error)) {
+        QMessageBox::warning(this, tr("Save tickets as PDF"),
+                             tr("The PDF could not be written to %1.").arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + error);
         return false;
     }
     say(tr("The ticket list was saved as %1").arg(QDir::toNativeSeparators(path)));

@@ -109,6 +109,8 @@ private:
     // Asked before more than one ticket goes; Return deletes, Escape keeps.
     bool confirmDelete(int count);
     bool addParsed(const TicketList::Parsed &parsed, const QString &name, int maxDraw);
+    enum class Repeats { Skip, AddAgain, Cancel };
+    Repeats askRepeats(const QString &name, qsizetype held, qsizetype listed);
 
     BookStore &book;
     TicketStore store;

@@ -8,6 +8,9 @@
 
 #include <sys/stat.h>
 
+#include "book_cli.h"
+#include "book_store.h"
+
 class TstBookCli : public QObject
 {
     Q_OBJECT
@@ -18,6 +21,8 @@ private slots:
     void language();
     void notRegularFile_data();
     void notRegularFile();
+    void drawsToCome_data();
+    void drawsToCome();
 };
 
 static QString fixture(const char *name)
@@ -148,6 +153,48 @@ void TstBookCli::notRegularFile()
     QCOMPARE(p.exitCode(), 1);
     QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
              QStringLiteral("%1: error: %1: is %2, not a regular file; only files can be imported\n").arg(path, kind));
+}
+
+// A result of a draw still to come is refused with its file, whatever the
+// file's kind; the same file goes in once the result is out.
+void TstBookCli::drawsToCome_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QByteArray>("content");  // empty: the operator's multi-draw file
+    QTest::addColumn<QString>("said");        // after "FILE: "
+    const auto utc = [](int d, int h, int mi) { return QDateTime(QDate(2026, 9, d), QTime(h, mi), Qt::UTC); };
+    const QString toCome = QStringLiteral("error: FILE: draw %1 is drawn on %2; its result cannot be known before 20:30 Japan time that day\n");
+    // Draw 7064 is on Friday 2026-09-04; its results are out at 20:30 there, 11:30 UTC.
+    QTest::newRow("operator file, before the results") << utc(4, 11, 29) << QByteArray() << toCome.arg(7064).arg("2026-09-04 Fri");
+    QTest::newRow("operator file, a day early") << utc(3, 12, 0) << QByteArray() << toCome.arg(7064).arg("2026-09-04 Fri");
+    QTest::newRow("operator file, results out") << utc(4, 11, 30) << QByteArray()
+                                                << "0 new, 5 already known\n  5 draws, 7060 to 7064: prizes added from multi_7060_7064.csv\n";
+    const QByteArray plain("draw,date,number\n7064,2026-09-04,251\n7065,2026-09-07,282\n");
+    QTest::newRow("book CSV, the next draw") << utc(5, 0, 0) << plain << toCome.arg(7065).arg("2026-09-07 Mon");
+    QTest::newRow("book CSV, both out") << utc(7, 11, 30) << plain << "1 new, 1 already known\n";
+}
+
+void TstBookCli::drawsToCome()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    QString file = fixture("multi_7060_7064.csv");
+    if (!content.isEmpty()) {
+        QFile f(dir.filePath(QStringLiteral("results.csv")));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+        file = f.fileName();
+    }
+    BookStore store;
+    QVERIFY(store.open(dir.filePath(QStringLiteral("book.sqlite"))).usable());
+    QVERIFY(store.loadBundled());
+    QString out;
+    QTextStream stream(&out);
+    const int status = BookCli::importFiles(store, { file }, now, stream);
+    QCOMPARE(out, file + QStringLiteral(": ") + said.replace(QStringLiteral("FILE"), file));
+    QCOMPARE(status, said.contains(QStringLiteral("error:")) ? 1 : 0);
+    QCOMPARE(store.count(), said.contains(QStringLiteral("1 new")) ? 7065 : 7064);
 }
 
 QTEST_GUILESS_MAIN(TstBookCli)

@@ -1,11 +1,18 @@
 // The one CSV reader, both ways: exact for ticket lists (quoted line breaks,
 // a bad quote refused with its line) and lenient for the lines of result
 // files (blanks dropped, quotes anywhere, thousands commas left to the
-// importer); and what the writer quotes reads back the same.
+// importer); and what the writer quotes reads back the same. Exports
+// replace a file whole and never replace a pipe, a folder or a link.
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "csv_reader.h"
 #include "csv_writer.h"
+#include "export_file.h"
 
 class TstBookCsv : public QObject
 {
@@ -15,6 +22,8 @@ private slots:
     void read_data();
     void read();
     void roundTrip();
+    void exportTarget_data();
+    void exportTarget();
 };
 
 void TstBookCsv::read_data()
@@ -64,6 +73,72 @@ void TstBookCsv::roundTrip()
     QCOMPARE(record.line, 4);
     QCOMPARE(record.fields, QStringList{ QStringLiteral("next") });
     QVERIFY(reader.atEnd());
+}
+
+void TstBookCsv::exportTarget_data()
+{
+    QTest::addColumn<QString>("target");  // what "out" is before the export
+    QTest::addColumn<QString>("error");   // empty when the export is written
+    QTest::newRow("new file") << "none" << "";
+    QTest::newRow("file replaced") << "file" << "";
+    QTest::newRow("link to a file: the file replaced, the link kept") << "link" << "";
+    QTest::newRow("link to nothing") << "dangling" << "it is a link to ";
+    QTest::newRow("folder") << "folder" << "it is a folder";
+    QTest::newRow("named pipe with a reader") << "fifo read" << "";
+    QTest::newRow("named pipe no one reads") << "fifo" << "it is a named pipe that no program is reading";
+    QTest::newRow("link to a pipe with a reader") << "link to fifo" << "";
+}
+
+void TstBookCsv::exportTarget()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out"));
+    const QString inner = dir.filePath(QStringLiteral("inner"));
+    const QByteArray outName = QFile::encodeName(out), innerName = QFile::encodeName(inner);
+    if (target == QLatin1String("file") || target == QLatin1String("link")) {
+        QFile old(target == QLatin1String("link") ? inner : out);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old export, longer than the new one\n") > 0);
+    }
+    if (target.startsWith(QLatin1String("link")) || target == QLatin1String("dangling"))
+        QVERIFY(::symlink(innerName.constData(), outName.constData()) == 0);
+    if (target == QLatin1String("folder"))
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("out")));
+    int reader = -1;
+    if (target.contains(QLatin1String("fifo"))) {
+        QVERIFY(::mkfifo((target.startsWith(QLatin1String("link")) ? innerName : outName).constData(), 0600) == 0);
+        // Opened without waiting for a writer; the export fits in the pipe.
+        if (target.endsWith(QLatin1String("read")) || target.startsWith(QLatin1String("link")))
+            reader = ::open(outName.constData(), O_RDONLY | O_NONBLOCK);
+    }
+    struct stat before;
+    const bool existed = ::lstat(outName.constData(), &before) == 0;
+
+    const QByteArray csv("draw,number\n7064,251\n");
+    QString why;
+    QCOMPARE(ExportFile::write(out, csv, &why), error.isEmpty());
+    QVERIFY2(error.isEmpty() ? why.isEmpty() : why.startsWith(error), qPrintable(why));
+
+    // A link, a pipe or a folder is the same thing afterwards.
+    struct stat after;
+    if (existed && target != QLatin1String("file")) {
+        QVERIFY(::lstat(outName.constData(), &after) == 0);
+        QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+        QCOMPARE(after.st_ino, before.st_ino);
+    }
+    if (!error.isEmpty())
+        return;
+    QByteArray got(256, '\0');
+    if (reader >= 0) {
+        got.resize(::read(reader, got.data(), size_t(got.size())));
+        ::close(reader);
+    } else {
+        QFile written(out);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        got = written.readAll();
+    }
+    QCOMPARE(got, csv);
 }
 
 QTEST_GUILESS_MAIN(TstBookCsv)

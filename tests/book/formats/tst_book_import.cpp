@@ -18,6 +18,10 @@ private slots:
     void dates_data();
     void dates();
     void hugeFileRefusedUnread();
+    void eachFileOnItsOwn_data();
+    void eachFileOnItsOwn();
+    void nameForAnotherDraw_data();
+    void nameForAnotherDraw();
 };
 
 static QString fixture(const QString &name)
@@ -136,6 +140,61 @@ void TstBookImport::hugeFileRefusedUnread()
     f.close();
     const ImportedFile got = ResultImporter::read(f.fileName());
     QVERIFY2(got.error.contains(QStringLiteral("too large (100 MB")), qPrintable(got.error));
+}
+
+// A damaged file must not spoil the files read after it in the same run.
+void TstBookImport::eachFileOnItsOwn_data()
+{
+    QTest::addColumn<QByteArray>("before");  // bytes of a file read first
+    QTest::addColumn<QString>("error");      // what it gives
+    QTest::addColumn<QString>("after");      // a good fixture read next
+
+    QFile sjis(fixture(QStringLiteral("A1001340.CSV")));
+    QVERIFY(sjis.open(QIODevice::ReadOnly));
+    QByteArray damaged = sjis.readAll();
+    damaged[6] = ',';  // cuts a two-byte character on line 2
+    QTest::newRow("damaged Shift_JIS, then Shift_JIS") << damaged << "bad.CSV:2: not a text file" << "A1001340.CSV";
+    QTest::newRow("damaged Shift_JIS, then multi-draw Shift_JIS") << damaged << "bad.CSV:2: not a text file" << "multi_7060_7064.csv";
+}
+
+void TstBookImport::eachFileOnItsOwn()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, after);
+    QFETCH(QString, error);
+    const ImportedFile bad = ResultImporter::parse(before, QStringLiteral("bad.CSV"));
+    QVERIFY2(bad.error.startsWith(error), qPrintable(bad.error));
+    const ImportedFile good = ResultImporter::read(fixture(after));
+    QVERIFY2(good.ok(), qPrintable(good.error));
+}
+
+// The operator's per-draw files are named after their draw; one that holds
+// another goes in with a warning.
+void TstBookImport::nameForAnotherDraw_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("warning");  // empty for none
+    QTest::newRow("its own draw") << "A1005167.CSV" << "dl/A1005167.CSV" << "";
+    QTest::newRow("the next draw's name") << "A1005167.CSV" << "dl/A1005168.CSV"
+                                          << "the file's name is for draw 5168, but it holds draw 5167";
+    QTest::newRow("lower case") << "A1001340.CSV" << "a1001339.csv"
+                                << "the file's name is for draw 1339, but it holds draw 1340";
+    QTest::newRow("several draws") << "multi_7060_7064.csv" << "A1007060.CSV"
+                                   << "the file's name is for draw 7060, but it holds draws 7060 to 7064";
+    QTest::newRow("another kind of name") << "A1005167.CSV" << "results-5168.csv" << "";
+}
+
+void TstBookImport::nameForAnotherDraw()
+{
+    QFETCH(QString, fixture);
+    QFETCH(QString, name);
+    QFETCH(QString, warning);
+    QFile f(::fixture(fixture));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const ImportedFile got = ResultImporter::parse(f.readAll(), name);
+    QVERIFY2(got.ok(), qPrintable(got.error));
+    QCOMPARE(got.warnings, warning.isEmpty() ? QStringList() : QStringList{ warning });
 }
 
 QTEST_GUILESS_MAIN(TstBookImport)

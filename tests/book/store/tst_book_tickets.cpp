@@ -70,6 +70,8 @@ private slots:
     void rules();
     void storeSurvivesReopen();
     void batchesAllOrNothing();
+    void repeatsLeftOut_data();
+    void repeatsLeftOut();
     void undoesNewestFirst();
     void upgradesSchemaTwoBook();
     void listErrors_data();
@@ -293,6 +295,50 @@ void TstBookTickets::batchesAllOrNothing()
 
 // Undo walks back edit, delete and add in turn; an edit whose ticket has
 // gone meanwhile is refused rather than written into nothing, and kept.
+// A list read again adds only what the book does not hold yet; each stored
+// ticket stands for one line of the list.
+void TstBookTickets::repeatsLeftOut_data()
+{
+    QTest::addColumn<QList<Ticket>>("stored");
+    QTest::addColumn<QList<Ticket>>("list");
+    QTest::addColumn<QList<qsizetype>>("held");
+    const Ticket a = ticket(7064, 251, Ticket::Straight, 2, QStringLiteral("shop"));
+    const Ticket b = ticket(7065, 51, Ticket::Mini);
+    const Ticket c = ticket(7065, 123, Ticket::Box);
+    Ticket otherNote = a, otherUnits = a, otherWay = c, otherDraw = b;
+    otherNote.note = QStringLiteral("kiosk");
+    otherUnits.units = 3;
+    otherWay.way = Ticket::Set;
+    otherDraw.draw = 7066;
+    QTest::newRow("the same list again") << QList<Ticket>{ a, b, c } << QList<Ticket>{ a, b, c } << QList<qsizetype>{ 0, 1, 2 };
+    QTest::newRow("one new among them") << QList<Ticket>{ a, c } << QList<Ticket>{ a, b, c } << QList<qsizetype>{ 0, 2 };
+    QTest::newRow("differing in one field") << QList<Ticket>{ a, b, c } << QList<Ticket>{ otherNote, otherUnits, otherWay, otherDraw }
+                                            << QList<qsizetype>{};
+    QTest::newRow("twice in the list, once in the book") << QList<Ticket>{ b } << QList<Ticket>{ b, b } << QList<qsizetype>{ 0 };
+    QTest::newRow("twice in both") << QList<Ticket>{ b, b } << QList<Ticket>{ b, c, b } << QList<qsizetype>{ 0, 2 };
+}
+
+void TstBookTickets::repeatsLeftOut()
+{
+    QFETCH(QList<Ticket>, stored);
+    QFETCH(QList<Ticket>, list);
+    QFETCH(QList<qsizetype>, held);
+    BookStore book;
+    QVERIFY(book.open(bookPath()).usable());
+    TicketStore store(book);
+    QString error;
+    QVERIFY2(store.add(stored, nullptr, &error, MaxDraw), qPrintable(error));
+    QCOMPARE(store.held(list), held);
+    QList<Ticket> added;
+    QVERIFY2(store.addMissing(list, &added, &error, MaxDraw), qPrintable(error));
+    QCOMPARE(added.size(), list.size() - held.size());
+    QCOMPARE(store.count(), stored.size() + added.size());
+    for (const Ticket &t : added)
+        QVERIFY(t.id > 0 && store.ticket(t.id)->sameContent(t));
+    // Everything is held now.
+    QCOMPARE(store.held(list).size(), list.size());
+}
+
 void TstBookTickets::undoesNewestFirst()
 {
     BookStore book;
@@ -462,8 +508,18 @@ void TstBookTickets::commandLine()
     const QByteArray csv = exported.readAll();
     QVERIFY2(csv.contains(",251,straight,2,\"x, y\",2026-09-04,251,straight,180000,theoretical\n"), csv.constData());
     QCOMPARE(TicketList::parse(csv, out, MaxDraw).tickets.size(), 3);
+    // "-" and /dev/stdout are standard output: the list alone, the line beside it.
+    for (const QString &stdoutName : { QStringLiteral("-"), QStringLiteral("/dev/stdout") }) {
+        QCOMPARE(run({ QStringLiteral("--export-tickets"), stdoutName }, &said), 0);
+        QCOMPARE(said, csv);
+    }
+    QVERIFY(!QFileInfo::exists(QStringLiteral("-")));
+    // Read back into the same book, they are all there already.
     QCOMPARE(run({ QStringLiteral("--import-tickets"), out }, &said), 0);
-    QCOMPARE(said, out.toUtf8() + ": 3 tickets added\n");
+    QCOMPARE(said, out.toUtf8() + ": 0 added, 3 already in the book and not added again\n");
+    QCOMPARE(run({ QStringLiteral("--import-tickets"), good, QStringLiteral("--add-again") }, &said), 0);
+    QCOMPARE(said, good.toUtf8() + ": 3 tickets added\n");
+    QCOMPARE(run({ QStringLiteral("--add-again") }, &said), 2);
     // Read into another book and exported again, byte for byte the same,
     // the two tickets of draw 7064 in the same order too.
     const QString again = dir->filePath(QStringLiteral("again.csv"));

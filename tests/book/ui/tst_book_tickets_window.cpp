@@ -325,6 +325,30 @@ void TestBookTicketsWindow::window()
     QFile printed(pdf);
     QVERIFY(printed.open(QIODevice::ReadOnly));
     QVERIFY(printed.read(5) == "%PDF-");
+
+    // A list with tickets the book holds asks first, naming how many; they
+    // are left out, added again, or nothing is added.
+    const QByteArray list("7064,251,box,2,birthday\n7065,123,straight,1\n");
+    const auto paste = [&](const QString &button) {
+        QString asked;
+        QTimer::singleShot(0, [&asked, button] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            asked = box->text();
+            for (QAbstractButton *b : box->buttons())
+                if (b->text() == button)
+                    b->click();
+        });
+        view->addList(list, QStringLiteral("pasted text"));
+        return asked;
+    };
+    const QString why = QStringLiteral(" (the same draw, number, way, units and note).\nAdd them again, or leave them out?");
+    QCOMPARE(paste(QStringLiteral("&Leave them out")), QStringLiteral("1 of the 2 tickets in pasted text are already in the book") + why);
+    QCOMPARE(view->ticketStore().count(), 4);
+    QCOMPARE(paste(QStringLiteral("Cancel")), QStringLiteral("2 of the 2 tickets in pasted text are already in the book") + why);
+    QCOMPARE(view->ticketStore().count(), 4);
+    QCOMPARE(paste(QStringLiteral("&Add them again")), QStringLiteral("2 of the 2 tickets in pasted text are already in the book") + why);
+    QCOMPARE(view->ticketStore().count(), 6);
 }
 
 // More than one ticket goes only once the box naming the count is answered

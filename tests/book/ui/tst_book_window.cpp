@@ -19,6 +19,7 @@
 #include <QTableView>
 #include <QApplication>
 #include <QTest>
+#include <QTimeZone>
 
 #include "book_lookup.h"
 #include "digit_chart.h"
@@ -284,6 +285,14 @@ void TestBookWindow::handEntry_data()
     QTest::newRow("no draw that day") << 7064 << QDate(2026, 9, 5) << "251" << none << 1 << "";
     QTest::newRow("not the calendar's day") << 7064 << QDate(2026, 9, 3) << "251" << none << -1
                                             << "By the draw calendar draw 7064 was held on 2026-09-04 Fri, not on 2026-09-03 Thu.";
+    // Typed on Monday 2026-09-07 at 20:00 in Japan, before that day's results.
+    const QString toCome = QStringLiteral("draw %1 is drawn on %2; its result cannot be known before 20:30 Japan time that day.");
+    QTest::newRow("today's draw, before its results") << 7065 << QDate(2026, 9, 7) << "282" << none << 1
+                                                       << toCome.arg(7065).arg("2026-09-07 Mon");
+    QTest::newRow("a draw to come, with a past day") << 7140 << day << "282" << none << 0
+                                                      << toCome.arg(7140).arg(BookTexts::date(DrawCalendar::dateOf(7140)));
+    QTest::newRow("a past draw, with a day to come") << 7064 << QDate(2026, 9, 8) << "251" << none << 1
+                                                      << toCome.arg(7064).arg("2026-09-08 Tue");
 }
 
 void TestBookWindow::handEntry()
@@ -294,12 +303,16 @@ void TestBookWindow::handEntry()
     QFETCH(QStringList, prizes);
     QFETCH(int, badField);
     QFETCH(QString, shown);
-    const HandEntry::Checked c = HandEntry::check(draw, date, number, prizes);
+    const QDateTime now(QDate(2026, 9, 7), QTime(20, 0), QTimeZone(9 * 3600));
+    const HandEntry::Checked c = HandEntry::check(draw, date, number, prizes, now);
     QCOMPARE(c.badField, badField);
     QCOMPARE(bool(c.result), badField < 0);
     QCOMPARE(c.error.isEmpty(), badField < 0);
-    if (!c.result)
+    if (!c.result) {
+        if (!shown.isEmpty())
+            QCOMPARE(c.error, shown);
         return;
+    }
     QCOMPARE(c.result->sourceKind, DrawResult::Hand);
     if (!c.warning.isEmpty()) {
         QCOMPARE(c.warning, shown);
