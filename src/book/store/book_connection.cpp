@@ -93,6 +93,14 @@ bool BookConnection::checkPath(OpenResult &result)
                                   QDir::toNativeSeparators(QDir(path).filePath(QStringLiteral("book.sqlite"))));
         return false;
     }
+    // A device, a pipe or a socket (or a link to one): SQLite would write
+    // its journal beside whatever the link points to, so refuse first.
+    if (info.exists() && !info.isFile()) {
+        result.message = tr("%1 is not a regular file (a device, a pipe or a socket?). "
+                            "Give the path of the book's file. Nothing was changed.")
+                             .arg(QDir::toNativeSeparators(path));
+        return false;
+    }
     return true;
 }
 
@@ -119,6 +127,7 @@ bool BookConnection::lookFirst(OpenResult &result)
         result.message = seen.message;
         return false;
     }
+    result.message = seen.note;
     if (!seen.moveAside)
         return true;
     const BookFiles::Moved moved = BookFiles::moveAside(path, seen.why);

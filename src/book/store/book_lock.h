@@ -21,7 +21,14 @@ public:
     QString take(int timeoutMs);
 
 private:
+    // A live holder keeps an flock() on the lock file (QLockFile does), so a
+    // lock file nobody has flocked is left over, whatever it holds: empty
+    // (a kill right after it was made), garbage, or another host's name.
+    bool heldByNoOne() const;
+    QString refusal();
+
     QString bookPath;
+    QString lockPath;
     QLockFile file;
 };
 

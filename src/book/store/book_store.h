@@ -38,7 +38,7 @@ public:
     struct OpenResult
     {
         OpenStatus status = OpenStatus::Failed;
-        QString message;   // for the user; empty for Ok and Created
+        QString message;   // for the user; empty for Ok, and for Created unless an empty file was there
         QString movedTo;   // path of the moved-aside file for MovedAside
         bool usable() const { return status == OpenStatus::Ok || status == OpenStatus::Created || status == OpenStatus::MovedAside; }
     };

@@ -289,6 +289,15 @@ void TstBookTickets::batchesAllOrNothing()
     taken.id = ids.constFirst();
     QVERIFY(!store.add({ ticket(7070, 123, Ticket::Box), taken }, nullptr, &error, MaxDraw));
     QCOMPARE(store.count(), 5);
+
+    // A full disk is said as such, naming no ticket: whichever one met it is
+    // no more at fault than the others.
+    QSqlQuery q(QSqlDatabase::database(book.connectionName()));
+    QVERIFY(q.exec(QStringLiteral("PRAGMA page_count")) && q.next());
+    QVERIFY(q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(q.value(0).toInt())));
+    QVERIFY(!store.addRun(ticket(7070, 123, Ticket::Box, 1, QString(200, QLatin1Char('x'))), 500, nullptr, &error, MaxDraw));
+    QCOMPARE(error, QStringLiteral("The disk is full. Nothing was changed."));
+    QCOMPARE(store.count(), 5);
 }
 
 // Undo walks back edit, delete and add in turn; an edit whose ticket has
