@@ -151,7 +151,12 @@ bool BookConnection::connect(OpenResult &result)
     QSqlQuery q(db);
     if (!exec(q, QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeout))
         || !exec(q, QStringLiteral("PRAGMA foreign_keys = ON"))
-        || !exec(q, QStringLiteral("PRAGMA journal_mode = WAL"))
+        // A rollback journal, not WAL: SQLite's POSIX locks go with any
+        // close of the book's files in this process (a file dialog's look at
+        // the folder, say). WAL holds them between transactions, and another
+        // SQLite client that finds them gone deletes the log still written to;
+        // a rollback journal takes them afresh for each transaction.
+        || !exec(q, QStringLiteral("PRAGMA journal_mode = DELETE"))
         || !exec(q, QStringLiteral("PRAGMA synchronous = FULL")))
         return refuse(result, tr("Cannot open the book %1: %2"));
     return true;

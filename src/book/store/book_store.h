@@ -18,7 +18,7 @@ class QSqlError;
 class QSqlQuery;
 
 // The results book: one SQLite file through Qt SQL (QSQLITE). Schema versioned
-// with PRAGMA user_version and migrated in code (BookSchema); WAL, foreign keys, a busy
+// with PRAGMA user_version and migrated in code (BookSchema); a rollback journal, foreign keys, a busy
 // timeout, and every change in one BEGIN IMMEDIATE transaction. Each instance
 // has its own connection, and holds book.sqlite.lock while the book is open:
 // a second program on the same book waits for it as long as a write would

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,6 +19,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "book_file_dialog.h"
 #include "book_texts.h"
 #include "stats_chart.h"
 
@@ -293,7 +293,7 @@ bool StatsView::exportTable(const QString &path, QString *error) const
 void StatsView::saveChart()
 {
     QString filter;
-    const QString path = QFileDialog::getSaveFileName(
+    const QString path = BookFileDialog::getSaveFileName(
         this, tr("Save the chart"), QDir::home().filePath(QStringLiteral("numbers3-chart.png")),
         tr("PNG image (*.png);;SVG image (*.svg)"), &filter);
     if (path.isEmpty())
@@ -308,7 +308,7 @@ void StatsView::saveChart()
 
 void StatsView::saveTable()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export the table as CSV"),
+    const QString path = BookFileDialog::getSaveFileName(this, tr("Export the table as CSV"),
                                                       QDir::home().filePath(QStringLiteral("numbers3-figures.csv")),
                                                       tr("CSV files (*.csv)"));
     if (path.isEmpty())

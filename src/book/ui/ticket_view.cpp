@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,6 +21,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "book_file_dialog.h"
 #include "book_texts.h"
 #include "draw_calendar.h"
 #include "tab_shortcuts.h"
@@ -388,7 +388,7 @@ bool TicketView::addParsed(const TicketList::Parsed &parsed, const QString &name
 void TicketView::importList()
 {
     showTab();
-    const QString path = QFileDialog::getOpenFileName(this, tr("Import a ticket list"), QDir::homePath(),
+    const QString path = BookFileDialog::getOpenFileName(this, tr("Import a ticket list"), QDir::homePath(),
                                                       tr("Ticket lists (*.csv *.txt);;All files (*)"));
     if (path.isEmpty())
         return;
@@ -423,7 +423,7 @@ bool TicketView::exportTo(const QString &path)
 void TicketView::exportList()
 {
     showTab();
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export tickets as CSV"),
+    const QString path = BookFileDialog::getSaveFileName(this, tr("Export tickets as CSV"),
                                                       QDir::home().filePath(QStringLiteral("numbers3-tickets.csv")),
                                                       tr("CSV files (*.csv)"));
     if (!path.isEmpty())
@@ -454,7 +454,7 @@ bool TicketView::writePdf(const QString &path)
 void TicketView::saveAsPdf()
 {
     showTab();
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save tickets as PDF"),
+    const QString path = BookFileDialog::getSaveFileName(this, tr("Save tickets as PDF"),
                                                       QDir::home().filePath(QStringLiteral("numbers3-tickets.pdf")),
                                                       tr("PDF files (*.pdf)"));
     if (!path.isEmpty())
