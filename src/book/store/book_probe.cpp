@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "book_content_check.h"
 #include "book_files.h"
 
 namespace {
@@ -105,8 +106,6 @@ BookProbe::Finding BookProbe::look() const
             QFile::rename(kept, journal);
         else if (linked)
             QFile::remove(kept);
-    } else if (seen.message.isEmpty() && !seen.moveAside) {
-        seen = probe(Writable);
     }
     return seen;
 }
@@ -131,7 +130,7 @@ BookProbe::Finding BookProbe::probe(Access access) const
             seen.message = tr("Cannot open the book %1: %2").arg(path, db.lastError().text());
         } else {
             QSqlQuery q(db);
-            lookInside(q, seen, access == Writable);
+            lookInside(q, seen);
         }
         db.close();
     }
@@ -139,7 +138,7 @@ BookProbe::Finding BookProbe::probe(Access access) const
     return seen;
 }
 
-void BookProbe::lookInside(QSqlQuery &q, Finding &seen, bool whole) const
+void BookProbe::lookInside(QSqlQuery &q, Finding &seen) const
 {
     int version = 0;
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
@@ -155,12 +154,7 @@ void BookProbe::lookInside(QSqlQuery &q, Finding &seen, bool whole) const
         seen.message = tr("%1 is another program's database, not a results book. "
                           "It was not changed; choose another file for the book.")
                            .arg(path);
-    } else if (!whole) {
-        return;
-    } else if (!q.exec(QStringLiteral("PRAGMA integrity_check(1)")) || !q.next()) {
-        // Not quick_check: a damaged index misses rows in lookups. And only
-        // on a writable connection: a read-only one skips the schema's
-        // CHECKs, and a value outside them shows and exports wrongly.
+    } else if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next()) {
         unreadable(q.lastError(), seen);
     } else if (q.value(0).toString() != QLatin1String("ok")) {
         seen.moveAside = true;
@@ -169,6 +163,15 @@ void BookProbe::lookInside(QSqlQuery &q, Finding &seen, bool whole) const
         if (!found.isEmpty() && found.constFirst().startsWith(QLatin1String("***")))
             found.removeFirst();  // "*** in database main ***"
         seen.why = found.value(0);
+    } else {
+        // A damaged index misses rows in lookups; a value outside the
+        // schema's CHECKs shows and exports wrongly.
+        bool failed = false;
+        seen.why = BookContentCheck::firstProblem(q, &failed);
+        if (failed)
+            unreadable(q.lastError(), seen);
+        else
+            seen.moveAside = !seen.why.isEmpty();
     }
 }
 

@@ -47,8 +47,7 @@ private:
     enum Access { Immutable, ReadOnly, Writable };
     Header readHeader() const;
     Finding probe(Access access) const;
-    // whole: the full integrity check too, which needs a writable connection.
-    void lookInside(QSqlQuery &q, Finding &seen, bool whole) const;
+    void lookInside(QSqlQuery &q, Finding &seen) const;
     void unreadable(const QSqlError &e, Finding &seen) const;
     QString newerMessage(int version) const;
 
