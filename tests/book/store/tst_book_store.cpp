@@ -20,6 +20,7 @@
 #include "draw_calendar.h"
 #include "result_importer.h"
 #include "ticket_store.h"
+#include "support/self_child.h"
 
 namespace {
 
@@ -354,16 +355,9 @@ void TstBookStore::killedDuringImport()
     f.close();
 
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("BOOK_CRASH_CHILD"), QStringLiteral("1"));
-    env.insert(QStringLiteral("BOOK_PATH"), bookPath());
-    env.insert(QStringLiteral("BOOK_FILE"), file);
-    env.insert(QStringLiteral("BOOK_STOP"), stop);
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {});
-    QVERIFY(child.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(child.canReadLine() || child.state() != QProcess::Running, 30000);
-    QCOMPARE(child.readLine(), QByteArray("stopped\n"));
+    QCOMPARE(startSelf(child, { { QStringLiteral("BOOK_CRASH_CHILD"), QStringLiteral("1") }, { QStringLiteral("BOOK_PATH"), bookPath() },
+                                { QStringLiteral("BOOK_FILE"), file }, { QStringLiteral("BOOK_STOP"), stop } }),
+             QByteArray("stopped\n"));
     ::kill(pid_t(child.processId()), SIGKILL);
     QVERIFY(child.waitForFinished());
 

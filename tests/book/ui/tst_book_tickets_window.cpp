@@ -37,6 +37,7 @@
 #include "ticket_totals.h"
 #include "ticket_view.h"
 #include "support/box_catcher.h"
+#include "support/self_child.h"
 
 class TestBookTicketsWindow : public QObject
 {
@@ -390,14 +391,8 @@ void TestBookTicketsWindow::ticketsOutliveDialogAndKill()
         QVERIFY(store.open(path).usable());
     }
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("BOOK_DIALOG_CHILD"), QStringLiteral("1"));
-    env.insert(QStringLiteral("BOOK_PATH"), path);
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {});
-    QVERIFY(child.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(child.canReadLine() || child.state() != QProcess::Running, 30000);
-    QCOMPARE(child.readLine(), QByteArray("browsed\n"));
+    QCOMPARE(startSelf(child, { { QStringLiteral("BOOK_DIALOG_CHILD"), QStringLiteral("1") }, { QStringLiteral("BOOK_PATH"), path } }),
+             QByteArray("browsed\n"));
 
     QProcess other;
     other.start(QStringLiteral("sqlite3"), {path, QStringLiteral("SELECT COUNT(*) FROM tickets")});
