@@ -6,6 +6,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include "book_check_mark.h"
 #include "book_files.h"
 #include "book_lock.h"
 #include "book_probe.h"
@@ -33,11 +34,26 @@ BookConnection::~BookConnection()
 void BookConnection::close()
 {
     if (db.isValid()) {
+        // Marked as checked only when no other connection wrote meanwhile.
+        const bool onlyWriter = db.isOpen() && openedVersion >= 0 && dataVersion() == openedVersion;
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
+        if (onlyWriter)
+            BookCheckMark::write(path);
+        else
+            BookCheckMark::remove(path);
     }
+    openedVersion = -1;
     lock.reset();
+}
+
+qint64 BookConnection::dataVersion()
+{
+    QSqlQuery q(db);
+    if (q.exec(QStringLiteral("PRAGMA data_version")) && q.next())
+        return q.value(0).toLongLong();
+    return -2;
 }
 
 BookStore::OpenResult BookConnection::open(const QString &bookPath, int busyTimeoutMs)
@@ -52,7 +68,9 @@ BookStore::OpenResult BookConnection::open(const QString &bookPath, int busyTime
         if (connect(result))
             migrate(existed, result);
     }
-    if (!result.usable())
+    if (result.usable())
+        openedVersion = dataVersion();
+    else
         close();
     return result;
 }

@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "book_check_mark.h"
 #include "book_content_check.h"
 #include "book_files.h"
 
@@ -88,11 +89,13 @@ BookProbe::Finding BookProbe::look() const
         seen.why = QStringLiteral("file is not a database");
         return seen;
     }
-    seen = probe(noWal && header.walMode ? Immutable : ReadOnly);
+    // Before any connection: reading the file closes it again.
+    const bool known = BookCheckMark::matches(path);
+    seen = probe(noWal && header.walMode ? Immutable : ReadOnly, known);
     // An immutable look may have met another instance's first write:
     // damage is only believed when SQLite sees it with locks.
     if (seen.moveAside && noWal && header.walMode)
-        seen = probe(ReadOnly);
+        seen = probe(ReadOnly, known);
     // A journal left by a write that never finished: only a writable
     // connection rolls it back. Its bytes are kept meanwhile, so that a
     // damaged book still goes aside with the journal that was beside it.
@@ -101,7 +104,7 @@ BookProbe::Finding BookProbe::look() const
         const QString kept = journal + QStringLiteral("-kept");
         QFile::remove(kept);
         const bool linked = ::link(QFile::encodeName(journal).constData(), QFile::encodeName(kept).constData()) == 0;
-        seen = probe(Writable);
+        seen = probe(Writable, false);
         if (linked && seen.moveAside && !QFileInfo::exists(journal))
             QFile::rename(kept, journal);
         else if (linked)
@@ -110,7 +113,7 @@ BookProbe::Finding BookProbe::look() const
     return seen;
 }
 
-BookProbe::Finding BookProbe::probe(Access access) const
+BookProbe::Finding BookProbe::probe(Access access, bool contentKnown) const
 {
     Finding seen;
     const QString probeName = connectionName + QStringLiteral("-probe");
@@ -130,7 +133,7 @@ BookProbe::Finding BookProbe::probe(Access access) const
             seen.message = tr("Cannot open the book %1: %2").arg(path, db.lastError().text());
         } else {
             QSqlQuery q(db);
-            lookInside(q, seen);
+            lookInside(q, seen, contentKnown);
         }
         db.close();
     }
@@ -138,7 +141,7 @@ BookProbe::Finding BookProbe::probe(Access access) const
     return seen;
 }
 
-void BookProbe::lookInside(QSqlQuery &q, Finding &seen) const
+void BookProbe::lookInside(QSqlQuery &q, Finding &seen, bool contentKnown) const
 {
     int version = 0;
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
@@ -163,7 +166,7 @@ void BookProbe::lookInside(QSqlQuery &q, Finding &seen) const
         if (!found.isEmpty() && found.constFirst().startsWith(QLatin1String("***")))
             found.removeFirst();  // "*** in database main ***"
         seen.why = found.value(0);
-    } else {
+    } else if (!contentKnown) {
         // A damaged index misses rows in lookups; a value outside the
         // schema's CHECKs shows and exports wrongly.
         bool failed = false;

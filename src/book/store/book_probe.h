@@ -46,8 +46,10 @@ private:
     // side files), read-only, or writable (rolls back a leftover journal).
     enum Access { Immutable, ReadOnly, Writable };
     Header readHeader() const;
-    Finding probe(Access access) const;
-    void lookInside(QSqlQuery &q, Finding &seen) const;
+    // contentKnown: the file is as this program last checked and closed it
+    // (BookCheckMark), so BookContentCheck's scans are spared.
+    Finding probe(Access access, bool contentKnown) const;
+    void lookInside(QSqlQuery &q, Finding &seen, bool contentKnown) const;
     void unreadable(const QSqlError &e, Finding &seen) const;
     QString newerMessage(int version) const;
 
