@@ -28,6 +28,7 @@
 #include "book_window.h"
 #include "draw_calendar.h"
 #include "filler_book.h"
+#include "filler_tickets.h"
 #include "result_importer.h"
 #include "ticket_rules.h"
 #include "ticket_store.h"
@@ -41,28 +42,6 @@ namespace {
 constexpr int Draws = 7147;
 constexpr int Tickets = 100000;
 constexpr int Runs = 5;
-
-QList<Ticket> someTickets()
-{
-    QList<Ticket> tickets;
-    tickets.reserve(Tickets);
-    quint32 seed = 777;
-    const auto next = [&seed](quint32 below) {
-        seed = seed * 1103515245u + 12345u;
-        return int((seed >> 8) % below);
-    };
-    for (int i = 0; i < Tickets; ++i) {
-        Ticket t;
-        t.draw = i % 250 == 0 ? Draws + 1 + next(20) : 1 + next(Draws);
-        t.way = Ticket::Way(next(Ticket::WayCount));
-        t.number = next(t.way == Ticket::Mini ? 100 : 1000);
-        if (t.way != Ticket::Mini && t.number % 111 == 0)
-            t.way = Ticket::Straight;  // a triple only as straight
-        t.units = 1 + next(5);
-        tickets << t;
-    }
-    return tickets;
-}
 
 double median(QList<double> times)
 {
@@ -101,7 +80,7 @@ int main(int argc, char **argv)
         QElapsedTimer timer;
         timer.start();
         QString error;
-        if (!tickets.add(someTickets(), nullptr, &error, Draws + 400))
+        if (!tickets.add(fillerTickets(Tickets, Draws), nullptr, &error, Draws + 400))
             std::printf("could not add the tickets: %s\n", qPrintable(error));
         std::printf("platform %s; %d draws, %d tickets (added in one transaction in %.1f ms)\n",
                     qPrintable(QGuiApplication::platformName()), store.count(), tickets.count(), timer.nsecsElapsed() / 1e6);

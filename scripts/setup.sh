@@ -17,6 +17,8 @@ if [ "${1:-}" = --tests ]; then
     # The screen-reader test: a session bus, the AT-SPI bus and registry,
     # pyatspi, and an X server with libX11 (Qt loads its AT-SPI bridge only there).
     PACKAGES+=(dbus-daemon at-spi2-core python3-pyatspi xvfb libx11-6)
+    # Another SQLite client reading the book while the window writes it.
+    PACKAGES+=(sqlite3)
 fi
 missing=()
 for p in "${PACKAGES[@]}"; do

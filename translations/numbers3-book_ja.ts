@@ -854,6 +854,30 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>, %1 kept (entered by hand)</source>
         <translation>、手入力を残した %1 件</translation>
     </message>
+    <message>
+        <source>The book %1 is locked by %2, which this program cannot read or remove. If no other program has the book open, delete %2 and start again. Nothing was changed.</source>
+        <translation>番号帳 %1 は %2 でロックされていますが、このプログラムはそれを読むことも消すこともできません。ほかのプログラムがこの番号帳を開いていなければ、%2 を削除してからもう一度始めてください。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a device, a pipe or a socket?). Give the path of the book&apos;s file. Nothing was changed.</source>
+        <translation>%1 は通常のファイルではありません（デバイス、パイプ、ソケットなど）。番号帳のファイルのパスを指定してください。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>the book&apos;s file is missing, but SQLite&apos;s files beside it were left</source>
+        <translation>番号帳のファイルがなく、その横に SQLite のファイルだけが残っていました</translation>
+    </message>
+    <message>
+        <source>The book %1 was empty (0 bytes), so a new book was started in its place.</source>
+        <translation>番号帳 %1 は空（0 バイト）だったので、代わりに新しい番号帳を始めました。</translation>
+    </message>
+    <message>
+        <source>the table %1 holds values that break its CHECK constraints (rows: %2)</source>
+        <translation>表 %1 に CHECK 制約に反する値があります（%2 行）</translation>
+    </message>
+    <message>
+        <source>the index %1 does not match the table %2</source>
+        <translation>索引 %1 が表 %2 と一致しません</translation>
+    </message>
 </context>
 <context>
     <name>BookCli</name>

@@ -6,6 +6,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include "book_check_mark.h"
 #include "book_files.h"
 #include "book_lock.h"
 #include "book_probe.h"
@@ -33,11 +34,26 @@ BookConnection::~BookConnection()
 void BookConnection::close()
 {
     if (db.isValid()) {
+        // Marked as checked only when no other connection wrote meanwhile.
+        const bool onlyWriter = db.isOpen() && openedVersion >= 0 && dataVersion() == openedVersion;
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
+        if (onlyWriter)
+            BookCheckMark::write(path);
+        else
+            BookCheckMark::remove(path);
     }
+    openedVersion = -1;
     lock.reset();
+}
+
+qint64 BookConnection::dataVersion()
+{
+    QSqlQuery q(db);
+    if (q.exec(QStringLiteral("PRAGMA data_version")) && q.next())
+        return q.value(0).toLongLong();
+    return -2;
 }
 
 BookStore::OpenResult BookConnection::open(const QString &bookPath, int busyTimeoutMs)
@@ -52,7 +68,9 @@ BookStore::OpenResult BookConnection::open(const QString &bookPath, int busyTime
         if (connect(result))
             migrate(existed, result);
     }
-    if (!result.usable())
+    if (result.usable())
+        openedVersion = dataVersion();
+    else
         close();
     return result;
 }
@@ -93,6 +111,14 @@ bool BookConnection::checkPath(OpenResult &result)
                                   QDir::toNativeSeparators(QDir(path).filePath(QStringLiteral("book.sqlite"))));
         return false;
     }
+    // A device, a pipe or a socket (or a link to one): SQLite would write
+    // its journal beside whatever the link points to, so refuse first.
+    if (info.exists() && !info.isFile()) {
+        result.message = tr("%1 is not a regular file (a device, a pipe or a socket?). "
+                            "Give the path of the book's file. Nothing was changed.")
+                             .arg(QDir::toNativeSeparators(path));
+        return false;
+    }
     return true;
 }
 
@@ -119,6 +145,7 @@ bool BookConnection::lookFirst(OpenResult &result)
         result.message = seen.message;
         return false;
     }
+    result.message = seen.note;
     if (!seen.moveAside)
         return true;
     const BookFiles::Moved moved = BookFiles::moveAside(path, seen.why);
@@ -142,7 +169,12 @@ bool BookConnection::connect(OpenResult &result)
     QSqlQuery q(db);
     if (!exec(q, QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeout))
         || !exec(q, QStringLiteral("PRAGMA foreign_keys = ON"))
-        || !exec(q, QStringLiteral("PRAGMA journal_mode = WAL"))
+        // A rollback journal, not WAL: SQLite's POSIX locks go with any
+        // close of the book's files in this process (a file dialog's look at
+        // the folder, say). WAL holds them between transactions, and another
+        // SQLite client that finds them gone deletes the log still written to;
+        // a rollback journal takes them afresh for each transaction.
+        || !exec(q, QStringLiteral("PRAGMA journal_mode = DELETE"))
         || !exec(q, QStringLiteral("PRAGMA synchronous = FULL")))
         return refuse(result, tr("Cannot open the book %1: %2"));
     return true;

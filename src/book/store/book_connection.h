@@ -43,6 +43,8 @@ private:
     bool refuse(OpenResult &result, const QString &text);
     bool exec(QSqlQuery &q, const QString &sql);
     int userVersion();
+    // PRAGMA data_version: changes when another connection commits.
+    qint64 dataVersion();
 
     QString connectionName;
     QString path;
@@ -50,6 +52,7 @@ private:
     QSqlDatabase db;
     std::unique_ptr<BookLock> lock;  // book.sqlite.lock while the book is open
     BookError error;
+    qint64 openedVersion = -1;  // data_version once the book was open
 };
 
 #endif

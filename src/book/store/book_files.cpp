@@ -21,6 +21,14 @@ const char *const Suffixes[] = { "", "-wal", "-shm", "-journal" };
 
 } // namespace
 
+bool BookFiles::sideFilesLeft(const QString &path)
+{
+    for (const char *suffix : Suffixes)
+        if (*suffix && QFileInfo::exists(path + QLatin1String(suffix)))
+            return true;
+    return false;
+}
+
 bool BookFiles::taken(const QString &name)
 {
     for (const char *suffix : Suffixes)
@@ -40,7 +48,8 @@ BookFiles::Moved BookFiles::moveAside(const QString &path, const QString &why)
     for (const char *suffix : Suffixes) {
         const QString from = path + QLatin1String(suffix);
         const QString to = target + QLatin1String(suffix);
-        if (*suffix && !QFileInfo(from).exists() && !QFileInfo(from).isSymLink())
+        // The book's own file may be missing: its side files are kept all the same.
+        if (!QFileInfo(from).exists() && !QFileInfo(from).isSymLink())
             continue;
         if (QFile::rename(from, to)) {
             moved.append({ from, to });
@@ -58,6 +67,7 @@ BookFiles::Moved BookFiles::moveAside(const QString &path, const QString &why)
                           "and %5 could not be moved back. Nothing was deleted.")
                            .arg(path, why, from, to, stuck.join(QStringLiteral(", "))) };
     }
-    return { true, target,
-             tr("The book %1 could not be read (%2). It was kept as %3 and a new book was started.").arg(path, why, target) };
+    const QString kept = moved.isEmpty() ? target : moved.constFirst().second;
+    return { true, kept,
+             tr("The book %1 could not be read (%2). It was kept as %3 and a new book was started.").arg(path, why, kept) };
 }

@@ -19,7 +19,10 @@ public:
     // PATH.broken-yyyyMMdd-HHmmss (a name none of whose side files exist
     // either), so a new book can start: all move or none. What moved is
     // moved back; nothing is ever deleted. why: what is wrong with the book.
+    // Side files left without their book are moved all the same.
     static Moved moveAside(const QString &path, const QString &why);
+    // Whether SQLite's side files are there (the book's own file aside).
+    static bool sideFilesLeft(const QString &path);
 
 private:
     static bool taken(const QString &name);

@@ -6,11 +6,11 @@
 
 // book.sqlite.lock, held while the book is open: one program at a time on a
 // book. SQLite's own locks are POSIX record locks, which a process loses as
-// soon as it closes any other handle on the book's files: a file dialog that
-// looks into the book's folder, or an import of that folder, would let a
-// second instance take the book for unused and delete the log the first one
-// still writes to. A lock file held while the book is open has no such
-// weakness.
+// soon as it closes any other handle on the book's files (a file dialog that
+// looks into the book's folder, an import of that folder); the book keeps a
+// rollback journal, whose locks are taken afresh for each transaction, but
+// a second program of ours must not even start on the book meanwhile. The
+// lock file's own flock() lives as long as its handle.
 class BookLock
 {
 public:
@@ -21,7 +21,14 @@ public:
     QString take(int timeoutMs);
 
 private:
+    // A live holder keeps an flock() on the lock file (QLockFile does), so a
+    // lock file nobody has flocked is left over, whatever it holds: empty
+    // (a kill right after it was made), garbage, or another host's name.
+    bool heldByNoOne() const;
+    QString refusal();
+
     QString bookPath;
+    QString lockPath;
     QLockFile file;
 };
 

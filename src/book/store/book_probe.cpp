@@ -9,6 +9,12 @@
 #include <QUrl>
 #include <QtEndian>
 
+#include <unistd.h>
+
+#include "book_check_mark.h"
+#include "book_content_check.h"
+#include "book_files.h"
+
 namespace {
 
 QString tr(const char *text)
@@ -53,8 +59,19 @@ BookProbe::Finding BookProbe::look() const
 {
     Finding seen;
     const QFileInfo info(path);
-    if (!info.exists() || info.size() <= 0)
+    if (!info.exists() && BookFiles::sideFilesLeft(path)) {
+        // SQLite would take a log without its book for its own and delete it.
+        seen.moveAside = true;
+        seen.why = tr("the book's file is missing, but SQLite's files beside it were left");
         return seen;
+    }
+    if (!info.exists())
+        return seen;
+    if (info.size() == 0) {
+        // Nothing to keep, but the user hears that the book was not there.
+        seen.note = tr("The book %1 was empty (0 bytes), so a new book was started in its place.").arg(path);
+        return seen;
+    }
     // With no -wal file nobody has the book open, and even a read-only
     // SQLite connection to a WAL book would leave -wal and -shm behind:
     // read the header first, and look inside as an immutable file.
@@ -72,33 +89,51 @@ BookProbe::Finding BookProbe::look() const
         seen.why = QStringLiteral("file is not a database");
         return seen;
     }
-    seen = probe(noWal && header.walMode);
+    // Before any connection: reading the file closes it again.
+    const bool known = BookCheckMark::matches(path);
+    seen = probe(noWal && header.walMode ? Immutable : ReadOnly, known);
     // An immutable look may have met another instance's first write:
     // damage is only believed when SQLite sees it with locks.
     if (seen.moveAside && noWal && header.walMode)
-        seen = probe(false);
+        seen = probe(ReadOnly, known);
+    // A journal left by a write that never finished: only a writable
+    // connection rolls it back. Its bytes are kept meanwhile, so that a
+    // damaged book still goes aside with the journal that was beside it.
+    const QString journal = path + QStringLiteral("-journal");
+    if (seen.error.kind == BookError::ReadOnly && QFileInfo::exists(journal)) {
+        const QString kept = journal + QStringLiteral("-kept");
+        QFile::remove(kept);
+        const bool linked = ::link(QFile::encodeName(journal).constData(), QFile::encodeName(kept).constData()) == 0;
+        seen = probe(Writable, false);
+        if (linked && seen.moveAside && !QFileInfo::exists(journal))
+            QFile::rename(kept, journal);
+        else if (linked)
+            QFile::remove(kept);
+    }
     return seen;
 }
 
-BookProbe::Finding BookProbe::probe(bool immutable) const
+BookProbe::Finding BookProbe::probe(Access access, bool contentKnown) const
 {
     Finding seen;
     const QString probeName = connectionName + QStringLiteral("-probe");
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), probeName);
-        if (immutable) {
+        if (access == Immutable) {
             db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded)
                                + QStringLiteral("?immutable=1"));
             db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
         } else {
             db.setDatabaseName(path);
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+            db.setConnectOptions(QStringLiteral("%1QSQLITE_BUSY_TIMEOUT=%2")
+                                     .arg(access == ReadOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;") : QString())
+                                     .arg(busyTimeoutMs));
         }
         if (!db.open()) {
             seen.message = tr("Cannot open the book %1: %2").arg(path, db.lastError().text());
         } else {
             QSqlQuery q(db);
-            lookInside(q, seen);
+            lookInside(q, seen, contentKnown);
         }
         db.close();
     }
@@ -106,7 +141,7 @@ BookProbe::Finding BookProbe::probe(bool immutable) const
     return seen;
 }
 
-void BookProbe::lookInside(QSqlQuery &q, Finding &seen) const
+void BookProbe::lookInside(QSqlQuery &q, Finding &seen, bool contentKnown) const
 {
     int version = 0;
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
@@ -122,7 +157,7 @@ void BookProbe::lookInside(QSqlQuery &q, Finding &seen) const
         seen.message = tr("%1 is another program's database, not a results book. "
                           "It was not changed; choose another file for the book.")
                            .arg(path);
-    } else if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next()) {
+    } else if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next()) {
         unreadable(q.lastError(), seen);
     } else if (q.value(0).toString() != QLatin1String("ok")) {
         seen.moveAside = true;
@@ -131,6 +166,15 @@ void BookProbe::lookInside(QSqlQuery &q, Finding &seen) const
         if (!found.isEmpty() && found.constFirst().startsWith(QLatin1String("***")))
             found.removeFirst();  // "*** in database main ***"
         seen.why = found.value(0);
+    } else if (!contentKnown) {
+        // A damaged index misses rows in lookups; a value outside the
+        // schema's CHECKs shows and exports wrongly.
+        bool failed = false;
+        seen.why = BookContentCheck::firstProblem(q, &failed);
+        if (failed)
+            unreadable(q.lastError(), seen);
+        else
+            seen.moveAside = !seen.why.isEmpty();
     }
 }
 

@@ -24,6 +24,7 @@ public:
         BookError error;
         bool moveAside = false;
         QString why;
+        QString note;  // for the user, though the book opens
     };
 
     // connectionName: the store's, which the probe's own connection is named after.
@@ -41,9 +42,14 @@ private:
         bool walMode = false;
         qint32 userVersion = 0;
     };
+    // How the probe's connection sees the file: immutable (no locks, no
+    // side files), read-only, or writable (rolls back a leftover journal).
+    enum Access { Immutable, ReadOnly, Writable };
     Header readHeader() const;
-    Finding probe(bool immutable) const;
-    void lookInside(QSqlQuery &q, Finding &seen) const;
+    // contentKnown: the file is as this program last checked and closed it
+    // (BookCheckMark), so BookContentCheck's scans are spared.
+    Finding probe(Access access, bool contentKnown) const;
+    void lookInside(QSqlQuery &q, Finding &seen, bool contentKnown) const;
     void unreadable(const QSqlError &e, Finding &seen) const;
     QString newerMessage(int version) const;
 

@@ -1,6 +1,7 @@
 #include "book_store.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -119,7 +120,14 @@ BookStore::~BookStore()
 
 QString BookStore::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/book.sqlite");
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // A relative XDG_DATA_HOME (or "~/x", which no shell expanded) would put
+    // a separate book in every folder the program starts from; the XDG
+    // base-directory rules say to ignore it.
+    const QString generic = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (QDir::isRelativePath(generic))
+        folder = QDir::homePath() + QStringLiteral("/.local/share") + folder.mid(generic.size());
+    return folder + QStringLiteral("/book.sqlite");
 }
 
 BookStore::OpenResult BookStore::lastOpenResult() const

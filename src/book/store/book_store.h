@@ -18,7 +18,7 @@ class QSqlError;
 class QSqlQuery;
 
 // The results book: one SQLite file through Qt SQL (QSQLITE). Schema versioned
-// with PRAGMA user_version and migrated in code (BookSchema); WAL, foreign keys, a busy
+// with PRAGMA user_version and migrated in code (BookSchema); a rollback journal, foreign keys, a busy
 // timeout, and every change in one BEGIN IMMEDIATE transaction. Each instance
 // has its own connection, and holds book.sqlite.lock while the book is open:
 // a second program on the same book waits for it as long as a write would
@@ -38,7 +38,7 @@ public:
     struct OpenResult
     {
         OpenStatus status = OpenStatus::Failed;
-        QString message;   // for the user; empty for Ok and Created
+        QString message;   // for the user; empty for Ok, and for Created unless an empty file was there
         QString movedTo;   // path of the moved-aside file for MovedAside
         bool usable() const { return status == OpenStatus::Ok || status == OpenStatus::Created || status == OpenStatus::MovedAside; }
     };

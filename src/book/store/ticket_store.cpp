@@ -233,7 +233,9 @@ BookError TicketStore::insert(const QSqlDatabase &db, const QList<Ticket> &ticke
         q.addBindValue(isoUtc(t.createdAt.isValid() ? t.createdAt : now));
         if (!q.exec()) {
             BookError why = BookError::fromSql(q.lastError());
-            why.text = tr("%1: %2").arg(describe(t), why.text);
+            // A full disk or a busy book is no fault of the ticket it met.
+            if (why.kind == BookError::Refused || why.kind == BookError::Other)
+                why.text = tr("%1: %2").arg(describe(t), why.text);
             return why;
         }
         made.append(t.id > 0 ? t.id : q.lastInsertId().toLongLong());

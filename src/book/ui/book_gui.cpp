@@ -40,6 +40,8 @@ int runBookWindow(QApplication &app, BookStore &store)
                         QMessageBox::Ok, &window);
         box.setDetailedText(opened.message);
         box.exec();
+    } else if (!opened.message.isEmpty()) {
+        QMessageBox::information(&window, title, opened.message);
     }
     if (!store.lastError().isEmpty() && store.count() == 0) {
         QMessageBox::warning(&window, title,

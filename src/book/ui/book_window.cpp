@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,6 +29,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "book_file_dialog.h"
 #include "book_lookup.h"
 #include "draw_changes.h"
 #include "book_texts.h"
@@ -270,7 +270,7 @@ void BookWindow::refreshNext()
 
 void BookWindow::importFiles()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(this, tr("Import result files"), QDir::homePath(),
+    const QStringList files = BookFileDialog::getOpenFileNames(this, tr("Import result files"), QDir::homePath(),
                                                             tr("Result files (*.csv *.CSV);;All files (*)"));
     if (!files.isEmpty())
         importPaths(files);
@@ -278,7 +278,7 @@ void BookWindow::importFiles()
 
 void BookWindow::importFolder()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, tr("Import every CSV file in a folder"), QDir::homePath());
+    const QString folder = BookFileDialog::getExistingDirectory(this, tr("Import every CSV file in a folder"), QDir::homePath());
     if (!folder.isEmpty())
         importPaths({folder});
 }
@@ -395,7 +395,7 @@ void BookWindow::enterByHand()
 
 void BookWindow::exportCsv()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export the book as CSV"),
+    const QString path = BookFileDialog::getSaveFileName(this, tr("Export the book as CSV"),
                                                       QDir::home().filePath(QStringLiteral("numbers3-results.csv")),
                                                       tr("CSV files (*.csv)"));
     if (path.isEmpty())

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsLayout>
 #include <QGridLayout>
@@ -22,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "export_file.h"
+#include "book_file_dialog.h"
 #include "book_texts.h"
 #include "stats_chart.h"
 
@@ -335,7 +335,7 @@ void StatsView::saveChart()
     const QString jpeg = tr("JPEG image (*.jpg *.jpeg)");
     const QString svg = tr("SVG image (*.svg)");
     QString filter;
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save the chart"), QDir::home().filePath(suggestedName(QStringLiteral("png"))),
+    const QString path = BookFileDialog::getSaveFileName(this, tr("Save the chart"), QDir::home().filePath(suggestedName(QStringLiteral("png"))),
                                                       QStringList{png, jpeg, svg}.join(QLatin1String(";;")), &filter);
     if (path.isEmpty())
         return;
@@ -352,7 +352,7 @@ void StatsView::saveTable()
     const QString plain = tr("CSV files (*.csv)");
     const QString spreadsheet = tr("CSV for spreadsheets, UTF-8 with a byte order mark (*.csv)");
     QString filter;
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export the table as CSV"), QDir::home().filePath(suggestedName(QStringLiteral("csv"))),
+    const QString path = BookFileDialog::getSaveFileName(this, tr("Export the table as CSV"), QDir::home().filePath(suggestedName(QStringLiteral("csv"))),
                                                       QStringList{plain, spreadsheet}.join(QLatin1String(";;")), &filter);
     if (path.isEmpty())
         return;

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -25,6 +24,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "book_file_dialog.h"
 #include "book_texts.h"
 #include "draw_calendar.h"
 #include "tab_shortcuts.h"
@@ -482,7 +482,7 @@ TicketView::Repeats TicketView::askRepeats(const QString &name, qsizetype held, 
 void TicketView::importList()
 {
     showTab();
-    const QString path = QFileDialog::getOpenFileName(this, tr("Import a ticket list"), QDir::homePath(),
+    const QString path = BookFileDialog::getOpenFileName(this, tr("Import a ticket list"), QDir::homePath(),
                                                       tr("Ticket lists (*.csv *.txt);;All files (*)"));
     if (path.isEmpty())
         return;
@@ -517,7 +517,7 @@ bool TicketView::exportTo(const QString &path)
 void TicketView::exportList()
 {
     showTab();
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export tickets as CSV"),
+    const QString path = BookFileDialog::getSaveFileName(this, tr("Export tickets as CSV"),
                                                       QDir::home().filePath(QStringLiteral("numbers3-tickets.csv")),
                                                       tr("CSV files (*.csv)"));
     if (!path.isEmpty())
@@ -550,7 +550,7 @@ bool TicketView::writePdf(const QString &path)
 void TicketView::saveAsPdf()
 {
     showTab();
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save tickets as PDF"),
+    const QString path = BookFileDialog::getSaveFileName(this, tr("Save tickets as PDF"),
                                                       QDir::home().filePath(QStringLiteral("numbers3-tickets.pdf")),
                                                       tr("PDF files (*.pdf)"));
     if (!path.isEmpty())

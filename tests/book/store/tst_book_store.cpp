@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <atomic>
@@ -13,10 +14,13 @@
 #include <cstdio>
 #include <thread>
 
+#include <sys/stat.h>
+
 #include "book_store.h"
 #include "draw_calendar.h"
 #include "result_importer.h"
 #include "ticket_store.h"
+#include "support/self_child.h"
 
 namespace {
 
@@ -56,6 +60,57 @@ QString integrity(const QString &path)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("check"));
     return answer;
+}
+
+// Runs one statement on the book with its CHECK constraints off, as another
+// program might.
+bool writeUnchecked(const QString &path, const QString &sql)
+{
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("unchecked"));
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        ok = db.open() && q.exec(QStringLiteral("PRAGMA ignore_check_constraints = ON")) && q.exec(sql)
+            && q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("unchecked"));
+    return ok;
+}
+
+// Flips the last byte of the right-most leaf page of an index: a rowid in
+// its last cell, which only a full integrity check notices.
+bool flipIndexByte(const QString &path, const QString &index)
+{
+    int root = 0;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("index"));
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        if (db.open() && q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"))
+            && q.exec(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = '%1'").arg(index)) && q.next())
+            root = q.value(0).toInt();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("index"));
+    QFile f(path);
+    if (root <= 1 || !f.open(QIODevice::ReadWrite))
+        return false;
+    const QByteArray head = f.read(100);
+    const qint64 pageSize = qFromBigEndian<quint16>(head.constData() + 16);
+    qint64 page = root;
+    for (;;) {
+        f.seek((page - 1) * pageSize);
+        const QByteArray header = f.read(12);
+        if (header.at(0) == 0x0a)  // a leaf of an index
+            break;
+        if (header.at(0) != 0x02)
+            return false;
+        page = qFromBigEndian<quint32>(header.constData() + 8);  // the right-most child
+    }
+    f.seek(page * pageSize - 1);
+    const char last = f.read(1).at(0);
+    f.seek(page * pageSize - 1);
+    return f.write(QByteArray(1, char(last ^ 0x01))) == 1;
 }
 
 // Writes a book from one of the snapshots beside this test (schemaN.sql: an
@@ -124,6 +179,12 @@ private slots:
     void refusedBookUntouched_data();
     void refusedBookUntouched();
     void busyAndFull();
+    void leftLocks_data();
+    void leftLocks();
+    void oddFilesAtThePath_data();
+    void oddFilesAtThePath();
+    void defaultPathIgnoresRelativeXdg_data();
+    void defaultPathIgnoresRelativeXdg();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -294,16 +355,9 @@ void TstBookStore::killedDuringImport()
     f.close();
 
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("BOOK_CRASH_CHILD"), QStringLiteral("1"));
-    env.insert(QStringLiteral("BOOK_PATH"), bookPath());
-    env.insert(QStringLiteral("BOOK_FILE"), file);
-    env.insert(QStringLiteral("BOOK_STOP"), stop);
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {});
-    QVERIFY(child.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(child.canReadLine() || child.state() != QProcess::Running, 30000);
-    QCOMPARE(child.readLine(), QByteArray("stopped\n"));
+    QCOMPARE(startSelf(child, { { QStringLiteral("BOOK_CRASH_CHILD"), QStringLiteral("1") }, { QStringLiteral("BOOK_PATH"), bookPath() },
+                                { QStringLiteral("BOOK_FILE"), file }, { QStringLiteral("BOOK_STOP"), stop } }),
+             QByteArray("stopped\n"));
     ::kill(pid_t(child.processId()), SIGKILL);
     QVERIFY(child.waitForFinished());
 
@@ -377,11 +431,26 @@ void TstBookStore::unusableBookMovedAside_data()
     QTest::addColumn<int>("offset");
     QTest::addColumn<QByteArray>("journal");  // a leftover -journal beside the book
     QTest::addColumn<bool>("leftovers");      // an earlier move left files under today's names
+    QTest::addColumn<QString>("sql");         // written past the schema's CHECKs; "index": a flipped byte in draws_by_number
+    QTest::addColumn<QString>("found");       // what the message says was found
     const QByteArray text = QByteArray("draw,date,number\n1,1994-10-07,191\n").repeated(200);
-    QTest::newRow("not a database") << text << 0 << QByteArray() << false;
-    QTest::newRow("damaged pages") << QByteArray(16384, '\x5a') << 8192 << QByteArray() << false;
-    QTest::newRow("not a database, with a journal") << text << 0 << QByteArray(600, '\x01') << false;
-    QTest::newRow("earlier leftovers") << text << 0 << QByteArray(600, '\x01') << true;
+    const QByteArray none;
+    QTest::newRow("not a database") << text << 0 << none << false << QString() << "not a database";
+    QTest::newRow("damaged pages") << QByteArray(16384, '\x5a') << 8192 << none << false << QString() << "Page ";
+    QTest::newRow("not a database, with a journal") << text << 0 << QByteArray(600, '\x01') << false << QString()
+                                                    << "not a database";
+    QTest::newRow("damaged pages, with a journal") << QByteArray(16384, '\x5a') << 8192 << QByteArray(600, '\x01') << false
+                                                   << QString() << "Page ";
+    QTest::newRow("earlier leftovers") << text << 0 << QByteArray(600, '\x01') << true << QString() << "not a database";
+    QTest::newRow("a flipped byte in the number index") << none << 0 << none << false << "index" << "draws_by_number";
+    QTest::newRow("a draw of 1234") << none << 0 << none << false << "UPDATE draws SET number = 1234 WHERE draw = 7000"
+                                    << "table draws holds values that break its CHECK";
+    QTest::newRow("a draw of 1234 written while the book was open")
+        << none << 0 << none << false << "while open: UPDATE draws SET number = 1234 WHERE draw = 7000"
+        << "table draws holds values that break its CHECK";
+    QTest::newRow("a ticket of way 9") << none << 0 << none << false
+                                       << "INSERT INTO tickets (draw, number, way, units, created_at) VALUES (7000, 7, 9, 1, '')"
+                                       << "table tickets holds values that break its CHECK";
 }
 
 void TstBookStore::unusableBookMovedAside()
@@ -390,14 +459,24 @@ void TstBookStore::unusableBookMovedAside()
     QFETCH(int, offset);
     QFETCH(QByteArray, journal);
     QFETCH(bool, leftovers);
+    QFETCH(QString, sql);
+    // Written by another program while the book is open, or after this
+    // program checked and closed it.
+    const QString whileOpen = sql.startsWith(QLatin1String("while open: ")) ? sql.mid(12) : QString();
     {
         BookStore store;
         QVERIFY(store.open(bookPath()).usable());
         QVERIFY(store.loadBundled());
+        if (!whileOpen.isEmpty())
+            QVERIFY(writeUnchecked(bookPath(), whileOpen));
     }
+    if (sql == QLatin1String("index"))
+        QVERIFY(flipIndexByte(bookPath(), QStringLiteral("draws_by_number")));
+    else if (!sql.isEmpty() && whileOpen.isEmpty())
+        QVERIFY(writeUnchecked(bookPath(), sql));
     QFile f(bookPath());
     QVERIFY(f.open(QIODevice::ReadWrite));
-    if (offset == 0)
+    if (offset == 0 && !damage.isEmpty())
         f.resize(0);
     f.seek(offset);
     f.write(damage);
@@ -422,6 +501,8 @@ void TstBookStore::unusableBookMovedAside()
     QCOMPARE(r.status, BookStore::OpenStatus::MovedAside);
     QVERIFY(r.movedTo.startsWith(bookPath() + QStringLiteral(".broken-")));
     QVERIFY2(r.message.contains(r.movedTo), qPrintable(r.message));
+    QFETCH(QString, found);
+    QVERIFY2(r.message.contains(found), qPrintable(r.message));
     QCOMPARE(digest(r.movedTo), bytes);  // kept as it was
     if (!journal.isEmpty()) {  // the journal went with it
         QVERIFY(!QFileInfo::exists(bookPath() + QStringLiteral("-journal")));
@@ -546,6 +627,114 @@ void TstBookStore::busyAndFull()
     lock.close();
     lock = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+}
+
+void TstBookStore::leftLocks_data()
+{
+    QTest::addColumn<QByteArray>("lock");  // the lock file's bytes; "dir": a folder in its place
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("empty: a kill right after it was made") << QByteArray() << true;
+    QTest::newRow("garbage") << QByteArray("\x01\xfe garbage\n") << true;
+    QTest::newRow("another host's") << QByteArray("4242\nnumbers3-book\nelsewhere\n") << true;
+    QTest::newRow("a folder") << QByteArray("dir") << false;
+}
+
+// A lock file nobody holds is left over, whatever it says; what cannot be
+// told or removed is named, with how to clear it.
+void TstBookStore::leftLocks()
+{
+    QFETCH(QByteArray, lock);
+    const QString lockPath = bookPath() + QStringLiteral(".lock");
+    if (lock == "dir") {
+        QVERIFY(QDir().mkdir(lockPath));
+    } else {
+        QFile f(lockPath);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(lock);
+    }
+    BookStore store;
+    store.setBusyTimeout(1000);
+    QElapsedTimer waited;
+    waited.start();
+    const BookStore::OpenResult r = store.open(bookPath());
+    QFETCH(bool, opens);
+    QCOMPARE(r.usable(), opens);
+    if (opens) {
+        QVERIFY(waited.elapsed() < 1000);
+        store.close();
+        QVERIFY(!QFileInfo::exists(lockPath));  // let go as a lock of ours is
+    } else {
+        QVERIFY2(r.message.contains(lockPath) && r.message.contains(QLatin1String("delete")), qPrintable(r.message));
+        QVERIFY(!QFileInfo::exists(bookPath()));
+    }
+}
+
+void TstBookStore::oddFilesAtThePath_data()
+{
+    QTest::addColumn<QString>("made");  // what is at the book's path
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says");
+    const int failed = int(BookStore::OpenStatus::Failed);
+    QTest::newRow("a link to a device") << "device" << failed << "not a regular file";
+    QTest::newRow("a FIFO") << "fifo" << failed << "not a regular file";
+    QTest::newRow("an empty file") << "empty" << int(BookStore::OpenStatus::Created) << "was empty (0 bytes)";
+    QTest::newRow("a log without its book") << "wal" << int(BookStore::OpenStatus::MovedAside) << "files beside it were left";
+}
+
+void TstBookStore::oddFilesAtThePath()
+{
+    QFETCH(QString, made);
+    const QByteArray log = QByteArray("\x37\x7f\x06\x82").append(4092, '\x11');
+    if (made == QLatin1String("device"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), bookPath()));
+    else if (made == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(bookPath()).constData(), 0600), 0);
+    else if (made == QLatin1String("empty"))
+        QVERIFY(QFile(bookPath()).open(QIODevice::WriteOnly));
+    else {
+        QFile wal(bookPath() + QStringLiteral("-wal"));
+        QVERIFY(wal.open(QIODevice::WriteOnly) && wal.write(log) == log.size());
+    }
+    const QStringList before = QDir(dir->path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    BookStore store;
+    const BookStore::OpenResult r = store.open(bookPath());
+    QTEST(int(r.status), "status");
+    QFETCH(QString, says);
+    QVERIFY2(r.message.contains(says), qPrintable(r.message));
+    if (r.status == BookStore::OpenStatus::Failed) {  // nothing written, here or beside the device
+        QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), before);
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/dev/zero-journal")));
+    }
+    if (made == QLatin1String("wal")) {  // the log is kept as it was
+        QVERIFY(r.movedTo.startsWith(bookPath() + QStringLiteral(".broken-")));
+        QCOMPARE(digest(r.movedTo), QCryptographicHash::hash(log, QCryptographicHash::Sha256));
+    }
+}
+
+void TstBookStore::defaultPathIgnoresRelativeXdg_data()
+{
+    QTest::addColumn<QString>("xdg");
+    QTest::addColumn<QString>("book");
+    const QString home = QDir::homePath() + QStringLiteral("/.local/share/numbers3/book.sqlite");
+    QTest::newRow("absolute") << "/tmp/xdg-data" << "/tmp/xdg-data/numbers3/book.sqlite";
+    QTest::newRow("relative") << "data" << home;
+    QTest::newRow("a tilde no shell expanded") << "~/x" << home;
+}
+
+void TstBookStore::defaultPathIgnoresRelativeXdg()
+{
+    QFETCH(QString, xdg);
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    const bool wasSet = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    const auto restore = qScopeGuard([&] {
+        if (wasSet)
+            qputenv("XDG_DATA_HOME", saved);
+        else
+            qunsetenv("XDG_DATA_HOME");
+    });
+    qputenv("XDG_DATA_HOME", xdg.toUtf8());
+    QCoreApplication::setApplicationName(QStringLiteral("numbers3"));
+    QTEST(BookStore::defaultPath(), "book");
 }
 
 int main(int argc, char **argv)

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -69,6 +70,7 @@ private slots:
     void rules_data();
     void rules();
     void storeSurvivesReopen();
+    void anotherClientAfterAnInProcessClose();
     void batchesAllOrNothing();
     void repeatsLeftOut_data();
     void repeatsLeftOut();
@@ -262,6 +264,34 @@ void TstBookTickets::storeSurvivesReopen()
     QCOMPARE(store.ticket(ids.at(0))->createdAt, gone.createdAt);
 }
 
+// Any close of the book's files in this process drops SQLite's POSIX locks
+// on them (a dialog, an import of the folder). Another SQLite client must
+// still never take the book for unused and lose what is written after.
+void TstBookTickets::anotherClientAfterAnInProcessClose()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty())
+        QSKIP("needs the sqlite3 shell (scripts/setup.sh --tests)");
+    const auto otherCount = [this] {
+        QProcess other;
+        other.start(QStringLiteral("sqlite3"), { bookPath(), QStringLiteral("SELECT COUNT(*) FROM tickets") });
+        return other.waitForFinished(10000) ? other.readAllStandardOutput().trimmed().toInt() : -1;
+    };
+    BookStore book;
+    QVERIFY(book.open(bookPath()).usable());
+    TicketStore store(book);
+    QString error;
+    QVERIFY2(store.add({ ticket(7065, 123, Ticket::Box) }, nullptr, &error, MaxDraw), qPrintable(error));
+    for (const QString &suffix : { QString(), QStringLiteral("-wal"), QStringLiteral("-shm") }) {
+        QFile look(bookPath() + suffix);
+        if (look.open(QIODevice::ReadOnly))
+            look.read(16);
+    }
+    QCOMPARE(otherCount(), 1);
+    for (int i = 0; i < 5; ++i)
+        QVERIFY2(store.add({ ticket(7066 + i, 123, Ticket::Box) }, nullptr, &error, MaxDraw), qPrintable(error));
+    QCOMPARE(otherCount(), 6);
+}
+
 void TstBookTickets::batchesAllOrNothing()
 {
     BookStore book;
@@ -290,6 +320,15 @@ void TstBookTickets::batchesAllOrNothing()
     Ticket taken = ticket(7072, 456, Ticket::Straight);
     taken.id = ids.constFirst();
     QVERIFY(!store.add({ ticket(7070, 123, Ticket::Box), taken }, nullptr, &error, MaxDraw));
+    QCOMPARE(store.count(), 5);
+
+    // A full disk is said as such, naming no ticket: whichever one met it is
+    // no more at fault than the others.
+    QSqlQuery q(QSqlDatabase::database(book.connectionName()));
+    QVERIFY(q.exec(QStringLiteral("PRAGMA page_count")) && q.next());
+    QVERIFY(q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(q.value(0).toInt())));
+    QVERIFY(!store.addRun(ticket(7070, 123, Ticket::Box, 1, QString(200, QLatin1Char('x'))), 500, nullptr, &error, MaxDraw));
+    QCOMPARE(error, QStringLiteral("The disk is full. Nothing was changed."));
     QCOMPARE(store.count(), 5);
 }
 

@@ -1,21 +1,34 @@
 // The tickets tab of the book's window on a real store: totals over graded
 // tickets, a ticket added through the dialog that outlives its window, Delete
 // and Ctrl+Z, the filter, the grades an import of results reports, export,
-// PDF and the print preview.
+// PDF and the print preview; tickets that outlive a kill after a file dialog
+// looked into the book's folder and another SQLite client read the book.
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <thread>
 
 #include "book_store.h"
 #include "book_window.h"
@@ -27,6 +40,7 @@
 #include "ticket_totals.h"
 #include "ticket_view.h"
 #include "support/box_catcher.h"
+#include "support/self_child.h"
 
 class TestBookTicketsWindow : public QObject
 {
@@ -40,6 +54,7 @@ private slots:
     void window();
     void deleteAsksAndUndoSelects_data();
     void deleteAsksAndUndoSelects();
+    void ticketsOutliveDialogAndKill();
 };
 
 namespace {
@@ -55,6 +70,68 @@ GradedTicket row(int draw, int units, TicketGrade::Outcome outcome, qint64 prize
     g.grade.prize = prize;
     g.grade.theoretical = theoretical;
     return g;
+}
+
+constexpr int KeptTickets = 20;
+
+// Run as a child: the window on BOOK_PATH; Ctrl+Shift+I, the dialog browses
+// the book's folder until it has looked at every file, cancel; then, once
+// the parent says so, one ticket a line as a user pastes them; then wait to
+// be killed.
+int dialogChild()
+{
+    const QString path = qEnvironmentVariable("BOOK_PATH");
+    BookStore store;
+    if (!store.open(path).usable())
+        return 3;
+    BookWindow window(store);
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return 4;
+    bool browsed = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        auto *model = dialog->findChild<QFileSystemModel *>();
+        bool loaded = false;
+        QObject::connect(model, &QFileSystemModel::directoryLoaded, [&loaded](const QString &) { loaded = true; });
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+        QTRY_VERIFY_WITH_TIMEOUT(loaded, 10000);
+        // The rows' icons and types come after the names.
+        QTest::qWait(1000);
+        browsed = loaded;
+        dialog->reject();
+    });
+    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    std::printf(browsed ? "browsed\n" : "no dialog\n");
+    std::fflush(stdout);
+    std::string go;
+    std::getline(std::cin, go);
+    int added = 0;
+    for (int i = 0; i < KeptTickets; ++i) {
+        BoxCatcher catcher;
+        added += window.tickets->addList(QByteArray::number(7065 + i) + ",123,straight,1\n", QStringLiteral("pasted text"));
+    }
+    std::printf("added %d\n", added);
+    std::fflush(stdout);
+    std::this_thread::sleep_for(std::chrono::seconds(60));
+    return 0;
+}
+
+int ticketCount(const QString &path)
+{
+    int n = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("count"));
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        if (db.open() && q.exec(QStringLiteral("SELECT COUNT(*) FROM tickets")) && q.next())
+            n = q.value(0).toInt();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("count"));
+    return n;
 }
 
 } // namespace
@@ -411,5 +488,44 @@ void TestBookTicketsWindow::deleteAsksAndUndoSelects()
     QCOMPARE(changes.count(), 1);
 }
 
-QTEST_MAIN(TestBookTicketsWindow)
+// A file dialog in the book's folder must not cost the book its locks:
+// another SQLite client reading the book meanwhile would take it for unused
+// and drop the tickets written after.
+void TestBookTicketsWindow::ticketsOutliveDialogAndKill()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty())
+        QSKIP("needs the sqlite3 shell (scripts/setup.sh --tests)");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("book.sqlite"));
+    {
+        BookStore store;
+        QVERIFY(store.open(path).usable());
+    }
+    QProcess child;
+    QCOMPARE(startSelf(child, { { QStringLiteral("BOOK_DIALOG_CHILD"), QStringLiteral("1") }, { QStringLiteral("BOOK_PATH"), path } }),
+             QByteArray("browsed\n"));
+
+    QProcess other;
+    other.start(QStringLiteral("sqlite3"), {path, QStringLiteral("SELECT COUNT(*) FROM tickets")});
+    QVERIFY(other.waitForFinished(10000));
+    QCOMPARE(other.readAllStandardOutput().trimmed(), QByteArray("0"));
+
+    child.write("go\n");
+    QTRY_VERIFY_WITH_TIMEOUT(child.canReadLine() || child.state() != QProcess::Running, 30000);
+    QCOMPARE(child.readLine(), QByteArray("added ") + QByteArray::number(KeptTickets) + '\n');
+    ::kill(pid_t(child.processId()), SIGKILL);
+    QVERIFY(child.waitForFinished());
+    QCOMPARE(ticketCount(path), KeptTickets);
+}
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    if (qEnvironmentVariableIsSet("BOOK_DIALOG_CHILD"))
+        return dialogChild();
+    TestBookTicketsWindow test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_book_tickets_window.moc"

@@ -1,0 +1,113 @@
+#include "book_content_check.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+#include <QVariant>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("BookStore", text);
+}
+
+struct Index
+{
+    QString name;
+    QStringList columns;
+};
+
+// The figures an index and its table must agree on: rows, rowids, and each
+// column weighed by its place (a flipped byte changes one of them).
+QString sums(const Index &index)
+{
+    QStringList terms{ QStringLiteral("COUNT(*)"), QStringLiteral("SUM(rowid)") };
+    for (qsizetype i = 0; i < index.columns.size(); ++i)
+        terms << QStringLiteral("SUM(CAST(\"%1\" AS INTEGER) * %2 + length(\"%1\"))").arg(index.columns.at(i)).arg(i + 2);
+    return terms.join(QLatin1String(", "));
+}
+
+} // namespace
+
+QStringList BookContentCheck::checks(const QString &createTable)
+{
+    QStringList found;
+    static const QLatin1String Check("CHECK");
+    for (qsizetype at = createTable.indexOf(Check, 0, Qt::CaseInsensitive); at >= 0;
+         at = createTable.indexOf(Check, at + 1, Qt::CaseInsensitive)) {
+        qsizetype open = at + Check.size();
+        while (open < createTable.size() && createTable.at(open).isSpace())
+            ++open;
+        if (open >= createTable.size() || createTable.at(open) != QLatin1Char('('))
+            continue;
+        int depth = 0;
+        bool quoted = false;
+        for (qsizetype i = open; i < createTable.size(); ++i) {
+            const QChar c = createTable.at(i);
+            if (c == QLatin1Char('\''))
+                quoted = !quoted;
+            else if (!quoted && c == QLatin1Char('('))
+                ++depth;
+            else if (!quoted && c == QLatin1Char(')') && --depth == 0) {
+                found << createTable.mid(open, i - open + 1);
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+QString BookContentCheck::firstProblem(QSqlQuery &q, bool *failed)
+{
+    *failed = true;
+    QList<std::pair<QString, QString>> tables;  // name, CREATE TABLE
+    if (!q.exec(QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'")))
+        return QString();
+    while (q.next())
+        tables.append({ q.value(0).toString(), q.value(1).toString() });
+    for (const auto &[table, sql] : std::as_const(tables)) {
+        QList<Index> indexes;
+        if (!q.exec(QStringLiteral("SELECT name FROM pragma_index_list('%1')").arg(table)))
+            return QString();
+        while (q.next())
+            indexes.append({ q.value(0).toString(), {} });
+        for (Index &index : indexes) {
+            if (!q.exec(QStringLiteral("SELECT name FROM pragma_index_info('%1')").arg(index.name)))
+                return QString();
+            while (q.next())
+                index.columns << q.value(0).toString();  // an expression has no name: weighed as NULL
+        }
+        // One scan of the table for its CHECKs and every index's figures.
+        const QStringList rules = checks(sql);
+        QStringList columns{ rules.isEmpty() ? QStringLiteral("SUM(0)") : QStringLiteral("SUM(NOT %1)").arg(rules.join(QLatin1String(" OR NOT "))) };
+        for (const Index &index : std::as_const(indexes))
+            columns << sums(index);
+        if (!q.exec(QStringLiteral("SELECT %1 FROM \"%2\" NOT INDEXED").arg(columns.join(QLatin1String(", ")), table)) || !q.next())
+            return QString();
+        if (q.value(0).toLongLong() > 0) {
+            *failed = false;
+            return tr("the table %1 holds values that break its CHECK constraints (rows: %2)").arg(table).arg(q.value(0).toLongLong());
+        }
+        QList<QVariant> tableFigures;
+        for (int i = 1; i < q.record().count(); ++i)
+            tableFigures << q.value(i);
+        int first = 0;
+        for (const Index &index : std::as_const(indexes)) {
+            if (!q.exec(QStringLiteral("SELECT %1 FROM \"%2\" INDEXED BY \"%3\"").arg(sums(index), table, index.name)) || !q.next())
+                return QString();
+            const int n = q.record().count();
+            for (int i = 0; i < n; ++i) {
+                if (q.value(i) != tableFigures.value(first + i)) {
+                    *failed = false;
+                    return tr("the index %1 does not match the table %2").arg(index.name, table);
+                }
+            }
+            first += n;
+        }
+    }
+    *failed = false;
+    return QString();
+}
