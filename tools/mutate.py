@@ -295,6 +295,9 @@ FAULTS = [
       'the statistics offer other ranges than the help names'),
     F('src/book/store/book_lock.cpp', '        if (deadline.hasExpired())\n            return refusal();', '        return refusal();',
       'a second program refuses a busy book at once instead of waiting for it'),
+    F('translations/numbers3-book_ja.ts', '<name>TicketTexts</name>\n    <message>\n        <source>straight</source>\n        <translation>ストレート</translation>',
+      '<name>TicketTexts</name>\n    <message>\n        <source>straight</source>\n        <translation>ボックス</translation>',
+      'the Japanese catalogue names straight tickets "box"'),
     # The results book's tickets tab
     F('src/book/game/ticket_totals.cpp', '100.0 * double(won) / double(spentGraded)', '100.0 * double(won) / double(spent)',
       'the return counts what waiting tickets cost'),

@@ -2,7 +2,13 @@
 // import path (a folder holding a good and a bad file, then a dropped file), the labels and the
 // table follow, a hand-entered value is replaced only after the user's yes,
 // and the lookups answer over the whole book.
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -18,8 +24,11 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QApplication>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimeZone>
+
+#include <functional>
 
 #include "book_lookup.h"
 #include "digit_chart.h"
@@ -32,6 +41,8 @@
 #include "hand_entry.h"
 #include "book_window.h"
 #include "draw_table_model.h"
+#include "hand_entry_dialog.h"
+#include "ticket_dialog.h"
 #include "support/box_catcher.h"
 
 class TestBookWindow : public QObject
@@ -51,6 +62,7 @@ private slots:
     void smallScreen();
     void tabKeys_data();
     void tabKeys();
+    void japaneseWalk();
     void cleanupTestCase() { delete window; }
 
 private:
@@ -320,6 +332,107 @@ void TestBookWindow::handEntry()
     }
     QCOMPARE(QStringList({c.result->numberText(), BookTexts::prize(*c.result, DrawResult::Straight),
                           BookTexts::prize(*c.result, DrawResult::Box)}).join(QLatin1Char('|')), shown);
+}
+
+// Every window, tab, menu, list and dialog of the book in Japanese: each
+// text a user reads is Japanese, and texts shown side by side (a menu's
+// items, a list's choices, a table's headings, the controls of one row)
+// never read the same, as one wrong line of the catalogue would make them.
+void TestBookWindow::japaneseWalk()
+{
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral("numbers3-book_ja"), QDir::currentPath()));
+    QCoreApplication::installTranslator(&translator);
+    const auto untranslate = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+
+    QMap<QString, QStringList> groups;  // where -> the texts shown side by side there
+    const auto shown = [](QString text) {
+        static const QRegularExpression key(QStringLiteral("\\(&.\\)|&(?=\\S)"));
+        return text.remove(key).remove(QStringLiteral("...")).trimmed();
+    };
+    const std::function<void(QMenu *, const QString &)> menu = [&](QMenu *m, const QString &where) {
+        for (QAction *a : m->actions()) {
+            if (a->isSeparator())
+                continue;
+            groups[where] << shown(a->text());
+            if (a->menu())
+                menu(a->menu(), where + QLatin1Char('/') + shown(a->text()));
+        }
+    };
+    const auto walk = [&](QWidget *top, const QString &name) {
+        // Walked again after a tab or view changed: each group as it is now.
+        QMap<QString, QStringList> &all = groups;
+        QMap<QString, QStringList> groups;
+        const auto keep = qScopeGuard([&all, &groups] {
+            for (auto it = groups.cbegin(); it != groups.cend(); ++it)
+                all[it.key()] = it.value();
+        });
+        for (QComboBox *box : top->findChildren<QComboBox *>())
+            for (int i = 0; i < box->count(); ++i)
+                groups[name + QStringLiteral(" list ") + box->objectName() + QString::number(quintptr(box))] << box->itemText(i);
+        for (QAbstractItemView *view : top->findChildren<QAbstractItemView *>()) {
+            QAbstractItemModel *model = view->model();
+            for (int c = 0; model && c < model->columnCount(); ++c)
+                groups[name + QStringLiteral(" headings ") + QString::number(quintptr(view))]
+                    << model->headerData(c, Qt::Horizontal).toString();
+        }
+        for (QLayout *layout : top->findChildren<QLayout *>()) {
+            for (int i = 0; i < layout->count(); ++i) {
+                QWidget *w = layout->itemAt(i)->widget();
+                QString text;
+                if (auto *b = qobject_cast<QAbstractButton *>(w))
+                    text = b->text();
+                else if (auto *l = qobject_cast<QLabel *>(w))
+                    text = l->text();
+                else if (auto *g = qobject_cast<QGroupBox *>(w))
+                    text = g->title();
+                if (!shown(text).isEmpty())
+                    groups[name + QStringLiteral(" row ") + QString::number(quintptr(layout))] << shown(text);
+            }
+        }
+        for (QTabWidget *tabs : top->findChildren<QTabWidget *>())
+            for (int i = 0; i < tabs->count(); ++i)
+                groups[name + QStringLiteral(" tabs")] << shown(tabs->tabText(i));
+    };
+
+    BookWindow japanese(store);
+    japanese.show();
+    for (QAction *a : japanese.menuBar()->actions()) {
+        groups[QStringLiteral("menu bar")] << shown(a->text());
+        if (a->menu())
+            menu(a->menu(), shown(a->text()));
+    }
+    for (int tab = 0; tab < japanese.tabs->count(); ++tab) {
+        japanese.tabs->setCurrentIndex(tab);
+        walk(&japanese, QStringLiteral("window"));
+    }
+    for (int v = 0; v < japanese.stats->viewBox->count(); ++v) {
+        japanese.stats->viewBox->setCurrentIndex(v);
+        walk(japanese.stats, QStringLiteral("statistics ") + QString::number(v));
+    }
+    TicketDialog ticket(7065, 7070);
+    walk(&ticket, QStringLiteral("ticket dialog"));
+    HandEntryDialog hand(7065);
+    walk(&hand, QStringLiteral("hand entry dialog"));
+
+    // Letters that stay as they are in Japanese: file kinds, keys, the game's name.
+    static const QRegularExpression kept(QStringLiteral("\\b(CSV|PNG|JPEG|SVG|PDF|UTF-8|BOM|Ctrl|Shift|Alt|Numbers3|mini|box|straight|set|jpg|jpeg|png|svg|csv|pdf)\\b"));
+    static const QRegularExpression japaneseText(QStringLiteral("[\\x{3040}-\\x{30ff}\\x{4e00}-\\x{9fff}]"));
+    static const QRegularExpression letters(QStringLiteral("[A-Za-z]{2,}"));
+    QStringList english, twins;
+    for (auto it = groups.cbegin(); it != groups.cend(); ++it) {
+        QSet<QString> seen;
+        for (const QString &text : it.value()) {
+            if (!text.contains(japaneseText) && QString(text).remove(kept).contains(letters))
+                english << it.key() + QStringLiteral(": ") + text;
+            if (!text.isEmpty() && seen.contains(text))
+                twins << it.key() + QStringLiteral(": ") + text;
+            seen.insert(text);
+        }
+    }
+    QVERIFY2(english.isEmpty(), qPrintable(QStringLiteral("left in English: ") + english.join(QLatin1String(" | "))));
+    QVERIFY2(twins.isEmpty(), qPrintable(QStringLiteral("side by side, the same: ") + twins.join(QLatin1String(" | "))));
+    QVERIFY(groups.size() > 20);
 }
 
 QTEST_MAIN(TestBookWindow)
