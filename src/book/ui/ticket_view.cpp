@@ -219,12 +219,13 @@ void TicketView::say(const QString &text)
 // The store's own messages already say that nothing was stored; a list's don't.
 void TicketView::refuse(const QString &title, const QString &error)
 {
-    QMessageBox::warning(this, title, error + QLatin1Char('\n') + tr("Nothing was stored."));
+    QMessageBox::warning(this, title, BookTexts::sentence(error) + QLatin1Char('\n') + tr("Nothing was stored."));
 }
 
 void TicketView::reload()
 {
-    const QList<GradedTicket> rows = store.graded();
+    QList<GradedTicket> rows = store.graded();
+    TicketRules::markResultsDue(rows, QDateTime::currentDateTimeUtc());
     model->setRows(rows);
     const TicketTotals totals = TicketTotals::over(rows);
     summaryLabel->setText(TicketTexts::summary(totals));
@@ -381,7 +382,7 @@ bool TicketView::addParsed(const TicketList::Parsed &parsed, const QString &name
     history.record(TicketHistory::Added, added);
     reload();
     table->selectTickets(ids);
-    say(tr("Tickets added from %1: %2").arg(name).arg(ids.size()));
+    say(TicketTexts::withPadded(tr("Tickets added from %1: %2").arg(name).arg(ids.size()), parsed.padded));
     return true;
 }
 
