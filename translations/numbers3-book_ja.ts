@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Missing draws between the first and the last known: %1</source>
-        <translation>最初と最後の回の間で抜けている回：%1</translation>
+        <translation type="vanished">最初と最後の回の間で抜けている回：%1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -134,6 +134,14 @@
         <source>%1 (%2): %3</source>
         <translation>%1（%2）：%3</translation>
     </message>
+    <message>
+        <source>Draws held so far that the book lacks: %1</source>
+        <translation>これまでに行われた回のうち番号帳にないもの：%1</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
 </context>
 <context>
     <name>BookWindow</name>
@@ -163,7 +171,7 @@
     </message>
     <message>
         <source>Draws between the first and the last known that the book does not hold</source>
-        <translation>最初と最後の回の間で番号帳にない回</translation>
+        <translation type="vanished">最初と最後の回の間で番号帳にない回</translation>
     </message>
     <message>
         <source>The book</source>
@@ -447,7 +455,23 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     </message>
     <message>
         <source>Tickets graded: %1; won: %2.</source>
-        <translation>結果が出た購入：%1 件、うち当せん：%2 件。</translation>
+        <translation type="vanished">結果が出た購入：%1 件、うち当せん：%2 件。</translation>
+    </message>
+    <message>
+        <source>Reading %1 files...</source>
+        <translation>%1 個のファイルを読んでいます...</translation>
+    </message>
+    <message>
+        <source>Stop the import</source>
+        <translation>取り込みを中止</translation>
+    </message>
+    <message>
+        <source>Import stopped; the files read before are in the book</source>
+        <translation>取り込みを中止しました。それまでに読んだファイルは番号帳に入っています</translation>
+    </message>
+    <message>
+        <source>Draws held so far, from the book&apos;s first, whose result the book does not hold</source>
+        <translation>番号帳の最初の回からこれまでに行われた回のうち、結果が番号帳にない回</translation>
     </message>
 </context>
 <context>
@@ -659,6 +683,14 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>Files: %1; imported: %2; refused: %3. New draws in the book: %4.</source>
         <translation>ファイル %1 件：取り込み %2 件、取り込めず %3 件。番号帳に新しく %4 回分が入りました。</translation>
+    </message>
+    <message>
+        <source>Tickets graded: %1; won: %2.</source>
+        <translation>結果が出た購入：%1 件、うち当せん：%2 件。</translation>
+    </message>
+    <message>
+        <source>The import was cancelled: %1 of the %2 files were not read and are not in the book; the files finished before are kept.</source>
+        <translation>取り込みを中止しました。%2 個のファイルのうち %1 個は読んでおらず、番号帳に入っていません。それまでに済んだファイルはそのまま残します。</translation>
     </message>
 </context>
 <context>
@@ -872,6 +904,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>%1 tickets written</source>
         <translation>購入の記録を %1 件書き出しました</translation>
+    </message>
+    <message>
+        <source>error: there is no CSV file in what was given</source>
+        <translation>エラー：指定したものの中に CSV ファイルがありません</translation>
     </message>
 </context>
 <context>
@@ -1090,11 +1126,31 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     </message>
     <message>
         <source>none graded yet</source>
-        <translation>まだ結果なし</translation>
+        <translation type="vanished">まだ結果なし</translation>
     </message>
     <message>
         <source>Tickets: %1, waiting: %2; spent %3, won %4, balance %5, return %6</source>
         <translation>購入 %1 件（抽せん待ち %2 件）：購入額 %3、当せん金 %4、収支 %5、回収率 %6</translation>
+    </message>
+    <message>
+        <source>result not in the book yet</source>
+        <translation>結果が番号帳にまだありません</translation>
+    </message>
+    <message>
+        <source>1 number read with leading zeros</source>
+        <translation>1 件の番号を先頭に 0 を補って読みました</translation>
+    </message>
+    <message>
+        <source>%1 numbers read with leading zeros</source>
+        <translation>%1 件の番号を先頭に 0 を補って読みました</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Tickets: %1, waiting: %2; spent %3, won %4, balance %5; no return yet, as no ticket has its result</source>
+        <translation>購入 %1 件（抽せん待ち %2 件）：購入額 %3、当せん金 %4、収支 %5。結果の出た購入がないため、回収率はまだありません</translation>
     </message>
 </context>
 <context>
@@ -2006,6 +2062,65 @@ and paste again.</source>
     <message>
         <source>The table was not written to %1.</source>
         <translation>表を %1 に書き込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>BookOptions</name>
+    <message>
+        <source>Print the options and exit.</source>
+        <translation>オプションを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>The Numbers3 results book.</source>
+        <translation>Numbers3 の当せん番号帳です。</translation>
+    </message>
+    <message>
+        <source>Use the book at &lt;path&gt; instead of %1.</source>
+        <translation>%1 の代わりに &lt;パス&gt; の番号帳を使います。</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>パス</translation>
+    </message>
+    <message>
+        <source>Import the files given and exit; a folder stands for the CSV files in it and below. One line per file, then the tickets graded and won; the exit status is 1 if any file failed.</source>
+        <translation>指定したファイルを取り込んで終了します。フォルダーはその中と下にある CSV ファイルすべてを表します。ファイルごとに 1 行、続いて判定した購入と当せんの件数を表示します。取り込めなかったファイルがあれば終了コードは 1 です。</translation>
+    </message>
+    <message>
+        <source>Add the tickets listed in &lt;file&gt; (draw,number,way,units[,note]), all or none, and exit.</source>
+        <translation>&lt;ファイル&gt; にある購入（回,番号,買い方,口数[,メモ]）をすべて加えるか、まったく加えずに終了します。</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Write every ticket with its draw&apos;s result, outcome and prize to &lt;file&gt; (CSV) and exit.</source>
+        <translation>すべての購入を、その回の結果・判定・当せん金とともに &lt;ファイル&gt;（CSV）に書き出して終了します。</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>ファイルまたはフォルダー</translation>
+    </message>
+    <message>
+        <source>Result files or folders to import.</source>
+        <translation>取り込む結果ファイルまたはフォルダー。</translation>
+    </message>
+    <message>
+        <source>[FILE...]</source>
+        <translation>[ファイル...]</translation>
+    </message>
+    <message>
+        <source>%1: files need --import</source>
+        <translation>%1：ファイルを取り込むには --import が必要です</translation>
+    </message>
+    <message>
+        <source>%1 needs at least one file or folder</source>
+        <translation>%1 にはファイルかフォルダーが 1 つ以上必要です</translation>
+    </message>
+    <message>
+        <source>nothing to do without --import; run it without arguments (or with --database PATH) for the window</source>
+        <translation>--import なしではすることがありません。ウィンドウを開くには引数なしで（または --database パスだけを付けて）起動してください</translation>
     </message>
 </context>
 </TS>
