@@ -13,7 +13,7 @@
 #include "book_store.h"
 
 // The one way results files go into the book, for the window and the
-// command line alike: every file is read (on worker threads, ImportReader),
+// command line alike: every file is read (on a worker thread, ImportReader),
 // then all are stored in one transaction, each file whole or not at all, so
 // a file that fails does not stop the others. Where ask is given (the window), the hand-entered values
 // a file would replace are asked about afterwards, file by file.

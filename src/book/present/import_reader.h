@@ -12,7 +12,7 @@
 
 class QTimer;
 
-// Reads and parses results files on worker threads, the larger part of a
+// Reads and parses results files on a worker thread, the larger part of a
 // big import, while the window's thread stays free for a progress dialog.
 // Reading touches no book: the files are stored afterwards, on the thread
 // that holds the book (ImportBatch::store). cancel() leaves the files not
