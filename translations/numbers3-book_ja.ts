@@ -711,6 +711,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>&amp;Close</source>
         <translation>閉じる(&amp;C)</translation>
     </message>
+    <message>
+        <source>The import was stopped. The files read before it went in:</source>
+        <translation>取り込みを中止しました。それまでに読んだファイルは取り込みました：</translation>
+    </message>
 </context>
 <context>
     <name>BookStore</name>

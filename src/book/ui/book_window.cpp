@@ -376,7 +376,7 @@ void BookWindow::showReport(const QString &text, bool failed, bool cancelled)
         statusBar()->showMessage(tr("Import stopped; the files read before are in the book"));
     else
         statusBar()->showMessage(failed ? tr("Import finished; some files were refused") : tr("Import finished"));
-    ImportReportDialog dialog(text, failed, this);
+    ImportReportDialog dialog(text, failed, cancelled, this);
     dialog.exec();
 }
 
