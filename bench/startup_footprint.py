@@ -5,7 +5,9 @@ Alternates the two programs over several rounds and prints, for each figure,
 the program's median, the baseline's and their ratio:
   - time from process start to the first frame flushed to the screen,
   - peak resident memory 1 s after start, and at the end of the rolling run,
-  - CPU time used over 10 s of rolling (the program with its settings open).
+  - CPU time used over 10 s of rolling (the program with its settings open),
+and which image-format and icon-engine plugins (and Qt Svg) each has mapped
+1 s after start: none is needed for the panel's own PNG icon.
 Runs under Xvfb with xdotool when they are installed (a real X server, and a
 right click opens the settings); otherwise offscreen, where the settings
 cannot be opened by a click.
@@ -80,11 +82,23 @@ def peak_resident_kib(pid):
     return 0
 
 
+def mapped_plugins(pid):
+    """The image-format and icon-engine plugins, and Qt Svg, a process has mapped."""
+    names = set()
+    with open(f"/proc/{pid}/maps") as f:
+        for line in f:
+            path = line.split()[-1] if len(line.split()) >= 6 else ""
+            if "/imageformats/" in path or "/iconengines/" in path or "libQt6Svg" in path:
+                names.add(os.path.basename(path))
+    return sorted(names)
+
+
 def rolling_run(command, cwd, env, seconds, open_settings, display):
     proc = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
     time.sleep(1.0)
     peak_at_start = peak_resident_kib(proc.pid)
+    plugins = mapped_plugins(proc.pid)
     if open_settings and display:
         xenv = dict(os.environ, DISPLAY=display)
         wid = subprocess.run(["xdotool", "search", "--sync", "--pid", str(proc.pid), "--name", "Korvel"],
@@ -103,7 +117,7 @@ def rolling_run(command, cwd, env, seconds, open_settings, display):
     peak = peak_resident_kib(proc.pid)
     proc.send_signal(signal.SIGTERM)
     proc.wait(timeout=10)
-    return used, peak_at_start, peak
+    return used, peak_at_start, peak, plugins
 
 
 def main():
@@ -121,11 +135,13 @@ def main():
     try:
         figures = {name: {"start": [], "cpu": [], "startpeak": [], "peak": []}
                    for name in ("program", "baseline")}
+        plugins = {"program": set(), "baseline": set()}
         for round_ in range(args.rounds):
             for name, command in (("program", program), ("baseline", baseline)):
                 start = first_frame_seconds(command, run_dir, environment(display, True))
-                cpu, start_peak, peak = rolling_run(command, run_dir, environment(display, False), args.seconds,
-                                        name == "program", display)
+                cpu, start_peak, peak, mapped = rolling_run(command, run_dir, environment(display, False),
+                                                            args.seconds, name == "program", display)
+                plugins[name].update(mapped)
                 figures[name]["start"].append(start)
                 figures[name]["cpu"].append(cpu)
                 figures[name]["startpeak"].append(start_peak)
@@ -149,6 +165,8 @@ def main():
         p = statistics.median(figures["program"][key]) * scale
         b = statistics.median(figures["baseline"][key]) * scale
         print(f"{label:34s} {p:10.1f} {b:10.1f} {p / b if b else float('nan'):7.2f}")
+    for name in ("program", "baseline"):
+        print(f"image plugins mapped by the {name}: {', '.join(sorted(plugins[name])) or 'none'}")
 
 
 if __name__ == "__main__":

@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Missing draws between the first and the last known: %1</source>
-        <translation>最初と最後の回の間で抜けている回：%1</translation>
+        <translation type="vanished">最初と最後の回の間で抜けている回：%1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -138,6 +138,14 @@
         <source>%1 (%2): %3</source>
         <translation>%1（%2）：%3</translation>
     </message>
+    <message>
+        <source>Draws held so far that the book lacks: %1</source>
+        <translation>これまでに行われた回のうち番号帳にないもの：%1</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
 </context>
 <context>
     <name>BookWindow</name>
@@ -167,7 +175,7 @@
     </message>
     <message>
         <source>Draws between the first and the last known that the book does not hold</source>
-        <translation>最初と最後の回の間で番号帳にない回</translation>
+        <translation type="vanished">最初と最後の回の間で番号帳にない回</translation>
     </message>
     <message>
         <source>The book</source>
@@ -451,7 +459,23 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     </message>
     <message>
         <source>Tickets graded: %1; won: %2.</source>
-        <translation>結果が出た購入：%1 件、うち当せん：%2 件。</translation>
+        <translation type="vanished">結果が出た購入：%1 件、うち当せん：%2 件。</translation>
+    </message>
+    <message>
+        <source>Reading %1 files...</source>
+        <translation>%1 個のファイルを読んでいます...</translation>
+    </message>
+    <message>
+        <source>Stop the import</source>
+        <translation>取り込みを中止</translation>
+    </message>
+    <message>
+        <source>Import stopped; the files read before are in the book</source>
+        <translation>取り込みを中止しました。それまでに読んだファイルは番号帳に入っています</translation>
+    </message>
+    <message>
+        <source>Draws held so far, from the book&apos;s first, whose result the book does not hold</source>
+        <translation>番号帳の最初の回からこれまでに行われた回のうち、結果が番号帳にない回</translation>
     </message>
 </context>
 <context>
@@ -672,6 +696,14 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>%1: %2 is drawn on %3; its result cannot be known before %4 Japan time that day</source>
         <translation>%1：%2の抽せん日は %3 です。結果はその日の日本時間 %4 まで分かりません</translation>
     </message>
+    <message>
+        <source>Tickets graded: %1; won: %2.</source>
+        <translation>結果が出た購入：%1 件、うち当せん：%2 件。</translation>
+    </message>
+    <message>
+        <source>The import was cancelled: %1 of the %2 files were not read and are not in the book; the files finished before are kept.</source>
+        <translation>取り込みを中止しました。%2 個のファイルのうち %1 個は読んでおらず、番号帳に入っていません。それまでに済んだファイルはそのまま残します。</translation>
+    </message>
 </context>
 <context>
     <name>ImportReportDialog</name>
@@ -690,6 +722,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>&amp;Close</source>
         <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The import was stopped. The files read before it went in:</source>
+        <translation>取り込みを中止しました。それまでに読んだファイルは取り込みました：</translation>
     </message>
 </context>
 <context>
@@ -912,6 +948,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>%1 added, %2 already in the book and not added again</source>
         <translation>%1 件を記録しました。%2 件は記録済みのため、記録しませんでした</translation>
+    </message>
+    <message>
+        <source>error: there is no CSV file in what was given</source>
+        <translation>エラー：指定したものの中に CSV ファイルがありません</translation>
     </message>
 </context>
 <context>
@@ -1138,7 +1178,7 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     </message>
     <message>
         <source>none graded yet</source>
-        <translation>まだ結果なし</translation>
+        <translation type="vanished">まだ結果なし</translation>
     </message>
     <message>
         <source>Tickets: %1, waiting: %2; spent %3, won %4, balance %5, return %6</source>
@@ -1175,6 +1215,26 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>Totals over all %1 tickets, not only the %2 shown</source>
         <translation>表示中の %2 件だけでなく、全 %1 件の購入の合計</translation>
+    </message>
+    <message>
+        <source>result not in the book yet</source>
+        <translation>結果が番号帳にまだありません</translation>
+    </message>
+    <message>
+        <source>1 number read with leading zeros</source>
+        <translation>1 件の番号を先頭に 0 を補って読みました</translation>
+    </message>
+    <message>
+        <source>%1 numbers read with leading zeros</source>
+        <translation>%1 件の番号を先頭に 0 を補って読みました</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Tickets: %1, waiting: %2; spent %3, won %4, balance %5; no return yet, as no ticket has its result</source>
+        <translation>購入 %1 件（抽せん待ち %2 件）：購入額 %3、当せん金 %4、収支 %5。結果の出た購入がないため、回収率はまだありません</translation>
     </message>
 </context>
 <context>
@@ -2169,6 +2229,73 @@ and paste again.</source>
     <message>
         <source>not every byte was written</source>
         <translation>一部しか書き込めませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>BookOptions</name>
+    <message>
+        <source>Print the options and exit.</source>
+        <translation>オプションを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>The Numbers3 results book.</source>
+        <translation>Numbers3 の当せん番号帳です。</translation>
+    </message>
+    <message>
+        <source>Use the book at &lt;path&gt; instead of %1.</source>
+        <translation>%1 の代わりに &lt;パス&gt; の番号帳を使います。</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>パス</translation>
+    </message>
+    <message>
+        <source>Import the files given and exit; a folder stands for the CSV files in it and below. One line per file, then the tickets graded and won; the exit status is 1 if any file failed.</source>
+        <translation>指定したファイルを取り込んで終了します。フォルダーはその中と下にある CSV ファイルすべてを表します。ファイルごとに 1 行、続いて判定した購入と当せんの件数を表示します。取り込めなかったファイルがあれば終了コードは 1 です。</translation>
+    </message>
+    <message>
+        <source>Add the tickets listed in &lt;file&gt; (draw,number,way,units[,note]), all or none, and exit.</source>
+        <translation>&lt;ファイル&gt; にある購入（回,番号,買い方,口数[,メモ]）をすべて加えるか、まったく加えずに終了します。</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Write every ticket with its draw&apos;s result, outcome and prize to &lt;file&gt; (CSV) and exit.</source>
+        <translation>すべての購入を、その回の結果・判定・当せん金とともに &lt;ファイル&gt;（CSV）に書き出して終了します。</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>ファイルまたはフォルダー</translation>
+    </message>
+    <message>
+        <source>Result files or folders to import.</source>
+        <translation>取り込む結果ファイルまたはフォルダー。</translation>
+    </message>
+    <message>
+        <source>[FILE...]</source>
+        <translation>[ファイル...]</translation>
+    </message>
+    <message>
+        <source>%1: files need --import</source>
+        <translation>%1：ファイルを取り込むには --import が必要です</translation>
+    </message>
+    <message>
+        <source>With --import-tickets, also add the tickets the book already holds (same draw, number, way, units and note); without it they are counted and left out.</source>
+        <translation>--import-tickets とともに使い、番号帳にすでにある購入（回号・番号・申込タイプ・口数・メモが同じもの）も記録します。付けなければ、それらは数えて除きます。</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 には %2 が必要です</translation>
+    </message>
+    <message>
+        <source>%1 needs at least one file or folder</source>
+        <translation>%1 にはファイルかフォルダーが 1 つ以上必要です</translation>
+    </message>
+    <message>
+        <source>nothing to do without --import; run it without arguments (or with --database PATH) for the window</source>
+        <translation>--import なしではすることがありません。ウィンドウを開くには引数なしで（または --database パスだけを付けて）起動してください</translation>
     </message>
 </context>
 </TS>

@@ -63,11 +63,6 @@ QByteArray RuntimeFile::readAll() const
     }
 }
 
-QString RuntimeFile::openedPath() const
-{
-    return descriptor < 0 ? QString() : QStringLiteral("/proc/self/fd/%1").arg(descriptor);
-}
-
 QByteArray RuntimeFile::read(const QString &path, qint64 maxBytes)
 {
     return RuntimeFile(path, maxBytes).readAll();

@@ -23,10 +23,6 @@ public:
     // past the limit since it was opened.
     QByteArray readAll() const;
 
-    // A name for the very file that was checked, for a reader that only
-    // takes names: it cannot be swapped for something else behind it.
-    QString openedPath() const;
-
     // The whole file at path, or nothing, as above.
     static QByteArray read(const QString &path, qint64 maxBytes);
 

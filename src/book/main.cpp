@@ -23,7 +23,7 @@ int runBatch(BookStore &store, const BookStore::OpenResult &opened, const BookOp
     if (!opened.usable())
         return 1;
     if (!store.loadBundled()) {
-        out << options.database << ": error: " << store.lastError() << '\n';
+        out << options.database << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(store.lastError()) << '\n';
         return 1;
     }
     // Results first, so the export grades the tickets against them.

@@ -17,23 +17,18 @@ constexpr qint64 MaxClickBytes = 1024 * 1024;
 
 // The player reads the file in a thread of its own and would wait there for
 // ever on a FIFO, or allocate whatever size the header claims; so it only
-// gets a file that was checked, by a name for the checked handle. The handle
-// is kept for the whole run and shared by every window's player: the name
-// then stays the same, and the players' common cache loads the sound once.
+// gets a file that was checked first. It is handed the name as the program
+// always gave it (wav/check.wav, from the working directory); the answer is
+// kept for the whole run, so every window's player shares the same name and
+// the players' common cache loads the sound once.
 QString checkedSoundPath(const QString &wavPath)
 {
-    static auto *checked = new QHash<QString, RuntimeFile *>;
+    static auto *checked = new QHash<QString, bool>;
     const QString key = QFileInfo(wavPath).absoluteFilePath();
-    RuntimeFile *file = checked->value(key);
-    if (!file) {
-        file = new RuntimeFile(key, MaxClickBytes);
-        if (!WaveHeader::fits(file->readAll())) {
-            delete file;
-            return QString();
-        }
-        checked->insert(key, file);
-    }
-    return file->openedPath();
+    auto known = checked->constFind(key);
+    if (known == checked->constEnd())
+        known = checked->insert(key, WaveHeader::fits(RuntimeFile::read(key, MaxClickBytes)));
+    return *known ? wavPath : QString();
 }
 
 // Beside the program in the run directory, or in its library folder once

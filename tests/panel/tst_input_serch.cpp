@@ -333,9 +333,8 @@ void TestInputSerch::modeClickPlaysTheClick()
     quiet.take();
     QObject *player = click->findChild<QObject *>();
     QVERIFY(player);
-    // The player reads the very file that was checked, through its handle.
-    QCOMPARE(QFileInfo(player->property("source").toUrl().toLocalFile()).canonicalFilePath(),
-             QFileInfo(QStringLiteral("wav/check.wav")).canonicalFilePath());
+    // Once checked, the player is handed the name the program always gave it.
+    QCOMPARE(player->property("source").toUrl(), QUrl::fromLocalFile(QStringLiteral("wav/check.wav")));
     QVERIFY(player->property("playing").toBool());
 }
 

@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QtTest>
 
+#include "app/app_icon.h"
 #include "bought/bought_store.h"
 #include "bought/input_serch.h"
 #include "display/random.h"
@@ -19,6 +20,7 @@ class TestWindows : public QObject
     Q_OBJECT
 
 private slots:
+    void iconLoadsNoImagePlugin();
     void buttonsShowOneWindowEach_data();
     void buttonsShowOneWindowEach();
     void helpWindow();
@@ -52,6 +54,19 @@ int TestWindows::visibleCount()
             ++count;
     }
     return count;
+}
+
+// First, before any window: the icon's pictures are read as PNG by name, so
+// Qt loads no image-format plugin for them (nor Qt Svg, which they pull in).
+void TestWindows::iconLoadsNoImagePlugin()
+{
+    const QIcon icon = appIcon();
+    QCOMPARE(icon.availableSizes().size(), 6);
+    QVERIFY(!icon.pixmap(48).isNull());
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    QVERIFY2(!mapped.contains("/imageformats/") && !mapped.contains("libQt6Svg"), "an image-format plugin was loaded");
 }
 
 void TestWindows::buttonsShowOneWindowEach_data()

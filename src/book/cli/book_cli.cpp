@@ -9,9 +9,17 @@
 #include "ticket_list.h"
 #include "ticket_rules.h"
 #include "ticket_store.h"
+#include "ticket_texts.h"
 
-int BookCli::importFiles(BookStore &store, const QStringList &files, const QDateTime &now, QTextStream &out)
+int BookCli::importFiles(BookStore &store, const QStringList &paths, const QDateTime &now, QTextStream &out)
 {
+    const QStringList files = ImportBatch::expand(paths);
+    if (files.isEmpty()) {
+        out << QCoreApplication::translate("BookCli", "error: there is no CSV file in what was given") << '\n';
+        out.flush();
+        return 1;
+    }
+    const QList<DrawResult> before = store.allDraws();
     // Hand-entered values are never replaced from here: no one is asked.
     const QList<ImportBatch::Outcome> outcomes = ImportBatch::run(store, files, now);
     int status = 0;
@@ -33,6 +41,9 @@ int BookCli::importFiles(BookStore &store, const QStringList &files, const QDate
                                .arg(c.draw).arg(c.kept.numberText(), c.offered.numberText())
                 << '\n';
     }
+    const QString graded = ImportBatch::gradedText(store, before);
+    if (!graded.isEmpty())
+        out << graded << '\n';
     out.flush();
     return status;
 }
@@ -40,13 +51,15 @@ int BookCli::importFiles(BookStore &store, const QStringList &files, const QDate
 namespace {
 
 // "FILE: error: ..." and 1, or "FILE: 12 tickets added" and 0.
-int ticketOutcome(QTextStream &out, const QString &file, const QString &error, qsizetype n, const char *one, const char *many)
+int ticketOutcome(QTextStream &out, const QString &file, const QString &error, qsizetype n, const char *one, const char *many,
+                  int padded = 0)
 {
     out << file << ": ";
     if (!error.isEmpty())
         out << QCoreApplication::translate("BookCli", "error: %1").arg(error);
     else
-        out << (n == 1 ? QCoreApplication::translate("BookCli", one) : QCoreApplication::translate("BookCli", many).arg(n));
+        out << TicketTexts::withPadded(n == 1 ? QCoreApplication::translate("BookCli", one)
+                                              : QCoreApplication::translate("BookCli", many).arg(n), padded);
     out << '\n';
     out.flush();
     return error.isEmpty() ? 0 : 1;
@@ -68,13 +81,14 @@ int BookCli::importTickets(BookStore &store, const QString &file, bool addAgain,
     const qsizetype skipped = list.tickets.size() - added.size();
     if (error.isEmpty() && skipped > 0) {
         out << file << ": "
-            << QCoreApplication::translate("BookCli", "%1 added, %2 already in the book and not added again").arg(added.size()).arg(skipped)
+            << TicketTexts::withPadded(QCoreApplication::translate("BookCli", "%1 added, %2 already in the book and not added again")
+                                           .arg(added.size()).arg(skipped), list.padded)
             << '\n';
         out.flush();
         return 0;
     }
     return ticketOutcome(out, file, error, added.size(), QT_TRANSLATE_NOOP("BookCli", "1 ticket added"),
-                         QT_TRANSLATE_NOOP("BookCli", "%1 tickets added"));
+                         QT_TRANSLATE_NOOP("BookCli", "%1 tickets added"), list.padded);
 }
 
 int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &out)

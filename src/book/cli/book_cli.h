@@ -8,17 +8,20 @@ class QDateTime;
 class QTextStream;
 
 // The command-line import: the window's import (ImportBatch) without its
-// questions, each file whole or not at all, printed one line per file, e.g.
+// questions, folders standing for the CSV files in them, each file whole or
+// not at all, printed one line per file, e.g.
 //   FILE: 3 new, 117 already known, 1 replaced
 //   FILE: error: FILE:LINE: message
-// Hand-entered values are never replaced from here; conflicts are printed
-// on further lines ("  draw N: kept X (entered by hand), file has Y").
+// then, when the book holds tickets, "Tickets graded: 3; won: 1." for the
+// draws the import changed. Hand-entered values are never replaced from
+// here; conflicts are printed on further lines ("  draw N: kept X (entered
+// by hand), file has Y").
 class BookCli
 {
 public:
     // Returns 0 when every file went in, 1 otherwise.
     // Results of draws still to come at `now` are refused.
-    static int importFiles(BookStore &store, const QStringList &files, const QDateTime &now, QTextStream &out);
+    static int importFiles(BookStore &store, const QStringList &paths, const QDateTime &now, QTextStream &out);
 
     // The ticket list in FILE (draw,number,way,units[,note] or the book's
     // ticket export), all or nothing: "FILE: 12 tickets added" and 0, or

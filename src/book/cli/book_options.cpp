@@ -36,31 +36,32 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
         return std::nullopt;
     };
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("The Numbers3 results book."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
+    parser.setApplicationDescription(tr("The Numbers3 results book."));
+    // Not addHelpOption(): its words are Qt's, and Qt's catalogue lacks them.
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, tr("Print the options and exit."));
+    parser.addOption(helpOption);
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption databaseOption(QStringLiteral("database"),
-        QStringLiteral("Use the book at <path> instead of %1.").arg(BookStore::defaultPath()),
-        QStringLiteral("path"));
+        tr("Use the book at <path> instead of %1.").arg(BookStore::defaultPath()),
+        tr("path"));
     const QCommandLineOption importOption(QStringLiteral("import"),
-        QStringLiteral("Import the files given and exit. One line per file; "
-                       "the exit status is 1 if any file failed."));
+        tr("Import the files given and exit; a folder stands for the CSV files in it and below. "
+           "One line per file, then the tickets graded and won; the exit status is 1 if any file failed."));
     const QCommandLineOption importTicketsOption(QStringLiteral("import-tickets"),
-        QStringLiteral("Add the tickets listed in <file> (draw,number,way,units[,note]), all or none, and exit."),
-        QStringLiteral("file"));
+        tr("Add the tickets listed in <file> (draw,number,way,units[,note]), all or none, and exit."),
+        tr("file"));
     const QCommandLineOption addAgainOption(QStringLiteral("add-again"),
-        QStringLiteral("With --import-tickets, also add the tickets the book already holds (same draw, number, way, "
-                       "units and note); without it they are counted and left out."));
+        tr("With --import-tickets, also add the tickets the book already holds (same draw, number, way, "
+           "units and note); without it they are counted and left out."));
     const QCommandLineOption exportTicketsOption(QStringLiteral("export-tickets"),
-        QStringLiteral("Write every ticket with its draw's result, outcome and prize to <file> (CSV) and exit."),
-        QStringLiteral("file"));
+        tr("Write every ticket with its draw's result, outcome and prize to <file> (CSV) and exit."),
+        tr("file"));
     parser.addOption(databaseOption);
     parser.addOption(importOption);
     parser.addOption(importTicketsOption);
     parser.addOption(addAgainOption);
     parser.addOption(exportTicketsOption);
-    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Result files to import."),
-                                 QStringLiteral("[FILE...]"));
+    parser.addPositionalArgument(tr("files"), tr("Result files or folders to import."), tr("[FILE...]"));
     // Parsed by hand for --version: the application name is "numbers3",
     // which places the book beside the panel's files.
     if (!parser.parse(QCoreApplication::arguments())) {
@@ -71,7 +72,7 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
         std::printf("numbers3-book %s\n", qPrintable(QCoreApplication::applicationVersion()));
         return stop(0);
     }
-    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")))
+    if (parser.isSet(helpOption))
         parser.showHelp(0);
 
     BookOptions options;
@@ -82,24 +83,25 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
         options.importTickets = parser.value(importTicketsOption);
     options.addAgain = parser.isSet(addAgainOption);
     if (options.addAgain && !options.importTickets) {
-        std::fprintf(stderr, "numbers3-book: %s needs %s\n", "--add-again", "--import-tickets");
+        std::fprintf(stderr, "numbers3-book: %s\n",
+                     qPrintable(tr("%1 needs %2").arg(QLatin1String("--add-again"), QLatin1String("--import-tickets"))));
         return stop(2);
     }
     if (parser.isSet(exportTicketsOption))
         options.exportTickets = parser.value(exportTicketsOption);
     if (!options.import && !options.files.isEmpty()) {
-        std::fprintf(stderr, "numbers3-book: %s: files need --import\n", qPrintable(options.files.first()));
+        std::fprintf(stderr, "numbers3-book: %s\n", qPrintable(tr("%1: files need --import").arg(options.files.first())));
         return stop(2);
     }
     if (options.import && options.files.isEmpty()) {
-        std::fprintf(stderr, "numbers3-book: %s needs at least one file\n", "--import");
+        std::fprintf(stderr, "numbers3-book: %s\n", qPrintable(tr("%1 needs at least one file or folder").arg(QLatin1String("--import"))));
         return stop(2);
     }
     // Whatever got past the checks above without --import wants the window;
     // refuse before the book is opened rather than run it without a display.
     if (!options.batch() && !withWindow) {
-        std::fprintf(stderr, "numbers3-book: nothing to do without --import; "
-                             "run it without arguments (or with --database PATH) for the window\n");
+        std::fprintf(stderr, "numbers3-book: %s\n",
+                     qPrintable(tr("nothing to do without --import; run it without arguments (or with --database PATH) for the window")));
         return stop(2);
     }
     return options;

@@ -1,6 +1,7 @@
 #ifndef BOOK_OPTIONS_H
 #define BOOK_OPTIONS_H
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@
 // window or imports and ticket lists without a display.
 class BookOptions
 {
+    Q_DECLARE_TR_FUNCTIONS(BookOptions)
+
 public:
     QString database;        // the book's file
     bool import = false;     // --import FILE...

@@ -33,7 +33,7 @@ bool isBlank(const CsvReader::Record &r)
 }
 
 // A whole number written in digits only (spaces around allowed); -1 otherwise.
-int digitsValue(const QString &field, int maxDigits, int *digits = nullptr)
+int digitsValue(const QString &field)
 {
     const QString s = field.trimmed();
     if (s.isEmpty() || s.size() > 9)
@@ -41,10 +41,6 @@ int digitsValue(const QString &field, int maxDigits, int *digits = nullptr)
     for (const QChar c : s)
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return -1;
-    if (digits)
-        *digits = int(s.size());
-    if (maxDigits > 0 && s.size() > maxDigits)
-        return -2;
     return s.toInt();
 }
 
@@ -64,7 +60,7 @@ int firstNonUtf8Line(QByteArrayView bytes)
 }
 
 // The ticket in one record of a list, or why there is none.
-QString readTicket(const QStringList &fields, int maxDraw, Ticket *ticket)
+QString readTicket(const QStringList &fields, int maxDraw, Ticket *ticket, bool *padded)
 {
     const qsizetype n = fields.size();
     if (n != PlainFields && n != NoteFields && n != ExportFields)
@@ -74,17 +70,16 @@ QString readTicket(const QStringList &fields, int maxDraw, Ticket *ticket)
     if (!way)
         return tr("\"%1\" is not a way of buying; use straight, box, set or mini").arg(fields.at(2).trimmed().left(40));
     t.way = *way;
-    t.draw = digitsValue(fields.at(0), 0);
+    t.draw = digitsValue(fields.at(0));
     if (t.draw < 0)
         return tr("\"%1\" is not a draw number").arg(fields.at(0).trimmed().left(40));
-    // Spreadsheets drop leading zeros, so "7" is 007 (or 07 for mini);
-    // more digits than the way takes is refused by the rules below.
-    t.number = digitsValue(fields.at(1), t.way == Ticket::Mini ? 2 : 3);
-    if (t.number == -1)
+    // Too many digits for the way is refused by the rules below.
+    const TicketRules::NumberReading number = TicketRules::readNumber(fields.at(1), t.way);
+    if (number.status == TicketRules::NumberReading::NotDigits)
         return tr("\"%1\" is not a number (digits only)").arg(fields.at(1).trimmed().left(40));
-    if (t.number < 0)
-        t.number = -1;
-    t.units = digitsValue(fields.at(3), 0);
+    t.number = number.number;
+    *padded = number.padded;
+    t.units = digitsValue(fields.at(3));
     if (t.units < 0)
         return tr("\"%1\" is not a number of units").arg(fields.at(3).trimmed().left(40));
     if (n > PlainFields)
@@ -118,6 +113,7 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
     Parsed out;
     const auto fail = [&out, &fileName](int line, const QString &message) {
         out.tickets.clear();
+        out.padded = 0;
         out.error = line > 0 ? QStringLiteral("%1:%2: %3").arg(fileName).arg(line).arg(message)
                              : QStringLiteral("%1: %2").arg(fileName, message);
         return out;
@@ -148,12 +144,14 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
         if (header)
             continue;
         Ticket t;
-        const QString problem = readTicket(record.fields, maxDraw, &t);
+        bool padded = false;
+        const QString problem = readTicket(record.fields, maxDraw, &t, &padded);
         if (!problem.isEmpty())
             return fail(record.line, problem);
         if (out.tickets.size() >= MaxTickets)
             return fail(record.line, tr("more than %1 tickets in one list").arg(MaxTickets));
         out.tickets.append(t);
+        out.padded += padded ? 1 : 0;
     }
     if (out.tickets.isEmpty())
         return fail(0, tr("no tickets in the file (draw,number,way,units[,note] per line)"));

@@ -20,6 +20,7 @@ struct Parsed
 {
     QList<Ticket> tickets;   // in file order; empty when error is set
     QString error;           // "FILE:LINE: message" (translated, context "TicketList")
+    int padded = 0;          // numbers read with leading zeros (TicketRules::readNumber)
     bool ok() const { return error.isEmpty(); }
 };
 

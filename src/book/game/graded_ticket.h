@@ -16,6 +16,9 @@ struct GradedTicket
     QDate drawDate;            // the result's date, else the draw calendar's
     int resultNumber = -1;     // the draw's number, -1 while waiting
     TicketGrade grade;
+    // Waiting, though the draw has been held and its result is out: the
+    // book lacks it (TicketRules::markResultsDue).
+    bool resultDue = false;
 };
 
 #endif

@@ -138,6 +138,39 @@ QString problem(const Ticket &ticket, int maxDraw)
     return QString();
 }
 
+void markResultsDue(QList<GradedTicket> &rows, const QDateTime &now)
+{
+    const int out = DrawCalendar::lastDrawWithResult(now);
+    for (GradedTicket &row : rows)
+        row.resultDue = row.grade.outcome == TicketGrade::Waiting && row.ticket.draw <= out;
+}
+
+NumberReading readNumber(const QString &text, Ticket::Way way)
+{
+    NumberReading out;
+    const QString s = text.trimmed();
+    if (s.isEmpty())
+        return out;
+    int value = 0;
+    for (const QChar c : s) {
+        const bool ascii = c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        const bool wide = c >= QChar(0xFF10) && c <= QChar(0xFF19);
+        if (!ascii && !wide)
+            return out;
+        if (value < 100000)
+            value = value * 10 + c.digitValue();
+    }
+    const int digits = way == Ticket::Mini ? 2 : 3;
+    if (s.size() > digits) {
+        out.status = NumberReading::TooManyDigits;
+        return out;
+    }
+    out.status = NumberReading::Read;
+    out.number = value;
+    out.padded = s.size() < digits;
+    return out;
+}
+
 int maxDrawFor(const QDateTime &now)
 {
     const DrawCalendar::Next next = DrawCalendar::next(now);

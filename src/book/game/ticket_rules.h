@@ -2,10 +2,12 @@
 #define TICKET_RULES_H
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
 #include "draw_result.h"
+#include "graded_ticket.h"
 #include "ticket.h"
 #include "ticket_grade.h"
 
@@ -29,6 +31,23 @@ TicketGrade grade(const Ticket &ticket, const DrawResult *result);
 // (0..999) for straight, box and set, two (0..99) for mini; a triple (000,
 // 111, ...) cannot be bought as box or set; units 1..99.
 QString problem(const Ticket &ticket, int maxDraw);
+
+// Marks the waiting tickets whose draw's result is out at `now` (the draw
+// was held and it is past 20:30 Japan time on its day): the book lacks it.
+void markResultsDue(QList<GradedTicket> &rows, const QDateTime &now);
+
+// A number bought, as typed in the dialog or written in a list: digits only
+// (ASCII or full-width), spaces around allowed, at most as many as the way
+// takes (three, two for mini). Fewer digits are read with leading zeros, as
+// spreadsheets drop them: "51" is 051 (51 for mini), "7" is 007 (07).
+struct NumberReading
+{
+    enum Status { Read, NotDigits, TooManyDigits };
+    Status status = NotDigits;
+    int number = -1;      // when Read
+    bool padded = false;  // read with leading zeros
+};
+NumberReading readNumber(const QString &text, Ticket::Way way);
 
 // The next draw (per the draw calendar at `now`) plus one year of draws.
 int maxDrawFor(const QDateTime &now);

@@ -6,10 +6,30 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace {
+
+// The language of messages as the C library picks it: LC_ALL, then
+// LC_MESSAGES, then LANG, the first that is set and not empty.
+QLocale messagesLocale()
+{
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(name);
+        if (!value.isEmpty())
+            return QLocale(QString::fromLocal8Bit(value).section(QLatin1Char('.'), 0, 0));
+    }
+    return QLocale::c();
+}
+
+} // namespace
+
 void installBookCatalogue()
 {
-    if (QLocale::system().language() != QLocale::Japanese)
+    const QLocale messages = messagesLocale();
+    if (messages.language() != QLocale::Japanese)
         return;
+    // Dates and day names follow the language of the texts around them.
+    if (QLocale().language() != QLocale::Japanese)
+        QLocale::setDefault(messages);
     // Installed translators must outlive every text they translate.
     static QTranslator qtTranslator;
     static QTranslator translator;

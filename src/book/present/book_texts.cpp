@@ -28,7 +28,7 @@ QString BookTexts::next(const QDateTime &now)
 
 QString BookTexts::missingCount(int count)
 {
-    return tr("Missing draws between the first and the last known: %1").arg(count);
+    return tr("Draws held so far that the book lacks: %1").arg(count);
 }
 
 QStringList BookTexts::missingRanges(const QList<int> &missing)
@@ -101,4 +101,12 @@ QString BookTexts::source(const DrawResult &result)
 QString BookTexts::drawLine(const DrawResult &result)
 {
     return tr("%1 (%2): %3").arg(drawName(result.draw), date(result.date), result.numberText());
+}
+
+QString BookTexts::sentence(const QString &text)
+{
+    static const QString ends = QStringLiteral(".!?\u3002\uFF01\uFF1F");
+    if (text.isEmpty() || ends.contains(text.back()))
+        return text;
+    return tr("%1.").arg(text);
 }

@@ -38,6 +38,10 @@ public:
     static QString source(const DrawResult &result);
     // One line for a draw: "draw 7064 (2026-09-04 Fri): 251".
     static QString drawLine(const DrawResult &result);
+    // A message as a sentence: with a full stop at its end unless it has one
+    // (or a question or exclamation mark) already, so that what follows it
+    // ("Nothing was stored.") starts a sentence of its own.
+    static QString sentence(const QString &text);
 };
 
 #endif

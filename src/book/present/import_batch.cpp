@@ -4,9 +4,14 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include "book_texts.h"
 #include "draw_calendar.h"
+#include "draw_changes.h"
+#include "import_reader.h"
 #include "result_importer.h"
+#include "ticket_store.h"
 
 QStringList ImportBatch::expand(const QStringList &paths)
 {
@@ -28,20 +33,35 @@ QStringList ImportBatch::expand(const QStringList &paths)
 
 QList<ImportBatch::Outcome> ImportBatch::run(BookStore &store, const QStringList &files, const QDateTime &now, const AskReplace &ask)
 {
-    QList<ImportedFile> read;
-    read.reserve(files.size());
-    for (const QString &path : files) {
-        read.append(ResultImporter::read(path));
-        refuseDrawsToCome(read.last(), now);
+    return ImportBatch::store(store, files, ImportReader::readAll(files), now, ask);
+}
+
+QList<ImportBatch::Outcome> ImportBatch::store(BookStore &store, const QStringList &files,
+                                               const QList<std::optional<ImportedFile>> &read, const QDateTime &now,
+                                               const AskReplace &ask)
+{
+    QList<ImportedFile> toStore;
+    toStore.reserve(read.size());
+    for (const std::optional<ImportedFile> &file : read) {
+        if (!file)
+            continue;
+        toStore.append(*file);
+        refuseDrawsToCome(toStore.last(), now);
     }
-    const QList<ImportReport> reports = store.importFiles(read);
+    const QList<ImportReport> reports = store.importFiles(toStore);
 
     QList<Outcome> outcomes;
-    outcomes.reserve(reports.size());
-    for (qsizetype i = 0; i < reports.size(); ++i) {
-        Outcome outcome{ files.at(i), reports.at(i) };
-        if (ask && outcome.report.ok && !outcome.report.handConflicts.isEmpty())
-            replaceAgreed(store, read.at(i), outcome, ask);
+    outcomes.reserve(files.size());
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        Outcome outcome{ files.at(i), {}, true };
+        if (i < read.size() && read.at(i)) {
+            outcome.report = reports.at(next);
+            outcome.cancelled = false;
+            if (ask && outcome.report.ok && !outcome.report.handConflicts.isEmpty())
+                replaceAgreed(store, toStore.at(next), outcome, ask);
+            ++next;
+        }
         outcomes << outcome;
     }
     return outcomes;
@@ -92,6 +112,8 @@ QString ImportBatch::reportText(const QList<Outcome> &outcomes)
     QStringList lines;
     int added = 0;
     for (const Outcome &outcome : outcomes) {
+        if (outcome.cancelled)
+            continue;
         const QString name = QFileInfo(outcome.path).fileName();
         if (!outcome.report.ok) {
             lines << tr("%1: not imported, nothing of it was stored").arg(name);
@@ -110,16 +132,36 @@ QString ImportBatch::reportText(const QList<Outcome> &outcomes)
         }
     }
     const int bad = failed(outcomes);
+    const int unread = cancelled(outcomes);
     lines << QString();
+    if (unread > 0)
+        lines << tr("The import was cancelled: %1 of the %2 files were not read and are not in the book; "
+                    "the files finished before are kept.").arg(unread).arg(outcomes.size());
     lines << tr("Files: %1; imported: %2; refused: %3. New draws in the book: %4.")
-                 .arg(outcomes.size()).arg(outcomes.size() - bad).arg(bad).arg(added);
+                 .arg(outcomes.size()).arg(outcomes.size() - bad - unread).arg(bad).arg(added);
     return lines.join(QLatin1Char('\n'));
+}
+
+QString ImportBatch::gradedText(BookStore &store, const QList<DrawResult> &before)
+{
+    const TicketStore tickets(store);
+    if (tickets.count() == 0)
+        return QString();
+    const QList<int> changed = DrawChanges::between(before, store.allDraws());
+    if (changed.isEmpty())
+        return QString();
+    const QList<GradedTicket> graded = tickets.gradedForDraws(changed);
+    const auto won = std::count_if(graded.cbegin(), graded.cend(), [](const GradedTicket &g) { return g.grade.won(); });
+    return tr("Tickets graded: %1; won: %2.").arg(graded.size()).arg(won);
 }
 
 int ImportBatch::failed(const QList<Outcome> &outcomes)
 {
-    int bad = 0;
-    for (const Outcome &outcome : outcomes)
-        bad += outcome.report.ok ? 0 : 1;
-    return bad;
+    return int(std::count_if(outcomes.cbegin(), outcomes.cend(),
+                             [](const Outcome &o) { return !o.cancelled && !o.report.ok; }));
+}
+
+int ImportBatch::cancelled(const QList<Outcome> &outcomes)
+{
+    return int(std::count_if(outcomes.cbegin(), outcomes.cend(), [](const Outcome &o) { return o.cancelled; }));
 }

@@ -9,16 +9,17 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 #include "book_store.h"
 
 // The one way results files go into the book, for the window and the
-// command line alike: every file is read, then all are stored in one
-// transaction, each file whole or not at all, so a file that fails does not
-// stop the others. A file with a result that cannot be out yet at `now`
-// (a draw still to come) is refused whole. Where ask is given (the window),
-// the hand-entered values a file would replace are asked about afterwards,
-// file by file.
+// command line alike: every file is read (on a worker thread in the window,
+// ImportReader), then all are stored in one transaction, each file whole or
+// not at all, so a file that fails does not stop the others. A file with a
+// result that cannot be out yet at `now` (a draw still to come) is refused
+// whole. Where ask is given (the window), the hand-entered values a file
+// would replace are asked about afterwards, file by file.
 class ImportBatch
 {
     Q_DECLARE_TR_FUNCTIONS(ImportBatch)
@@ -28,6 +29,7 @@ public:
     {
         QString path;
         ImportReport report;  // replaced counts the hand values the user agreed to replace
+        bool cancelled = false;  // left unread when the import was cancelled: not in the book
     };
 
     // Asked once per file that would replace hand-entered values; returns
@@ -39,10 +41,20 @@ public:
     static QStringList expand(const QStringList &paths);
     // One outcome per file, in the order given.
     static QList<Outcome> run(BookStore &store, const QStringList &files, const QDateTime &now, const AskReplace &ask = {});
+    // The same for files already read (ImportReader), one per path; those
+    // left unread are reported as cancelled.
+    static QList<Outcome> store(BookStore &store, const QStringList &files, const QList<std::optional<ImportedFile>> &read,
+                                const QDateTime &now, const AskReplace &ask = {});
 
     // The whole report: one paragraph per file, then the totals.
     static QString reportText(const QList<Outcome> &outcomes);
+    // Grades follow the results: after an import that changed the draws
+    // held before it, the line "Tickets graded: 3; won: 1." for the tickets
+    // of every new or changed draw; empty when the book holds no tickets or
+    // the import changed no draw.
+    static QString gradedText(BookStore &store, const QList<DrawResult> &before);
     static int failed(const QList<Outcome> &outcomes);
+    static int cancelled(const QList<Outcome> &outcomes);
 
 private:
     static void refuseDrawsToCome(ImportedFile &file, const QDateTime &now);

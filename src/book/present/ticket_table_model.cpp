@@ -99,7 +99,7 @@ QVariant TicketTableModel::display(const GradedTicket &g, int column)
     case WayColumn: return TicketTexts::wayName(t.way);
     case UnitsColumn: return t.units;
     case ResultColumn: return g.resultNumber < 0 ? QString() : QString::number(g.resultNumber).rightJustified(3, QLatin1Char('0'));
-    case OutcomeColumn: return TicketTexts::outcome(g.grade);
+    case OutcomeColumn: return g.resultDue ? TicketTexts::resultMissing() : TicketTexts::outcome(g.grade);
     case PrizeColumn: return TicketTexts::prize(g.grade);
     case NoteColumn: return t.note;
     }

@@ -30,6 +30,11 @@ QString TicketTexts::outcome(const TicketGrade &grade)
     return QString();
 }
 
+QString TicketTexts::resultMissing()
+{
+    return tr("result not in the book yet");
+}
+
 QString TicketTexts::yen(qint64 amount)
 {
     return tr("%1 yen").arg(QLocale(QLocale::English).toString(amount));
@@ -82,11 +87,24 @@ QString TicketTexts::summary(const TicketTotals &t)
     QString won = yen(t.won);
     if (t.wonTheoretical > 0)
         won = tr("%1 (of which %2 at theoretical prizes)").arg(won, yen(t.wonTheoretical));
-    const QString returned = t.spentGraded > 0 ? percent(t.returnPercent()) : tr("none graded yet");
+    if (t.spentGraded <= 0)
+        return tr("Tickets: %1, waiting: %2; spent %3, won %4, balance %5; no return yet, as no ticket has its result")
+            .arg(t.tickets)
+            .arg(t.waiting)
+            .arg(yen(t.spent), won, balance(t.balance()));
     return tr("Tickets: %1, waiting: %2; spent %3, won %4, balance %5, return %6")
         .arg(t.tickets)
         .arg(t.waiting)
-        .arg(yen(t.spent), won, balance(t.balance()), returned);
+        .arg(yen(t.spent), won, balance(t.balance()), percent(t.returnPercent()));
+}
+
+QString TicketTexts::withPadded(const QString &line, int padded)
+{
+    if (padded <= 0)
+        return line;
+    const QString count = padded == 1 ? tr("1 number read with leading zeros")
+                                      : tr("%1 numbers read with leading zeros").arg(padded);
+    return tr("%1 (%2)").arg(line, count);
 }
 
 QString TicketTexts::listName(int column, Qt::SortOrder order)

@@ -21,6 +21,8 @@ public:
     static QString wayName(Ticket::Way way);
     // "waiting", "no win", "box 6-way", "set-straight 3-way", "mini"...
     static QString outcome(const TicketGrade &grade);
+    // In place of "waiting" for a draw already held whose result the book lacks.
+    static QString resultMissing();
     // "15,000 yen"; theoretical prizes start with "≈"; empty while waiting or for no win.
     static QString prize(const TicketGrade &grade);
     // The prize in words for a screen reader and the tooltip: "15,000 yen, theoretical prize".
@@ -31,6 +33,9 @@ public:
     static QString percent(double value);
     // "2026-12" in the user's language.
     static QString month(const QDate &firstOfMonth);
+    // An import's line with how many numbers it read with leading zeros:
+    // "LINE (3 numbers read with leading zeros)", or the line alone for none.
+    static QString withPadded(const QString &line, int padded);
     // The summary line: tickets, spent, won (theoretical part apart), balance, return.
     static QString summary(const TicketTotals &totals);
     // The list's name for a screen reader, as it is sorted: "Tickets, newest

@@ -394,7 +394,7 @@ QList<DrawResult> BookStore::boxHits(int number) const
     return selectDraws(d->db, QStringLiteral("WHERE number IN (%1)").arg(marks.join(QLatin1Char(','))), orders);
 }
 
-QList<int> BookStore::missingDraws() const
+QList<int> BookStore::missingDraws(int upTo) const
 {
     QList<int> gaps;
     if (!isOpen())
@@ -411,6 +411,8 @@ QList<int> BookStore::missingDraws() const
                 gaps.append(m);
         previous = n;
     }
+    for (int m = previous + 1; previous > 0 && m <= upTo; ++m)
+        gaps.append(m);
     return gaps;
 }
 

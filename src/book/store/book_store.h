@@ -99,7 +99,9 @@ public:
     std::optional<DrawResult> firstDraw() const;      // lowest draw number
     QList<DrawResult> drawsWithNumber(int number) const;  // straight hits
     QList<DrawResult> boxHits(int number) const;      // results with the same digits in any order
-    QList<int> missingDraws() const;                  // gaps between first and last known
+    // Draws the book lacks from its first draw to its last or to upTo
+    // (the last draw held so far), whichever is later.
+    QList<int> missingDraws(int upTo = 0) const;
     int count() const;
     QList<DrawResult> allDraws() const;
 

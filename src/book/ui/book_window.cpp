@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -31,13 +33,14 @@
 
 #include "book_file_dialog.h"
 #include "book_lookup.h"
-#include "draw_changes.h"
 #include "book_texts.h"
 #include "digit_chart.h"
+#include "draw_calendar.h"
 #include "draw_table_model.h"
 #include "hand_entry_dialog.h"
 #include "help_browser.h"
 #include "import_batch.h"
+#include "import_reader.h"
 #include "import_report_dialog.h"
 #include "ticket_view.h"
 #include "stats_view.h"
@@ -85,7 +88,7 @@ QGroupBox *BookWindow::buildState()
     missingLabel = new QLabel(this);
     missingList = new QListWidget(this);
     missingList->setAccessibleName(tr("Missing draws"));
-    missingList->setAccessibleDescription(tr("Draws between the first and the last known that the book does not hold"));
+    missingList->setAccessibleDescription(tr("Draws held so far, from the book's first, whose result the book does not hold"));
     missingList->setMaximumHeight(fontMetrics().height() * 5);
     missingLabel->setBuddy(missingList);
     // Reachable by Tab, so the lines can be read and copied by keyboard.
@@ -250,11 +253,6 @@ void BookWindow::createMenus()
 void BookWindow::refresh()
 {
     upToLabel->setText(BookTexts::upTo(store));
-    const QList<int> missing = store.missingDraws();
-    missingLabel->setText(BookTexts::missingCount(int(missing.size())));
-    missingList->clear();
-    missingList->addItems(BookTexts::missingRanges(missing));
-    missingList->setVisible(!missing.isEmpty());
     model->reload(store);
     chart->setDraws(model->draws());
     tickets->reload();
@@ -265,7 +263,18 @@ void BookWindow::refresh()
 
 void BookWindow::refreshNext()
 {
-    nextLabel->setText(BookTexts::next(QDateTime::currentDateTimeUtc()));
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    nextLabel->setText(BookTexts::next(now));
+    // Up to the last draw whose result is out, which moves on with the clock;
+    // the list is refilled only when it changed, keeping the reader's place.
+    const QList<int> missing = store.missingDraws(DrawCalendar::lastDrawWithResult(now));
+    if (missing == shownMissing && !missingLabel->text().isEmpty())
+        return;
+    shownMissing = missing;
+    missingLabel->setText(BookTexts::missingCount(int(missing.size())));
+    missingList->clear();
+    missingList->addItems(BookTexts::missingRanges(missing));
+    missingList->setVisible(!missing.isEmpty());
 }
 
 void BookWindow::importFiles()
@@ -291,9 +300,10 @@ void BookWindow::importPaths(const QStringList &paths)
         return;
     }
     const QList<DrawResult> before = model->draws();
+    const QList<std::optional<ImportedFile>> read = readFiles(files);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QList<ImportBatch::Outcome> outcomes = ImportBatch::run(
-        store, files, QDateTime::currentDateTimeUtc(), [this](const QString &path, const QList<BookConflict> &conflicts) {
+    const QList<ImportBatch::Outcome> outcomes = ImportBatch::store(
+        store, files, read, QDateTime::currentDateTimeUtc(), [this](const QString &path, const QList<BookConflict> &conflicts) {
             QApplication::restoreOverrideCursor();
             const QSet<int> agreed = askReplace(path, conflicts);
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -302,14 +312,39 @@ void BookWindow::importPaths(const QStringList &paths)
     QApplication::restoreOverrideCursor();
     refresh();
     QString text = ImportBatch::reportText(outcomes);
-    // Grades follow the results: the tickets of every new or changed draw.
-    const QList<int> changed = DrawChanges::between(before, model->draws());
-    if (!changed.isEmpty() && tickets->ticketStore().count() > 0) {
-        const QList<GradedTicket> graded = tickets->ticketStore().gradedForDraws(changed);
-        const auto won = std::count_if(graded.cbegin(), graded.cend(), [](const GradedTicket &g) { return g.grade.won(); });
-        text += QLatin1Char('\n') + tr("Tickets graded: %1; won: %2.").arg(graded.size()).arg(won);
-    }
-    showReport(text, ImportBatch::failed(outcomes) > 0);
+    const QString graded = ImportBatch::gradedText(store, before);
+    if (!graded.isEmpty())
+        text += QLatin1Char('\n') + graded;
+    showReport(text, ImportBatch::failed(outcomes) > 0, ImportBatch::cancelled(outcomes) > 0);
+}
+
+QList<std::optional<ImportedFile>> BookWindow::readFiles(const QStringList &files)
+{
+    // A few files are read in a moment; more are read on worker threads
+    // behind a dialog that shows how far it got and can stop it.
+    if (files.size() < ProgressFrom)
+        return ImportReader::readAll(files);
+    QProgressDialog progress(tr("Reading %1 files...").arg(files.size()), tr("Stop the import"), 0, int(files.size()), this);
+    progress.setWindowTitle(tr("Import"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    ImportReader reader(files);
+    QEventLoop loop;
+    // Once stopped, the dialog stays closed while the files begun finish.
+    connect(&reader, &ImportReader::progressed, &progress, [&progress](int done) {
+        if (!progress.wasCanceled())
+            progress.setValue(done);
+    });
+    // Stopped by its button, Escape, or the dialog closed any other way.
+    connect(&progress, &QProgressDialog::canceled, &reader, &ImportReader::cancel);
+    connect(&progress, &QDialog::finished, &reader, &ImportReader::cancel);
+    connect(&reader, &ImportReader::finished, &loop, &QEventLoop::quit);
+    progress.setValue(0);  // shows it, once
+    reader.start();
+    loop.exec();
+    return reader.files();
 }
 
 QSet<int> BookWindow::askReplace(const QString &path, const QList<BookConflict> &conflicts)
@@ -345,11 +380,14 @@ QSet<int> BookWindow::askReplace(const QString &path, const QList<BookConflict> 
     return agreed;
 }
 
-void BookWindow::showReport(const QString &text, bool failed)
+void BookWindow::showReport(const QString &text, bool failed, bool cancelled)
 {
     lastReport = text;
-    statusBar()->showMessage(failed ? tr("Import finished; some files were refused") : tr("Import finished"));
-    ImportReportDialog dialog(text, failed, this);
+    if (cancelled)
+        statusBar()->showMessage(tr("Import stopped; the files read before are in the book"));
+    else
+        statusBar()->showMessage(failed ? tr("Import finished; some files were refused") : tr("Import finished"));
+    ImportReportDialog dialog(text, failed, cancelled, this);
     dialog.exec();
 }
 

@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <optional>
+
 #include "book_store.h"
 
 class DigitChart;
@@ -32,6 +34,9 @@ class BookWindow : public QMainWindow
 
 public:
     explicit BookWindow(BookStore &store, QWidget *parent = nullptr);
+
+    // From this many files on, an import shows its progress and can be stopped.
+    static constexpr int ProgressFrom = 200;
 
     QLabel *upToLabel;
     QLabel *nextLabel;
@@ -80,9 +85,13 @@ private:
     void focusTab();
     void focusLookup(int kind);
     QSet<int> askReplace(const QString &path, const QList<BookConflict> &conflicts);
-    void showReport(const QString &text, bool failed);
+    void showReport(const QString &text, bool failed, bool cancelled);
+    // The files read, one per path; empty for those left unread when the
+    // user stopped the import.
+    QList<std::optional<ImportedFile>> readFiles(const QStringList &files);
 
     BookStore &store;
+    QList<int> shownMissing;
     QPushButton *lookupButton;
     QTimer *clock;
 };

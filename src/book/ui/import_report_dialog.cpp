@@ -6,12 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ImportReportDialog::ImportReportDialog(const QString &text, bool failed, QWidget *parent)
+ImportReportDialog::ImportReportDialog(const QString &text, bool failed, bool stopped, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Import report"));
-    auto *heading = new QLabel(failed ? tr("Some files were not imported. Nothing of those files was stored:")
-                                      : tr("Every file was imported:"),
+    auto *heading = new QLabel(stopped  ? tr("The import was stopped. The files read before it went in:")
+                               : failed ? tr("Some files were not imported. Nothing of those files was stored:")
+                                        : tr("Every file was imported:"),
                                this);
     heading->setWordWrap(true);
     view = new QPlainTextEdit(text, this);

@@ -12,7 +12,7 @@ class ImportReportDialog : public QDialog
     Q_OBJECT
 
 public:
-    ImportReportDialog(const QString &text, bool failed, QWidget *parent = nullptr);
+    ImportReportDialog(const QString &text, bool failed, bool stopped, QWidget *parent = nullptr);
 
     QPlainTextEdit *view;
 };

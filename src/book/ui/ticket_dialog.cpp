@@ -137,16 +137,13 @@ void TicketDialog::accept()
     // a line edit does not keep: it stays as it was unless it was typed over.
     if (noteEdit->text() != shownNote)
         t.note = noteEdit->text().trimmed();
-    const QString typed = numberEdit->text().trimmed();
-    const int digits = t.way == Ticket::Mini ? 2 : 3;
+    const TicketRules::NumberReading number = TicketRules::readNumber(numberEdit->text(), t.way);
     QString error;
-    if (typed.size() != digits) {
+    if (number.status != TicketRules::NumberReading::Read) {
         error = t.way == Ticket::Mini ? tr("A mini ticket takes two digits, the last two of the result, such as 07.")
                                       : tr("A %1 ticket takes three digits, such as 007.").arg(TicketTexts::wayName(t.way));
     } else {
-        t.number = 0;
-        for (const QChar c : typed)
-            t.number = t.number * 10 + c.digitValue();
+        t.number = number.number;
         error = TicketRules::problem(t, maxDraw);
         const int last = t.draw + runLength() - 1;
         if (error.isEmpty() && last > maxDraw)

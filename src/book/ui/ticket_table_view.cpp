@@ -41,7 +41,8 @@ TicketTableView::TicketTableView(TicketTableModel *model, QSortFilterProxyModel 
     fit(TicketTableModel::WayColumn, {TicketTexts::wayName(Ticket::Straight)});
     fit(TicketTableModel::UnitsColumn, {QStringLiteral("00")});
     fit(TicketTableModel::ResultColumn, {QStringLiteral("000")});
-    fit(TicketTableModel::OutcomeColumn, {TicketTexts::outcome({TicketGrade::SetStraight, TicketGrade::ThreeWay})});
+    fit(TicketTableModel::OutcomeColumn, {TicketTexts::outcome({TicketGrade::SetStraight, TicketGrade::ThreeWay}),
+                                          TicketTexts::resultMissing()});
     TicketGrade noWinner;
     noWinner.outcome = TicketGrade::MiniWin;
     fit(TicketTableModel::PrizeColumn, {QStringLiteral("\u2248") + TicketTexts::yen(9999999), TicketTexts::prize(noWinner)});

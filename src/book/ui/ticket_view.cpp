@@ -266,12 +266,13 @@ void TicketView::say(const QString &text)
 // The store's own messages already say that nothing was stored; a list's don't.
 void TicketView::refuse(const QString &title, const QString &error)
 {
-    QMessageBox::warning(this, title, error + QLatin1Char('\n') + tr("Nothing was stored."));
+    QMessageBox::warning(this, title, BookTexts::sentence(error) + QLatin1Char('\n') + tr("Nothing was stored."));
 }
 
 void TicketView::reload()
 {
-    const QList<GradedTicket> rows = store.graded();
+    QList<GradedTicket> rows = store.graded();
+    TicketRules::markResultsDue(rows, QDateTime::currentDateTimeUtc());
     model->setRows(rows);
     const TicketTotals totals = TicketTotals::over(rows);
     summaryLabel->setText(TicketTexts::summary(totals));
@@ -457,8 +458,10 @@ bool TicketView::addParsed(const TicketList::Parsed &parsed, const QString &name
     reload();
     table->selectTickets(ids);
     const qsizetype skipped = parsed.tickets.size() - added.size();
-    say(skipped > 0 ? tr("Tickets added from %1: %2; already in the book and not added again: %3").arg(name).arg(added.size()).arg(skipped)
-                    : tr("Tickets added from %1: %2").arg(name).arg(added.size()));
+    say(TicketTexts::withPadded(skipped > 0 ? tr("Tickets added from %1: %2; already in the book and not added again: %3")
+                                                  .arg(name).arg(added.size()).arg(skipped)
+                                            : tr("Tickets added from %1: %2").arg(name).arg(added.size()),
+                                parsed.padded));
     return true;
 }
 

@@ -1,5 +1,7 @@
 // numbers3-book --import: one line per file, a bad file does not stop the
 // good ones, and the exit status says whether any failed.
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -19,6 +21,9 @@ private slots:
     void importFromCommandLine();
     void language_data();
     void language();
+    void helpLanguage_data();
+    void helpLanguage();
+    void folderGradesTickets();
     void notRegularFile_data();
     void notRegularFile();
     void drawsToCome_data();
@@ -121,6 +126,77 @@ void TstBookCli::language()
                                           "  第5167回：A1005167.CSV から当せん金を加えました\n")
                  + files.at(1) + QStringLiteral(": エラー：") + files.at(1)
                  + QStringLiteral(":7: 第7064回：ブロックが途中で切れています（「セット(ストレート)」の行がありません）\n"));
+}
+
+// The language of every command-line text is chosen as the C library
+// chooses it: LC_ALL, then LC_MESSAGES, then LANG.
+void TstBookCli::helpLanguage_data()
+{
+    QTest::addColumn<QStringList>("environment");  // NAME=value
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("said");  // the start of what is printed, on either stream
+    QTest::newRow("help, LC_MESSAGES over LANG") << QStringList{"LANG=C", "LC_MESSAGES=ja_JP.UTF-8"} << QStringList{"--help"}
+                                                 << "使い方: ";
+    QTest::newRow("help, LC_ALL over both") << QStringList{"LANG=ja_JP.UTF-8", "LC_MESSAGES=ja_JP.UTF-8", "LC_ALL=C"}
+                                            << QStringList{"--help"} << "Usage: ";
+    QTest::newRow("the options in Japanese") << QStringList{"LANG=ja_JP.UTF-8"} << QStringList{"-h"}
+                                             << "使い方: %1 [オプション] [ファイル...]\nNumbers3 の当せん番号帳です。\n\nオプション:\n"
+                                                "  -h, --help               オプションを表示して終了します。\n";
+    QTest::newRow("a mistake in Japanese") << QStringList{"LANG=ja_JP.UTF-8"} << QStringList{"--import"}
+                                           << "numbers3-book: --import にはファイルかフォルダーが 1 つ以上必要です\n";
+    QTest::newRow("a folder without CSV files") << QStringList{"LANG=ja_JP.UTF-8"} << QStringList{"--import", "/dev/shm/.."}
+                                                << "エラー：指定したものの中に CSV ファイルがありません\n";
+}
+
+void TstBookCli::helpLanguage()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    if (arguments.contains(QStringLiteral("/dev/shm/..")))
+        arguments.replace(1, dir.path());
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "LANGUAGE", "LANG", "LC_ALL", "LC_MESSAGES"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const QString &pair : environment)
+        env.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(BOOK_EXE), QStringList{ QStringLiteral("--database"), dir.filePath(QStringLiteral("book.sqlite")) } + arguments);
+    QVERIFY(p.waitForFinished(60000));
+    const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+    QVERIFY2(out.startsWith(said.arg(QStringLiteral(BOOK_EXE))), qPrintable(out));
+}
+
+// --import takes folders as the window does, and says what the new results
+// did to the tickets.
+void TstBookCli::folderGradesTickets()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("in/sub")));
+    QVERIFY(QFile::copy(fixture("A1005167.CSV"), dir.filePath(QStringLiteral("in/sub/A1005167.CSV"))));
+    QFile list(dir.filePath(QStringLiteral("tickets.txt")));  // not CSV: the folder's import leaves it
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write("5167,335,straight,1\n5167,353,box,1\n5167,123,straight,1\n");
+    list.close();
+    QVERIFY(QFile::copy(list.fileName(), dir.filePath(QStringLiteral("in/tickets.txt"))));
+    const auto run = [&](const QStringList &args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(BOOK_EXE), QStringList{ QStringLiteral("--database"), dir.filePath(QStringLiteral("book.sqlite")) } + args);
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    QCOMPARE(run({ QStringLiteral("--import-tickets"), list.fileName() }), list.fileName() + QStringLiteral(": 3 tickets added\n"));
+    QCOMPARE(run({ QStringLiteral("--import"), dir.filePath(QStringLiteral("in")) }),
+             dir.filePath(QStringLiteral("in/sub/A1005167.CSV")) + QStringLiteral(": 0 new, 1 already known\n"
+                                                                                  "  draw 5167: prizes added from A1005167.CSV\n"
+                                                                                  "Tickets graded: 3; won: 2.\n"));
 }
 
 // A pipe or a device is refused by name before it is opened: reading

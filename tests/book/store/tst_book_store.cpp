@@ -273,6 +273,9 @@ void TstBookStore::conflictsAndIdempotency()
     QVERIFY(store.missingDraws().isEmpty());
     QVERIFY(store.importFile(ResultImporter::parse(laterDraws(7066, 1), QStringLiteral("later.csv"))).ok);
     QCOMPARE(store.missingDraws(), QList<int>{ 7065 });
+    // Up to the last draw held so far, when it is later than the book's last.
+    QCOMPARE(store.missingDraws(7069), (QList<int>{ 7065, 7067, 7068, 7069 }));
+    QCOMPARE(store.missingDraws(7000), QList<int>{ 7065 });
     QCOMPARE(store.lastDraw()->draw, 7066);
 }
 

@@ -456,18 +456,21 @@ void TstBookTickets::listErrors_data()
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<int>("tickets");
     QTest::addColumn<QString>("error");
+    QTest::addColumn<int>("padded");  // numbers read with leading zeros
 
-    QTest::newRow("header, CRLF, BOM, note") << QByteArray("\xEF\xBB\xBF" "Draw,Number,Way,Units,Note\r\n7065,7,straight,1\r\n\r\n7066,07,MINI,2,x\r\n") << 2 << "";
-    QTest::newRow("bad way") << QByteArray("7065,123,box,1\n7065,123,strait,1\n") << 0 << "list.csv:2: \"strait\" is not a way of buying";
-    QTest::newRow("triple box") << QByteArray("draw,number,way,units\n7065,777,box,1\n") << 0 << "list.csv:2: 777 is a triple";
-    QTest::newRow("mini three digits") << QByteArray("7065,123,mini,1\n") << 0 << "list.csv:1: A mini ticket takes two digits";
-    QTest::newRow("units 100") << QByteArray("7065,123,box,100\n") << 0 << "list.csv:1: Units go from 1 to 99";
-    QTest::newRow("line after a note of two lines") << QByteArray("7065,123,box,1,\"a\nb\"\n7065,12x,box,1\n") << 0 << "list.csv:3: \"12x\" is not";
-    QTest::newRow("quote not closed") << QByteArray("7065,123,box,1\n7065,123,box,1,\"oops\n7066,1,box,1\n") << 0 << "list.csv:2: a quoted field is not closed";
-    QTest::newRow("six fields") << QByteArray("7065,123,box,1,a,b\n") << 0 << "list.csv:1: expected draw,number,way,units";
-    QTest::newRow("not UTF-8") << QByteArray("7065,123,box,1\n7065,123,box,1,caf\xe9\n") << 0 << "list.csv:2: the file is not UTF-8";
-    QTest::newRow("empty") << QByteArray("draw,number,way,units\n\n") << 0 << "list.csv: no tickets";
-    QTest::newRow("too large") << QByteArray(16 * 1024 * 1024 + 1, ' ') << 0 << "list.csv: the file is larger than 16 MB";
+    QTest::newRow("header, CRLF, BOM, note") << QByteArray("\xEF\xBB\xBF" "Draw,Number,Way,Units,Note\r\n7065,7,straight,1\r\n\r\n7066,07,MINI,2,x\r\n") << 2 << "" << 1;
+    QTest::newRow("short and full-width, as the dialog reads them")
+        << QByteArray("7065,51,box,1\n7065,\xEF\xBC\x95\xEF\xBC\x91,straight,1\n7065,\xEF\xBC\x95,mini,1\n7065,123,set,1\n") << 4 << "" << 3;
+    QTest::newRow("bad way") << QByteArray("7065,123,box,1\n7065,123,strait,1\n") << 0 << "list.csv:2: \"strait\" is not a way of buying" << 0;
+    QTest::newRow("triple box") << QByteArray("draw,number,way,units\n7065,777,box,1\n") << 0 << "list.csv:2: 777 is a triple" << 0;
+    QTest::newRow("mini three digits") << QByteArray("7065,123,mini,1\n") << 0 << "list.csv:1: A mini ticket takes two digits" << 0;
+    QTest::newRow("units 100") << QByteArray("7065,123,box,100\n") << 0 << "list.csv:1: Units go from 1 to 99" << 0;
+    QTest::newRow("line after a note of two lines") << QByteArray("7065,123,box,1,\"a\nb\"\n7065,12x,box,1\n") << 0 << "list.csv:3: \"12x\" is not" << 0;
+    QTest::newRow("quote not closed") << QByteArray("7065,123,box,1\n7065,123,box,1,\"oops\n7066,1,box,1\n") << 0 << "list.csv:2: a quoted field is not closed" << 0;
+    QTest::newRow("six fields") << QByteArray("7065,123,box,1,a,b\n") << 0 << "list.csv:1: expected draw,number,way,units" << 0;
+    QTest::newRow("not UTF-8") << QByteArray("7065,123,box,1\n7065,123,box,1,caf\xe9\n") << 0 << "list.csv:2: the file is not UTF-8" << 0;
+    QTest::newRow("empty") << QByteArray("draw,number,way,units\n\n") << 0 << "list.csv: no tickets" << 0;
+    QTest::newRow("too large") << QByteArray(16 * 1024 * 1024 + 1, ' ') << 0 << "list.csv: the file is larger than 16 MB" << 0;
 }
 
 void TstBookTickets::listErrors()
@@ -477,6 +480,7 @@ void TstBookTickets::listErrors()
     const TicketList::Parsed parsed = TicketList::parse(data, QStringLiteral("list.csv"), MaxDraw);
     QVERIFY2(error.isEmpty() ? parsed.ok() : parsed.error.startsWith(error), qPrintable(parsed.error));
     QTEST(int(parsed.tickets.size()), "tickets");
+    QTEST(parsed.padded, "padded");
 }
 
 void TstBookTickets::exportRoundTrips()

@@ -35,6 +35,7 @@
 #include "draw_calendar.h"
 #include "draw_changes.h"
 #include "ticket_dialog.h"
+#include "ticket_rules.h"
 #include "ticket_table_model.h"
 #include "ticket_texts.h"
 #include "ticket_totals.h"
@@ -50,6 +51,8 @@ private slots:
     void totals_data();
     void totals();
     void drawChanges();
+    void resultDue_data();
+    void resultDue();
     void dialogRefusesRuleBreaks();
     void window();
     void deleteAsksAndUndoSelects_data();
@@ -145,7 +148,7 @@ void TestBookTicketsWindow::totals_data()
     QTest::newRow("none") << QList<GradedTicket>{} << "No tickets yet." << QStringList{};
     QTest::newRow("waiting only: no return yet")
         << QList<GradedTicket>{row(7085, 3, TicketGrade::Waiting)}
-        << "Tickets: 1, waiting: 1; spent 600 yen, won 0 yen, balance -600 yen, return none graded yet"
+        << "Tickets: 1, waiting: 1; spent 600 yen, won 0 yen, balance -600 yen; no return yet, as no ticket has its result"
         << QStringList{"2026-10 600 0 0"};
     QTest::newRow("actual and theoretical apart, return over graded only")
         << QList<GradedTicket>{row(7064, 2, TicketGrade::StraightWin, 180800), row(7065, 1, TicketGrade::BoxWin, 15000, true),
@@ -194,12 +197,38 @@ void TestBookTicketsWindow::drawChanges()
     QCOMPARE(DrawChanges::between(after, after), QList<int>{});
 }
 
+// A ticket without a result waits until its draw's result is out (20:30
+// Japan time on its day); after that the book lacks the result, and says so.
+void TestBookTicketsWindow::resultDue_data()
+{
+    QTest::addColumn<int>("draw");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("outcome");
+    const QDateTime before = QDateTime(QDate(2026, 9, 4), QTime(11, 29), Qt::UTC);  // 20:29 in Japan
+    const QDateTime after = QDateTime(QDate(2026, 9, 4), QTime(11, 30), Qt::UTC);
+    QTest::newRow("the day's draw, before its result") << 7064 << before << "waiting";
+    QTest::newRow("the day's draw, after its result") << 7064 << after << "result not in the book yet";
+    QTest::newRow("a past draw") << 7000 << before << "result not in the book yet";
+    QTest::newRow("the next draw") << 7065 << after << "waiting";
+}
+
+void TestBookTicketsWindow::resultDue()
+{
+    QFETCH(int, draw);
+    QFETCH(QDateTime, now);
+    QList<GradedTicket> rows{row(draw, 1, TicketGrade::Waiting), row(draw, 1, TicketGrade::NoWin)};
+    TicketRules::markResultsDue(rows, now);
+    QTEST(TicketTableModel::display(rows.at(0), TicketTableModel::OutcomeColumn).toString(), "outcome");
+    QCOMPARE(TicketTableModel::display(rows.at(1), TicketTableModel::OutcomeColumn).toString(), QStringLiteral("no win"));
+}
+
 // What the rules refuse is said in a box and the dialog stays open.
 void TestBookTicketsWindow::dialogRefusesRuleBreaks()
 {
     struct Case { Ticket::Way way; const char *typed; const char *said; };
     const Case cases[] = {{Ticket::Box, "777", "triple"}, {Ticket::Set, "000", "triple"},
-                          {Ticket::Mini, "123", "two digits"}, {Ticket::Straight, "12", "three digits"}};
+                          {Ticket::Mini, "123", "two digits"}, {Ticket::Straight, "", "three digits"},
+                          {Ticket::Box, "1a", "three digits"}};
     for (const Case &c : cases) {
         TicketDialog dialog(7064, 7200);
         dialog.wayBox->setCurrentIndex(dialog.wayBox->findData(int(c.way)));
@@ -210,6 +239,18 @@ void TestBookTicketsWindow::dialogRefusesRuleBreaks()
         QVERIFY2(catcher.boxes.first().text.contains(QLatin1String(c.said)), qPrintable(catcher.boxes.first().text));
         QVERIFY(catcher.boxes.first().text.contains(QLatin1String("Nothing was stored.")));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    // Fewer digits are read with leading zeros, as a ticket list reads them.
+    const std::pair<Ticket::Way, QString> shortOnes[] = {{Ticket::Straight, QStringLiteral("51")},
+                                                         {Ticket::Mini, QStringLiteral("\uFF15")}};
+    for (const auto &[way, typed] : shortOnes) {
+        TicketDialog dialog(7064, 7200);
+        dialog.wayBox->setCurrentIndex(dialog.wayBox->findData(int(way)));
+        dialog.numberEdit->setText(typed);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.ticket().numberText(), way == Ticket::Mini ? QStringLiteral("05") : QStringLiteral("051"));
     }
 
     // Editing the units of a listed ticket keeps its note as it was: a line
@@ -262,7 +303,8 @@ void TestBookTicketsWindow::window()
     QCOMPARE(window->tabs->currentWidget(), view);
     QCOMPARE(view->proxy->rowCount(), 3);
     QCOMPARE(view->proxy->index(0, TicketTableModel::DrawColumn).data().toInt(), 7064);
-    QCOMPARE(view->proxy->index(0, TicketTableModel::OutcomeColumn).data().toString(), QStringLiteral("waiting"));
+    // The draws were held long ago; this book has no results for them.
+    QCOMPARE(view->proxy->index(0, TicketTableModel::OutcomeColumn).data().toString(), QStringLiteral("result not in the book yet"));
 
     // The results come: the report says what the import graded.
     write(QStringLiteral("r.csv"), "draw,date,number\n7062,2026-09-02,212\n7063,2026-09-03,166\n7064,2026-09-04,251\n");
@@ -371,6 +413,14 @@ void TestBookTicketsWindow::window()
         QVERIFY2(catcher.boxes.first().text.contains(QLatin1String("pasted text:2")), qPrintable(catcher.boxes.first().text));
     }
     QCOMPARE(view->ticketStore().count(), 3);
+    // A list's own message ends as a sentence before "Nothing was stored.".
+    {
+        BoxCatcher catcher;
+        QVERIFY(!view->addList("7065,12x,box,1\n", QStringLiteral("pasted text")));
+        QCOMPARE(catcher.boxes.size(), 1);
+        QVERIFY2(catcher.boxes.first().text.endsWith(QLatin1String("(digits only).\nNothing was stored.")),
+                 qPrintable(catcher.boxes.first().text));
+    }
 
     // Export: every ticket with its grade; the prize is said to be theoretical.
     const QString csv = dir.filePath(QStringLiteral("tickets.csv"));
@@ -426,6 +476,10 @@ void TestBookTicketsWindow::window()
     QCOMPARE(view->ticketStore().count(), 4);
     QCOMPARE(paste(QStringLiteral("&Add them again")), QStringLiteral("2 of the 2 tickets in pasted text are already in the book") + why);
     QCOMPARE(view->ticketStore().count(), 6);
+
+    // The report of a list says how many numbers it read with leading zeros.
+    QVERIFY(view->addList("7065,51,straight,1\n7066,5,mini,1\n", QStringLiteral("pasted text")));
+    QCOMPARE(view->lastMessage, QStringLiteral("Tickets added from pasted text: 2 (2 numbers read with leading zeros)"));
 }
 
 // More than one ticket goes only once the box naming the count is answered

@@ -18,6 +18,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTabBar>
 #include <QTranslator>
@@ -63,6 +64,7 @@ private slots:
     void tabKeys_data();
     void tabKeys();
     void japaneseWalk();
+    void stoppedImportKeepsWhatWasRead();
     void cleanupTestCase() { delete window; }
 
 private:
@@ -118,9 +120,14 @@ void TestBookWindow::importThroughWindow()
     QVERIFY2(window->lastReport.contains(QLatin1String("b.csv: not imported")), qPrintable(window->lastReport));
     QVERIFY2(window->lastReport.contains(QLatin1String("b.csv:2")), qPrintable(window->lastReport));
     QCOMPARE(window->upToLabel->text(), QStringLiteral("Results up to draw 7064 (2026-09-04 Fri)"));
-    QCOMPARE(window->missingLabel->text(), QStringLiteral("Missing draws between the first and the last known: 2"));
-    QCOMPARE(window->missingList->count(), 1);
+    // Missing: the gap, and every draw held since the book's last whose
+    // result is out by now.
+    const int drawn = DrawCalendar::lastDrawWithResult(QDateTime::currentDateTimeUtc());
+    QVERIFY(drawn > 7065);
+    QCOMPARE(window->missingLabel->text(), QStringLiteral("Draws held so far that the book lacks: %1").arg(2 + drawn - 7064));
+    QCOMPARE(window->missingList->count(), 2);
     QCOMPARE(window->missingList->item(0)->text(), QStringLiteral("draw 7062 to draw 7063 (2 draws)"));
+    QCOMPARE(window->missingList->item(1)->text(), QStringLiteral("draw 7065 to draw %1 (%2 draws)").arg(drawn).arg(drawn - 7064));
     QCOMPARE(window->model->rowCount(), 3);
     QCOMPARE(window->model->index(0, DrawTableModel::DrawColumn).data().toInt(), 7064);
 
@@ -433,6 +440,38 @@ void TestBookWindow::japaneseWalk()
     QVERIFY2(english.isEmpty(), qPrintable(QStringLiteral("left in English: ") + english.join(QLatin1String(" | "))));
     QVERIFY2(twins.isEmpty(), qPrintable(QStringLiteral("side by side, the same: ") + twins.join(QLatin1String(" | "))));
     QVERIFY(groups.size() > 20);
+}
+
+// Many files are read behind a progress dialog; closing it stops the
+// import, and the files read by then go in, the others are said to be left.
+void TestBookWindow::stoppedImportKeepsWhatWasRead()
+{
+    const int files = 1000;
+    QVERIFY(files >= BookWindow::ProgressFrom);
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("many")));
+    for (int draw = 1; draw <= files; ++draw) {
+        QFile f(dir.filePath(QStringLiteral("many/%1.csv").arg(draw, 4, 10, QLatin1Char('0'))));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(rows({draw}));
+    }
+    const int before = store.count();
+    {
+        BoxCatcher catcher;  // closes the progress dialog as soon as it shows, then the report
+        window->importPaths({dir.filePath(QStringLiteral("many"))});
+        QCOMPARE(catcher.boxes.size(), 2);
+        QCOMPARE(catcher.boxes.first().title, QStringLiteral("Import"));
+    }
+    const QString &report = window->lastReport;
+    const QRegularExpression stopped(QStringLiteral("cancelled: (\\d+) of the 1000 files were not read"));
+    const QRegularExpressionMatch left = stopped.match(report);
+    QVERIFY2(left.hasMatch(), qPrintable(report));
+    const int unread = left.captured(1).toInt();
+    QVERIFY(unread > 0);
+    const int read = files - unread;
+    QCOMPARE(int(report.count(QLatin1String(": 1 new, 0 already known"))), read);
+    QVERIFY2(report.endsWith(QStringLiteral("Files: 1000; imported: %1; refused: 0. New draws in the book: %1.").arg(read)),
+             qPrintable(report.right(200)));
+    QCOMPARE(store.count(), before + read);
 }
 
 QTEST_MAIN(TestBookWindow)
