@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,7 +19,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -40,7 +38,7 @@
 #include "hand_entry_dialog.h"
 #include "help_browser.h"
 #include "import_batch.h"
-#include "import_reader.h"
+#include "import_questions.h"
 #include "import_report_dialog.h"
 #include "ticket_view.h"
 #include "stats_view.h"
@@ -300,12 +298,12 @@ void BookWindow::importPaths(const QStringList &paths)
         return;
     }
     const QList<DrawResult> before = model->draws();
-    const QList<std::optional<ImportedFile>> read = readFiles(files);
+    const QList<std::optional<ImportedFile>> read = ImportQuestions::read(this, files, ProgressFrom);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QList<ImportBatch::Outcome> outcomes = ImportBatch::store(
         store, files, read, QDateTime::currentDateTimeUtc(), [this](const QString &path, const QList<BookConflict> &conflicts) {
             QApplication::restoreOverrideCursor();
-            const QSet<int> agreed = askReplace(path, conflicts);
+            const QSet<int> agreed = ImportQuestions::askReplace(this, path, conflicts);
             QApplication::setOverrideCursor(Qt::WaitCursor);
             return agreed;
         });
@@ -316,68 +314,6 @@ void BookWindow::importPaths(const QStringList &paths)
     if (!graded.isEmpty())
         text += QLatin1Char('\n') + graded;
     showReport(text, ImportBatch::failed(outcomes) > 0, ImportBatch::cancelled(outcomes) > 0);
-}
-
-QList<std::optional<ImportedFile>> BookWindow::readFiles(const QStringList &files)
-{
-    // A few files are read in a moment; more are read on worker threads
-    // behind a dialog that shows how far it got and can stop it.
-    if (files.size() < ProgressFrom)
-        return ImportReader::readAll(files);
-    QProgressDialog progress(tr("Reading %1 files...").arg(files.size()), tr("Stop the import"), 0, int(files.size()), this);
-    progress.setWindowTitle(tr("Import"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(0);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
-    ImportReader reader(files);
-    QEventLoop loop;
-    // Once stopped, the dialog stays closed while the files begun finish.
-    connect(&reader, &ImportReader::progressed, &progress, [&progress](int done) {
-        if (!progress.wasCanceled())
-            progress.setValue(done);
-    });
-    // Stopped by its button, Escape, or the dialog closed any other way.
-    connect(&progress, &QProgressDialog::canceled, &reader, &ImportReader::cancel);
-    connect(&progress, &QDialog::finished, &reader, &ImportReader::cancel);
-    connect(&reader, &ImportReader::finished, &loop, &QEventLoop::quit);
-    progress.setValue(0);  // shows it, once
-    reader.start();
-    loop.exec();
-    return reader.files();
-}
-
-QSet<int> BookWindow::askReplace(const QString &path, const QList<BookConflict> &conflicts)
-{
-    QSet<int> agreed;
-    for (int i = 0; i < conflicts.size(); ++i) {
-        const BookConflict &c = conflicts.at(i);
-        QMessageBox box(QMessageBox::Question, tr("Replace a result entered by hand?"),
-                        tr("You entered %1 for %2 by hand. The file %3 gives %4.\nReplace your value with the file's?")
-                            .arg(c.kept.numberText(), BookTexts::drawName(c.draw), QFileInfo(path).fileName(), c.offered.numberText()),
-                        QMessageBox::NoButton, this);
-        QPushButton *yes = box.addButton(tr("&Replace"), QMessageBox::YesRole);
-        QPushButton *no = box.addButton(tr("&Keep mine"), QMessageBox::NoRole);
-        QPushButton *yesAll = nullptr;
-        QPushButton *noAll = nullptr;
-        if (conflicts.size() - i > 1) {
-            yesAll = box.addButton(tr("Replace &all %1").arg(conflicts.size() - i), QMessageBox::YesRole);
-            noAll = box.addButton(tr("Keep all &mine"), QMessageBox::NoRole);
-        }
-        box.setDefaultButton(no);
-        box.setEscapeButton(no);
-        box.exec();
-        if (box.clickedButton() == yes) {
-            agreed << c.draw;
-        } else if (yesAll && box.clickedButton() == yesAll) {
-            for (int j = i; j < conflicts.size(); ++j)
-                agreed << conflicts.at(j).draw;
-            break;
-        } else if (noAll && box.clickedButton() == noAll) {
-            break;
-        }
-    }
-    return agreed;
 }
 
 void BookWindow::showReport(const QString &text, bool failed, bool cancelled)

@@ -84,11 +84,7 @@ private:
     void about();
     void focusTab();
     void focusLookup(int kind);
-    QSet<int> askReplace(const QString &path, const QList<BookConflict> &conflicts);
     void showReport(const QString &text, bool failed, bool cancelled);
-    // The files read, one per path; empty for those left unread when the
-    // user stopped the import.
-    QList<std::optional<ImportedFile>> readFiles(const QStringList &files);
 
     BookStore &store;
     QList<int> shownMissing;

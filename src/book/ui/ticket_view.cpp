@@ -15,7 +15,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -24,13 +23,13 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "book_file_dialog.h"
 #include "book_texts.h"
 #include "draw_calendar.h"
 #include "tab_shortcuts.h"
 #include "ticket_dialog.h"
-#include "ticket_print.h"
 #include "ticket_list.h"
+#include "ticket_print.h"
+#include "ticket_questions.h"
 #include "ticket_report.h"
 #include "ticket_rules.h"
 #include "ticket_table_model.h"
@@ -363,7 +362,7 @@ void TicketView::deleteTickets()
         return;
     // From the menu on another tab: what goes is in sight.
     showTab();
-    if (selected.size() > 1 && !confirmDelete(int(selected.size())))
+    if (selected.size() > 1 && !TicketQuestions::confirmDelete(this, int(selected.size())))
         return;
     QList<qint64> ids;
     for (const Ticket &t : selected)
@@ -382,18 +381,6 @@ void TicketView::deleteTickets()
     if (proxy->rowCount() > 0)
         table->selectRow(qMin(row, proxy->rowCount() - 1));
     say(tr("Tickets deleted: %1; Ctrl+Z brings them back").arg(selected.size()));
-}
-
-bool TicketView::confirmDelete(int count)
-{
-    QMessageBox box(QMessageBox::Question, tr("Delete tickets"),
-                    tr("Delete the %1 selected tickets? Ctrl+Z brings them back.").arg(count), QMessageBox::NoButton, this);
-    QPushButton *remove = box.addButton(tr("&Delete %1 tickets").arg(count), QMessageBox::DestructiveRole);
-    QPushButton *keep = box.addButton(tr("&Keep them"), QMessageBox::RejectRole);
-    box.setDefaultButton(remove);
-    box.setEscapeButton(keep);
-    box.exec();
-    return box.clickedButton() == remove;
 }
 
 void TicketView::undo()
@@ -435,13 +422,14 @@ bool TicketView::addParsed(const TicketList::Parsed &parsed, const QString &name
     }
     // A list read twice would count every ticket twice in the totals.
     const qsizetype held = store.held(parsed.tickets).size();
-    const Repeats repeats = held > 0 ? askRepeats(name, held, parsed.tickets.size()) : Repeats::AddAgain;
-    if (repeats == Repeats::Cancel)
+    const TicketQuestions::Repeats repeats = held > 0 ? TicketQuestions::askRepeats(this, name, held, parsed.tickets.size())
+                                                       : TicketQuestions::Repeats::AddAgain;
+    if (repeats == TicketQuestions::Repeats::Cancel)
         return false;
     QList<Ticket> added = parsed.tickets;
     QList<qint64> ids;
     QString error;
-    const bool stored = repeats == Repeats::Skip ? store.addMissing(parsed.tickets, &added, &error, maxDraw)
+    const bool stored = repeats == TicketQuestions::Repeats::Skip ? store.addMissing(parsed.tickets, &added, &error, maxDraw)
                                                  : store.add(parsed.tickets, &ids, &error, maxDraw);
     if (!stored) {
         QMessageBox::warning(this, tr("Ticket list"), error.isEmpty() ? store.lastError() : error);
@@ -465,28 +453,10 @@ bool TicketView::addParsed(const TicketList::Parsed &parsed, const QString &name
     return true;
 }
 
-TicketView::Repeats TicketView::askRepeats(const QString &name, qsizetype held, qsizetype listed)
-{
-    QMessageBox box(QMessageBox::Question, tr("Ticket list"),
-                    tr("%1 of the %2 tickets in %3 are already in the book (the same draw, number, way, units and note).")
-                            .arg(held).arg(listed).arg(name)
-                        + QLatin1Char('\n') + tr("Add them again, or leave them out?"),
-                    QMessageBox::NoButton, this);
-    QPushButton *skip = box.addButton(tr("&Leave them out"), QMessageBox::AcceptRole);
-    QPushButton *again = box.addButton(tr("&Add them again"), QMessageBox::YesRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(skip);
-    box.exec();
-    if (box.clickedButton() == skip)
-        return Repeats::Skip;
-    return box.clickedButton() == again ? Repeats::AddAgain : Repeats::Cancel;
-}
-
 void TicketView::importList()
 {
     showTab();
-    const QString path = BookFileDialog::getOpenFileName(this, tr("Import a ticket list"), QDir::homePath(),
-                                                      tr("Ticket lists (*.csv *.txt);;All files (*)"));
+    const QString path = TicketQuestions::listToRead(this);
     if (path.isEmpty())
         return;
     const int maxDraw = maxDrawNow();
@@ -520,9 +490,7 @@ bool TicketView::exportTo(const QString &path)
 void TicketView::exportList()
 {
     showTab();
-    const QString path = BookFileDialog::getSaveFileName(this, tr("Export tickets as CSV"),
-                                                      QDir::home().filePath(QStringLiteral("numbers3-tickets.csv")),
-                                                      tr("CSV files (*.csv)"));
+    const QString path = TicketQuestions::csvToWrite(this);
     if (!path.isEmpty())
         exportTo(path);
 }
@@ -553,9 +521,7 @@ bool TicketView::writePdf(const QString &path)
 void TicketView::saveAsPdf()
 {
     showTab();
-    const QString path = BookFileDialog::getSaveFileName(this, tr("Save tickets as PDF"),
-                                                      QDir::home().filePath(QStringLiteral("numbers3-tickets.pdf")),
-                                                      tr("PDF files (*.pdf)"));
+    const QString path = TicketQuestions::pdfToWrite(this);
     if (!path.isEmpty())
         writePdf(path);
 }

@@ -107,10 +107,7 @@ private:
     void say(const QString &text);
     void refuse(const QString &title, const QString &error);
     // Asked before more than one ticket goes; Return deletes, Escape keeps.
-    bool confirmDelete(int count);
     bool addParsed(const TicketList::Parsed &parsed, const QString &name, int maxDraw);
-    enum class Repeats { Skip, AddAgain, Cancel };
-    Repeats askRepeats(const QString &name, qsizetype held, qsizetype listed);
 
     BookStore &book;
     TicketStore store;

@@ -1,0 +1,72 @@
+#include "import_questions.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+
+#include "book_texts.h"
+#include "import_reader.h"
+
+QList<std::optional<ImportedFile>> ImportQuestions::read(QWidget *parent, const QStringList &files, int progressFrom)
+{
+    // A few files are read in a moment; more are read on worker threads
+    // behind a dialog that shows how far it got and can stop it.
+    if (files.size() < progressFrom)
+        return ImportReader::readAll(files);
+    QProgressDialog progress(tr("Reading %1 files...").arg(files.size()), tr("Stop the import"), 0, int(files.size()), parent);
+    progress.setWindowTitle(tr("Import"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    ImportReader reader(files);
+    QEventLoop loop;
+    // Once stopped, the dialog stays closed while the files begun finish.
+    QObject::connect(&reader, &ImportReader::progressed, &progress, [&progress](int done) {
+        if (!progress.wasCanceled())
+            progress.setValue(done);
+    });
+    // Stopped by its button, Escape, or the dialog closed any other way.
+    QObject::connect(&progress, &QProgressDialog::canceled, &reader, &ImportReader::cancel);
+    QObject::connect(&progress, &QDialog::finished, &reader, &ImportReader::cancel);
+    QObject::connect(&reader, &ImportReader::finished, &loop, &QEventLoop::quit);
+    progress.setValue(0);  // shows it, once
+    reader.start();
+    loop.exec();
+    return reader.files();
+}
+
+QSet<int> ImportQuestions::askReplace(QWidget *parent, const QString &path, const QList<BookConflict> &conflicts)
+{
+    QSet<int> agreed;
+    for (int i = 0; i < conflicts.size(); ++i) {
+        const BookConflict &c = conflicts.at(i);
+        QMessageBox box(QMessageBox::Question, tr("Replace a result entered by hand?"),
+                        tr("You entered %1 for %2 by hand. The file %3 gives %4.\nReplace your value with the file's?")
+                            .arg(c.kept.numberText(), BookTexts::drawName(c.draw), QFileInfo(path).fileName(), c.offered.numberText()),
+                        QMessageBox::NoButton, parent);
+        QPushButton *yes = box.addButton(tr("&Replace"), QMessageBox::YesRole);
+        QPushButton *no = box.addButton(tr("&Keep mine"), QMessageBox::NoRole);
+        QPushButton *yesAll = nullptr;
+        QPushButton *noAll = nullptr;
+        if (conflicts.size() - i > 1) {
+            yesAll = box.addButton(tr("Replace &all %1").arg(conflicts.size() - i), QMessageBox::YesRole);
+            noAll = box.addButton(tr("Keep all &mine"), QMessageBox::NoRole);
+        }
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        box.exec();
+        if (box.clickedButton() == yes) {
+            agreed << c.draw;
+        } else if (yesAll && box.clickedButton() == yesAll) {
+            for (int j = i; j < conflicts.size(); ++j)
+                agreed << conflicts.at(j).draw;
+            break;
+        } else if (noAll && box.clickedButton() == noAll) {
+            break;
+        }
+    }
+    return agreed;
+}

@@ -1,0 +1,32 @@
+#ifndef IMPORT_QUESTIONS_H
+#define IMPORT_QUESTIONS_H
+
+#include <QCoreApplication>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+#include "book_store.h"
+
+class QWidget;
+
+// What the window's import asks and shows while it runs: the reading of
+// many files behind a progress dialog that can stop it, and the question
+// before a result entered by hand is replaced. Its words are the window's.
+class ImportQuestions
+{
+    Q_DECLARE_TR_FUNCTIONS(BookWindow)
+
+public:
+    // Every file read, in order; those left unread when the user stopped
+    // the import are empty. From `progressFrom` files on, a dialog shows
+    // how far the reading got.
+    static QList<std::optional<ImportedFile>> read(QWidget *parent, const QStringList &files, int progressFrom);
+    // The draws whose hand-entered value the user agreed to replace.
+    static QSet<int> askReplace(QWidget *parent, const QString &path, const QList<BookConflict> &conflicts);
+};
+
+#endif
