@@ -11,6 +11,7 @@
 #include "book_gui.h"
 #include "book_options.h"
 #include "book_store.h"
+#include "bundled_report.h"
 
 namespace {
 
@@ -25,6 +26,13 @@ int runBatch(BookStore &store, const BookStore::OpenResult &opened, const BookOp
     if (!store.loadBundled()) {
         out << options.database << ": error: " << store.lastError() << '\n';
         return 1;
+    }
+    // A book an earlier release filled says once what this one added.
+    const QString caughtUp = BundledReport::headline(store.bundledCatchUp());
+    if (!caughtUp.isEmpty()) {
+        out << options.database << ": " << caughtUp << '\n';
+        for (const QString &line : BundledReport::differences(store.bundledCatchUp()))
+            out << "  " << line << '\n';
     }
     // Results first, so the export grades the tickets against them.
     int status = options.import ? BookCli::importFiles(store, options.files, QDateTime::currentDateTimeUtc(), out) : 0;
