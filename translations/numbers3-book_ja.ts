@@ -854,6 +854,54 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>, %1 kept (entered by hand)</source>
         <translation>、手入力を残した %1 件</translation>
     </message>
+    <message>
+        <source>straight prize %1</source>
+        <translation>ストレート当せん金 %1</translation>
+    </message>
+    <message>
+        <source>box prize %1</source>
+        <translation>ボックス当せん金 %1</translation>
+    </message>
+    <message>
+        <source>set-straight prize %1</source>
+        <translation>セット（ストレート）当せん金 %1</translation>
+    </message>
+    <message>
+        <source>set-box prize %1</source>
+        <translation>セット（ボックス）当せん金 %1</translation>
+    </message>
+    <message>
+        <source>mini prize %1</source>
+        <translation>ミニ当せん金 %1</translation>
+    </message>
+    <message>
+        <source>straight winners %1</source>
+        <translation>ストレート当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>box winners %1</source>
+        <translation>ボックス当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>set-straight winners %1</source>
+        <translation>セット（ストレート）当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>set-box winners %1</source>
+        <translation>セット（ボックス）当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>mini winners %1</source>
+        <translation>ミニ当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>date %1</source>
+        <translation>抽せん日 %1</translation>
+    </message>
+    <message>
+        <source>draw %1: kept %2 (%3), this release has %4</source>
+        <translation>第%1回：番号帳の %2（%3）を残しました（この版のデータでは %4）</translation>
+    </message>
 </context>
 <context>
     <name>BookCli</name>
@@ -2145,6 +2193,37 @@ and paste again.</source>
     <message>
         <source>not every byte was written</source>
         <translation>一部しか書き込めませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>BundledReport</name>
+    <message>
+        <source>Added the prizes of %1 draws from this release.</source>
+        <translation>この版のデータから %1 回分の当せん金を加えました。</translation>
+    </message>
+    <message>
+        <source>Added draws %1 to %2 from this release.</source>
+        <translation>この版のデータから第%1回～第%2回を加えました。</translation>
+    </message>
+    <message>
+        <source>Added %1 draws between %2 and %3 from this release.</source>
+        <translation>この版のデータから第%2回～第%3回のうち %1 回分を加えました。</translation>
+    </message>
+    <message>
+        <source>Added draws %1 to %2 and the prizes of %3 draws from this release.</source>
+        <translation>この版のデータから第%1回～第%2回と、%3 回分の当せん金を加えました。</translation>
+    </message>
+    <message>
+        <source>Added %1 draws between %2 and %3 and the prizes of %4 draws from this release.</source>
+        <translation>この版のデータから第%2回～第%3回のうち %1 回分と、%4 回分の当せん金を加えました。</translation>
+    </message>
+    <message>
+        <source>Where this release differs, the book kept the values it had from files or entered by hand:</source>
+        <translation>この版のデータと異なるところは、ファイルから取り込んだ値と手入力の値をそのまま残しました：</translation>
+    </message>
+    <message>
+        <source>%1: kept %2 (entered by hand), this release has %3</source>
+        <translation>%1：手入力の %2 を残しました（この版のデータでは %3）</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "book_options.h"
 #include "book_store.h"
 #include "bundled_report.h"
+#include "export_file.h"
 
 namespace {
 
@@ -27,12 +28,16 @@ int runBatch(BookStore &store, const BookStore::OpenResult &opened, const BookOp
         out << options.database << ": error: " << store.lastError() << '\n';
         return 1;
     }
-    // A book an earlier release filled says once what this one added.
+    // A book an earlier release filled says once what this one added; beside
+    // a ticket list written to standard output, not into it.
     const QString caughtUp = BundledReport::headline(store.bundledCatchUp());
     if (!caughtUp.isEmpty()) {
-        out << options.database << ": " << caughtUp << '\n';
+        QTextStream side(stderr);
+        QTextStream &said = options.exportTickets && ExportFile::isStandardOutput(*options.exportTickets) ? side : out;
+        said << options.database << ": " << caughtUp << '\n';
         for (const QString &line : BundledReport::differences(store.bundledCatchUp()))
-            out << "  " << line << '\n';
+            said << "  " << line << '\n';
+        said.flush();
     }
     // Results first, so the export grades the tickets against them.
     int status = options.import ? BookCli::importFiles(store, options.files, QDateTime::currentDateTimeUtc(), out) : 0;
