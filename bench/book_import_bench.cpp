@@ -2,11 +2,15 @@
 // 7,147 per-draw files (one batch, the window's import with its files read on
 // a worker thread, and one transaction per file), beside a
 // raw SQLite bulk insert of the same rows in one transaction, which is the
-// limit. Prints figures; never fails.
+// limit. Then the bundled data (results and prizes) loaded into an empty
+// book beside a raw insert of the same rows, with its limit of 3x. Prints
+// figures; never fails.
 //
-// Draws 1..7064 are the real results (dates and numbers). Draws 7065..7147
-// and every prize and winner count are benchmark filler, made up here to give
-// the files their full shape; they are never shown to users.
+// The draws the program carries are the real results (dates and numbers).
+// The draws after them up to 7,147, and every prize and winner count of the
+// file cases, are benchmark filler, made up here to give the files their
+// full shape; they are never shown to users. The bundled case uses the real
+// prizes only.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,6 +24,7 @@
 #include <cstdio>
 
 #include "book_store.h"
+#include "bundled_data.h"
 #include "import_batch.h"
 #include "import_reader.h"
 #include "draw_calendar.h"
@@ -86,6 +91,11 @@ double ms(const QElapsedTimer &t)
     return double(t.nsecsElapsed()) / 1e6;
 }
 
+QVariant value(const std::optional<qint64> &v)
+{
+    return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::LongLong));
+}
+
 // The limit: the same rows, one prepared INSERT, one transaction, the same
 // pragmas as the book.
 double rawInsert(const QString &path, const QList<DrawResult> &draws)
@@ -111,8 +121,8 @@ double rawInsert(const QString &path, const QList<DrawResult> &draws)
             q.addBindValue(r.date.toString(Qt::ISODate));
             q.addBindValue(r.number);
             for (int w = 0; w < DrawResult::WayCount; ++w) {
-                q.addBindValue(*r.prize[size_t(w)]);
-                q.addBindValue(*r.winners[size_t(w)]);
+                q.addBindValue(value(r.prize[size_t(w)]));
+                q.addBindValue(value(r.winners[size_t(w)]));
             }
             q.addBindValue(1);
             q.addBindValue(QStringLiteral("bench"));
@@ -125,6 +135,46 @@ double rawInsert(const QString &path, const QList<DrawResult> &draws)
     return ms(t);
 }
 
+// The bundled results and prizes into an empty book (reading, joining and
+// storing them, as a new book does) beside a raw insert of the same rows.
+void bundledBeside(const QTemporaryDir &dir, int runs)
+{
+    const QList<DrawResult> rows = BundledData::read().draws;
+    double raw = 1e9, book = 1e9;
+    for (int run = 0; run < runs; ++run) {
+        raw = std::min(raw, rawInsert(dir.filePath(QStringLiteral("bundled-raw%1.sqlite").arg(run)), rows));
+        BookStore store;
+        store.open(dir.filePath(QStringLiteral("bundled%1.sqlite").arg(run)));
+        QElapsedTimer t;
+        t.start();
+        store.loadBundled();
+        book = std::min(book, ms(t));
+    }
+    std::printf("\nthe bundled data: %lld draws, %d with prizes (real)\n", static_cast<long long>(rows.size()),
+                BundledData::counts().prized);
+    double read = 1e9;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer t;
+        t.start();
+        BundledData::read();
+        read = std::min(read, ms(t));
+    }
+    std::printf("%-46s %9.1f ms\n", "raw SQLite insert of the same rows", raw);
+    std::printf("%-46s %9.1f ms\n", "  reading and joining the two files", read);
+    std::printf("%-46s %9.1f ms  %5.2fx the raw insert (limit 3x)\n", "loaded into an empty book", book, book / raw);
+    // What every later open pays to find the book up to date.
+    double again = 1e9;
+    for (int run = 0; run < runs; ++run) {
+        BookStore store;
+        store.open(dir.filePath(QStringLiteral("bundled0.sqlite")));
+        QElapsedTimer t;
+        t.start();
+        store.loadBundled();
+        again = std::min(again, ms(t));
+    }
+    std::printf("%-46s %9.1f ms\n", "the same book opened again (up to date)", again);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -132,8 +182,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     const QList<DrawResult> draws = benchmarkDraws();
-    std::printf("draws: %lld (1..7064 real, 7065..%d and all prizes benchmark filler)\n",
-                static_cast<long long>(draws.size()), Total);
+    std::printf("draws: %lld (1..%d real, %d..%d and all prizes benchmark filler)\n",
+                static_cast<long long>(draws.size()), BundledData::counts().draws, BundledData::counts().draws + 1, Total);
 
     // The files, in Shift_JIS as the operator writes them.
     QString all;
@@ -253,5 +303,6 @@ int main(int argc, char **argv)
         report("the multi-draw file again (all known)", ms(t));
         std::printf("  %s\n", qPrintable(r.summary()));
     }
+    bundledBeside(dir, 5);  // short runs: two more against the disk's syncs
     return 0;
 }

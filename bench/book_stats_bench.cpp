@@ -1,4 +1,4 @@
-// The book's statistics over its 7,064 bundled draws: every figure counted
+// The book's statistics over its 7,088 bundled draws: every figure counted
 // at once beside one plain pass over the same draws, and the statistics tab
 // switching its range and redrawing each chart to the next painted frame.
 // Prints figures; never fails. Runs offscreen unless a display is given.

@@ -6,7 +6,7 @@
 #include "draw_calendar.h"
 #include "result_importer.h"
 
-// The bundled results (draws 1..7064, real) followed by benchmark filler up
+// The bundled results (draws 1..7088, real) followed by benchmark filler up
 // to `total`: the filler draws are on their calendar days with numbers from
 // a fixed pseudo-random sequence, and are never shown to anyone as results.
 inline ImportedFile fillerBook(int total)

@@ -914,6 +914,54 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>the index %1 does not match the table %2</source>
         <translation>索引 %1 が表 %2 と一致しません</translation>
     </message>
+    <message>
+        <source>straight prize %1</source>
+        <translation>ストレート当せん金 %1</translation>
+    </message>
+    <message>
+        <source>box prize %1</source>
+        <translation>ボックス当せん金 %1</translation>
+    </message>
+    <message>
+        <source>set-straight prize %1</source>
+        <translation>セット（ストレート）当せん金 %1</translation>
+    </message>
+    <message>
+        <source>set-box prize %1</source>
+        <translation>セット（ボックス）当せん金 %1</translation>
+    </message>
+    <message>
+        <source>mini prize %1</source>
+        <translation>ミニ当せん金 %1</translation>
+    </message>
+    <message>
+        <source>straight winners %1</source>
+        <translation>ストレート当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>box winners %1</source>
+        <translation>ボックス当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>set-straight winners %1</source>
+        <translation>セット（ストレート）当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>set-box winners %1</source>
+        <translation>セット（ボックス）当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>mini winners %1</source>
+        <translation>ミニ当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>date %1</source>
+        <translation>抽せん日 %1</translation>
+    </message>
+    <message>
+        <source>draw %1: kept %2 (%3), this release has %4</source>
+        <translation>第%1回：番号帳の %2（%3）を残しました（この版のデータでは %4）</translation>
+    </message>
 </context>
 <context>
     <name>BookCli</name>
@@ -2296,6 +2344,37 @@ and paste again.</source>
     <message>
         <source>nothing to do without --import; run it without arguments (or with --database PATH) for the window</source>
         <translation>--import なしではすることがありません。ウィンドウを開くには引数なしで（または --database パスだけを付けて）起動してください</translation>
+    </message>
+</context>
+<context>
+    <name>BundledReport</name>
+    <message>
+        <source>Added the prizes of %1 draws from this release.</source>
+        <translation>この版のデータから %1 回分の当せん金を加えました。</translation>
+    </message>
+    <message>
+        <source>Added draws %1 to %2 from this release.</source>
+        <translation>この版のデータから第%1回～第%2回を加えました。</translation>
+    </message>
+    <message>
+        <source>Added %1 draws between %2 and %3 from this release.</source>
+        <translation>この版のデータから第%2回～第%3回のうち %1 回分を加えました。</translation>
+    </message>
+    <message>
+        <source>Added draws %1 to %2 and the prizes of %3 draws from this release.</source>
+        <translation>この版のデータから第%1回～第%2回と、%3 回分の当せん金を加えました。</translation>
+    </message>
+    <message>
+        <source>Added %1 draws between %2 and %3 and the prizes of %4 draws from this release.</source>
+        <translation>この版のデータから第%2回～第%3回のうち %1 回分と、%4 回分の当せん金を加えました。</translation>
+    </message>
+    <message>
+        <source>Where this release differs, the book kept the values it had from files or entered by hand:</source>
+        <translation>この版のデータと異なるところは、ファイルから取り込んだ値と手入力の値をそのまま残しました：</translation>
+    </message>
+    <message>
+        <source>%1: kept %2 (entered by hand), this release has %3</source>
+        <translation>%1：手入力の %2 を残しました（この版のデータでは %3）</translation>
     </message>
 </context>
 </TS>

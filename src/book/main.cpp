@@ -11,6 +11,8 @@
 #include "book_gui.h"
 #include "book_options.h"
 #include "book_store.h"
+#include "bundled_report.h"
+#include "export_file.h"
 
 namespace {
 
@@ -25,6 +27,17 @@ int runBatch(BookStore &store, const BookStore::OpenResult &opened, const BookOp
     if (!store.loadBundled()) {
         out << options.database << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(store.lastError()) << '\n';
         return 1;
+    }
+    // A book an earlier release filled says once what this one added; beside
+    // a ticket list written to standard output, not into it.
+    const QString caughtUp = BundledReport::headline(store.bundledCatchUp());
+    if (!caughtUp.isEmpty()) {
+        QTextStream side(stderr);
+        QTextStream &said = options.exportTickets && ExportFile::isStandardOutput(*options.exportTickets) ? side : out;
+        said << options.database << ": " << caughtUp << '\n';
+        for (const QString &line : BundledReport::differences(store.bundledCatchUp()))
+            said << "  " << line << '\n';
+        said.flush();
     }
     // Results first, so the export grades the tickets against them.
     int status = options.import ? BookCli::importFiles(store, options.files, QDateTime::currentDateTimeUtc(), out) : 0;

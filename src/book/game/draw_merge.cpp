@@ -35,6 +35,33 @@ void offer(const std::optional<qint64> &from, std::optional<qint64> &into, const
     into = from;
 }
 
+// The same for the bundled data, which never changes a value the book
+// holds: it fills a gap, or the book's value stays and both are told.
+void keepOrFill(const std::optional<qint64> &from, std::optional<qint64> &into, const char *word, bool fill,
+                QStringList &kept, QStringList &offered, bool &filled)
+{
+    if (!from || from == into)
+        return;
+    if (into) {
+        kept << tr(word).arg(*into);
+        offered << tr(word).arg(*from);
+    } else if (fill) {
+        into = from;
+        filled = true;
+    }
+}
+
+const char *const PrizeWords[DrawResult::WayCount] = {
+    QT_TRANSLATE_NOOP("BookStore", "straight prize %1"), QT_TRANSLATE_NOOP("BookStore", "box prize %1"),
+    QT_TRANSLATE_NOOP("BookStore", "set-straight prize %1"), QT_TRANSLATE_NOOP("BookStore", "set-box prize %1"),
+    QT_TRANSLATE_NOOP("BookStore", "mini prize %1"),
+};
+const char *const WinnerWords[DrawResult::WayCount] = {
+    QT_TRANSLATE_NOOP("BookStore", "straight winners %1"), QT_TRANSLATE_NOOP("BookStore", "box winners %1"),
+    QT_TRANSLATE_NOOP("BookStore", "set-straight winners %1"), QT_TRANSLATE_NOOP("BookStore", "set-box winners %1"),
+    QT_TRANSLATE_NOOP("BookStore", "mini winners %1"),
+};
+
 } // namespace
 
 DrawMerge::DrawMerge(const QString &fileName, DrawResult::SourceKind kind, bool replaceExisting,
@@ -53,10 +80,8 @@ DrawMerge::Step DrawMerge::take(DrawResult offered, const std::optional<DrawResu
         ++report.added;
         return { Added, offered };
     }
-    if (!replaceExisting) {
-        ++report.known;  // the bundled table never overrides what the book has
-        return { Known, *held };
-    }
+    if (!replaceExisting && held->sourceKind != DrawResult::Bundled)
+        return keepHeld(offered, *held);
     return held->number == offered.number ? sameNumber(offered, *held) : otherNumber(offered, *held);
 }
 
@@ -92,6 +117,53 @@ DrawMerge::Step DrawMerge::sameNumber(const DrawResult &offered, const DrawResul
     ++report.known;
     if (!dateFilled && !prizesFilled)
         return { Known, held };
+    ++report.completed;
+    completed.append(offered.draw);
+    datesAdded = datesAdded || dateFilled;
+    prizesAdded = prizesAdded || prizesFilled;
+    return { Filled, merged };
+}
+
+// The bundled data against a value from a file or a hand: what the book
+// lacks is filled in (a hand value's date and prizes are left alone, as a
+// file leaves them), nothing held is changed, and a difference is told.
+DrawMerge::Step DrawMerge::keepHeld(const DrawResult &offered, const DrawResult &held)
+{
+    ++report.known;
+    if (held.number != offered.number) {
+        if (held.sourceKind == DrawResult::Hand) {
+            report.handConflicts.append(BookConflict{ offered.draw, held, offered });
+            return { HandKept, held };
+        }
+        report.differences.append(tr("draw %1: kept %2 (%3), this release has %4")
+                                      .arg(offered.draw)
+                                      .arg(held.numberText(), sourceWords(held), offered.numberText()));
+        return { Known, held };
+    }
+    const bool fill = held.sourceKind != DrawResult::Hand;
+    DrawResult merged = held;
+    QStringList kept, other;
+    bool dateFilled = false, prizesFilled = false;
+    if (offered.date.isValid() && offered.date != held.date) {
+        if (held.date.isValid()) {
+            kept << tr("date %1").arg(held.date.toString(Qt::ISODate));
+            other << tr("date %1").arg(offered.date.toString(Qt::ISODate));
+        } else if (fill) {
+            merged.date = offered.date;
+            dateFilled = true;
+        }
+    }
+    for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w) {
+        keepOrFill(offered.prize[w], merged.prize[w], PrizeWords[w], fill, kept, other, prizesFilled);
+        keepOrFill(offered.winners[w], merged.winners[w], WinnerWords[w], fill, kept, other, prizesFilled);
+    }
+    if (!kept.isEmpty())
+        report.differences.append(tr("draw %1: kept %2 (%3), this release has %4")
+                                      .arg(offered.draw)
+                                      .arg(kept.join(QLatin1String(", ")), sourceWords(held), other.join(QLatin1String(", "))));
+    if (!dateFilled && !prizesFilled)
+        return { Known, held };
+    merged.storedAt = now;
     ++report.completed;
     completed.append(offered.draw);
     datesAdded = datesAdded || dateFilled;

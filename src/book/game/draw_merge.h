@@ -31,8 +31,10 @@ public:
     };
 
     // fileName is the file's path as given (its name appears in the notes).
-    // With replaceExisting false (the bundled table) nothing held is ever
-    // changed. replaceHand: draw -> the hand-entered number the user agreed
+    // With replaceExisting false (the bundled data) a value held from a file
+    // or by hand is never changed: gaps are filled and differences told in
+    // report.differences and handConflicts; an older release's bundled row
+    // is brought up to date as a file would. replaceHand: draw -> the hand-entered number the user agreed
     // to replace. Counts and notes go into report.
     DrawMerge(const QString &fileName, DrawResult::SourceKind kind, bool replaceExisting,
               const QHash<int, int> &replaceHand, const QDateTime &now, ImportReport &report);
@@ -45,6 +47,7 @@ public:
 private:
     Step sameNumber(const DrawResult &offered, const DrawResult &held);
     Step otherNumber(DrawResult offered, const DrawResult &held);
+    Step keepHeld(const DrawResult &offered, const DrawResult &held);
 
     QString path;
     QString name;  // the file's name without its folder, for the notes

@@ -19,6 +19,9 @@ struct ImportReport
     QStringList notes;        // "draw 6: bundled 692 replaced by 792 from FILE", "draw 7: prizes added from FILE"
     QStringList warnings;     // the importer's warnings for this file
     QList<BookConflict> handConflicts;  // hand values kept
+    // Bundled data only: values from a file or a hand it left as they were
+    // where it differs ("draw 6: kept 692 (A1000006.CSV), this release has 792").
+    QStringList differences;
 
     // "3 new, 117 already known, 1 replaced" (plus ", 2 kept (entered by hand)")
     QString summary() const;

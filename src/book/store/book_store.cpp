@@ -16,6 +16,7 @@
 
 #include "book_connection.h"
 #include "book_error.h"
+#include "bundled_data.h"
 #include "display/number_kind.h"
 #include "draw_writer.h"
 #include "export_file.h"
@@ -63,6 +64,7 @@ struct BookStore::Private
     std::unique_ptr<DrawWriter> writer;  // while the book is open
     BookError lastError;
     OpenResult lastOpen;
+    BundledData::CatchUp caughtUp;  // what the last loadBundled() did
     std::function<void(int, int)> progress;
     int busyTimeout = BookStore::BusyTimeoutMs;
 
@@ -200,41 +202,16 @@ bool BookStore::loadBundled()
         d->fail(BookError{ BookError::NotOpen, tr("The book is not open.") });
         return false;
     }
-    {
-        QSqlQuery q(d->db);
-        if (q.exec(QStringLiteral("SELECT value FROM meta WHERE key = 'bundled'")) && q.next())
-            return true;
-    }
-    QFile f(QStringLiteral(":/book/numbers3-results.csv"));
-    if (!f.open(QIODevice::ReadOnly)) {
-        d->fail(BookError{ BookError::Other, tr("The past results are missing from this program.") });
-        return false;
-    }
-    const ImportedFile bundled = ResultImporter::parse(f.readAll(), QStringLiteral("numbers3-results.csv"));
-    if (!bundled.ok()) {
-        d->fail(BookError{ BookError::Other, bundled.error });
-        return false;
-    }
-    SqlTransaction tx(d->db);
-    ImportReport report;
-    QSqlQuery mark(d->db);
-    if (!tx.begin()) {
-        d->fail(tx.error());
-        return false;
-    }
-    if (!d->writer->store(bundled, DrawResult::Bundled, false, {}, report)) {
-        d->fail(d->writer->error());
-        return false;
-    }
-    if (!mark.exec(QStringLiteral("INSERT OR REPLACE INTO meta (key, value) VALUES ('bundled', '%1')").arg(bundled.draws.size()))) {
-        d->fail(BookError::fromSql(mark.lastError()));
-        return false;
-    }
-    if (!tx.commit()) {
-        d->fail(tx.error());
-        return false;
-    }
-    return true;
+    BundledData bundled(d->db, *d->writer);
+    if (bundled.bringUp(d->caughtUp))
+        return true;
+    d->fail(bundled.error());
+    return false;
+}
+
+const BundledData::CatchUp &BookStore::bundledCatchUp() const
+{
+    return d->caughtUp;
 }
 
 ImportReport BookStore::importFile(const ImportedFile &file, const HandReplacements &replaceHand)

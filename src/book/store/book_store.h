@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "book_error.h"
+#include "bundled_data.h"
 #include "draw_result.h"
 #include "import_report.h"
 #include "imported_file.h"
@@ -66,10 +67,14 @@ public:
     bool isOpen() const;
     QString path() const;
 
-    // Loads the bundled past results (draws 1..7064) as "bundled" when the
-    // book has not had them yet; draws already present are left alone.
-    // Returns false on a write error (lastError()).
+    // Brings the book up to the past results and prizes this program carries
+    // (BundledData): all of them for a new book, what it lacks for a book an
+    // earlier release filled, nothing for one up to date or from a newer
+    // release. Values from files or by hand are never changed. Returns false
+    // on a write error (lastError()), with nothing changed.
     bool loadBundled();
+    // What the last loadBundled() added, and the differences it left.
+    const BundledData::CatchUp &bundledCatchUp() const;
 
     // Draw number -> the hand-entered number the user agreed to replace.
     using HandReplacements = QHash<int, int>;

@@ -46,7 +46,14 @@ QString sourceValue(const QString &source)
 
 QString isoUtc(const QDateTime &t)
 {
-    return t.toUTC().toString(Qt::ISODateWithMs);
+    // A file's rows are all stored at one time: written out once, not per row.
+    static thread_local QDateTime last;
+    static thread_local QString text;
+    if (t != last || text.isEmpty()) {
+        last = t;
+        text = t.toUTC().toString(Qt::ISODateWithMs);
+    }
+    return text;
 }
 
 // Prizes and winners, way by way, as both tables keep them.
@@ -113,7 +120,8 @@ bool DrawWriter::exec(QSqlQuery &q)
 
 bool DrawWriter::write(const DrawResult &r)
 {
-    QSqlQuery &q = prepared(writeDrawSql());
+    static const QString sql = writeDrawSql();  // made once: it is looked up for every row
+    QSqlQuery &q = prepared(sql);
     bindDraw(q, r);
     return exec(q);
 }

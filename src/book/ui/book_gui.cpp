@@ -3,10 +3,34 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QStatusBar>
 
 #include "app/app_icon.h"
 #include "book_store.h"
 #include "book_window.h"
+#include "bundled_report.h"
+
+namespace {
+
+// A book an earlier release filled says once what this one added, in the
+// status bar; values it kept where this release differs are listed as an
+// import lists them.
+void showCaughtUp(BookWindow &window, const BookStore &store)
+{
+    const QString headline = BundledReport::headline(store.bundledCatchUp());
+    if (headline.isEmpty())
+        return;
+    window.statusBar()->showMessage(headline);
+    const QStringList differences = BundledReport::differences(store.bundledCatchUp());
+    if (differences.isEmpty())
+        return;
+    QMessageBox box(QMessageBox::Information, window.windowTitle(), headline, QMessageBox::Ok, &window);
+    box.setInformativeText(BundledReport::keptHeading());
+    box.setDetailedText(differences.join(QLatin1Char('\n')));
+    box.exec();
+}
+
+} // namespace
 
 int runBookWindow(QApplication &app, BookStore &store)
 {
@@ -43,6 +67,7 @@ int runBookWindow(QApplication &app, BookStore &store)
     } else if (!opened.message.isEmpty()) {
         QMessageBox::information(&window, title, opened.message);
     }
+    showCaughtUp(window, store);
     if (!store.lastError().isEmpty() && store.count() == 0) {
         QMessageBox::warning(&window, title,
                              QCoreApplication::translate("BookWindow", "The past results could not be stored in the book.")

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "result_importer.h"
+#include "support/bundled_rows.h"
 
 class TstBookImport : public QObject
 {
@@ -54,7 +55,9 @@ void TstBookImport::fixtures_data()
     QTest::newRow("plain CSV, row without prizes")
         << "plain_1338_1340.csv" << "" << 3 << 1340 << QDate(2004, 7, 1) << 597 << qint64(-1) << qint64(-1) << "";
     QTest::newRow("the bundled results")
-        << "../../../data/numbers3-results.csv" << "" << 7064 << 6 << QDate(1994, 11, 11) << 792 << qint64(-1) << qint64(-1) << "";
+        << "../../../data/numbers3-results.csv" << "" << bundledRows(RESULTS_CSV) << 6 << QDate(1994, 11, 11) << 792 << qint64(-1) << qint64(-1) << "";
+    QTest::newRow("the bundled prizes, the operator's for 7073")
+        << "../../../data/numbers3-prizes.csv" << "" << bundledRows(PRIZES_CSV) << 7073 << QDate(2026, 9, 17) << 188 << qint64(87100) << qint64(468) << "";
     QTest::newRow("same draw twice, same result")
         << "same_twice.csv" << "" << 1 << 7063 << QDate(2026, 9, 3) << 166 << qint64(94500) << qint64(12) << "";
     QTest::newRow("winners with thousands commas, unquoted")

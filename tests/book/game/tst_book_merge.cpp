@@ -63,8 +63,22 @@ void TstDrawMerge::take_data()
     QTest::newRow("agreed hand replaced") << Held(draw6(792, DrawResult::Hand, day)) << file692 << false << 792
                                           << int(DrawMerge::Replaced) << QList<int>{ 0, 0, 1, 0, 0 }
                                           << "draw 6: entered by hand 792 replaced by 692 from A1000006.CSV";
+    // The bundled data changes nothing held from a file or by hand: it fills
+    // gaps and tells where it differs.
     QTest::newRow("bundled never overrides") << Held(draw6(692, DrawResult::File, day)) << draw6(792, DrawResult::File)
-                                             << true << -1 << int(DrawMerge::Known) << QList<int>{ 0, 1, 0, 0, 0 } << "";
+                                             << true << -1 << int(DrawMerge::Known) << QList<int>{ 0, 1, 0, 0, 0 }
+                                             << "draw 6: kept 692 (A1000006.CSV), this release has 792";
+    QTest::newRow("bundled keeps a file's prize") << Held(draw6(692, DrawResult::File, day, 8000)) << file692 << true << -1
+                                                  << int(DrawMerge::Known) << QList<int>{ 0, 1, 0, 0, 0 }
+                                                  << "draw 6: kept straight prize 8000 (A1000006.CSV), this release has straight prize 9000";
+    QTest::newRow("bundled fills a file's prizes") << Held(draw6(692, DrawResult::File, day)) << file692 << true << -1
+                                                   << int(DrawMerge::Filled) << QList<int>{ 0, 1, 0, 1, 0 }
+                                                   << "draw 6: prizes added from A1000006.CSV";
+    QTest::newRow("bundled leaves a hand value") << Held(draw6(792, DrawResult::Hand, day)) << file692 << true << -1
+                                                 << int(DrawMerge::HandKept) << QList<int>{ 0, 1, 0, 0, 1 } << "";
+    QTest::newRow("bundled brings its own older row up") << Held(draw6(692, DrawResult::Bundled, day)) << file692 << true << -1
+                                                         << int(DrawMerge::Filled) << QList<int>{ 0, 1, 0, 1, 0 }
+                                                         << "draw 6: prizes added from A1000006.CSV";
 }
 
 void TstDrawMerge::take()
@@ -85,11 +99,12 @@ void TstDrawMerge::take()
     QTEST(int(step.outcome), "outcome");
     const QList<int> counts{ report.added, report.known, report.replaced, report.completed, int(report.handConflicts.size()) };
     QTEST(counts, "counts");
-    QTEST(report.notes.join(QLatin1Char('|')), "notes");
+    QTEST((report.notes + report.differences).join(QLatin1Char('|')), "notes");
     if (step.outcome != DrawMerge::Known && step.outcome != DrawMerge::HandKept) {
         // What is written is the file's, stored now, and keeps the draw's day.
         QCOMPARE(step.row.number, offered.number);
-        QCOMPARE(step.row.source, QStringLiteral("new/A1000006.CSV"));
+        // The bundled data writes no file's name; a file's row keeps its own.
+        QCOMPARE(step.row.source, !bundled ? QStringLiteral("new/A1000006.CSV") : held->source);
         QCOMPARE(step.row.storedAt, now);
         QCOMPARE(step.row.date, offered.date.isValid() ? offered.date : held->date);
     }

@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -17,6 +18,8 @@
 #include <sys/stat.h>
 
 #include "book_store.h"
+#include "bundled_data.h"
+#include "support/bundled_rows.h"
 #include "draw_calendar.h"
 #include "result_importer.h"
 #include "ticket_store.h"
@@ -170,6 +173,8 @@ private slots:
     void exportRoundTrips();
     void olderBooksMigrate_data();
     void olderBooksMigrate();
+    void booksCatchUp_data();
+    void booksCatchUp();
     void killedDuringImport_data();
     void killedDuringImport();
     void unusableBookMovedAside_data();
@@ -203,7 +208,7 @@ void TstBookStore::conflictsAndIdempotency()
     QCOMPARE(store.open(bookPath()).status, BookStore::OpenStatus::Created);
     QVERIFY(store.loadBundled());
     QVERIFY(store.loadBundled());  // once only
-    QCOMPARE(store.count(), 7064);
+    QCOMPARE(store.count(), bundledRows(RESULTS_CSV));
     QCOMPARE(store.draw(6)->sourceKind, DrawResult::Bundled);
 
     // A hand value, then a file that says otherwise: the hand value stays.
@@ -217,12 +222,13 @@ void TstBookStore::conflictsAndIdempotency()
     const ImportedFile multi = ResultImporter::read(fixture(QStringLiteral("multi_7060_7064.csv")));
     ImportReport r = store.importFile(multi);
     QVERIFY2(r.ok, qPrintable(r.error));
-    QCOMPARE(r.summary(), QStringLiteral("0 new, 4 already known, 1 kept (entered by hand)"));
+    // The file's prizes differ from the bundled ones of 7061 to 7063: a file wins.
+    QCOMPARE(r.summary(), QStringLiteral("0 new, 1 already known, 3 replaced, 1 kept (entered by hand)"));
     QCOMPARE(r.handConflicts.size(), 1);
     QCOMPARE(r.handConflicts.first().kept.number, 252);
     QCOMPARE(r.handConflicts.first().offered.number, 251);
     QCOMPARE(store.draw(7064)->number, 252);
-    QCOMPARE(store.draw(7062)->prize[DrawResult::Straight], std::optional<qint64>(90200));  // prizes added
+    QCOMPARE(store.draw(7062)->prize[DrawResult::Straight], std::optional<qint64>(90200));
 
     // Twice changes nothing.
     const QList<DrawResult> before = store.allDraws();
@@ -271,12 +277,13 @@ void TstBookStore::conflictsAndIdempotency()
     }
     QCOMPARE(store.boxHits(721).size(), boxCount);
     QVERIFY(store.missingDraws().isEmpty());
-    QVERIFY(store.importFile(ResultImporter::parse(laterDraws(7066, 1), QStringLiteral("later.csv"))).ok);
-    QCOMPARE(store.missingDraws(), QList<int>{ 7065 });
+    const int last = bundledRows(RESULTS_CSV);
+    QVERIFY(store.importFile(ResultImporter::parse(laterDraws(last + 2, 1), QStringLiteral("later.csv"))).ok);
+    QCOMPARE(store.missingDraws(), QList<int>{ last + 1 });
     // Up to the last draw held so far, when it is later than the book's last.
-    QCOMPARE(store.missingDraws(7069), (QList<int>{ 7065, 7067, 7068, 7069 }));
-    QCOMPARE(store.missingDraws(7000), QList<int>{ 7065 });
-    QCOMPARE(store.lastDraw()->draw, 7066);
+    QCOMPARE(store.missingDraws(last + 5), (QList<int>{ last + 1, last + 3, last + 4, last + 5 }));
+    QCOMPARE(store.missingDraws(7000), QList<int>{ last + 1 });
+    QCOMPARE(store.lastDraw()->draw, last + 2);
 }
 
 void TstBookStore::exportRoundTrips()
@@ -335,12 +342,129 @@ void TstBookStore::olderBooksMigrate()
     QTEST(int(TicketStore(store).count()), "tickets");
 }
 
+// What a book holds of the bundled data before it is opened: one of the
+// snapshots (SQL run over it after), or a book this program filled, then
+// taken back by the SQL to what an earlier or a newer release left.
+void TstBookStore::booksCatchUp_data()
+{
+    QTest::addColumn<QString>("snapshot");
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QList<int>>("added");  // count, first, last
+    QTest::addColumn<int>("prized");
+    QTest::addColumn<QStringList>("kept");  // the differences told; hand values as "draw N: hand X, bundled Y"
+    const int draws = bundledRows(RESULTS_CSV);
+    const int prized = bundledRows(PRIZES_CSV);
+    // Draw 6 (692 from a file, with prizes) and 7 (318 by hand) stay as they are.
+    const QStringList snapshotKept{ "draw 6: kept 692 (A1000006.CSV), this release has 792", "draw 7: hand 318, bundled 708" };
+    const QList<int> allBut567{ draws - 3, 1, draws };
+    QTest::newRow("a new book") << "" << "" << QList<int>{ draws, 1, draws } << prized << QStringList();
+    QTest::newRow("schema 1") << "schema1.sql" << "" << allBut567 << prized - 2 << snapshotKept;
+    QTest::newRow("schema 2") << "schema2.sql" << "" << allBut567 << prized - 2 << snapshotKept;
+    QTest::newRow("schema 3") << "schema3.sql" << "" << allBut567 << prized - 2 << snapshotKept;
+    // A book marked as holding fewer bundled draws was never looked at again.
+    QTest::newRow("schema 1, 2,000 bundled draws") << "schema1.sql" << "INSERT INTO meta VALUES ('bundled', '2000')"
+                                                   << allBut567 << prized - 2 << snapshotKept;
+    // The release before this one: draws 1 to 7064, no prizes.
+    const QString earlier = QStringLiteral(
+        "DELETE FROM draws WHERE draw > 7064; DELETE FROM meta WHERE key = 'bundled_prizes';"
+        " UPDATE meta SET value = '7064' WHERE key = 'bundled';"
+        " UPDATE draws SET straight_prize = NULL, straight_winners = NULL, box_prize = NULL, box_winners = NULL,"
+        " set_straight_prize = NULL, set_straight_winners = NULL, set_box_prize = NULL, set_box_winners = NULL,"
+        " mini_prize = NULL, mini_winners = NULL");
+    QTest::newRow("the release before") << "" << earlier << QList<int>{ draws - 7064, 7065, draws } << prized << QStringList();
+    QTest::newRow("the release before, a draw by hand and one from a file")
+        << "" << earlier + QStringLiteral("; UPDATE draws SET number = 187, source_kind = 2 WHERE draw = 7054;"
+                                          " UPDATE draws SET straight_prize = 90000, source_kind = 1, source = 'x/a.csv' WHERE draw = 7053")
+        << QList<int>{ draws - 7064, 7065, draws } << prized - 2
+        << QStringList{ "draw 7053: kept straight prize 90000 (a.csv), this release has straight prize 88500", "draw 7054: hand 187, bundled 286" };
+    QTest::newRow("a newer release's book") << "" << earlier + QStringLiteral("; UPDATE meta SET value = '99999' WHERE key = 'bundled'")
+                                            << QList<int>{ 0, 0, 0 } << 0 << QStringList();
+}
+
+void TstBookStore::booksCatchUp()
+{
+    QFETCH(QString, snapshot);
+    QFETCH(QString, setup);
+    QFETCH(QList<int>, added);
+    if (!snapshot.isEmpty()) {
+        QVERIFY(writeSnapshot(bookPath(), snapshot));
+    } else if (!setup.isEmpty()) {
+        BookStore made;
+        QVERIFY(made.open(bookPath()).usable() && made.loadBundled());
+    }
+    if (!setup.isEmpty()) {
+        BookStore raw;
+        QVERIFY(raw.open(bookPath()).usable());
+        QSqlQuery q(QSqlDatabase::database(raw.connectionName()));
+        for (const QString &sql : setup.split(QLatin1Char(';')))
+            QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
+    }
+    const int before = [this] {
+        BookStore look;
+        return look.open(bookPath()).usable() ? look.count() : -1;
+    }();
+
+    BookStore store;
+    QVERIFY(store.open(bookPath()).usable());
+    QVERIFY2(store.loadBundled(), qPrintable(store.lastError()));
+    const BundledData::CatchUp &caughtUp = store.bundledCatchUp();
+    QCOMPARE(caughtUp.earlier, caughtUp.changed() && before > 0);  // what a new book gets goes unsaid
+    QCOMPARE(caughtUp.added.size(), added.at(0));
+    if (added.at(0) > 0)
+        QCOMPARE((QList<int>{ caughtUp.added.first(), caughtUp.added.last() }), added.mid(1));
+    QTEST(caughtUp.prized, "prized");
+    QStringList kept = caughtUp.report.differences;
+    for (const BookConflict &c : caughtUp.report.handConflicts)
+        kept << QStringLiteral("draw %1: hand %2, bundled %3").arg(c.draw).arg(c.kept.numberText(), c.offered.numberText());
+    QTEST(kept, "kept");
+    QCOMPARE(store.count(), before + added.at(0));
+    if (store.count() == bundledRows(RESULTS_CSV)) {
+        QVERIFY(store.missingDraws().isEmpty());
+        // The operator's prize and units, graded as actual; a prize not known stays empty.
+        const DrawResult d7073 = *store.draw(7073);
+        QCOMPARE(d7073.prize[DrawResult::Straight], std::optional<qint64>(87100));
+        QCOMPARE(d7073.winners[DrawResult::Straight], std::optional<qint64>(62));
+        QVERIFY(!store.draw(3170)->prize[DrawResult::Straight] && store.draw(3170)->prize[DrawResult::Box]);
+        TicketStore tickets(store);
+        Ticket t;
+        t.draw = 7073;
+        t.number = 188;
+        QString error;
+        QVERIFY2(tickets.add({ t }, nullptr, &error, 8000), qPrintable(error));
+        t.draw = 7080;  // drawn 702, its prizes not known
+        t.number = 702;
+        QVERIFY2(tickets.add({ t }, nullptr, &error, 8000), qPrintable(error));
+        const QList<GradedTicket> graded = tickets.gradedForDraws({ 7073, 7080 });
+        QCOMPARE(graded.size(), 2);
+        QCOMPARE(graded.at(1).grade.prize, qint64(87100));
+        QVERIFY(!graded.at(1).grade.theoretical);
+        QCOMPARE(graded.at(0).grade.outcome, TicketGrade::StraightWin);
+        QVERIFY(graded.at(0).grade.theoretical);
+    }
+    // Held values stay as they were.
+    if (snapshot.isEmpty() == false) {
+        QCOMPARE(store.draw(6)->number, 692);
+        QCOMPARE(store.draw(6)->prize[DrawResult::Mini], std::optional<qint64>(9300));
+        QCOMPARE(store.draw(7)->number, 318);
+        QCOMPARE(store.draw(7)->sourceKind, DrawResult::Hand);
+    }
+    // Said once: the next open adds nothing and says nothing.
+    const QList<DrawResult> once = store.allDraws();
+    store.close();
+    QVERIFY(store.open(bookPath()).usable());
+    QVERIFY(store.loadBundled());
+    QVERIFY(!store.bundledCatchUp().changed());
+    QVERIFY(store.bundledCatchUp().report.differences.isEmpty() && store.bundledCatchUp().report.handConflicts.isEmpty());
+    QCOMPARE(store.allDraws().size(), once.size());
+}
+
 void TstBookStore::killedDuringImport_data()
 {
     QTest::addColumn<QString>("stop");
     QTest::addColumn<int>("expected");
-    QTest::newRow("in the middle: none of the file") << "middle" << 7064;
-    QTest::newRow("after the commit: all of it") << "after" << 7064 + 4000;
+    const int bundled = bundledRows(RESULTS_CSV);
+    QTest::newRow("in the middle: none of the file") << "middle" << bundled;
+    QTest::newRow("after the commit: all of it") << "after" << bundled + 4000;
 }
 
 void TstBookStore::killedDuringImport()
@@ -354,7 +478,7 @@ void TstBookStore::killedDuringImport()
     const QString file = dir->filePath(QStringLiteral("later.csv"));
     QFile f(file);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(laterDraws(7065, 4000));
+    f.write(laterDraws(bundledRows(RESULTS_CSV) + 1, 4000));
     f.close();
 
     QProcess child;
@@ -413,7 +537,7 @@ void TstBookStore::replacementKeepsTheOldRow()
     QVERIFY(q.exec(QStringLiteral("SELECT old_number, old_date, old_straight_prize, old_straight_winners, old_box_prize,"
                                   " old_box_winners, old_set_straight_prize, old_set_straight_winners, old_set_box_prize,"
                                   " old_set_box_winners, old_mini_prize, old_mini_winners, old_source_kind, old_source,"
-                                  " old_stored_at, new_number FROM replaced WHERE draw = 1340")));
+                                  " old_stored_at, new_number FROM replaced WHERE draw = 1340 AND new_number = 598")));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), old.number);
     QCOMPARE(q.value(1).toString(), old.date.toString(Qt::ISODate));
@@ -515,7 +639,7 @@ void TstBookStore::unusableBookMovedAside()
         QCOMPARE(digest(path), QCryptographicHash::hash("stale", QCryptographicHash::Sha256));
     QCOMPARE(store.count(), 0);          // a fresh book
     QVERIFY(store.loadBundled());
-    QCOMPARE(store.count(), 7064);
+    QCOMPARE(store.count(), bundledRows(RESULTS_CSV));
 }
 
 void TstBookStore::refusedBookUntouched_data()
@@ -564,7 +688,8 @@ void TstBookStore::busyAndFull()
     BookStore store;
     QVERIFY(store.open(bookPath()).usable());
     QVERIFY(store.loadBundled());
-    const ImportedFile later = ResultImporter::parse(laterDraws(7065, 500), QStringLiteral("later.csv"));
+    const int bundled = bundledRows(RESULTS_CSV);
+    const ImportedFile later = ResultImporter::parse(laterDraws(bundled + 1, 500), QStringLiteral("later.csv"));
 
     // A second instance on the same book says that it is open elsewhere.
     // It waits for the book first, as long as its busy timeout, not less.
@@ -591,7 +716,7 @@ void TstBookStore::busyAndFull()
     QVERIFY(!r.ok);
     QVERIFY2(r.error.contains(QStringLiteral("busy")), qPrintable(r.error));
     QVERIFY(QSqlQuery(lock).exec(QStringLiteral("COMMIT")));
-    QCOMPARE(store.count(), 7064);
+    QCOMPARE(store.count(), bundled);
 
     // A lock released within the wait: the import waits, then goes in.
     std::atomic<bool> locked{ false };
@@ -612,11 +737,11 @@ void TstBookStore::busyAndFull()
     store.setBusyTimeout(BookStore::BusyTimeoutMs);
     QElapsedTimer waited;
     waited.start();
-    r = store.importFile(ResultImporter::parse(laterDraws(7065, 1), QStringLiteral("one.csv")));
+    r = store.importFile(ResultImporter::parse(laterDraws(bundled + 1, 1), QStringLiteral("one.csv")));
     holder.join();
     QVERIFY2(r.ok, qPrintable(r.error));
     QVERIFY(waited.elapsed() >= 200);
-    QCOMPARE(rows(), 7065);
+    QCOMPARE(rows(), bundled + 1);
 
     // No room left: a clear message and nothing half-written.
     QSqlQuery q(QSqlDatabase::database(store.connectionName()));
@@ -625,8 +750,8 @@ void TstBookStore::busyAndFull()
     r = store.importFile(later);
     QVERIFY(!r.ok);
     QVERIFY2(r.error.contains(QStringLiteral("disk is full")), qPrintable(r.error));
-    QCOMPARE(store.count(), 7065);
-    QCOMPARE(rows(), 7065);
+    QCOMPARE(store.count(), bundled + 1);
+    QCOMPARE(rows(), bundled + 1);
     lock.close();
     lock = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("raw"));

@@ -1,0 +1,173 @@
+#include "bundled_data.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include "draw_writer.h"
+#include "result_importer.h"
+#include "sql_transaction.h"
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("BookStore", text);
+}
+
+ImportedFile readResource(const QString &name)
+{
+    QFile f(QStringLiteral(":/book/") + name);
+    if (!f.open(QIODevice::ReadOnly)) {
+        ImportedFile missing;
+        missing.fileName = name;
+        missing.error = tr("The past results are missing from this program.");
+        return missing;
+    }
+    return ResultImporter::parse(f.readAll(), name);
+}
+
+// The rows of one of the files, counted without reading them as results:
+// every open asks, and nearly always the book is up to date.
+int rows(const QString &name)
+{
+    QFile f(QStringLiteral(":/book/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray all = f.readAll();
+    return int(all.count('\n')) - (all.endsWith('\n') ? 1 : 0);
+}
+
+} // namespace
+
+ImportedFile BundledData::read()
+{
+    ImportedFile results = readResource(QStringLiteral("numbers3-results.csv"));
+    if (!results.ok())
+        return results;
+    const ImportedFile prizes = readResource(QStringLiteral("numbers3-prizes.csv"));
+    if (!prizes.ok())
+        return prizes;
+    QHash<int, qsizetype> at;
+    for (qsizetype i = 0; i < results.draws.size(); ++i)
+        at.insert(results.draws.at(i).draw, i);
+    for (const DrawResult &p : prizes.draws) {
+        const qsizetype i = at.value(p.draw, -1);
+        // The two files are this program's own: a prize for another result is a broken build.
+        if (i < 0 || results.draws.at(i).number != p.number) {
+            results.error = tr("The past results are missing from this program.");
+            return results;
+        }
+        DrawResult &r = results.draws[i];
+        r.prize = p.prize;
+        r.winners = p.winners;
+    }
+    return results;
+}
+
+BundledData::BundledData(const QSqlDatabase &db, DrawWriter &writer) : db(db), writer(writer)
+{
+}
+
+bool BundledData::metaValue(const char *key, int &value)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT value FROM meta WHERE key = ?"));
+    q.addBindValue(QLatin1String(key));
+    if (!q.exec()) {
+        failure = BookError::fromSql(q.lastError());
+        return false;
+    }
+    if (q.next())
+        value = q.value(0).toInt();
+    return true;
+}
+
+bool BundledData::held(QHash<int, bool> &into)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT draw, COALESCE(straight_prize, box_prize, set_straight_prize, set_box_prize,"
+                               " mini_prize) IS NOT NULL FROM draws"))) {
+        failure = BookError::fromSql(q.lastError());
+        return false;
+    }
+    while (q.next())
+        into.insert(q.value(0).toInt(), q.value(1).toBool());
+    return true;
+}
+
+BundledData::Counts BundledData::counts()
+{
+    return { rows(QStringLiteral("numbers3-results.csv")), rows(QStringLiteral("numbers3-prizes.csv")) };
+}
+
+bool BundledData::needed(bool &need)
+{
+    Counts book{ -1, 0 };
+    if (!metaValue("bundled", book.draws) || !metaValue("bundled_prizes", book.prized))
+        return false;
+    const Counts ours = counts();
+    // This release's data, or a newer release's: nothing to do.
+    need = !(book.draws > ours.draws || book.prized > ours.prized || book == ours);
+    return true;
+}
+
+bool BundledData::bringUp(CatchUp &out)
+{
+    out = CatchUp();
+    bool need = false;
+    if (!needed(need))
+        return false;
+    if (!need)
+        return true;
+    SqlTransaction tx(db);
+    if (!tx.begin()) {
+        failure = tx.error();
+        return false;
+    }
+    // Again under the write lock: another program may have done it meanwhile.
+    if (!needed(need))
+        return false;
+    if (!need)
+        return true;
+    const ImportedFile data = read();
+    if (!data.ok()) {
+        failure = BookError{ BookError::Other, data.error };
+        return false;
+    }
+    const Counts ours = counts();
+    QHash<int, bool> before, after;
+    if (!held(before))
+        return false;
+    if (!writer.store(data, DrawResult::Bundled, false, {}, out.report)) {
+        failure = writer.error();
+        return false;
+    }
+    QSqlQuery mark(db);
+    mark.prepare(QStringLiteral("INSERT OR REPLACE INTO meta (key, value) VALUES (?, ?)"));
+    for (const auto &[key, value] : { std::pair{ "bundled", ours.draws }, std::pair{ "bundled_prizes", ours.prized } }) {
+        mark.addBindValue(QLatin1String(key));
+        mark.addBindValue(QString::number(value));
+        if (!mark.exec()) {
+            failure = BookError::fromSql(mark.lastError());
+            return false;
+        }
+    }
+    if (!held(after))
+        return false;
+    if (!tx.commit()) {
+        failure = tx.error();
+        return false;
+    }
+    out.earlier = !before.isEmpty();
+    for (const DrawResult &r : data.draws) {
+        if (!before.contains(r.draw) && after.contains(r.draw))
+            out.added.append(r.draw);
+        if (after.value(r.draw) && !before.value(r.draw))
+            ++out.prized;
+    }
+    return true;
+}
