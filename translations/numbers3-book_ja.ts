@@ -731,6 +731,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
 <context>
     <name>BookStore</name>
     <message>
+        <source>file is not a database</source>
+        <translation>データベースのファイルではありません</translation>
+    </message>
+    <message>
         <source>bundled</source>
         <translation>内蔵</translation>
     </message>

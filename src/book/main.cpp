@@ -16,10 +16,13 @@
 
 namespace {
 
-// Imports and ticket lists without the window; the exit status.
+// Imports and ticket lists without the window; the exit status. When the
+// ticket list goes to standard output, every other line goes to standard
+// error, so that the list stays a list.
 int runBatch(BookStore &store, const BookStore::OpenResult &opened, const BookOptions &options)
 {
-    QTextStream out(stdout);
+    const bool listOnStdout = options.exportTickets && ExportFile::isStandardOutput(*options.exportTickets);
+    QTextStream out(listOnStdout ? stderr : stdout);
     if (!opened.message.isEmpty())
         out << options.database << ": " << opened.message << '\n';
     if (!opened.usable())
@@ -28,17 +31,14 @@ int runBatch(BookStore &store, const BookStore::OpenResult &opened, const BookOp
         out << options.database << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(store.lastError()) << '\n';
         return 1;
     }
-    // A book an earlier release filled says once what this one added; beside
-    // a ticket list written to standard output, not into it.
+    // A book an earlier release filled says once what this one added.
     const QString caughtUp = BundledReport::headline(store.bundledCatchUp());
     if (!caughtUp.isEmpty()) {
-        QTextStream side(stderr);
-        QTextStream &said = options.exportTickets && ExportFile::isStandardOutput(*options.exportTickets) ? side : out;
-        said << options.database << ": " << caughtUp << '\n';
+        out << options.database << ": " << caughtUp << '\n';
         for (const QString &line : BundledReport::differences(store.bundledCatchUp()))
-            said << "  " << line << '\n';
-        said.flush();
+            out << "  " << line << '\n';
     }
+    out.flush();
     // Results first, so the export grades the tickets against them.
     int status = options.import ? BookCli::importFiles(store, options.files, QDateTime::currentDateTimeUtc(), out) : 0;
     if (options.importTickets)
@@ -52,6 +52,9 @@ int runBatch(BookStore &store, const BookStore::OpenResult &opened, const BookOp
 
 int main(int argc, char **argv)
 {
+    // Before anything is opened, so that no file of the book's can pass for
+    // a stream it was given.
+    ExportFile::noteInheritedStreams();
     // No organisation name: the book lives in ~/.local/share/numbers3/.
     QCoreApplication::setOrganizationName(QString());
     QCoreApplication::setApplicationName(QStringLiteral("numbers3"));

@@ -25,6 +25,12 @@ bool BookOptions::wantsConsole(int argc, char **argv)
             continue;
         if (!std::strncmp(a, "--", 2) || !std::strcmp(a, "-h") || !std::strcmp(a, "-v"))
             return true;
+        // A bare name is a file, which needs --import: that is said without
+        // a window. A single-dash option of Qt's (-style fusion) takes the
+        // word after it.
+        const char *before = argv[i - 1];
+        if (a[0] != '-' && !(i > 1 && before[0] == '-' && before[1] != '-'))
+            return true;
     }
     return false;
 }

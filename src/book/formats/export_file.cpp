@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <bitset>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -28,7 +29,23 @@ int ownStream(const QString &path)
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+// The streams the program was started with (a bit per descriptor below 256);
+// until noted, standard input, output and error.
+std::bitset<256> &inherited()
+{
+    static std::bitset<256> fds(0b111);
+    return fds;
+}
+
 } // namespace
+
+void ExportFile::noteInheritedStreams()
+{
+    std::bitset<256> fds;
+    for (int fd = 0; fd < int(fds.size()); ++fd)
+        fds[size_t(fd)] = ::fcntl(fd, F_GETFD) != -1;
+    inherited() = fds;
+}
 
 // A reader that goes away must give an error to report, not end the program.
 class ExportFile::QuietPipe
@@ -99,7 +116,9 @@ bool ExportFile::open()
 
 bool ExportFile::openStream(int fd)
 {
-    if (::fcntl(fd, F_GETFD) == -1)
+    // Only a stream the program was given: any other descriptor is one of its
+    // own files, the book or its lock, which an export would overwrite.
+    if (fd >= int(inherited().size()) || !inherited()[size_t(fd)] || ::fcntl(fd, F_GETFD) == -1)
         return fail(tr("the program has no stream %1 open").arg(fd));
     quiet = std::make_unique<QuietPipe>();
     stream = std::make_unique<QFile>();

@@ -42,6 +42,10 @@ public:
 
     // open(), the bytes, commit(); *error as error().
     static bool write(const QString &path, const QByteArray &bytes, QString *error);
+    // Remembers the streams the program was started with, before it opens a
+    // file of its own: only those may be named as "-", /dev/stdout or
+    // /dev/fd/N. Until called, standard input, output and error count.
+    static void noteInheritedStreams();
     // Whether the path is the program's standard output ("-", /dev/stdout,
     // /dev/fd/1), where a report line would mix with the export.
     static bool isStandardOutput(const QString &path);

@@ -154,7 +154,9 @@ DrawMerge::Step DrawMerge::keepHeld(const DrawResult &offered, const DrawResult 
         }
     }
     for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w) {
-        keepOrFill(offered.prize[w], merged.prize[w], PrizeWords[w], fill, kept, other, prizesFilled);
+        // No winners and no prize is a file's "no winner": nothing was paid.
+        const bool noWinner = held.winners[w] == 0 && !held.prize[w];
+        keepOrFill(offered.prize[w], merged.prize[w], PrizeWords[w], fill && !noWinner, kept, other, prizesFilled);
         keepOrFill(offered.winners[w], merged.winners[w], WinnerWords[w], fill, kept, other, prizesFilled);
     }
     if (!kept.isEmpty())

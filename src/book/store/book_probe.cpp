@@ -86,7 +86,7 @@ BookProbe::Finding BookProbe::look() const
         // Not a database at all: a leftover journal beside it would only
         // make SQLite ask to write, so decide here.
         seen.moveAside = true;
-        seen.why = QStringLiteral("file is not a database");
+        seen.why = QCoreApplication::translate("BookStore", "file is not a database");
         return seen;
     }
     // Before any connection: reading the file closes it again.

@@ -1,5 +1,7 @@
 #include "book_file_dialog.h"
 
+#include <QRegularExpression>
+
 #include "name_only_icon_provider.h"
 
 QStringList BookFileDialog::run(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
@@ -11,10 +13,22 @@ QStringList BookFileDialog::run(QWidget *parent, const QString &caption, const Q
     dialog.setFileMode(mode);
     if (mode == QFileDialog::Directory)
         dialog.setOption(QFileDialog::ShowDirsOnly);
-    if (mode == QFileDialog::AnyFile)
+    if (mode == QFileDialog::AnyFile) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-    if (selectedFilter && !selectedFilter->isEmpty())
+        // A name typed without an ending gets the chosen kind's before the
+        // dialog asks whether to replace a file: "chart" is asked about as
+        // "chart.png", not written over it afterwards.
+        const auto suffixOf = [&dialog](const QString &filter) {
+            static const QRegularExpression first(QStringLiteral("\\*\\.(\\w+)"));
+            dialog.setDefaultSuffix(first.match(filter).captured(1));
+        };
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, suffixOf);
+        if (selectedFilter && !selectedFilter->isEmpty())
+            dialog.selectNameFilter(*selectedFilter);
+        suffixOf(dialog.selectedNameFilter());
+    } else if (selectedFilter && !selectedFilter->isEmpty()) {
         dialog.selectNameFilter(*selectedFilter);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return {};
     if (selectedFilter)

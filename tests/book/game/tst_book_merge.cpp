@@ -74,6 +74,10 @@ void TstDrawMerge::take_data()
     QTest::newRow("bundled fills a file's prizes") << Held(draw6(692, DrawResult::File, day)) << file692 << true << -1
                                                    << int(DrawMerge::Filled) << QList<int>{ 0, 1, 0, 1, 0 }
                                                    << "draw 6: prizes added from A1000006.CSV";
+    DrawResult noWinner = draw6(692, DrawResult::File, day);
+    noWinner.winners[DrawResult::Straight] = 0;
+    QTest::newRow("bundled leaves a file's no winner unpaid") << Held(noWinner) << file692 << true << -1
+                                                              << int(DrawMerge::Known) << QList<int>{ 0, 1, 0, 0, 0 } << "";
     QTest::newRow("bundled leaves a hand value") << Held(draw6(792, DrawResult::Hand, day)) << file692 << true << -1
                                                  << int(DrawMerge::HandKept) << QList<int>{ 0, 1, 0, 0, 1 } << "";
     QTest::newRow("bundled brings its own older row up") << Held(draw6(692, DrawResult::Bundled, day)) << file692 << true << -1

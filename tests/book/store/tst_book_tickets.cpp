@@ -559,6 +559,18 @@ void TstBookTickets::commandLine()
         QCOMPARE(said, csv);
     }
     QVERIFY(!QFileInfo::exists(QStringLiteral("-")));
+    // Whatever else is said goes beside the list too: here, that an empty
+    // file was taken for a new book and that the tickets imported.
+    const QString empty = write("empty.sqlite", QByteArray());
+    QCOMPARE(run({ QStringLiteral("--import-tickets"), good, QStringLiteral("--export-tickets"), QStringLiteral("-") }, &said, empty), 0);
+    QVERIFY2(said.startsWith("draw,number,way,units,note,"), said.constData());
+    QCOMPARE(said.count('\n'), 4);
+    // A descriptor the program opened itself (its book's, its lock's) is not
+    // a stream it was given: refused, and the book is left whole.
+    for (int fd = 3; fd < 8; ++fd)
+        run({ QStringLiteral("--export-tickets"), QStringLiteral("/dev/fd/%1").arg(fd) }, &said);
+    QCOMPARE(run({ QStringLiteral("--export-tickets"), out }, &said), 0);
+    QCOMPARE(said, out.toUtf8() + ": 3 tickets written\n");
     // Read back into the same book, they are all there already.
     QCOMPARE(run({ QStringLiteral("--import-tickets"), out }, &said), 0);
     QCOMPARE(said, out.toUtf8() + ": 0 added, 3 already in the book and not added again\n");
