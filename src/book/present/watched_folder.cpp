@@ -92,14 +92,16 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
     for (const QFileInfo &info : entries) {
         if (!wanted(info))
             continue;
-        const Stat stat{ info.size(), info.lastModified() };
-        seenNow.insert(info.filePath(), stat);
+        Stat stat{ info.size(), info.lastModified() };
         const auto before = lastLook.constFind(info.filePath());
         if (before == lastLook.cend() || before->size != stat.size || before->modified != stat.modified) {
             ++result.growing;
-            continue;
+        } else {
+            stat.settled = before->settled;
+            if (!stat.settled)
+                still << info.filePath();
         }
-        still << info.filePath();
+        seenNow.insert(info.filePath(), stat);
     }
     lastLook = seenNow;
 
@@ -109,10 +111,16 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
     QList<SeenFiles::Entry> entriesTaken;
     for (const QString &path : std::as_const(still)) {
         const QString sha = sha256Of(path);
-        if (sha.isEmpty() || seen.contains(sha))
+        if (sha.isEmpty())
             continue;
-        if (std::any_of(entriesTaken.cbegin(), entriesTaken.cend(), [&](const SeenFiles::Entry &e) { return e.sha256 == sha; }))
+        if (seen.contains(sha)) {
+            lastLook[path].settled = true;
             continue;
+        }
+        if (std::any_of(entriesTaken.cbegin(), entriesTaken.cend(), [&](const SeenFiles::Entry &e) { return e.sha256 == sha; })) {
+            lastLook[path].settled = true;
+            continue;
+        }
         files << path;
         entriesTaken << SeenFiles::Entry{ sha, QFileInfo(path).fileName(), false };
     }
@@ -129,10 +137,18 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
     const bool passing = why.kind == BookError::NotOpen || why.kind == BookError::Busy || why.kind == BookError::DiskFull
                          || why.kind == BookError::ReadOnly || why.kind == BookError::Io;
     QList<SeenFiles::Entry> keep;
-    for (qsizetype i = 0; i < entriesTaken.size(); ++i)
-        if (entriesTaken.at(i).ok || !passing || result.outcomes.at(i).report.error != why.text)
+    QStringList kept;
+    for (qsizetype i = 0; i < entriesTaken.size(); ++i) {
+        if (entriesTaken.at(i).ok || !passing || result.outcomes.at(i).report.error != why.text) {
             keep << entriesTaken.at(i);
-    if (!seen.remember(keep, now))
+            kept << files.at(i);
+        }
+    }
+    if (!seen.remember(keep, now)) {
         result.error = seen.lastError();
+        return result;
+    }
+    for (const QString &path : std::as_const(kept))
+        lastLook[path].settled = true;
     return result;
 }

@@ -55,6 +55,7 @@ private:
     {
         qint64 size = -1;
         QDateTime modified;
+        bool settled = false;  // taken or known already: not read again while it stays the same
     };
     QHash<QString, Stat> lastLook;
 };
