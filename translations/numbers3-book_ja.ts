@@ -517,6 +517,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>Nothing new in the files from the watched folder.</source>
         <translation>見張るフォルダーのファイルに新しいものはありませんでした。</translation>
     </message>
+    <message>
+        <source>The choice could not be kept in the book</source>
+        <translation>選んだ内容を番号帳に記録できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>DigitChart</name>

@@ -361,14 +361,16 @@ void BookWindow::pickWatchedFolder()
 
 void BookWindow::setWatching(bool on)
 {
-    WatchedFolder::setWatching(store, on);
+    if (!WatchedFolder::setWatching(store, on))
+        statusBar()->showMessage(tr("The choice could not be kept in the book"));
     showWatchState();
     watch->restart();
 }
 
 void BookWindow::setNotifying(bool on)
 {
-    WatchedFolder::setNotifying(store, on);
+    if (!WatchedFolder::setNotifying(store, on))
+        statusBar()->showMessage(tr("The choice could not be kept in the book"));
 }
 
 void BookWindow::showWatchState()
