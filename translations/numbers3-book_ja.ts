@@ -477,6 +477,50 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>Draws held so far, from the book&apos;s first, whose result the book does not hold</source>
         <translation>番号帳の最初の回からこれまでに行われた回のうち、結果が番号帳にない回</translation>
     </message>
+    <message>
+        <source>The watched folder</source>
+        <translation>見張るフォルダー</translation>
+    </message>
+    <message>
+        <source>&amp;Watched folder...</source>
+        <translation>見張るフォルダー(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep up from the watched folder</source>
+        <translation>見張るフォルダーから取り込む(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Notify when results or wins come in</source>
+        <translation>結果や当せんを通知する(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Folder to watch for result files</source>
+        <translation>結果ファイルを見張るフォルダー</translation>
+    </message>
+    <message>
+        <source>Watched folder</source>
+        <translation>見張るフォルダーの設定</translation>
+    </message>
+    <message>
+        <source>New result files are not looked for.</source>
+        <translation>新しい結果ファイルは探していません。</translation>
+    </message>
+    <message>
+        <source>New result files are looked for in %1.</source>
+        <translation>新しい結果ファイルを %1 で探しています。</translation>
+    </message>
+    <message>
+        <source>%1 not imported: %2</source>
+        <translation>%1 は取り込めませんでした：%2</translation>
+    </message>
+    <message>
+        <source>Nothing new in the files from the watched folder.</source>
+        <translation>見張るフォルダーのファイルに新しいものはありませんでした。</translation>
+    </message>
+    <message>
+        <source>The choice could not be kept in the book</source>
+        <translation>選んだ内容を番号帳に記録できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>DigitChart</name>
@@ -1004,6 +1048,18 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>error: there is no CSV file in what was given</source>
         <translation>エラー：指定したものの中に CSV ファイルがありません</translation>
+    </message>
+    <message>
+        <source>error: the watched folder does not exist</source>
+        <translation>エラー：見張るフォルダーがありません</translation>
+    </message>
+    <message>
+        <source>files still being written, left for the next look: %1</source>
+        <translation>書き込み中のため次に回したファイル：%1</translation>
+    </message>
+    <message>
+        <source>nothing new</source>
+        <translation>新しいものはありません</translation>
     </message>
 </context>
 <context>
@@ -2349,6 +2405,10 @@ and paste again.</source>
         <source>nothing to do without --import; run it without arguments (or with --database PATH) for the window</source>
         <translation>--import なしではすることがありません。ウィンドウを開くには引数なしで（または --database パスだけを付けて）起動してください</translation>
     </message>
+    <message>
+        <source>Import the result files waiting in the watched folder (the download folder unless another was picked in the window) that the book has not taken before, print what --import prints, and exit.</source>
+        <translation>見張るフォルダー（画面でほかを選んでいなければダウンロードフォルダー）で待っている結果ファイルのうち、番号帳がまだ受け取っていないものを取り込み、--import と同じ内容を表示して終わります。</translation>
+    </message>
 </context>
 <context>
     <name>BundledReport</name>
@@ -2379,6 +2439,37 @@ and paste again.</source>
     <message>
         <source>%1: kept %2 (entered by hand), this release has %3</source>
         <translation>%1：手入力の %2 を残しました（この版のデータでは %3）</translation>
+    </message>
+</context>
+<context>
+    <name>WatchNews</name>
+    <message>
+        <source>Draw %1: %2</source>
+        <translation>第%1回: %2</translation>
+    </message>
+    <message>
+        <source>Draw %1, %2 %3: %4</source>
+        <translation>第%1回、%2 %3：%4</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>／</translation>
+    </message>
+    <message>
+        <source>A ticket won</source>
+        <translation>購入が当せんしました</translation>
+    </message>
+    <message>
+        <source>%1 tickets won</source>
+        <translation>%1 件の購入が当せんしました</translation>
+    </message>
+    <message>
+        <source>A new result in the book</source>
+        <translation>新しい結果が番号帳に入りました</translation>
+    </message>
+    <message>
+        <source>%1 new results in the book</source>
+        <translation>%1 回分の新しい結果が番号帳に入りました</translation>
     </message>
 </context>
 </TS>

@@ -41,6 +41,8 @@ int runBatch(BookStore &store, const BookStore::OpenResult &opened, const BookOp
     out.flush();
     // Results first, so the export grades the tickets against them.
     int status = options.import ? BookCli::importFiles(store, options.files, QDateTime::currentDateTimeUtc(), out) : 0;
+    if (options.watch)
+        status = qMax(status, BookCli::watch(store, QDateTime::currentDateTimeUtc(), out));
     if (options.importTickets)
         status = qMax(status, BookCli::importTickets(store, *options.importTickets, options.addAgain, out));
     if (options.exportTickets)

@@ -1,7 +1,9 @@
 #include "book_cli.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
+#include <QThread>
 
 #include "book_store.h"
 #include "export_file.h"
@@ -10,6 +12,7 @@
 #include "ticket_rules.h"
 #include "ticket_store.h"
 #include "ticket_texts.h"
+#include "watched_folder.h"
 
 int BookCli::importFiles(BookStore &store, const QStringList &paths, const QDateTime &now, QTextStream &out)
 {
@@ -21,7 +24,12 @@ int BookCli::importFiles(BookStore &store, const QStringList &paths, const QDate
     }
     const QList<DrawResult> before = store.allDraws();
     // Hand-entered values are never replaced from here: no one is asked.
-    const QList<ImportBatch::Outcome> outcomes = ImportBatch::run(store, files, now);
+    return printOutcomes(store, ImportBatch::run(store, files, now), before, out);
+}
+
+int BookCli::printOutcomes(BookStore &store, const QList<ImportBatch::Outcome> &outcomes, const QList<DrawResult> &before,
+                           QTextStream &out)
+{
     int status = 0;
     for (const ImportBatch::Outcome &outcome : outcomes) {
         const ImportReport &r = outcome.report;
@@ -46,6 +54,40 @@ int BookCli::importFiles(BookStore &store, const QStringList &paths, const QDate
         out << graded << '\n';
     out.flush();
     return status;
+}
+
+int BookCli::watch(BookStore &store, const QDateTime &now, QTextStream &out, int settleMs)
+{
+    const QString folder = WatchedFolder::folder(store);
+    if (!QFileInfo(folder).isDir()) {
+        out << folder << ": " << QCoreApplication::translate("BookCli", "error: the watched folder does not exist") << '\n';
+        out.flush();
+        return 1;
+    }
+    // A file is taken once it has kept its size between two looks; one
+    // still being written after a few looks is left for the next run.
+    WatchedFolder watched;
+    QList<ImportBatch::Outcome> outcomes;
+    const QList<DrawResult> before = store.allDraws();
+    WatchedFolder::Look look;
+    for (int tries = 0; tries == 0 || (look.growing > 0 && tries < 6); ++tries) {
+        if (tries > 0)
+            QThread::msleep(settleMs);
+        look = watched.look(store, folder, now);
+        outcomes << look.outcomes;
+        if (!look.error.isEmpty())
+            out << folder << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(look.error) << '\n';
+    }
+    if (look.growing > 0)
+        out << folder << ": "
+            << QCoreApplication::translate("BookCli", "files still being written, left for the next look: %1").arg(look.growing)
+            << '\n';
+    if (outcomes.isEmpty()) {
+        out << folder << ": " << QCoreApplication::translate("BookCli", "nothing new") << '\n';
+        out.flush();
+        return 0;
+    }
+    return printOutcomes(store, outcomes, before, out);
 }
 
 namespace {

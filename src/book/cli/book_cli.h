@@ -1,7 +1,11 @@
 #ifndef BOOK_CLI_H
 #define BOOK_CLI_H
 
+#include <QList>
 #include <QStringList>
+
+#include "draw_result.h"
+#include "import_batch.h"
 
 class BookStore;
 class QDateTime;
@@ -22,6 +26,10 @@ public:
     // Returns 0 when every file went in, 1 otherwise.
     // Results of draws still to come at `now` are refused.
     static int importFiles(BookStore &store, const QStringList &paths, const QDateTime &now, QTextStream &out);
+    // What is waiting in the watched folder (WatchedFolder), printed as
+    // importFiles prints, or "FOLDER: nothing new". Files are looked at
+    // again every settleMs until none is still growing (a few times at most).
+    static int watch(BookStore &store, const QDateTime &now, QTextStream &out, int settleMs = 1000);
 
     // The ticket list in FILE (draw,number,way,units[,note] or the book's
     // ticket export), all or nothing: "FILE: 12 tickets added" and 0, or
@@ -34,6 +42,10 @@ public:
     // FILE may be "-" or /dev/stdout, a pipe or a device (see ExportFile);
     // the line then goes to standard error.
     static int exportTickets(BookStore &store, const QString &file, QTextStream &out);
+
+private:
+    static int printOutcomes(BookStore &store, const QList<ImportBatch::Outcome> &outcomes, const QList<DrawResult> &before,
+                             QTextStream &out);
 };
 
 #endif

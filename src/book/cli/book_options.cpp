@@ -62,11 +62,15 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
     const QCommandLineOption exportTicketsOption(QStringLiteral("export-tickets"),
         tr("Write every ticket with its draw's result, outcome and prize to <file> (CSV) and exit."),
         tr("file"));
+    const QCommandLineOption watchOption(QStringLiteral("watch"),
+        tr("Import the result files waiting in the watched folder (the download folder unless another was picked "
+           "in the window) that the book has not taken before, print what --import prints, and exit."));
     parser.addOption(databaseOption);
     parser.addOption(importOption);
     parser.addOption(importTicketsOption);
     parser.addOption(addAgainOption);
     parser.addOption(exportTicketsOption);
+    parser.addOption(watchOption);
     parser.addPositionalArgument(tr("files"), tr("Result files or folders to import."), tr("[FILE...]"));
     // Parsed by hand for --version: the application name is "numbers3",
     // which places the book beside the panel's files.
@@ -88,6 +92,7 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
     if (parser.isSet(importTicketsOption))
         options.importTickets = parser.value(importTicketsOption);
     options.addAgain = parser.isSet(addAgainOption);
+    options.watch = parser.isSet(watchOption);
     if (options.addAgain && !options.importTickets) {
         std::fprintf(stderr, "numbers3-book: %s\n",
                      qPrintable(tr("%1 needs %2").arg(QLatin1String("--add-again"), QLatin1String("--import-tickets"))));

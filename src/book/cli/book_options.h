@@ -20,9 +20,10 @@ public:
     std::optional<QString> importTickets;  // --import-tickets FILE
     bool addAgain = false;                 // --add-again: tickets already held too
     std::optional<QString> exportTickets;  // --export-tickets FILE
+    bool watch = false;                    // --watch: what waits in the watched folder
 
     // Whether the work is done without the window.
-    bool batch() const { return import || importTickets || exportTickets; }
+    bool batch() const { return import || importTickets || exportTickets || watch; }
 
     // Whether the arguments ask for something that needs no window, decided
     // before any application object exists so no display is touched.

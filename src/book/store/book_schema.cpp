@@ -85,11 +85,21 @@ QStringList version3()
     };
 }
 
+// Version 4: files the watched folder has taken, by the SHA-256 of
+// their bytes, so a file is imported (or reported as failed) only once
+// whatever its name.
+QStringList version4()
+{
+    return {
+        QStringLiteral("CREATE TABLE seen_files (sha256 TEXT PRIMARY KEY, name TEXT NOT NULL, at TEXT NOT NULL, ok INTEGER NOT NULL)"),
+    };
+}
+
 } // namespace
 
 const QList<QStringList> &BookSchema::steps()
 {
-    static const QList<QStringList> steps = { version1(), version2(), version3() };
+    static const QList<QStringList> steps = { version1(), version2(), version3(), version4() };
     return steps;
 }
 

@@ -45,7 +45,7 @@ public:
     };
 
     // The schema this program writes.
-    static constexpr int SchemaVersion = 3;
+    static constexpr int SchemaVersion = 4;
     // Milliseconds that opening waits for another program to let the book go,
     // and that a write waits for SQLite's own lock.
     static constexpr int BusyTimeoutMs = 5000;

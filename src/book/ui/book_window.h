@@ -8,8 +8,10 @@
 #include <optional>
 
 #include "book_store.h"
+#include "watched_folder.h"
 
 class DigitChart;
+class FolderWatch;
 class DrawTableModel;
 class StatsView;
 class QComboBox;
@@ -41,6 +43,8 @@ public:
     QLabel *upToLabel;
     QLabel *nextLabel;
     QLabel *missingLabel;
+    // Where new files are looked for, then what the last look brought.
+    QLabel *watchLabel;
     QListWidget *missingList;
     QTableView *table;
     DrawTableModel *model;
@@ -85,11 +89,17 @@ private:
     void focusTab();
     void focusLookup(int kind);
     void showReport(const QString &text, bool failed, bool cancelled);
+    void pickWatchedFolder();
+    void setWatching(bool on);
+    void setNotifying(bool on);
+    void showWatched(const WatchedFolder::Look &look);
+    void showWatchState();
 
     BookStore &store;
     QList<int> shownMissing;
     QPushButton *lookupButton;
     QTimer *clock;
+    FolderWatch *watch;
 };
 
 #endif

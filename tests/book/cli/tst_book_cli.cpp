@@ -13,6 +13,7 @@
 #include "book_cli.h"
 #include "book_store.h"
 #include "support/bundled_rows.h"
+#include "watched_folder.h"
 
 class TstBookCli : public QObject
 {
@@ -29,6 +30,7 @@ private slots:
     void notRegularFile();
     void drawsToCome_data();
     void drawsToCome();
+    void watchFromCommandLine();
 };
 
 static QString fixture(const char *name)
@@ -283,6 +285,53 @@ void TstBookCli::drawsToCome()
     QCOMPARE(out.section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n'), file + QStringLiteral(": ") + said.replace(QStringLiteral("FILE"), file));
     QCOMPARE(status, said.contains(QStringLiteral("error:")) ? 1 : 0);
     QCOMPARE(store.count(), bundledRows(RESULTS_CSV));  // draws 7064 and 7065 are bundled
+}
+
+
+// --watch takes what waits in the book's folder once: a second run finds
+// nothing new, the same file under another name too, and a damaged file is
+// reported on the first run only and left where it is.
+void TstBookCli::watchFromCommandLine()
+{
+    QTemporaryDir dir;
+    const QString book = dir.filePath(QStringLiteral("book.sqlite"));
+    const QString in = dir.filePath(QStringLiteral("in"));
+    QVERIFY(QDir().mkpath(in));
+    {
+        BookStore store;
+        QVERIFY(store.open(book).usable());
+        QVERIFY(WatchedFolder::setFolder(store, in));
+    }
+    QVERIFY(QFile::copy(fixture("A1005167.CSV"), in + QStringLiteral("/A1005167.CSV")));
+    QVERIFY(QFile::copy(fixture("bad_truncated.csv"), in + QStringLiteral("/a1007064.csv")));
+    QFile list(dir.filePath(QStringLiteral("tickets.txt")));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write("5167,335,straight,1\n5167,353,box,1\n5167,123,straight,1\n");
+    list.close();
+    const auto run = [&](const QStringList &args, QString *out) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(BOOK_EXE), QStringList{ QStringLiteral("--database"), book } + args);
+        p.waitForFinished(60000);
+        *out = QString::fromUtf8(p.readAllStandardOutput());
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    QString out;
+    QCOMPARE(run({ QStringLiteral("--import-tickets"), list.fileName() }, &out), 0);
+    QCOMPARE(run({ QStringLiteral("--watch") }, &out), 1);
+    QCOMPARE(out, in + QStringLiteral("/A1005167.CSV: 0 new, 0 already known, 1 replaced\n"
+                                                     "  draw 5167: prize 110000 \u2192 94500, prize 36600 \u2192 15700, prize 73300 \u2192 55100,"
+                                                     " prize 18300 \u2192 7800 from A1005167.CSV\n")
+                      + in + QStringLiteral("/a1007064.csv: error: ") + in
+                      + QStringLiteral("/a1007064.csv:7: draw 7064: the block is cut short: no line \"\u30bb\u30c3\u30c8(\u30b9\u30c8\u30ec\u30fc\u30c8)\"\n"
+                                       "Tickets graded: 3; won: 2.\n"));
+    QVERIFY(QFile::copy(fixture("A1005167.CSV"), in + QStringLiteral("/A1009999.CSV")));
+    QCOMPARE(run({ QStringLiteral("--watch") }, &out), 0);
+    QCOMPARE(out, in + QStringLiteral(": nothing new\n"));
+    QVERIFY(QFile::exists(in + QStringLiteral("/a1007064.csv")));
 }
 
 QTEST_GUILESS_MAIN(TstBookCli)

@@ -1,0 +1,154 @@
+#include "watched_folder.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+#include "book_meta.h"
+#include "book_store.h"
+#include "seen_files.h"
+
+namespace {
+
+const QString FolderKey = QStringLiteral("watch_folder");
+const QString WatchingKey = QStringLiteral("watch_on");
+const QString NotifyingKey = QStringLiteral("watch_notify");
+
+// Empty when the file cannot be read: it is looked at again next time.
+QString sha256Of(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return QString();
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+bool startsLikeBookCsv(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray first = file.readLine(256).trimmed().toLower();
+    if (first.startsWith("\xef\xbb\xbf"))
+        first.remove(0, 3);
+    return first.startsWith("draw,") || first.startsWith("draw ,");
+}
+
+} // namespace
+
+QString WatchedFolder::folder(BookStore &store)
+{
+    return BookMeta(store).value(FolderKey, QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+}
+
+bool WatchedFolder::setFolder(BookStore &store, const QString &folder)
+{
+    return BookMeta(store).setValue(FolderKey, folder);
+}
+
+bool WatchedFolder::watching(BookStore &store)
+{
+    return BookMeta(store).flag(WatchingKey, true);
+}
+
+bool WatchedFolder::setWatching(BookStore &store, bool on)
+{
+    return BookMeta(store).setFlag(WatchingKey, on);
+}
+
+bool WatchedFolder::notifying(BookStore &store)
+{
+    return BookMeta(store).flag(NotifyingKey, true);
+}
+
+bool WatchedFolder::setNotifying(BookStore &store, bool on)
+{
+    return BookMeta(store).setFlag(NotifyingKey, on);
+}
+
+bool WatchedFolder::wanted(const QFileInfo &file)
+{
+    static const QRegularExpression operatorName(QStringLiteral("^A100\\d{4}\\.CSV$"), QRegularExpression::CaseInsensitiveOption);
+    if (!file.isFile())
+        return false;
+    if (operatorName.match(file.fileName()).hasMatch())
+        return true;
+    return file.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0 && startsLikeBookCsv(file.filePath());
+}
+
+WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder, const QDateTime &now)
+{
+    Look result;
+    QHash<QString, Stat> seenNow;
+    QStringList still;
+    const QFileInfoList entries = QDir(folder).entryInfoList({QStringLiteral("*")}, QDir::Files, QDir::Name);
+    for (const QFileInfo &info : entries) {
+        if (!wanted(info))
+            continue;
+        Stat stat{ info.size(), info.lastModified() };
+        const auto before = lastLook.constFind(info.filePath());
+        if (before == lastLook.cend() || before->size != stat.size || before->modified != stat.modified) {
+            ++result.growing;
+        } else {
+            stat.settled = before->settled;
+            if (!stat.settled)
+                still << info.filePath();
+        }
+        seenNow.insert(info.filePath(), stat);
+    }
+    lastLook = seenNow;
+
+    // By content: the same bytes under two names, or taken on an earlier look, go in once.
+    SeenFiles seen(store);
+    QStringList files;
+    QList<SeenFiles::Entry> entriesTaken;
+    for (const QString &path : std::as_const(still)) {
+        const QString sha = sha256Of(path);
+        if (sha.isEmpty())
+            continue;
+        if (seen.contains(sha)) {
+            lastLook[path].settled = true;
+            continue;
+        }
+        if (std::any_of(entriesTaken.cbegin(), entriesTaken.cend(), [&](const SeenFiles::Entry &e) { return e.sha256 == sha; })) {
+            lastLook[path].settled = true;
+            continue;
+        }
+        files << path;
+        entriesTaken << SeenFiles::Entry{ sha, QFileInfo(path).fileName(), false };
+    }
+    if (files.isEmpty())
+        return result;
+
+    result.before = store.allDraws();
+    result.outcomes = ImportBatch::run(store, files, now);
+    for (qsizetype i = 0; i < entriesTaken.size(); ++i)
+        entriesTaken[i].ok = result.outcomes.at(i).report.ok;
+    // A file the book could not store for a passing reason (busy, disk
+    // full) is tried again on the next look rather than remembered as bad.
+    const BookError why = store.lastFailure();
+    const bool passing = why.kind == BookError::NotOpen || why.kind == BookError::Busy || why.kind == BookError::DiskFull
+                         || why.kind == BookError::ReadOnly || why.kind == BookError::Io;
+    QList<SeenFiles::Entry> keep;
+    QStringList kept;
+    for (qsizetype i = 0; i < entriesTaken.size(); ++i) {
+        if (entriesTaken.at(i).ok || !passing || result.outcomes.at(i).report.error != why.text) {
+            keep << entriesTaken.at(i);
+            kept << files.at(i);
+        }
+    }
+    if (!seen.remember(keep, now)) {
+        result.error = seen.lastError();
+        return result;
+    }
+    for (const QString &path : std::as_const(kept))
+        lastLook[path].settled = true;
+    return result;
+}

@@ -1,0 +1,63 @@
+#ifndef WATCHED_FOLDER_H
+#define WATCHED_FOLDER_H
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include "draw_result.h"
+#include "import_batch.h"
+
+class BookStore;
+
+// The folder the book keeps up from: the operator's files (A100NNNN.CSV)
+// and book CSVs that land there go in through ImportBatch, like a menu
+// import. A file is taken only once its size and time have stayed the same
+// between two looks (browsers write under another name and rename, but a
+// copy may still be growing), and never twice: what was taken is kept in
+// the book by content (SeenFiles), a failed file too, so it is reported
+// once and left where it is.
+class WatchedFolder
+{
+public:
+    // How long after a change the folder is looked at again, to see that
+    // a file has stopped growing.
+    static constexpr int SettleMs = 3000;
+
+    // The choices, kept in the book: the folder (the download folder
+    // unless another was picked), and whether to watch and to notify.
+    static QString folder(BookStore &store);
+    static bool setFolder(BookStore &store, const QString &folder);
+    static bool watching(BookStore &store);
+    static bool setWatching(BookStore &store, bool on);
+    static bool notifying(BookStore &store);
+    static bool setNotifying(BookStore &store, bool on);
+
+    // Whether a file is one the folder takes: A100NNNN.CSV in any case, or
+    // a CSV whose first line is the book's header.
+    static bool wanted(const QFileInfo &file);
+
+    struct Look
+    {
+        QList<ImportBatch::Outcome> outcomes;  // the files imported (or refused) on this look
+        QList<DrawResult> before;              // the book's draws before them
+        int growing = 0;                       // files seen but not yet still; look again
+        QString error;                         // the book could not keep what was taken
+    };
+    // Looks at the folder once; imports what has stayed the same since the
+    // last look and was not taken before.
+    Look look(BookStore &store, const QString &folder, const QDateTime &now);
+
+private:
+    struct Stat
+    {
+        qint64 size = -1;
+        QDateTime modified;
+        bool settled = false;  // taken or known already: not read again while it stays the same
+    };
+    QHash<QString, Stat> lastLook;
+};
+
+#endif

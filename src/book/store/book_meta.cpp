@@ -1,0 +1,54 @@
+#include "book_meta.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include "book_store.h"
+#include "sql_transaction.h"
+
+QString BookMeta::value(const QString &key, const QString &fallback) const
+{
+    QSqlQuery q(QSqlDatabase::database(book.connectionName()));
+    q.prepare(QStringLiteral("SELECT value FROM meta WHERE key = ?"));
+    q.addBindValue(key);
+    if (!q.exec() || !q.next() || q.value(0).isNull())
+        return fallback;
+    return q.value(0).toString();
+}
+
+bool BookMeta::flag(const QString &key, bool fallback) const
+{
+    const QString v = value(key);
+    return v.isEmpty() ? fallback : v != QLatin1String("0");
+}
+
+bool BookMeta::setValue(const QString &key, const QString &value)
+{
+    const QSqlDatabase db = QSqlDatabase::database(book.connectionName());
+    SqlTransaction tx(db);
+    if (!tx.begin()) {
+        error = tx.error().text;
+        return false;
+    }
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO meta (key, value) VALUES (?, ?)"));
+    q.addBindValue(key);
+    q.addBindValue(value);
+    if (!q.exec()) {
+        error = BookStore::errorText(q.lastError());
+        return false;
+    }
+    if (!tx.commit()) {
+        error = tx.error().text;
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
+bool BookMeta::setFlag(const QString &key, bool on)
+{
+    return setValue(key, on ? QStringLiteral("1") : QStringLiteral("0"));
+}

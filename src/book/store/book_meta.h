@@ -1,0 +1,28 @@
+#ifndef BOOK_META_H
+#define BOOK_META_H
+
+#include <QString>
+
+class BookStore;
+
+// Choices kept in the book itself (the meta table), so they follow the
+// book rather than the desktop account.
+class BookMeta
+{
+public:
+    explicit BookMeta(BookStore &book) : book(book) {}
+
+    // The value under key, or fallback when the book holds none.
+    QString value(const QString &key, const QString &fallback = QString()) const;
+    bool flag(const QString &key, bool fallback) const;
+    // Stored in a transaction of its own; false (and lastError()) when not.
+    bool setValue(const QString &key, const QString &value);
+    bool setFlag(const QString &key, bool on);
+    QString lastError() const { return error; }
+
+private:
+    BookStore &book;
+    QString error;
+};
+
+#endif

@@ -1,0 +1,133 @@
+// Word of what the watched folder brought, on a private session bus with a
+// notification service of the test's own: the summary and body of a win in
+// English and Japanese, no call when notifications are off or nothing came
+// in, and without the service the import still goes in.
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+#include "book_store.h"
+#include "book_window.h"
+#include "ticket_store.h"
+#include "watched_folder.h"
+
+// Owns org.freedesktop.Notifications and records what it is asked to show.
+class NotifyServer : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QStringList calls;  // summary, a line break, body
+
+public slots:
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body, const QStringList &,
+                const QVariantMap &, int)
+    {
+        calls << summary + QLatin1Char('\n') + body;
+        return uint(calls.size());
+    }
+};
+
+class TstBookNotify : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void notifies_data();
+    void notifies();
+};
+
+void TstBookNotify::initTestCase()
+{
+    if (!QDBusConnection::sessionBus().isConnected())
+        QSKIP("no session bus: run under dbus-run-session");
+}
+
+void TstBookNotify::notifies_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::addColumn<bool>("service");
+    QTest::addColumn<bool>("notifying");
+    QTest::addColumn<bool>("ticket");  // a winning straight ticket for the new draw
+    QTest::addColumn<bool>("again");   // the same file was taken before: nothing comes in
+    QTest::addColumn<QStringList>("calls");
+    // The file's prizes are the test fixture's, not the operator's.
+    QTest::newRow("a win") << QString() << true << true << true << false
+                           << QStringList{ "A ticket won\nDraw 1340, 597 straight: 98,300 yen, actual prize\nDraw 1340: 597" };
+    QTest::newRow("a win in Japanese") << "numbers3-book_ja" << true << true << true << false
+                                       << QStringList{ "購入が当せんしました\n第1340回、597 ストレート：98,300円、実際の当せん金\n第1340回: 597" };
+    QTest::newRow("a result, no ticket") << QString() << true << true << false << false
+                                         << QStringList{ "A new result in the book\nDraw 1340: 597" };
+    QTest::newRow("notifications off") << QString() << true << false << true << false << QStringList();
+    QTest::newRow("nothing new") << QString() << true << true << true << true << QStringList();
+    QTest::newRow("no service") << QString() << false << true << true << false << QStringList();
+}
+
+void TstBookNotify::notifies()
+{
+    QFETCH(QString, catalogue);
+    QFETCH(bool, service);
+    QFETCH(bool, notifying);
+    QFETCH(bool, ticket);
+    QFETCH(bool, again);
+    QFETCH(QStringList, calls);
+
+    NotifyServer server;
+    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("server"));
+    const auto unregister = qScopeGuard([&bus] {
+        bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
+        bus.unregisterObject(QStringLiteral("/org/freedesktop/Notifications"));
+    });
+    if (service) {
+        QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &server, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    }
+
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in"));
+    QVERIFY(QDir().mkpath(in));
+    QVERIFY(QFile::copy(QStringLiteral(BOOK_FIXTURES "/A1001340.CSV"), in + QStringLiteral("/A1001340.CSV")));
+    BookStore store;
+    QVERIFY(store.open(dir.filePath(QStringLiteral("book.sqlite"))).usable());
+    QVERIFY(WatchedFolder::setFolder(store, in));
+    QVERIFY(WatchedFolder::setNotifying(store, notifying));
+    if (ticket) {
+        Ticket t;
+        t.draw = 1340;
+        t.number = 597;
+        QString error;
+        QVERIFY2(TicketStore(store).add({ t }, nullptr, &error), qPrintable(error));
+    }
+    if (again) {
+        WatchedFolder before;
+        before.look(store, in, QDateTime::currentDateTimeUtc());
+        QCOMPARE(before.look(store, in, QDateTime::currentDateTimeUtc()).outcomes.size(), 1);
+    }
+
+    QTranslator translator;
+    if (!catalogue.isEmpty()) {
+        QVERIFY2(translator.load(catalogue, QDir::currentPath()), qPrintable(catalogue));
+        QCoreApplication::installTranslator(&translator);
+    }
+    const auto untranslate = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    BookWindow window(store);
+    // The window looks as it opens, and again once the file has kept its size.
+    QTRY_VERIFY_WITH_TIMEOUT(store.draw(1340).has_value(), WatchedFolder::SettleMs * 3);
+    if (again) {
+        QTest::qWait(WatchedFolder::SettleMs + 500);
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(window.watchLabel->text().contains(QStringLiteral("1340")), 2000);
+        QTest::qWait(300);  // for the call to reach the service
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(server.calls, calls, 2000);
+}
+
+QTEST_MAIN(TstBookNotify)
+#include "tst_book_notify.moc"
