@@ -32,9 +32,7 @@
 #include "book_file_dialog.h"
 #include "book_lookup.h"
 #include "book_texts.h"
-#include "desktop_notifier.h"
 #include "digit_chart.h"
-#include "folder_watch.h"
 #include "draw_calendar.h"
 #include "draw_table_model.h"
 #include "hand_entry_dialog.h"
@@ -43,8 +41,8 @@
 #include "import_questions.h"
 #include "import_report_dialog.h"
 #include "ticket_view.h"
+#include "watch_controls.h"
 #include "stats_view.h"
-#include "watch_news.h"
 
 BookWindow::BookWindow(BookStore &store, QWidget *parent)
     : QMainWindow(parent)
@@ -64,8 +62,10 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     connect(lookupKind, &QComboBox::activated, lookupEdit, qOverload<>(&QWidget::setFocus));
     connect(tabs, &QTabWidget::currentChanged, this, &BookWindow::focusTab);
 
-    watch = new FolderWatch(store, this);
-    connect(watch, &FolderWatch::looked, this, &BookWindow::showWatched);
+    watchControls = std::make_unique<WatchControls>(store, this, watchLabel, [this](const QString &report) {
+        refresh();
+        lastReport = report;
+    });
     createMenus();
     tickets->followTabs(tabs);
 
@@ -79,9 +79,10 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     refresh();
     lookupEdit->setFocus();
     // What landed in the folder since the book last looked comes in as the window opens.
-    showWatchState();
-    watch->restart();
+    watchControls->start();
 }
+
+BookWindow::~BookWindow() = default;
 
 QGroupBox *BookWindow::buildState()
 {
@@ -241,13 +242,7 @@ void BookWindow::createMenus()
     book->addAction(tr("&Enter a result by hand..."), QKeySequence::New, this, &BookWindow::enterByHand);
     book->addAction(tr("E&xport as CSV..."), QKeySequence(Qt::CTRL | Qt::Key_E), this, &BookWindow::exportCsv);
     book->addSeparator();
-    book->addAction(tr("&Watched folder..."), this, &BookWindow::pickWatchedFolder);
-    QAction *watching = book->addAction(tr("&Keep up from the watched folder"), this, &BookWindow::setWatching);
-    watching->setCheckable(true);
-    watching->setChecked(WatchedFolder::watching(store));
-    QAction *notifying = book->addAction(tr("&Notify when results or wins come in"), this, &BookWindow::setNotifying);
-    notifying->setCheckable(true);
-    notifying->setChecked(WatchedFolder::notifying(store));
+    watchControls->addActions(book);
     book->addSeparator();
     book->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 
@@ -344,63 +339,6 @@ void BookWindow::showReport(const QString &text, bool failed, bool cancelled)
         statusBar()->showMessage(failed ? tr("Import finished; some files were refused") : tr("Import finished"));
     ImportReportDialog dialog(text, failed, cancelled, this);
     dialog.exec();
-}
-
-void BookWindow::pickWatchedFolder()
-{
-    const QString folder = BookFileDialog::getExistingDirectory(this, tr("Folder to watch for result files"), WatchedFolder::folder(store));
-    if (folder.isEmpty())
-        return;
-    if (!WatchedFolder::setFolder(store, folder)) {
-        QMessageBox::warning(this, tr("Watched folder"), store.lastError());
-        return;
-    }
-    showWatchState();
-    watch->restart();
-}
-
-void BookWindow::setWatching(bool on)
-{
-    if (!WatchedFolder::setWatching(store, on))
-        statusBar()->showMessage(tr("The choice could not be kept in the book"));
-    showWatchState();
-    watch->restart();
-}
-
-void BookWindow::setNotifying(bool on)
-{
-    if (!WatchedFolder::setNotifying(store, on))
-        statusBar()->showMessage(tr("The choice could not be kept in the book"));
-}
-
-void BookWindow::showWatchState()
-{
-    if (!WatchedFolder::watching(store))
-        watchLabel->setText(tr("New result files are not looked for."));
-    else
-        watchLabel->setText(tr("New result files are looked for in %1.").arg(QDir::toNativeSeparators(WatchedFolder::folder(store))));
-}
-
-void BookWindow::showWatched(const WatchedFolder::Look &look)
-{
-    refresh();
-    lastReport = ImportBatch::reportText(look.outcomes);
-    const WatchNews news = WatchNews::since(store, look.before);
-    QStringList said;
-    if (!news.isEmpty())
-        said << news.line();
-    // A refused file is said once, here; it is not looked at again.
-    for (const ImportBatch::Outcome &outcome : look.outcomes)
-        if (!outcome.report.ok)
-            said << tr("%1 not imported: %2").arg(QFileInfo(outcome.path).fileName(), outcome.report.error);
-    if (!look.error.isEmpty())
-        said << look.error;
-    if (said.isEmpty())
-        said << tr("Nothing new in the files from the watched folder.");
-    watchLabel->setText(said.join(QLatin1Char('\n')));
-    statusBar()->showMessage(said.constFirst());
-    if (!news.isEmpty() && WatchedFolder::notifying(store))
-        DesktopNotifier::notify(news.summary(), news.body());
 }
 
 void BookWindow::enterByHand()

@@ -5,13 +5,13 @@
 #include <QSet>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 #include "book_store.h"
-#include "watched_folder.h"
 
 class DigitChart;
-class FolderWatch;
+class WatchControls;
 class DrawTableModel;
 class StatsView;
 class QComboBox;
@@ -36,6 +36,7 @@ class BookWindow : public QMainWindow
 
 public:
     explicit BookWindow(BookStore &store, QWidget *parent = nullptr);
+    ~BookWindow() override;
 
     // From this many files on, an import shows its progress and can be stopped.
     static constexpr int ProgressFrom = 200;
@@ -89,17 +90,12 @@ private:
     void focusTab();
     void focusLookup(int kind);
     void showReport(const QString &text, bool failed, bool cancelled);
-    void pickWatchedFolder();
-    void setWatching(bool on);
-    void setNotifying(bool on);
-    void showWatched(const WatchedFolder::Look &look);
-    void showWatchState();
 
     BookStore &store;
     QList<int> shownMissing;
     QPushButton *lookupButton;
     QTimer *clock;
-    FolderWatch *watch;
+    std::unique_ptr<WatchControls> watchControls;
 };
 
 #endif
