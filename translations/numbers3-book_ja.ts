@@ -490,8 +490,8 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <translation>見張るフォルダーから取り込む(&amp;K)</translation>
     </message>
     <message>
-        <source>&amp;Notify when results or wins come in</source>
-        <translation>結果や当せんを通知する(&amp;N)</translation>
+        <source>&amp;Notify when a ticket wins</source>
+        <translation>購入が当せんしたら通知する(&amp;N)</translation>
     </message>
     <message>
         <source>Folder to watch for result files</source>

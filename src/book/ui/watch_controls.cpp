@@ -28,7 +28,7 @@ void WatchControls::addActions(QMenu *menu)
     QAction *watching = menu->addAction(tr("&Keep up from the watched folder"), window, [this](bool on) { setWatching(on); });
     watching->setCheckable(true);
     watching->setChecked(WatchedFolder::watching(store));
-    QAction *notifying = menu->addAction(tr("&Notify when results or wins come in"), window, [this](bool on) { setNotifying(on); });
+    QAction *notifying = menu->addAction(tr("&Notify when a ticket wins"), window, [this](bool on) { setNotifying(on); });
     notifying->setCheckable(true);
     notifying->setChecked(WatchedFolder::notifying(store));
 }
@@ -91,6 +91,7 @@ void WatchControls::showLooked(const WatchedFolder::Look &look)
         said << tr("Nothing new in the files from the watched folder.");
     line->setText(said.join(QLatin1Char('\n')));
     window->statusBar()->showMessage(said.constFirst());
-    if (!news.isEmpty() && WatchedFolder::notifying(store))
+    // The line in the window says every new result; a notification is for a win.
+    if (!news.wins.isEmpty() && WatchedFolder::notifying(store))
         DesktopNotifier::notify(news.summary(), news.body());
 }
