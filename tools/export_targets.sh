@@ -4,7 +4,7 @@
 # pipe with and without a reader, a folder, a socket, standard output, links
 # to each and a link to nothing. The type and inode of each are taken before
 # and after; a link must stay a link and its target what it was.
-#   tools/special_files.sh [BUILD_DIR]
+#   tools/export_targets.sh [BUILD_DIR]
 # Prints one line per export and "N special files replaced"; exits 1 if N > 0.
 # Devices are only written, never replaced, so /dev/null and /dev/full are
 # safe to point at even as root.
