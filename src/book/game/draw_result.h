@@ -9,7 +9,10 @@
 #include <array>
 #include <optional>
 
-// One draw of the three-digit game as the book keeps it.
+#include "game.h"
+
+// One draw of one game as the book keeps it. The four-digit game has no
+// mini: its mini prize and winners stay empty.
 struct DrawResult
 {
     // The ways of buying, in the order the operator lists them.
@@ -19,9 +22,10 @@ struct DrawResult
     // Where a result came from. The numeric values are stored in the book.
     enum SourceKind { Bundled = 0, File = 1, Hand = 2 };
 
+    Game game = Game::Numbers3;
     int draw = 0;          // draw number, 1 and up
     QDate date;            // invalid when not known
-    int number = -1;       // 0..999, shown with three digits
+    int number = -1;       // 0..999 or 0..9999, shown with the game's digits
 
     // Per way of buying, when known. "No winner" is winners 0 with no prize.
     std::array<std::optional<qint64>, WayCount> prize;    // yen per unit
@@ -31,14 +35,14 @@ struct DrawResult
     QString source;        // file name for File, empty otherwise
     QDateTime storedAt;    // when the book stored it (UTC); invalid before storing
 
-    // "007": the number as printed.
-    QString numberText() const { return QString::number(number).rightJustified(3, QLatin1Char('0')); }
+    // "007", "0071": the number as printed.
+    QString numberText() const { return Games::numberText(number, game); }
 
     // True when draw, date, number, prizes and winners are all equal
     // (source and storage time are not compared).
     bool sameContent(const DrawResult &other) const
     {
-        return draw == other.draw && date == other.date && number == other.number
+        return game == other.game && draw == other.draw && date == other.date && number == other.number
             && prize == other.prize && winners == other.winners;
     }
 

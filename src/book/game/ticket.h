@@ -8,8 +8,10 @@
 
 #include <optional>
 
-// One line of a bought ticket as the book keeps it: a number bought for one
-// draw in one way, in units of 200 yen.
+#include "game.h"
+
+// One line of a bought ticket as the book keeps it: a number of one game
+// bought for one draw in one way, in units of 200 yen.
 struct Ticket
 {
     // The ways of buying. The numeric values are stored in the book.
@@ -20,8 +22,9 @@ struct Ticket
     static constexpr int MaxNoteLength = 1000;  // characters, in a list and in the dialog
 
     qint64 id = 0;         // the book's row id; 0 before it is stored
+    Game game = Game::Numbers3;
     int draw = 0;          // draw number, 1 and up
-    int number = -1;       // 0..999; 0..99 for Mini (the result's last two digits)
+    int number = -1;       // 0..999 or 0..9999; 0..99 for Mini (the result's last two digits)
     Way way = Straight;
     int units = 1;         // 1..MaxUnits
     QString note;          // free text, may be empty
@@ -29,10 +32,10 @@ struct Ticket
 
     qint64 cost() const { return qint64(units) * UnitPrice; }
 
-    // "007" for three-digit ways, "07" for mini.
+    // "007" and "0071" as the game prints them, "07" for mini.
     QString numberText() const
     {
-        return QString::number(number).rightJustified(way == Mini ? 2 : 3, QLatin1Char('0'));
+        return way == Mini ? QString::number(number).rightJustified(2, QLatin1Char('0')) : Games::numberText(number, game);
     }
 
     // The keys of the ticket CSV: "straight", "box", "set", "mini".
@@ -49,10 +52,10 @@ struct Ticket
         return std::nullopt;
     }
 
-    // Same draw, number, way, units and note (id and creation time not compared).
+    // Same game, draw, number, way, units and note (id and creation time not compared).
     bool sameContent(const Ticket &o) const
     {
-        return draw == o.draw && number == o.number && way == o.way && units == o.units && note == o.note;
+        return game == o.game && draw == o.draw && number == o.number && way == o.way && units == o.units && note == o.note;
     }
 };
 

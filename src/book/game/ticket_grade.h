@@ -18,9 +18,11 @@ struct TicketGrade
         SetBox,       // set: the same digits in another order
         MiniWin       // mini: the result's last two digits
     };
-    // For box and set wins: the kind of the number (the ticket's and the
-    // result's are the same then). None for other outcomes.
-    enum Kind { None, SixWay, ThreeWay };
+    // For box and set wins: the kind of the number by how many orders its
+    // digits have (the ticket's and the result's are the same then). Six-way
+    // is all different in the three-digit game and two pairs in the
+    // four-digit one. None for other outcomes.
+    enum Kind { None, SixWay, ThreeWay, TwentyFourWay, TwelveWay, FourWay };
 
     Outcome outcome = Waiting;
     Kind kind = None;

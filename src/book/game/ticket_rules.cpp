@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 
-#include "display/number_kind.h"
 #include "draw_calendar.h"
 
 namespace {
@@ -13,21 +12,38 @@ QString tr(const char *text)
     return QCoreApplication::translate("TicketRules", text);
 }
 
-bool isTriple(int number)
+// A triple (777) or four alike (7777): one order, bought straight only.
+bool isAllAlike(int number, Game game)
 {
-    return NumberKind::repeat(number) == NumberKind::Triple;
+    return Games::orders(number, game) == 1;
 }
 
-// Six orders when the digits differ, three when two are the same; a
-// triple has one order and is no box.
-TicketGrade::Kind kindOf(int number)
+// The kind of a box by how many orders the number's digits have.
+TicketGrade::Kind kindOf(int number, Game game)
 {
-    switch (NumberKind::repeat(number)) {
-    case NumberKind::AllDifferent: return TicketGrade::SixWay;
-    case NumberKind::Pair: return TicketGrade::ThreeWay;
-    case NumberKind::Triple: break;
+    switch (Games::orders(number, game)) {
+    case 24: return TicketGrade::TwentyFourWay;
+    case 12: return TicketGrade::TwelveWay;
+    case 6: return TicketGrade::SixWay;
+    case 4: return TicketGrade::FourWay;
+    case 3: return TicketGrade::ThreeWay;
+    default: return TicketGrade::None;
     }
-    return TicketGrade::None;
+}
+
+// Theoretical box prize per unit by kind, per game; set-straight is half of
+// straight plus box, set-box half of box.
+qint64 boxPrize(TicketGrade::Kind kind)
+{
+    switch (kind) {
+    case TicketGrade::SixWay: return 15000;  // three digits; four digits below
+    case TicketGrade::ThreeWay: return 30000;
+    case TicketGrade::TwentyFourWay: return 37500;
+    case TicketGrade::TwelveWay: return 75000;
+    case TicketGrade::FourWay: return 225000;
+    case TicketGrade::None: break;
+    }
+    return 0;
 }
 
 // The operator's column for an outcome.
@@ -46,16 +62,18 @@ DrawResult::Way resultWay(TicketGrade::Outcome outcome)
 
 namespace TicketRules {
 
-qint64 theoreticalPrize(TicketGrade::Outcome outcome, TicketGrade::Kind kind)
+qint64 theoreticalPrize(Game game, TicketGrade::Outcome outcome, TicketGrade::Kind kind)
 {
-    const bool six = kind == TicketGrade::SixWay;
-    const bool three = kind == TicketGrade::ThreeWay;
+    const bool four = game == Game::Numbers4;
+    const qint64 straight = four ? 900000 : 90000;
+    // Six-way is all different in three digits and two pairs in four.
+    const qint64 box = four && kind == TicketGrade::SixWay ? 150000 : boxPrize(kind);
     switch (outcome) {
-    case TicketGrade::StraightWin: return 90000;
-    case TicketGrade::BoxWin: return six ? 15000 : three ? 30000 : 0;
-    case TicketGrade::SetStraight: return six ? 52500 : three ? 60000 : 0;
-    case TicketGrade::SetBox: return six ? 7500 : three ? 15000 : 0;
-    case TicketGrade::MiniWin: return 9000;
+    case TicketGrade::StraightWin: return straight;
+    case TicketGrade::BoxWin: return box;
+    case TicketGrade::SetStraight: return box ? (straight + box) / 2 : 0;
+    case TicketGrade::SetBox: return box / 2;
+    case TicketGrade::MiniWin: return four ? 0 : 9000;
     case TicketGrade::Waiting:
     case TicketGrade::NoWin: break;
     }
@@ -65,14 +83,16 @@ qint64 theoreticalPrize(TicketGrade::Outcome outcome, TicketGrade::Kind kind)
 TicketGrade grade(const Ticket &ticket, const DrawResult *result)
 {
     TicketGrade g;
-    if (!result || result->draw != ticket.draw || result->number < 0 || result->number > 999)
+    const Game game = ticket.game;
+    if (!result || result->game != game || result->draw != ticket.draw || !Games::validNumber(result->number, game))
         return g;
     g.outcome = TicketGrade::NoWin;
     const int won = result->number;
     const int bought = ticket.number;
-    // A triple is bought only straight, so it never wins as box or set.
-    const bool sameDigits = bought >= 0 && bought <= 999 && !isTriple(bought)
-        && NumberKind::sameDigits(bought, won);
+    // A triple or four alike is bought only straight, so it never wins as
+    // box or set.
+    const bool sameDigits = Games::validNumber(bought, game) && !isAllAlike(bought, game)
+        && Games::sameDigits(bought, won, game);
     switch (ticket.way) {
     case Ticket::Straight:
         if (bought == won)
@@ -87,14 +107,14 @@ TicketGrade grade(const Ticket &ticket, const DrawResult *result)
             g.outcome = bought == won ? TicketGrade::SetStraight : TicketGrade::SetBox;
         break;
     case Ticket::Mini:
-        if (bought >= 0 && bought == won % 100)
+        if (Games::hasMini(game) && bought >= 0 && bought == won % 100)
             g.outcome = TicketGrade::MiniWin;
         break;
     }
     if (!g.won())
         return g;
     if (g.outcome == TicketGrade::BoxWin || g.outcome == TicketGrade::SetStraight || g.outcome == TicketGrade::SetBox)
-        g.kind = kindOf(won);
+        g.kind = kindOf(won, game);
 
     const size_t way = size_t(resultWay(g.outcome));
     const std::optional<qint64> &prize = result->prize[way];
@@ -104,7 +124,7 @@ TicketGrade grade(const Ticket &ticket, const DrawResult *result)
     } else if (winners && *winners == 0) {
         g.prizePerUnit = 0;  // no winner that draw: nothing was paid
     } else {
-        g.prizePerUnit = theoreticalPrize(g.outcome, g.kind);
+        g.prizePerUnit = theoreticalPrize(game, g.outcome, g.kind);
         g.theoretical = true;
     }
     g.prize = g.prizePerUnit * ticket.units;
@@ -119,18 +139,29 @@ QString problem(const Ticket &ticket, int maxDraw)
             .arg(maxDraw);
     if (ticket.way < Ticket::Straight || ticket.way > Ticket::Mini)
         return tr("Unknown way of buying; use straight, box, set or mini.");
-    if (ticket.way == Ticket::Mini) {
-        if (ticket.number < 0 || ticket.number > 99)
-            return tr("A mini ticket takes two digits (00 to 99), the last two of the result.");
-    } else if (ticket.number < 0 || ticket.number > 999) {
-        return tr("A straight, box or set ticket takes three digits (000 to 999).");
+    const Game game = ticket.game;
+    if (game == Game::Numbers4) {
+        if (ticket.way == Ticket::Mini)
+            return tr("Numbers4 has no mini: buy straight, box or set.");
+        if (!Games::validNumber(ticket.number, game))
+            return tr("A Numbers4 ticket takes four digits (0000 to 9999).");
+        if (ticket.way != Ticket::Straight && isAllAlike(ticket.number, game))
+            return tr("%1 has all four digits the same: it cannot be bought as box or set, only as straight.")
+                .arg(ticket.numberText());
+    } else {
+        if (ticket.way == Ticket::Mini) {
+            if (ticket.number < 0 || ticket.number > 99)
+                return tr("A mini ticket takes two digits (00 to 99), the last two of the result.");
+        } else if (!Games::validNumber(ticket.number, game)) {
+            return tr("A straight, box or set ticket takes three digits (000 to 999).");
+        }
+        if (ticket.way == Ticket::Box && isAllAlike(ticket.number, game))
+            return tr("%1 is a triple (all three digits the same): it cannot be bought as box, only as straight.")
+                .arg(ticket.numberText());
+        if (ticket.way == Ticket::Set && isAllAlike(ticket.number, game))
+            return tr("%1 is a triple (all three digits the same): it cannot be bought as set, only as straight.")
+                .arg(ticket.numberText());
     }
-    if (ticket.way == Ticket::Box && isTriple(ticket.number))
-        return tr("%1 is a triple (all three digits the same): it cannot be bought as box, only as straight.")
-            .arg(ticket.numberText());
-    if (ticket.way == Ticket::Set && isTriple(ticket.number))
-        return tr("%1 is a triple (all three digits the same): it cannot be bought as set, only as straight.")
-            .arg(ticket.numberText());
     if (ticket.units < 1 || ticket.units > Ticket::MaxUnits)
         return tr("Units go from 1 to %1 per ticket line (200 yen each); %2 is not possible.")
             .arg(Ticket::MaxUnits)
@@ -145,7 +176,7 @@ void markResultsDue(QList<GradedTicket> &rows, const QDateTime &now)
         row.resultDue = row.grade.outcome == TicketGrade::Waiting && row.ticket.draw <= out;
 }
 
-NumberReading readNumber(const QString &text, Ticket::Way way)
+NumberReading readNumber(const QString &text, Ticket::Way way, Game game)
 {
     NumberReading out;
     const QString s = text.trimmed();
@@ -160,7 +191,7 @@ NumberReading readNumber(const QString &text, Ticket::Way way)
         if (value < 100000)
             value = value * 10 + c.digitValue();
     }
-    const int digits = way == Ticket::Mini ? 2 : 3;
+    const int digits = way == Ticket::Mini ? 2 : Games::digits(game);
     if (s.size() > digits) {
         out.status = NumberReading::TooManyDigits;
         return out;
