@@ -65,7 +65,7 @@ const char *const WinnerWords[DrawResult::WayCount] = {
 } // namespace
 
 DrawMerge::DrawMerge(const QString &fileName, DrawResult::SourceKind kind, bool replaceExisting,
-                     const QHash<int, int> &replaceHand, const QDateTime &now, ImportReport &report)
+                     const QHash<qint64, int> &replaceHand, const QDateTime &now, ImportReport &report)
     : path(fileName), name(QFileInfo(fileName).fileName()), kind(kind), replaceExisting(replaceExisting),
       replaceHand(replaceHand), now(now), report(report)
 {
@@ -176,7 +176,7 @@ DrawMerge::Step DrawMerge::keepHeld(const DrawResult &offered, const DrawResult 
 DrawMerge::Step DrawMerge::otherNumber(DrawResult offered, const DrawResult &held)
 {
     // Kept unless the user agreed to replace this very value.
-    if (held.sourceKind == DrawResult::Hand && replaceHand.value(offered.draw, -1) != held.number) {
+    if (held.sourceKind == DrawResult::Hand && replaceHand.value(offered.key(), -1) != held.number) {
         report.handConflicts.append(BookConflict{ offered.draw, held, offered });
         return { HandKept, held };
     }

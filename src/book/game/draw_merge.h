@@ -34,10 +34,10 @@ public:
     // With replaceExisting false (the bundled data) a value held from a file
     // or by hand is never changed: gaps are filled and differences told in
     // report.differences and handConflicts; an older release's bundled row
-    // is brought up to date as a file would. replaceHand: draw -> the hand-entered number the user agreed
-    // to replace. Counts and notes go into report.
+    // is brought up to date as a file would. replaceHand: DrawResult::key()
+    // -> the hand-entered number the user agreed to replace. Counts and notes go into report.
     DrawMerge(const QString &fileName, DrawResult::SourceKind kind, bool replaceExisting,
-              const QHash<int, int> &replaceHand, const QDateTime &now, ImportReport &report);
+              const QHash<qint64, int> &replaceHand, const QDateTime &now, ImportReport &report);
 
     // One draw of the file against what the book holds for it.
     Step take(DrawResult offered, const std::optional<DrawResult> &held);
@@ -53,7 +53,7 @@ private:
     QString name;  // the file's name without its folder, for the notes
     DrawResult::SourceKind kind;
     bool replaceExisting;
-    QHash<int, int> replaceHand;
+    QHash<qint64, int> replaceHand;
     QDateTime now;
     ImportReport &report;
     // Known draws this file gave a missing date or prizes, for one note.

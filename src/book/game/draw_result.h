@@ -35,6 +35,10 @@ struct DrawResult
     QString source;        // file name for File, empty otherwise
     QDateTime storedAt;    // when the book stored it (UTC); invalid before storing
 
+    // One key for a draw of a game, for hashes over both games.
+    static qint64 key(Game game, int draw) { return qint64(draw) * 10 + int(game); }
+    qint64 key() const { return key(game, draw); }
+
     // "007", "0071": the number as printed.
     QString numberText() const { return Games::numberText(number, game); }
 

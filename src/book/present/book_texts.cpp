@@ -62,6 +62,11 @@ QString BookTexts::drawName(int draw)
     return tr("draw %1").arg(draw);
 }
 
+QString BookTexts::drawName(int draw, Game game)
+{
+    return game == Game::Numbers4 ? tr("Numbers4 draw %1").arg(draw) : drawName(draw);
+}
+
 QString BookTexts::wayName(DrawResult::Way way)
 {
     switch (way) {

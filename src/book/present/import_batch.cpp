@@ -88,13 +88,13 @@ void ImportBatch::refuseDrawsToCome(ImportedFile &file, const QDateTime &now)
 // replace go in as a second, equally whole change.
 void ImportBatch::replaceAgreed(BookStore &store, const ImportedFile &file, Outcome &outcome, const AskReplace &ask)
 {
-    const QSet<int> agreed = ask(outcome.path, outcome.report.handConflicts);
+    const QSet<qint64> agreed = ask(outcome.path, outcome.report.handConflicts);
     // Each yes is for the value the user was shown: if another instance has
     // changed it since, it stays and is reported again.
     BookStore::HandReplacements replace;
     for (const BookConflict &conflict : std::as_const(outcome.report.handConflicts))
-        if (agreed.contains(conflict.draw))
-            replace.insert(conflict.draw, conflict.kept.number);
+        if (agreed.contains(conflict.kept.key()))
+            replace.insert(conflict.kept.key(), conflict.kept.number);
     if (replace.isEmpty())
         return;
     const ImportReport again = store.importFile(file, replace);

@@ -34,7 +34,7 @@ public:
 
     // Asked once per file that would replace hand-entered values; returns
     // the draws the user agreed to replace.
-    using AskReplace = std::function<QSet<int>(const QString &path, const QList<BookConflict> &conflicts)>;
+    using AskReplace = std::function<QSet<qint64>(const QString &path, const QList<BookConflict> &conflicts)>;
 
     // Folders stand for the files in them (and below), CSV files only, in
     // name order; files are taken as given.

@@ -95,11 +95,57 @@ QStringList version4()
     };
 }
 
+// Version 5: both games, drawn together under one draw number. Draws and
+// tickets say their game (3 or 4, the digits); a draw is one game's result,
+// so the draws' key becomes game and draw. SQLite cannot change a key or a
+// CHECK in place: both tables are made anew and every row copied, ids kept.
+QStringList version5()
+{
+    return {
+        QStringLiteral("CREATE TABLE draws_both ("
+                       " game INTEGER NOT NULL DEFAULT 3 CHECK (game IN (3, 4)),"
+                       " draw INTEGER NOT NULL CHECK (draw > 0),"
+                       " date TEXT,"
+                       " number INTEGER NOT NULL CHECK (number BETWEEN 0 AND 9999 AND (game = 4 OR number <= 999)),"
+                       " straight_prize INTEGER, straight_winners INTEGER,"
+                       " box_prize INTEGER, box_winners INTEGER,"
+                       " set_straight_prize INTEGER, set_straight_winners INTEGER,"
+                       " set_box_prize INTEGER, set_box_winners INTEGER,"
+                       " mini_prize INTEGER, mini_winners INTEGER,"
+                       " source_kind INTEGER NOT NULL CHECK (source_kind IN (0, 1, 2)),"
+                       " source TEXT NOT NULL DEFAULT '',"
+                       " stored_at TEXT NOT NULL,"
+                       " import_id INTEGER REFERENCES imports(id),"
+                       " PRIMARY KEY (game, draw),"
+                       " CHECK (game = 3 OR (mini_prize IS NULL AND mini_winners IS NULL)))"),
+        QStringLiteral("INSERT INTO draws_both SELECT 3, * FROM draws"),
+        QStringLiteral("DROP TABLE draws"),
+        QStringLiteral("ALTER TABLE draws_both RENAME TO draws"),
+        QStringLiteral("CREATE INDEX draws_by_number ON draws(game, number)"),
+        QStringLiteral("CREATE TABLE tickets_both ("
+                       " id INTEGER PRIMARY KEY,"
+                       " game INTEGER NOT NULL DEFAULT 3 CHECK (game IN (3, 4)),"
+                       " draw INTEGER NOT NULL CHECK (draw > 0),"
+                       " number INTEGER NOT NULL CHECK (number BETWEEN 0 AND 9999 AND (game = 4 OR number <= 999)),"
+                       " way INTEGER NOT NULL CHECK (way IN (0, 1, 2, 3)),"
+                       " units INTEGER NOT NULL CHECK (units BETWEEN 1 AND 99),"
+                       " note TEXT NOT NULL DEFAULT '',"
+                       " created_at TEXT NOT NULL,"
+                       " CHECK (way <> 3 OR (game = 3 AND number <= 99)))"),
+        QStringLiteral("INSERT INTO tickets_both (id, game, draw, number, way, units, note, created_at)"
+                       " SELECT id, 3, draw, number, way, units, note, created_at FROM tickets"),
+        QStringLiteral("DROP TABLE tickets"),
+        QStringLiteral("ALTER TABLE tickets_both RENAME TO tickets"),
+        QStringLiteral("CREATE INDEX tickets_by_draw ON tickets(game, draw)"),
+        QStringLiteral("ALTER TABLE replaced ADD COLUMN game INTEGER NOT NULL DEFAULT 3"),
+    };
+}
+
 } // namespace
 
 const QList<QStringList> &BookSchema::steps()
 {
-    static const QList<QStringList> steps = { version1(), version2(), version3(), version4() };
+    static const QList<QStringList> steps = { version1(), version2(), version3(), version4(), version5() };
     return steps;
 }
 

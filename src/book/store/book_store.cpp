@@ -11,13 +11,13 @@
 
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
 #include "book_connection.h"
 #include "book_error.h"
 #include "bundled_data.h"
-#include "display/number_kind.h"
 #include "draw_writer.h"
 #include "export_file.h"
 #include "result_importer.h"
@@ -34,7 +34,7 @@ QString tr(const char *text)
 const char *const DrawColumns =
     "draw, date, number, straight_prize, straight_winners, box_prize, box_winners,"
     " set_straight_prize, set_straight_winners, set_box_prize, set_box_winners,"
-    " mini_prize, mini_winners, source_kind, source, stored_at";
+    " mini_prize, mini_winners, source_kind, source, stored_at, game";
 
 std::optional<qint64> toOptional(const QVariant &v)
 {
@@ -100,6 +100,7 @@ DrawResult BookStore::drawFromRow(const QSqlQuery &q, int first)
     r.sourceKind = DrawResult::SourceKind(q.value(first + 13).toInt());
     r.source = q.value(first + 14).toString();
     r.storedAt = QDateTime::fromString(q.value(first + 15).toString(), Qt::ISODateWithMs);
+    r.game = Games::fromStored(q.value(first + 16).toInt()).value_or(Game::Numbers3);
     return r;
 }
 
@@ -278,8 +279,8 @@ bool BookStore::addByHand(const DrawResult &result, bool replace, QString *error
         return refuse(tr("The book is not open."));
     if (result.draw <= 0)
         return refuse(tr("The draw number must be 1 or more."));
-    if (result.number < 0 || result.number > 999)
-        return refuse(tr("The result must have three digits."));
+    if (!Games::validNumber(result.number, result.game))
+        return refuse(result.game == Game::Numbers4 ? tr("The result must have four digits.") : tr("The result must have three digits."));
     SqlTransaction tx(d->db);
     if (!tx.begin())
         return refuse(d->fail(tx.error()));
@@ -287,7 +288,7 @@ bool BookStore::addByHand(const DrawResult &result, bool replace, QString *error
     r.sourceKind = DrawResult::Hand;
     r.source.clear();
     r.storedAt = QDateTime::currentDateTimeUtc();
-    const std::optional<DrawResult> old = draw(r.draw);
+    const std::optional<DrawResult> old = draw(r.draw, r.game);
     // The same draw, so the same day when none is given.
     if (old && !r.date.isValid())
         r.date = old->date;
@@ -337,48 +338,52 @@ std::optional<DrawResult> selectOne(const QSqlDatabase &db, const QString &sql, 
 
 } // namespace
 
-std::optional<DrawResult> BookStore::draw(int drawNumber) const
+std::optional<DrawResult> BookStore::draw(int drawNumber, Game game) const
 {
-    return selectOne(d->db, QStringLiteral("SELECT %1 FROM draws WHERE draw = ?"), { drawNumber });
+    return selectOne(d->db, QStringLiteral("SELECT %1 FROM draws WHERE game = ? AND draw = ?"), { int(game), drawNumber });
 }
 
-std::optional<DrawResult> BookStore::lastDraw() const
+std::optional<DrawResult> BookStore::lastDraw(Game game) const
 {
-    return selectOne(d->db, QStringLiteral("SELECT %1 FROM draws ORDER BY draw DESC LIMIT 1"));
+    return selectOne(d->db, QStringLiteral("SELECT %1 FROM draws WHERE game = ? ORDER BY draw DESC LIMIT 1"), { int(game) });
 }
 
-std::optional<DrawResult> BookStore::firstDraw() const
+std::optional<DrawResult> BookStore::firstDraw(Game game) const
 {
-    return selectOne(d->db, QStringLiteral("SELECT %1 FROM draws ORDER BY draw LIMIT 1"));
+    return selectOne(d->db, QStringLiteral("SELECT %1 FROM draws WHERE game = ? ORDER BY draw LIMIT 1"), { int(game) });
 }
 
-QList<DrawResult> BookStore::drawsWithNumber(int number) const
+QList<DrawResult> BookStore::drawsWithNumber(int number, Game game) const
 {
-    return selectDraws(d->db, QStringLiteral("WHERE number = ?"), { number });
+    return selectDraws(d->db, QStringLiteral("WHERE game = ? AND number = ?"), { int(game), number });
 }
 
-QList<DrawResult> BookStore::boxHits(int number) const
+QList<DrawResult> BookStore::boxHits(int number, Game game) const
 {
-    if (number < 0 || number > 999)
+    if (!Games::validNumber(number, game))
         return {};
-    const NumberKind::Orders box = NumberKind::boxOrders(number / 100, number / 10 % 10, number % 10);
-    QVariantList orders{ number };
-    QStringList marks{ QStringLiteral("?") };
-    for (int i = 0; i < box.count; ++i) {
-        orders.append(box.numbers[size_t(i)]);
+    // Every order of the digits, the number's own included.
+    QString digits = Games::numberText(number, game);
+    std::sort(digits.begin(), digits.end());
+    QVariantList args{ int(game) };
+    QStringList marks;
+    do {
+        args.append(digits.toInt());
         marks.append(QStringLiteral("?"));
-    }
-    return selectDraws(d->db, QStringLiteral("WHERE number IN (%1)").arg(marks.join(QLatin1Char(','))), orders);
+    } while (std::next_permutation(digits.begin(), digits.end()));
+    return selectDraws(d->db, QStringLiteral("WHERE game = ? AND number IN (%1)").arg(marks.join(QLatin1Char(','))), args);
 }
 
-QList<int> BookStore::missingDraws(int upTo) const
+QList<int> BookStore::missingDraws(int upTo, Game game) const
 {
     QList<int> gaps;
     if (!isOpen())
         return gaps;
     QSqlQuery q(d->db);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT draw FROM draws ORDER BY draw")))
+    q.prepare(QStringLiteral("SELECT draw FROM draws WHERE game = ? ORDER BY draw"));
+    q.addBindValue(int(game));
+    if (!q.exec())
         return gaps;
     int previous = 0;
     while (q.next()) {
@@ -393,25 +398,27 @@ QList<int> BookStore::missingDraws(int upTo) const
     return gaps;
 }
 
-int BookStore::count() const
+int BookStore::count(Game game) const
 {
     if (!isOpen())
         return 0;
     QSqlQuery q(d->db);
-    if (q.exec(QStringLiteral("SELECT COUNT(*) FROM draws")) && q.next())
+    q.prepare(QStringLiteral("SELECT COUNT(*) FROM draws WHERE game = ?"));
+    q.addBindValue(int(game));
+    if (q.exec() && q.next())
         return q.value(0).toInt();
     return 0;
 }
 
-QList<DrawResult> BookStore::allDraws() const
+QList<DrawResult> BookStore::allDraws(Game game) const
 {
-    return selectDraws(d->db, QString(), {});
+    return selectDraws(d->db, QStringLiteral("WHERE game = ?"), { int(game) });
 }
 
-bool BookStore::exportCsv(const QString &path, QString *error) const
+bool BookStore::exportCsv(const QString &path, QString *error, Game game) const
 {
     QString why;
-    if (ExportFile::write(path, ResultsCsv::write(allDraws()), &why))
+    if (ExportFile::write(path, ResultsCsv::write(allDraws(game)), &why))
         return true;
     if (error)
         *error = tr("Cannot write %1: %2").arg(path, why);

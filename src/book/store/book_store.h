@@ -45,7 +45,7 @@ public:
     };
 
     // The schema this program writes.
-    static constexpr int SchemaVersion = 4;
+    static constexpr int SchemaVersion = 5;
     // Milliseconds that opening waits for another program to let the book go,
     // and that a write waits for SQLite's own lock.
     static constexpr int BusyTimeoutMs = 5000;
@@ -76,8 +76,8 @@ public:
     // What the last loadBundled() added, and the differences it left.
     const BundledData::CatchUp &bundledCatchUp() const;
 
-    // Draw number -> the hand-entered number the user agreed to replace.
-    using HandReplacements = QHash<int, int>;
+    // DrawResult::key() -> the hand-entered number the user agreed to replace.
+    using HandReplacements = QHash<qint64, int>;
 
     // Stores a parsed file whole or not at all. A hand-entered value is
     // overwritten only when replaceHand holds its draw with the number the
@@ -98,20 +98,22 @@ public:
     // content is replaced only when replace is true; otherwise false and *error.
     bool addByHand(const DrawResult &result, bool replace, QString *error);
 
-    // Queries. Draw lists are in draw order.
-    std::optional<DrawResult> draw(int drawNumber) const;
-    std::optional<DrawResult> lastDraw() const;       // highest draw number
-    std::optional<DrawResult> firstDraw() const;      // lowest draw number
-    QList<DrawResult> drawsWithNumber(int number) const;  // straight hits
-    QList<DrawResult> boxHits(int number) const;      // results with the same digits in any order
+    // Queries, each of one game's draws. Draw lists are in draw order.
+    std::optional<DrawResult> draw(int drawNumber, Game game = Game::Numbers3) const;
+    std::optional<DrawResult> lastDraw(Game game = Game::Numbers3) const;   // highest draw number
+    std::optional<DrawResult> firstDraw(Game game = Game::Numbers3) const;  // lowest draw number
+    QList<DrawResult> drawsWithNumber(int number, Game game = Game::Numbers3) const;  // straight hits
+    // Results with the same digits in any order.
+    QList<DrawResult> boxHits(int number, Game game = Game::Numbers3) const;
     // Draws the book lacks from its first draw to its last or to upTo
     // (the last draw held so far), whichever is later.
-    QList<int> missingDraws(int upTo = 0) const;
-    int count() const;
-    QList<DrawResult> allDraws() const;
+    QList<int> missingDraws(int upTo = 0, Game game = Game::Numbers3) const;
+    int count(Game game = Game::Numbers3) const;
+    QList<DrawResult> allDraws(Game game = Game::Numbers3) const;
 
-    // Writes the plain CSV that ResultImporter reads back to the same draws.
-    bool exportCsv(const QString &path, QString *error = nullptr) const;
+    // Writes the plain CSV of one game that ResultImporter reads back to the
+    // same draws.
+    bool exportCsv(const QString &path, QString *error = nullptr, Game game = Game::Numbers3) const;
 
     // The last error in words for the user (busy, disk full, read-only...).
     QString lastError() const;

@@ -44,27 +44,40 @@ int rows(const QString &name)
 
 ImportedFile BundledData::read()
 {
-    ImportedFile results = readResource(QStringLiteral("numbers3-results.csv"));
-    if (!results.ok())
-        return results;
-    const ImportedFile prizes = readResource(QStringLiteral("numbers3-prizes.csv"));
-    if (!prizes.ok())
-        return prizes;
-    QHash<int, qsizetype> at;
-    for (qsizetype i = 0; i < results.draws.size(); ++i)
-        at.insert(results.draws.at(i).draw, i);
-    for (const DrawResult &p : prizes.draws) {
-        const qsizetype i = at.value(p.draw, -1);
-        // The two files are this program's own: a prize for another result is a broken build.
-        if (i < 0 || results.draws.at(i).number != p.number) {
-            results.error = tr("The past results are missing from this program.");
+    ImportedFile all;
+    for (Game game : Games::All) {
+        const QString key = QLatin1String(Games::key(game));
+        ImportedFile results = readResource(key + QLatin1String("-results.csv"));
+        if (!results.ok())
             return results;
+        const ImportedFile prizes = readResource(key + QLatin1String("-prizes.csv"));
+        if (!prizes.ok())
+            return prizes;
+        QHash<int, qsizetype> at;
+        for (qsizetype i = 0; i < results.draws.size(); ++i)
+            at.insert(results.draws.at(i).draw, i);
+        for (const DrawResult &p : prizes.draws) {
+            const qsizetype i = at.value(p.draw, -1);
+            // The files are this program's own: a prize for another result
+            // or game is a broken build.
+            if (i < 0 || results.draws.at(i).number != p.number || p.game != game) {
+                results.error = tr("The past results are missing from this program.");
+                return results;
+            }
+            DrawResult &r = results.draws[i];
+            r.prize = p.prize;
+            r.winners = p.winners;
         }
-        DrawResult &r = results.draws[i];
-        r.prize = p.prize;
-        r.winners = p.winners;
+        for (const DrawResult &r : std::as_const(results.draws)) {
+            if (r.game != game) {
+                results.error = tr("The past results are missing from this program.");
+                return results;
+            }
+        }
+        all.fileName = results.fileName;
+        all.draws += results.draws;
     }
-    return results;
+    return all;
 }
 
 BundledData::BundledData(const QSqlDatabase &db, DrawWriter &writer) : db(db), writer(writer)
@@ -85,23 +98,30 @@ bool BundledData::metaValue(const char *key, int &value)
     return true;
 }
 
-bool BundledData::held(QHash<int, bool> &into)
+bool BundledData::held(QHash<qint64, bool> &into)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT draw, COALESCE(straight_prize, box_prize, set_straight_prize, set_box_prize,"
+    if (!q.exec(QStringLiteral("SELECT game, draw, COALESCE(straight_prize, box_prize, set_straight_prize, set_box_prize,"
                                " mini_prize) IS NOT NULL FROM draws"))) {
         failure = BookError::fromSql(q.lastError());
         return false;
     }
     while (q.next())
-        into.insert(q.value(0).toInt(), q.value(1).toBool());
+        into.insert(DrawResult::key(Games::fromStored(q.value(0).toInt()).value_or(Game::Numbers3), q.value(1).toInt()),
+                    q.value(2).toBool());
     return true;
 }
 
 BundledData::Counts BundledData::counts()
 {
-    return { rows(QStringLiteral("numbers3-results.csv")), rows(QStringLiteral("numbers3-prizes.csv")) };
+    Counts all;
+    for (Game game : Games::All) {
+        const QString key = QLatin1String(Games::key(game));
+        all.draws += rows(key + QLatin1String("-results.csv"));
+        all.prized += rows(key + QLatin1String("-prizes.csv"));
+    }
+    return all;
 }
 
 bool BundledData::needed(bool &need)
@@ -139,7 +159,7 @@ bool BundledData::bringUp(CatchUp &out)
         return false;
     }
     const Counts ours = counts();
-    QHash<int, bool> before, after;
+    QHash<qint64, bool> before, after;
     if (!held(before))
         return false;
     if (!writer.store(data, DrawResult::Bundled, false, {}, out.report)) {
@@ -164,10 +184,11 @@ bool BundledData::bringUp(CatchUp &out)
     }
     out.earlier = !before.isEmpty();
     for (const DrawResult &r : data.draws) {
-        if (!before.contains(r.draw) && after.contains(r.draw))
-            out.added.append(r.draw);
-        if (after.value(r.draw) && !before.value(r.draw))
-            ++out.prized;
+        Gained &gained = out.of(r.game);
+        if (!before.contains(r.key()) && after.contains(r.key()))
+            gained.added.append(r.draw);
+        if (after.value(r.key()) && !before.value(r.key()))
+            ++gained.prized;
     }
     return true;
 }

@@ -20,11 +20,11 @@ QString writeDrawSql()
     QStringList set;
     for (const QString &column : BookStore::drawColumns().split(QLatin1Char(','))) {
         const QString c = column.trimmed();
-        if (c != QLatin1String("draw"))
+        if (c != QLatin1String("draw") && c != QLatin1String("game"))
             set << QStringLiteral("%1 = excluded.%1").arg(c);
     }
-    return QStringLiteral("INSERT INTO draws (%1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"
-                          " ON CONFLICT(draw) DO UPDATE SET %2")
+    return QStringLiteral("INSERT INTO draws (%1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"
+                          " ON CONFLICT(game, draw) DO UPDATE SET %2")
         .arg(BookStore::drawColumns(), set.join(QLatin1String(", ")));
 }
 
@@ -74,6 +74,7 @@ void bindDraw(QSqlQuery &q, const DrawResult &r)
     q.addBindValue(int(r.sourceKind));
     q.addBindValue(sourceValue(r.source));
     q.addBindValue(isoUtc(r.storedAt));
+    q.addBindValue(int(r.game));
 }
 
 // The lowest and highest draw the files give; lo > hi when they give none.
@@ -129,12 +130,13 @@ bool DrawWriter::write(const DrawResult &r)
 bool DrawWriter::saveReplaced(const DrawResult &old, const DrawResult &replacement, const QDateTime &at)
 {
     QSqlQuery &q = prepared(QStringLiteral(
-        "INSERT INTO replaced (draw, old_number, old_date,"
+        "INSERT INTO replaced (game, draw, old_number, old_date,"
         " old_straight_prize, old_straight_winners, old_box_prize, old_box_winners,"
         " old_set_straight_prize, old_set_straight_winners, old_set_box_prize, old_set_box_winners,"
         " old_mini_prize, old_mini_winners, old_source_kind, old_source, old_stored_at,"
         " new_number, new_source_kind, new_source, at)"
-        " VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+        " VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+    q.addBindValue(int(old.game));
     q.addBindValue(old.draw);
     q.addBindValue(old.number);
     q.addBindValue(dateValue(old.date));
@@ -149,7 +151,7 @@ bool DrawWriter::saveReplaced(const DrawResult &old, const DrawResult &replaceme
     return exec(q);
 }
 
-bool DrawWriter::loadKnown(const QList<ImportedFile> &files, QHash<int, DrawResult> &into)
+bool DrawWriter::loadKnown(const QList<ImportedFile> &files, QHash<qint64, DrawResult> &into)
 {
     const auto [lo, hi] = drawRange(files);
     QSqlQuery &q = prepared(QStringLiteral("SELECT %1 FROM draws WHERE draw BETWEEN ? AND ?").arg(BookStore::drawColumns()));
@@ -159,7 +161,7 @@ bool DrawWriter::loadKnown(const QList<ImportedFile> &files, QHash<int, DrawResu
         return false;
     while (q.next()) {
         const DrawResult r = BookStore::drawFromRow(q);
-        into.insert(r.draw, r);
+        into.insert(r.key(), r);
     }
     q.finish();
     return true;
@@ -183,19 +185,19 @@ void DrawWriter::endBatch()
 }
 
 bool DrawWriter::store(const ImportedFile &file, DrawResult::SourceKind kind, bool replaceExisting,
-                       const QHash<int, int> &replaceHand, ImportReport &report)
+                       const QHash<qint64, int> &replaceHand, ImportReport &report)
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (file.draws.isEmpty())
         return true;
     // What the book holds over the file's range, read in one go, unless a
     // batch has read it for all its files.
-    QHash<int, DrawResult> local;
-    QHash<int, DrawResult> &existing = inBatch ? batch : local;
+    QHash<qint64, DrawResult> local;
+    QHash<qint64, DrawResult> &existing = inBatch ? batch : local;
     if (!inBatch && !loadKnown({ file }, local))
         return false;
     // Undo for the batch's copy when this file's savepoint is rolled back.
-    QList<std::pair<int, std::optional<DrawResult>>> undo;
+    QList<std::pair<qint64, std::optional<DrawResult>>> undo;
     bool stored = false;
     const auto restore = qScopeGuard([&] {
         if (stored || !inBatch)
@@ -211,7 +213,7 @@ bool DrawWriter::store(const ImportedFile &file, DrawResult::SourceKind kind, bo
     const int total = int(file.draws.size());
     int done = 0;
     for (const DrawResult &offered : file.draws) {
-        const auto it = existing.constFind(offered.draw);
+        const auto it = existing.constFind(offered.key());
         const std::optional<DrawResult> held = it == existing.constEnd() ? std::nullopt : std::make_optional(*it);
         const DrawMerge::Step step = merge.take(offered, held);
         if (step.outcome == DrawMerge::Replaced && !saveReplaced(*held, step.row, now))
@@ -220,8 +222,8 @@ bool DrawWriter::store(const ImportedFile &file, DrawResult::SourceKind kind, bo
             if (!write(step.row))
                 return false;
             if (inBatch)
-                undo.append({ step.row.draw, held });
-            existing.insert(step.row.draw, step.row);
+                undo.append({ step.row.key(), held });
+            existing.insert(step.row.key(), step.row);
         }
         ++done;
         if (progress)

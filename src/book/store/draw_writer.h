@@ -34,7 +34,7 @@ public:
     // DrawMerge's rules; report says what it did. False (error()) when the
     // book refused a write: the caller rolls the file back.
     bool store(const ImportedFile &file, DrawResult::SourceKind kind, bool replaceExisting,
-               const QHash<int, int> &replaceHand, ImportReport &report);
+               const QHash<qint64, int> &replaceHand, ImportReport &report);
 
     // For a batch of several files: what the book holds over all their
     // draws is read once, and kept up to date by store() until endBatch().
@@ -51,7 +51,7 @@ public:
 private:
     QSqlQuery &prepared(const QString &sql);
     bool exec(QSqlQuery &q);
-    bool loadKnown(const QList<ImportedFile> &files, QHash<int, DrawResult> &into);
+    bool loadKnown(const QList<ImportedFile> &files, QHash<qint64, DrawResult> &into);
     bool logImport(const ImportedFile &file, DrawResult::SourceKind kind, const ImportReport &report,
                    const QDateTime &at);
 
@@ -59,7 +59,7 @@ private:
     const std::function<void(int, int)> &progress;
     QHash<QString, QSqlQuery *> statements;
     bool inBatch = false;
-    QHash<int, DrawResult> batch;
+    QHash<qint64, DrawResult> batch;  // by DrawResult::key()
     BookError failure;
 };
 

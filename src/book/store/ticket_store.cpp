@@ -21,11 +21,12 @@ QString tr(const char *text)
     return QCoreApplication::translate("TicketStore", text);
 }
 
-// A ticket's seven columns, then its draw's row (all NULL while waiting).
+// A ticket's eight columns, then its draw's row of the same game (all NULL
+// while waiting).
 QString gradedSelect()
 {
-    return QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at, %1"
-                          " FROM tickets t LEFT JOIN draws d ON d.draw = t.draw")
+    return QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at, t.game, %1"
+                          " FROM tickets t LEFT JOIN draws d ON d.game = t.game AND d.draw = t.draw")
         .arg(BookStore::drawColumns(QStringLiteral("d")));
 }
 
@@ -38,7 +39,7 @@ QString isoUtc(const QDateTime &t)
     return t.toUTC().toString(Qt::ISODateWithMs);
 }
 
-// The first seven columns of both selects.
+// The first eight columns of both selects.
 Ticket rowToTicket(const QSqlQuery &q)
 {
     Ticket t;
@@ -49,6 +50,7 @@ Ticket rowToTicket(const QSqlQuery &q)
     t.units = q.value(4).toInt();
     t.note = q.value(5).toString();
     t.createdAt = QDateTime::fromString(q.value(6).toString(), Qt::ISODateWithMs);
+    t.game = Games::fromStored(q.value(7).toInt()).value_or(Game::Numbers3);
     return t;
 }
 
@@ -56,12 +58,12 @@ GradedTicket rowToGraded(const QSqlQuery &q)
 {
     GradedTicket g;
     g.ticket = rowToTicket(q);
-    if (q.value(7).isNull()) {
+    if (q.value(8).isNull()) {
         g.drawDate = DrawCalendar::dateOf(g.ticket.draw);
         g.grade = TicketRules::grade(g.ticket, nullptr);
         return g;
     }
-    const DrawResult r = BookStore::drawFromRow(q, 7);
+    const DrawResult r = BookStore::drawFromRow(q, 8);
     g.drawDate = r.date.isValid() ? r.date : DrawCalendar::dateOf(r.draw);
     g.resultNumber = r.number;
     g.grade = TicketRules::grade(g.ticket, &r);
@@ -80,9 +82,9 @@ QString describe(const Ticket &t)
 }
 
 // Content only, as Ticket::sameContent() compares.
-QString contentKey(int draw, int number, int way, int units, const QString &note)
+QString contentKey(int game, int draw, int number, int way, int units, const QString &note)
 {
-    return QStringLiteral("%1|%2|%3|%4|").arg(draw).arg(number).arg(way).arg(units) + note;
+    return QStringLiteral("%1|%2|%3|%4|%5|").arg(game).arg(draw).arg(number).arg(way).arg(units) + note;
 }
 
 // The positions in `tickets` of those already stored, each stored ticket
@@ -96,17 +98,18 @@ BookError heldIn(const QSqlDatabase &db, const QList<Ticket> &tickets, QList<qsi
                                                  [](const Ticket &a, const Ticket &b) { return a.draw < b.draw; });
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT draw, number, way, units, note FROM tickets WHERE draw BETWEEN ? AND ?"));
+    q.prepare(QStringLiteral("SELECT game, draw, number, way, units, note FROM tickets WHERE draw BETWEEN ? AND ?"));
     q.addBindValue(low->draw);
     q.addBindValue(high->draw);
     if (!q.exec())
         return BookError::fromSql(q.lastError());
     QHash<QString, int> stored;
     while (q.next())
-        ++stored[contentKey(q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt(), q.value(4).toString())];
+        ++stored[contentKey(q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt(),
+                            q.value(4).toInt(), q.value(5).toString())];
     for (qsizetype i = 0; i < tickets.size(); ++i) {
         const Ticket &t = tickets.at(i);
-        const auto it = stored.find(contentKey(t.draw, t.number, int(t.way), t.units, t.note));
+        const auto it = stored.find(contentKey(int(t.game), t.draw, t.number, int(t.way), t.units, t.note));
         if (it != stored.end() && it.value() > 0) {
             --it.value();
             out.append(i);
@@ -217,14 +220,15 @@ BookError TicketStore::insert(const QSqlDatabase &db, const QList<Ticket> &ticke
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     QSqlQuery fresh(db);
-    fresh.prepare(QStringLiteral("INSERT INTO tickets (draw, number, way, units, note, created_at) VALUES (?,?,?,?,?,?)"));
+    fresh.prepare(QStringLiteral("INSERT INTO tickets (game, draw, number, way, units, note, created_at) VALUES (?,?,?,?,?,?,?)"));
     QSqlQuery kept(db);
-    kept.prepare(QStringLiteral("INSERT INTO tickets (id, draw, number, way, units, note, created_at) VALUES (?,?,?,?,?,?,?)"));
+    kept.prepare(QStringLiteral("INSERT INTO tickets (id, game, draw, number, way, units, note, created_at) VALUES (?,?,?,?,?,?,?,?)"));
     made.reserve(tickets.size());
     for (const Ticket &t : tickets) {
         QSqlQuery &q = t.id > 0 ? kept : fresh;
         if (t.id > 0)
             q.addBindValue(t.id);
+        q.addBindValue(int(t.game));
         q.addBindValue(t.draw);
         q.addBindValue(t.number);
         q.addBindValue(int(t.way));
@@ -284,7 +288,8 @@ bool TicketStore::update(const Ticket &ticket, QString *errorOut, int maxDraw)
         return refuse(error, errorOut, refused(BookError::Refused, tr("%1: %2 Nothing was stored.").arg(describe(ticket), problem)));
     return inTransaction(errorOut, [&ticket](const QSqlDatabase &db) {
         QSqlQuery q(db);
-        q.prepare(QStringLiteral("UPDATE tickets SET draw = ?, number = ?, way = ?, units = ?, note = ? WHERE id = ?"));
+        q.prepare(QStringLiteral("UPDATE tickets SET game = ?, draw = ?, number = ?, way = ?, units = ?, note = ? WHERE id = ?"));
+        q.addBindValue(int(ticket.game));
         q.addBindValue(ticket.draw);
         q.addBindValue(ticket.number);
         q.addBindValue(int(ticket.way));
@@ -335,7 +340,7 @@ std::optional<Ticket> TicketStore::ticket(qint64 id) const
     if (!book.isOpen())
         return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
-    q.prepare(QStringLiteral("SELECT id, draw, number, way, units, note, created_at FROM tickets WHERE id = ?"));
+    q.prepare(QStringLiteral("SELECT id, draw, number, way, units, note, created_at, game FROM tickets WHERE id = ?"));
     q.addBindValue(id);
     if (!q.exec()) {
         error = BookError::fromSql(q.lastError());
@@ -381,7 +386,7 @@ QList<Row> selectAll(const BookStore &book, const QString &select, Row (*toRow)(
 
 QList<Ticket> TicketStore::tickets() const
 {
-    return selectAll(book, QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at FROM tickets t"),
+    return selectAll(book, QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at, t.game FROM tickets t"),
                      rowToTicket, error);
 }
 

@@ -317,7 +317,7 @@ void BookWindow::importPaths(const QStringList &paths)
     const QList<ImportBatch::Outcome> outcomes = ImportBatch::store(
         store, files, read, QDateTime::currentDateTimeUtc(), [this](const QString &path, const QList<BookConflict> &conflicts) {
             QApplication::restoreOverrideCursor();
-            const QSet<int> agreed = ImportQuestions::askReplace(this, path, conflicts);
+            const QSet<qint64> agreed = ImportQuestions::askReplace(this, path, conflicts);
             QApplication::setOverrideCursor(Qt::WaitCursor);
             return agreed;
         });

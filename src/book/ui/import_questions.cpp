@@ -38,14 +38,14 @@ QList<std::optional<ImportedFile>> ImportQuestions::read(QWidget *parent, const 
     return reader.files();
 }
 
-QSet<int> ImportQuestions::askReplace(QWidget *parent, const QString &path, const QList<BookConflict> &conflicts)
+QSet<qint64> ImportQuestions::askReplace(QWidget *parent, const QString &path, const QList<BookConflict> &conflicts)
 {
-    QSet<int> agreed;
+    QSet<qint64> agreed;
     for (int i = 0; i < conflicts.size(); ++i) {
         const BookConflict &c = conflicts.at(i);
         QMessageBox box(QMessageBox::Question, tr("Replace a result entered by hand?"),
                         tr("You entered %1 for %2 by hand. The file %3 gives %4.\nReplace your value with the file's?")
-                            .arg(c.kept.numberText(), BookTexts::drawName(c.draw), QFileInfo(path).fileName(), c.offered.numberText()),
+                            .arg(c.kept.numberText(), BookTexts::drawName(c.draw, c.kept.game), QFileInfo(path).fileName(), c.offered.numberText()),
                         QMessageBox::NoButton, parent);
         QPushButton *yes = box.addButton(tr("&Replace"), QMessageBox::YesRole);
         QPushButton *no = box.addButton(tr("&Keep mine"), QMessageBox::NoRole);
@@ -59,10 +59,10 @@ QSet<int> ImportQuestions::askReplace(QWidget *parent, const QString &path, cons
         box.setEscapeButton(no);
         box.exec();
         if (box.clickedButton() == yes) {
-            agreed << c.draw;
+            agreed << c.kept.key();
         } else if (yesAll && box.clickedButton() == yesAll) {
             for (int j = i; j < conflicts.size(); ++j)
-                agreed << conflicts.at(j).draw;
+                agreed << conflicts.at(j).kept.key();
             break;
         } else if (noAll && box.clickedButton() == noAll) {
             break;

@@ -26,7 +26,7 @@ public:
     // how far the reading got.
     static QList<std::optional<ImportedFile>> read(QWidget *parent, const QStringList &files, int progressFrom);
     // The draws whose hand-entered value the user agreed to replace.
-    static QSet<int> askReplace(QWidget *parent, const QString &path, const QList<BookConflict> &conflicts);
+    static QSet<qint64> askReplace(QWidget *parent, const QString &path, const QList<BookConflict> &conflicts);
 };
 
 #endif

@@ -93,9 +93,9 @@ void TstDrawMerge::take()
     QFETCH(int, agreed);
     ImportReport report;
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    QHash<int, int> replaceHand;
+    QHash<qint64, int> replaceHand;
     if (agreed >= 0)
-        replaceHand.insert(6, agreed);
+        replaceHand.insert(DrawResult::key(Game::Numbers3, 6), agreed);
     DrawMerge merge(QStringLiteral("new/A1000006.CSV"), bundled ? DrawResult::Bundled : DrawResult::File, !bundled,
                     replaceHand, now, report);
     const DrawMerge::Step step = merge.take(offered, held);

@@ -409,10 +409,16 @@ void TstBookStore::booksCatchUp()
     QVERIFY2(store.loadBundled(), qPrintable(store.lastError()));
     const BundledData::CatchUp &caughtUp = store.bundledCatchUp();
     QCOMPARE(caughtUp.earlier, caughtUp.changed() && before > 0);  // what a new book gets goes unsaid
-    QCOMPARE(caughtUp.added.size(), added.at(0));
+    const BundledData::Gained &three = caughtUp.of(Game::Numbers3);
+    QCOMPARE(three.added.size(), added.at(0));
     if (added.at(0) > 0)
-        QCOMPARE((QList<int>{ caughtUp.added.first(), caughtUp.added.last() }), added.mid(1));
-    QTEST(caughtUp.prized, "prized");
+        QCOMPARE((QList<int>{ three.added.first(), three.added.last() }), added.mid(1));
+    QTEST(three.prized, "prized");
+    // None of these books held the four-digit game: all of it comes in.
+    const BundledData::Gained &four = caughtUp.of(Game::Numbers4);
+    const bool anyNew = added.at(0) > 0 || three.prized > 0;
+    QCOMPARE(four.added.size(), anyNew ? bundledRows(RESULTS4_CSV) : 0);
+    QCOMPARE(four.prized, anyNew ? bundledRows(PRIZES4_CSV) : 0);
     QStringList kept = caughtUp.report.differences;
     for (const BookConflict &c : caughtUp.report.handConflicts)
         kept << QStringLiteral("draw %1: hand %2, bundled %3").arg(c.draw).arg(c.kept.numberText(), c.offered.numberText());
@@ -440,6 +446,19 @@ void TstBookStore::booksCatchUp()
         QVERIFY(!graded.at(1).grade.theoretical);
         QCOMPARE(graded.at(0).grade.outcome, TicketGrade::StraightWin);
         QVERIFY(graded.at(0).grade.theoretical);
+
+        // The four-digit game of the same draws: 7055 to 7060 not known yet,
+        // the operator's box prize for 7073's 6916 paid as actual.
+        QCOMPARE(store.missingDraws(0, Game::Numbers4), (QList<int>{ 7055, 7056, 7057, 7058, 7059, 7060 }));
+        QCOMPARE(store.lastDraw(Game::Numbers4)->draw, 7074);
+        Ticket box4{ 0, Game::Numbers4, 7073, 6916, Ticket::Box, 1, {}, {} };
+        QVERIFY2(tickets.add({ box4 }, nullptr, &error, 8000), qPrintable(error));
+        const QList<GradedTicket> both = tickets.gradedForDraws({ 7073 });
+        QCOMPARE(both.size(), 2);
+        for (const GradedTicket &g : both) {
+            QCOMPARE(g.grade.prize, g.ticket.game == Game::Numbers4 ? qint64(82200) : qint64(87100));
+            QVERIFY(!g.grade.theoretical);
+        }
     }
     // Held values stay as they were.
     if (snapshot.isEmpty() == false) {
