@@ -29,7 +29,7 @@ int parseNumber(const QString &input, int maxDigits)
 
 } // namespace
 
-QString BookLookup::answer(const BookStore &store, Kind kind, const QString &input)
+QString BookLookup::answer(const BookStore &store, Kind kind, const QString &input, Game game)
 {
     if (kind == Draw) {
         const int draw = parseNumber(input, 6);
@@ -38,11 +38,12 @@ QString BookLookup::answer(const BookStore &store, Kind kind, const QString &inp
                 .arg(input.trimmed());
         if (draw <= 0)
             return tr("Type a draw number of 1 or more.");
-        const std::optional<DrawResult> result = store.draw(draw);
+        const std::optional<DrawResult> result = store.draw(draw, game);
         if (!result)
-            return tr("%1 is not in the book.").arg(BookTexts::drawName(draw));
+            return tr("%1 is not in the book.").arg(BookTexts::drawName(draw, game));
         QStringList lines{BookTexts::drawLine(*result)};
-        for (int way = 0; way < DrawResult::WayCount; ++way) {
+        const int ways = Games::hasMini(game) ? DrawResult::WayCount : DrawResult::Mini;
+        for (int way = 0; way < ways; ++way) {
             const QString prize = BookTexts::prize(*result, DrawResult::Way(way));
             if (!prize.isEmpty())
                 lines << tr("%1: %2").arg(BookTexts::wayName(DrawResult::Way(way)), prize);
@@ -51,18 +52,20 @@ QString BookLookup::answer(const BookStore &store, Kind kind, const QString &inp
         return lines.join(QLatin1Char('\n'));
     }
 
-    const int number = parseNumber(input, 3);
+    const int number = parseNumber(input, Games::digits(game));
     if (number < 0)
-        return tr("Type a number of one to three digits, 0 to 999.");
-    const QString shown = QString::number(number).rightJustified(3, QLatin1Char('0'));
-    const QList<DrawResult> hits = kind == Straight ? store.drawsWithNumber(number) : store.boxHits(number);
+        return game == Game::Numbers4 ? tr("Type a number of one to four digits, 0 to 9999.")
+                                      : tr("Type a number of one to three digits, 0 to 999.");
+    const QString shown = Games::numberText(number, game);
+    const QList<DrawResult> hits = kind == Straight ? store.drawsWithNumber(number, game) : store.boxHits(number, game);
+    const int count = store.count(game);
     if (hits.isEmpty()) {
-        return kind == Straight ? tr("%1 has not come up in the %2 draws of the book.").arg(shown).arg(store.count())
-                                : tr("%1 has not come up as a box in the %2 draws of the book.").arg(shown).arg(store.count());
+        return kind == Straight ? tr("%1 has not come up in the %2 draws of the book.").arg(shown).arg(count)
+                                : tr("%1 has not come up as a box in the %2 draws of the book.").arg(shown).arg(count);
     }
-    QStringList lines{kind == Straight ? tr("%1 came up in %2 of the %3 draws of the book:").arg(shown).arg(hits.size()).arg(store.count())
+    QStringList lines{kind == Straight ? tr("%1 came up in %2 of the %3 draws of the book:").arg(shown).arg(hits.size()).arg(count)
                                        : tr("%1 came up as a box (its digits in any order) in %2 of the %3 draws of the book:")
-                                             .arg(shown).arg(hits.size()).arg(store.count())};
+                                             .arg(shown).arg(hits.size()).arg(count)};
     for (const DrawResult &hit : hits)
         lines << BookTexts::drawLine(hit);
     return lines.join(QLatin1Char('\n'));

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include "game.h"
+
 class BookStore;
 
 // The lookups over the whole book, answered in words: which draws a number
@@ -16,7 +18,8 @@ class BookLookup
 public:
     enum Kind { Straight, Box, Draw };
 
-    static QString answer(const BookStore &store, Kind kind, const QString &input);
+    // Over the draws of one game.
+    static QString answer(const BookStore &store, Kind kind, const QString &input, Game game = Game::Numbers3);
 };
 
 #endif

@@ -6,12 +6,12 @@
 #include "book_store.h"
 #include "draw_calendar.h"
 
-QString BookTexts::upTo(const BookStore &store)
+QString BookTexts::upTo(const BookStore &store, Game game)
 {
-    const std::optional<DrawResult> last = store.lastDraw();
+    const std::optional<DrawResult> last = store.lastDraw(game);
     if (!last)
-        return tr("The book holds no results yet");
-    return tr("Results up to draw %1 (%2)").arg(last->draw).arg(date(last->date));
+        return tr("The book holds no %1 results yet").arg(Games::name(game));
+    return tr("%1 results up to draw %2 (%3)").arg(Games::name(game)).arg(last->draw).arg(date(last->date));
 }
 
 QString BookTexts::next(const QDateTime &now)

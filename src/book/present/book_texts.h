@@ -21,7 +21,7 @@ class BookTexts
 
 public:
     // "Results up to draw 7064 (2026-09-04 Fri)", or that the book is empty.
-    static QString upTo(const BookStore &store);
+    static QString upTo(const BookStore &store, Game game = Game::Numbers3);
     // The next draw seen from now, and whether today's sales are still open.
     static QString next(const QDateTime &now);
     // "Missing draws between the first and the last known: 3".

@@ -10,10 +10,10 @@ DrawTableModel::DrawTableModel(QObject *parent)
 {
 }
 
-void DrawTableModel::reload(const BookStore &store)
+void DrawTableModel::reload(const BookStore &store, Game game)
 {
     beginResetModel();
-    rows = store.allDraws();
+    rows = store.allDraws(game);
     std::reverse(rows.begin(), rows.end());
     endResetModel();
 }

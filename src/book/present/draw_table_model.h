@@ -21,7 +21,7 @@ public:
 
     explicit DrawTableModel(QObject *parent = nullptr);
 
-    void reload(const BookStore &store);
+    void reload(const BookStore &store, Game game = Game::Numbers3);
     // The row that shows a draw, -1 when the book does not hold it.
     int rowOf(int draw) const;
     // The draws shown, newest first.

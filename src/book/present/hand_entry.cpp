@@ -5,7 +5,8 @@
 #include "book_texts.h"
 #include "draw_calendar.h"
 
-HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &number, const QStringList &prizes, const QDateTime &now)
+HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &number, const QStringList &prizes, const QDateTime &now,
+                                    Game game)
 {
     Checked checked;
     if (draw <= 0) {
@@ -34,20 +35,23 @@ HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &
         return checked;
     }
     const QString digits = number.trimmed().normalized(QString::NormalizationForm_KC);
-    static const QRegularExpression threeDigits(QStringLiteral("^[0-9]{3}$"));
-    if (!threeDigits.match(digits).hasMatch()) {
-        checked.error = tr("The number must be three digits, 000 to 999, such as 007.");
+    const QRegularExpression gameDigits(QStringLiteral("^[0-9]{%1}$").arg(Games::digits(game)));
+    if (!gameDigits.match(digits).hasMatch()) {
+        checked.error = game == Game::Numbers4 ? tr("The number must be four digits, 0000 to 9999, such as 0071.")
+                                               : tr("The number must be three digits, 000 to 999, such as 007.");
         checked.badField = 2;
         return checked;
     }
 
     DrawResult result;
+    result.game = game;
     result.draw = draw;
     result.date = date;
     result.number = digits.toInt();
     result.sourceKind = DrawResult::Hand;
     static const QRegularExpression amount(QStringLiteral("^[0-9]{1,9}$"));
-    for (int way = 0; way < DrawResult::WayCount && way < prizes.size(); ++way) {
+    const int ways = Games::hasMini(game) ? DrawResult::WayCount : DrawResult::Mini;
+    for (int way = 0; way < ways && way < prizes.size(); ++way) {
         QString text = prizes.at(way).trimmed().normalized(QString::NormalizationForm_KC);
         text.remove(QLatin1Char(','));
         if (text.isEmpty())

@@ -27,8 +27,10 @@ public:
     };
 
     // prizes: one text per way, empty when not known; "0" or "-" for no winner.
-    // A draw still to come at `now` is refused.
-    static Checked check(int draw, const QDate &date, const QString &number, const QStringList &prizes, const QDateTime &now);
+    // A draw still to come at `now` is refused. The number takes the game's
+    // digits; the four-digit game has no mini prize.
+    static Checked check(int draw, const QDate &date, const QString &number, const QStringList &prizes, const QDateTime &now,
+                         Game game = Game::Numbers3);
 };
 
 #endif

@@ -61,6 +61,7 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     connect(lookupEdit, &QLineEdit::returnPressed, this, &BookWindow::lookUp);
     connect(lookupKind, &QComboBox::activated, lookupEdit, qOverload<>(&QWidget::setFocus));
     connect(tabs, &QTabWidget::currentChanged, this, &BookWindow::focusTab);
+    connect(gameBox, &QComboBox::currentIndexChanged, this, &BookWindow::refresh);
 
     watchControls = std::make_unique<WatchControls>(store, this, watchLabel, [this](const QString &report) {
         refresh();
@@ -88,6 +89,13 @@ QGroupBox *BookWindow::buildState()
 {
     // The labels' text is what a screen reader should say; the description
     // only says what the line is about.
+    gameBox = new QComboBox(this);
+    for (Game g : Games::All)
+        gameBox->addItem(Games::name(g), int(g));
+    gameBox->setAccessibleName(tr("Game"));
+    gameBox->setAccessibleDescription(tr("The game whose draws, lookups and statistics are shown"));
+    auto *gameLabel = new QLabel(tr("&Game:"), this);
+    gameLabel->setBuddy(gameBox);
     upToLabel = new QLabel(this);
     upToLabel->setAccessibleDescription(tr("Results in the book"));
     nextLabel = new QLabel(this);
@@ -112,7 +120,11 @@ QGroupBox *BookWindow::buildState()
 
     auto *state = new QGroupBox(tr("The book"), this);
     auto *stateLayout = new QVBoxLayout(state);
-    stateLayout->addWidget(upToLabel);
+    auto *gameRow = new QHBoxLayout;
+    gameRow->addWidget(gameLabel);
+    gameRow->addWidget(gameBox);
+    gameRow->addWidget(upToLabel, 1);
+    stateLayout->addLayout(gameRow);
     stateLayout->addWidget(nextLabel);
     stateLayout->addWidget(missingLabel);
     stateLayout->addWidget(missingList);
@@ -228,7 +240,8 @@ void BookWindow::setTabOrders()
     setTabOrder(table, chart);
     setTabOrder(chart, tickets);
     setTabOrder(tickets, stats);
-    setTabOrder(stats, upToLabel);
+    setTabOrder(stats, gameBox);
+    setTabOrder(gameBox, upToLabel);
     setTabOrder(upToLabel, nextLabel);
     setTabOrder(nextLabel, missingLabel);
     setTabOrder(missingLabel, missingList);
@@ -262,14 +275,20 @@ void BookWindow::createMenus()
     help->addAction(tr("&About"), this, &BookWindow::about);
 }
 
+Game BookWindow::game() const
+{
+    return Games::fromStored(gameBox->currentData().toInt()).value_or(Game::Numbers3);
+}
+
 void BookWindow::refresh()
 {
-    upToLabel->setText(BookTexts::upTo(store));
-    model->reload(store);
+    upToLabel->setText(BookTexts::upTo(store, game()));
+    model->reload(store, game());
+    table->setColumnHidden(DrawTableModel::FirstWayColumn + DrawResult::Mini, !Games::hasMini(game()));
     chart->setDraws(model->draws());
     tickets->reload();
     stats->setDraws(model->draws());
-    statusBar()->showMessage(tr("%1 draws in %2").arg(store.count()).arg(QDir::toNativeSeparators(store.path())));
+    statusBar()->showMessage(tr("%1 draws in %2").arg(store.count(game())).arg(QDir::toNativeSeparators(store.path())));
     refreshNext();
 }
 
@@ -279,10 +298,11 @@ void BookWindow::refreshNext()
     nextLabel->setText(BookTexts::next(now));
     // Up to the last draw whose result is out, which moves on with the clock;
     // the list is refilled only when it changed, keeping the reader's place.
-    const QList<int> missing = store.missingDraws(DrawCalendar::lastDrawWithResult(now));
-    if (missing == shownMissing && !missingLabel->text().isEmpty())
+    const QList<int> missing = store.missingDraws(DrawCalendar::lastDrawWithResult(now), game());
+    if (missing == shownMissing && shownGame == game() && !missingLabel->text().isEmpty())
         return;
     shownMissing = missing;
+    shownGame = game();
     missingLabel->setText(BookTexts::missingCount(int(missing.size())));
     missingList->clear();
     missingList->addItems(BookTexts::missingRanges(missing));
@@ -343,21 +363,21 @@ void BookWindow::showReport(const QString &text, bool failed, bool cancelled)
 
 void BookWindow::enterByHand()
 {
-    const std::optional<DrawResult> last = store.lastDraw();
-    HandEntryDialog dialog(last ? last->draw + 1 : 1, this);
+    const std::optional<DrawResult> last = store.lastDraw(game());
+    HandEntryDialog dialog(last ? last->draw + 1 : 1, game(), this);
     if (dialog.exec() != QDialog::Accepted || !dialog.result())
         return;
     const DrawResult result = *dialog.result();
     bool replace = false;
-    if (const std::optional<DrawResult> held = store.draw(result.draw)) {
+    if (const std::optional<DrawResult> held = store.draw(result.draw, result.game)) {
         if (held->sameContent(result)) {
             QMessageBox::information(this, tr("Enter a result by hand"),
-                                     tr("The book already holds this result for %1.").arg(BookTexts::drawName(result.draw)));
+                                     tr("The book already holds this result for %1.").arg(BookTexts::drawName(result.draw, result.game)));
             return;
         }
         QMessageBox box(QMessageBox::Question, tr("Replace a result?"),
                         tr("The book holds %1 for %2 (%3). Replace it with %4?")
-                            .arg(held->numberText(), BookTexts::drawName(result.draw), BookTexts::source(*held), result.numberText()),
+                            .arg(held->numberText(), BookTexts::drawName(result.draw, result.game), BookTexts::source(*held), result.numberText()),
                         QMessageBox::NoButton, this);
         QPushButton *yes = box.addButton(tr("&Replace"), QMessageBox::YesRole);
         QPushButton *no = box.addButton(tr("&Keep it"), QMessageBox::NoRole);
@@ -384,22 +404,22 @@ void BookWindow::enterByHand()
 void BookWindow::exportCsv()
 {
     const QString path = BookFileDialog::getSaveFileName(this, tr("Export the book as CSV"),
-                                                      QDir::home().filePath(QStringLiteral("numbers3-results.csv")),
+                                                      QDir::home().filePath(QLatin1String(Games::key(game())) + QLatin1String("-results.csv")),
                                                       tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;
-    if (!store.exportCsv(path, &error)) {
+    if (!store.exportCsv(path, &error, game())) {
         QMessageBox::warning(this, tr("Export"), tr("The book was not written to %1.").arg(path) + QLatin1Char('\n') + error);
         return;
     }
-    statusBar()->showMessage(tr("%1 draws written to %2").arg(store.count()).arg(QDir::toNativeSeparators(path)));
+    statusBar()->showMessage(tr("%1 draws written to %2").arg(store.count(game())).arg(QDir::toNativeSeparators(path)));
 }
 
 void BookWindow::lookUp()
 {
     const auto kind = BookLookup::Kind(lookupKind->currentData().toInt());
-    answerView->setPlainText(BookLookup::answer(store, kind, lookupEdit->text()));
+    answerView->setPlainText(BookLookup::answer(store, kind, lookupEdit->text(), game()));
     if (kind == BookLookup::Draw) {
         const int row = model->rowOf(lookupEdit->text().trimmed().toInt());
         if (row >= 0) {

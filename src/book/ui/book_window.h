@@ -41,6 +41,8 @@ public:
     // From this many files on, an import shows its progress and can be stopped.
     static constexpr int ProgressFrom = 200;
 
+    // Which game the draws, lookups and statistics show.
+    QComboBox *gameBox;
     QLabel *upToLabel;
     QLabel *nextLabel;
     QLabel *missingLabel;
@@ -90,9 +92,11 @@ private:
     void focusTab();
     void focusLookup(int kind);
     void showReport(const QString &text, bool failed, bool cancelled);
+    Game game() const;
 
     BookStore &store;
     QList<int> shownMissing;
+    Game shownGame = Game::Numbers3;  // whose missing draws the list shows
     QPushButton *lookupButton;
     QTimer *clock;
     std::unique_ptr<WatchControls> watchControls;

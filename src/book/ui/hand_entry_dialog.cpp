@@ -16,10 +16,11 @@
 #include "draw_calendar.h"
 #include "hand_entry.h"
 
-HandEntryDialog::HandEntryDialog(int suggestedDraw, QWidget *parent)
+HandEntryDialog::HandEntryDialog(int suggestedDraw, Game game, QWidget *parent)
     : QDialog(parent)
+    , game(game)
 {
-    setWindowTitle(tr("Enter a result by hand"));
+    setWindowTitle(game == Game::Numbers4 ? tr("Enter a Numbers4 result by hand") : tr("Enter a result by hand"));
 
     drawBox = new QSpinBox(this);
     drawBox->setRange(1, 999999);
@@ -30,8 +31,8 @@ HandEntryDialog::HandEntryDialog(int suggestedDraw, QWidget *parent)
     dateEdit->setAccessibleName(tr("Draw date"));
     dateEdit->setAccessibleDescription(tr("Filled in from the draw calendar when the draw number changes"));
     numberEdit = new QLineEdit(this);
-    numberEdit->setMaxLength(3);
-    numberEdit->setPlaceholderText(tr("three digits, such as 007"));
+    numberEdit->setMaxLength(Games::digits(game));
+    numberEdit->setPlaceholderText(game == Game::Numbers4 ? tr("four digits, such as 0071") : tr("three digits, such as 007"));
     numberEdit->setAccessibleName(tr("Winning number"));
 
     auto *form = new QFormLayout;
@@ -82,6 +83,10 @@ QGroupBox *HandEntryDialog::buildPrizes()
         label->setBuddy(edit);
         prizeForm->addRow(label, edit);
         prizeEdits << edit;
+        // Only the three-digit game sells mini.
+        const bool sold = way != DrawResult::Mini || Games::hasMini(game);
+        label->setVisible(sold);
+        edit->setVisible(sold);
     }
     return prizes;
 }
@@ -99,7 +104,7 @@ void HandEntryDialog::accept()
     for (QLineEdit *edit : prizeEdits)
         prizes << edit->text();
     const HandEntry::Checked c = HandEntry::check(drawBox->value(), dateEdit->date(), numberEdit->text(), prizes,
-                                                  QDateTime::currentDateTimeUtc());
+                                                  QDateTime::currentDateTimeUtc(), game);
     if (!c.result) {
         QMessageBox::warning(this, tr("Enter a result by hand"), c.error);
         QWidget *fields[] = {drawBox, dateEdit, numberEdit};

@@ -21,7 +21,7 @@ class HandEntryDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit HandEntryDialog(int suggestedDraw, QWidget *parent = nullptr);
+    explicit HandEntryDialog(int suggestedDraw, Game game = Game::Numbers3, QWidget *parent = nullptr);
 
     // The checked result once the dialog was accepted.
     std::optional<DrawResult> result() const { return checked; }
@@ -38,6 +38,7 @@ private:
     QGroupBox *buildPrizes();
     void drawChanged(int draw);
     std::optional<DrawResult> checked;
+    Game game;
 };
 
 #endif

@@ -119,7 +119,7 @@ void TestBookWindow::importThroughWindow()
     QVERIFY2(window->lastReport.contains(QLatin1String("a.csv: 3 new, 0 already known")), qPrintable(window->lastReport));
     QVERIFY2(window->lastReport.contains(QLatin1String("b.csv: not imported")), qPrintable(window->lastReport));
     QVERIFY2(window->lastReport.contains(QLatin1String("b.csv:2")), qPrintable(window->lastReport));
-    QCOMPARE(window->upToLabel->text(), QStringLiteral("Results up to draw 7064 (2026-09-04 Fri)"));
+    QCOMPARE(window->upToLabel->text(), QStringLiteral("Numbers3 results up to draw 7064 (2026-09-04 Fri)"));
     // Missing: the gap, and every draw held since the book's last whose
     // result is out by now.
     const int drawn = DrawCalendar::lastDrawWithResult(QDateTime::currentDateTimeUtc());
