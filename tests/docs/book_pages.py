@@ -6,6 +6,7 @@ game's rules and the program itself, sharing no code with either:
 - the four-digit table in both help pages: each kind's example, how many of
   the 10,000 numbers are of its kind, the winning draws in 10,000 of a
   straight and a box on it, and its theoretical prizes;
+- the same figures where the manual pages and the README state them;
 - the bundled draws and prizes the help pages name, against the data files;
 - the options in both manual pages, against the program's own --help.
    book_pages.py NUMBERS3_BOOK"""
@@ -88,6 +89,34 @@ for page in ('book.html', 'book_ja.html'):
     if kinds != set(kind_count):
         faults.append(f'{page}: the four-digit table has kinds {sorted(kinds)}, the numbers {sorted(kind_count)}')
 
+
+# The manual pages say the same in sentences: per box kind its winning draws
+# in 10,000, its name and how many numbers are of it; then the theoretical
+# prizes, straight, the four boxes, the four set-straights and the four
+# set-boxes. The README names the straight and the boxes.
+by_kind = {k: next(n for n in range(10000) if orders(n) == k) for k in (24, 12, 6, 4)}
+box4 = [paid4 / orders(n) for n in by_kind.values()]
+prizes4 = [int(p) for p in [paid4] + box4 + [(paid4 + b) / 2 for b in box4] + [b / 2 for b in box4]]
+for page, kind_pattern, chance, start, count in (
+        ('man/numbers3-book.1', r'(\d+) (?:when|with) [^()]*\((\d+)\\-way, ([\d,]+) numbers\)', '{} draw in 10,000',
+         '.SH THE FOUR', 13),
+        ('man/ja/numbers3-book.1', r'(\d+) 回（[^（）]*?(\d+) 通り、\\:([\d,]+) 個）', '10,000 回に {} 回',
+         '.SH 4 桁のくじ', 13),
+        ('README.md', None, None, 'Numbers4 straight', 5)):
+    with open(os.path.join(ROOT, page), encoding='utf-8') as f:
+        text = f.read()
+    at = text.find(start)
+    section = text[at:text.find('\n.SH', at + 1)] if at >= 0 else ''
+    if kind_pattern:
+        stated = [tuple(numbers_in(' '.join(m))) for m in re.findall(kind_pattern, section)]
+        want = [(k, k, kind_count[k]) for k in by_kind]
+        if stated != want:
+            faults.append(f'{page}: box kinds read {stated} (wins in 10,000, kind, numbers), the numbers give {want}')
+        if chance.format(sum(d == 1234 for d in range(10000))) not in section:
+            faults.append(f'{page}: does not say {chance.format(1)!r} of a straight')
+    shown = [int(n.replace(',', '')) for n in re.findall(r'\d{1,3}(?:,\d{3})+', section[section.find(f'{prizes4[0]:,}'):])][:count]
+    if shown != prizes4[:count]:
+        faults.append(f'{page}: four-digit theoretical prizes read {shown}, the rules give {prizes4[:count]}')
 
 # The bundled draws the help pages name: "1 to 7054 and 7061 to 7074" in the
 # words of each page, and how many draws carry prizes.
