@@ -1217,30 +1217,6 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <translation>はずれ</translation>
     </message>
     <message>
-        <source>box 6-way</source>
-        <translation>ボックス（6通り）</translation>
-    </message>
-    <message>
-        <source>box 3-way</source>
-        <translation>ボックス（3通り）</translation>
-    </message>
-    <message>
-        <source>set-straight 6-way</source>
-        <translation>セット・ストレート（6通り）</translation>
-    </message>
-    <message>
-        <source>set-straight 3-way</source>
-        <translation>セット・ストレート（3通り）</translation>
-    </message>
-    <message>
-        <source>set-box 6-way</source>
-        <translation>セット・ボックス（6通り）</translation>
-    </message>
-    <message>
-        <source>set-box 3-way</source>
-        <translation>セット・ボックス（3通り）</translation>
-    </message>
-    <message>
         <source>%1 yen</source>
         <translation>%1円</translation>
     </message>
@@ -1343,6 +1319,18 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>Tickets: %1, waiting: %2; spent %3, won %4, balance %5; no return yet, as no ticket has its result</source>
         <translation>購入 %1 件（抽せん待ち %2 件）：購入額 %3、当せん金 %4、収支 %5。結果の出た購入がないため、回収率はまだありません</translation>
+    </message>
+    <message>
+        <source>box %1-way</source>
+        <translation>ボックス（%1通り）</translation>
+    </message>
+    <message>
+        <source>set-straight %1-way</source>
+        <translation>セット・ストレート（%1通り）</translation>
+    </message>
+    <message>
+        <source>set-box %1-way</source>
+        <translation>セット・ボックス（%1通り）</translation>
     </message>
 </context>
 <context>

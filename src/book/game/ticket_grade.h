@@ -33,6 +33,13 @@ struct TicketGrade
     bool theoretical = false;
 
     bool won() const { return outcome != Waiting && outcome != NoWin; }
+
+    // How many orders a kind's digits have: 6, 3, 24, 12, 4; 0 for None.
+    static int orders(Kind kind)
+    {
+        static const int counts[] = { 0, 6, 3, 24, 12, 4 };
+        return counts[kind];
+    }
 };
 
 #endif

@@ -50,11 +50,12 @@ QVariant TicketTableModel::data(const QModelIndex &index, int role) const
         switch (column) {
         // Ties keep the model's order: within a draw, the order entered.
         case DrawColumn: case DateColumn: return t.draw;
+        case GameColumn: return int(t.game);
         case NumberColumn: return t.number;
         case WayColumn: return int(t.way);
         case UnitsColumn: return t.units;
         case ResultColumn: return g.resultNumber;
-        case OutcomeColumn: return int(g.grade.outcome) * 4 + int(g.grade.kind);
+        case OutcomeColumn: return int(g.grade.outcome) * 8 + int(g.grade.kind);
         case PrizeColumn: return g.grade.prize;
         case NoteColumn: return t.note;
         }
@@ -95,10 +96,11 @@ QVariant TicketTableModel::display(const GradedTicket &g, int column)
     switch (column) {
     case DrawColumn: return t.draw;
     case DateColumn: return BookTexts::date(g.drawDate);
+    case GameColumn: return Games::name(t.game);
     case NumberColumn: return t.numberText();
     case WayColumn: return TicketTexts::wayName(t.way);
     case UnitsColumn: return t.units;
-    case ResultColumn: return g.resultNumber < 0 ? QString() : QString::number(g.resultNumber).rightJustified(3, QLatin1Char('0'));
+    case ResultColumn: return g.resultNumber < 0 ? QString() : Games::numberText(g.resultNumber, t.game);
     case OutcomeColumn: return g.resultDue ? TicketTexts::resultMissing() : TicketTexts::outcome(g.grade);
     case PrizeColumn: return TicketTexts::prize(g.grade);
     case NoteColumn: return t.note;
@@ -108,7 +110,7 @@ QVariant TicketTableModel::display(const GradedTicket &g, int column)
 
 Qt::Alignment TicketTableModel::alignment(int column)
 {
-    return column == NoteColumn || column == WayColumn || column == OutcomeColumn ? Qt::AlignLeft | Qt::AlignVCenter
+    return column == NoteColumn || column == WayColumn || column == OutcomeColumn || column == GameColumn ? Qt::AlignLeft | Qt::AlignVCenter
                                                                                     : Qt::AlignRight | Qt::AlignVCenter;
 }
 
@@ -122,6 +124,7 @@ QString TicketTableModel::title(int column)
     switch (column) {
     case DrawColumn: return tr("Draw");
     case DateColumn: return tr("Date");
+    case GameColumn: return tr("Game");
     case NumberColumn: return tr("Number");
     case WayColumn: return tr("Way");
     case UnitsColumn: return tr("Units");

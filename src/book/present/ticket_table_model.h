@@ -15,7 +15,7 @@ class TicketTableModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { DrawColumn, DateColumn, NumberColumn, WayColumn, UnitsColumn, ResultColumn, OutcomeColumn, PrizeColumn, NoteColumn, ColumnCount };
+    enum Column { DrawColumn, DateColumn, GameColumn, NumberColumn, WayColumn, UnitsColumn, ResultColumn, OutcomeColumn, PrizeColumn, NoteColumn, ColumnCount };
     enum Role { SortRole = Qt::UserRole, StateRole, IdRole };
 
     explicit TicketTableModel(QObject *parent = nullptr);

@@ -17,14 +17,15 @@ QString TicketTexts::wayName(Ticket::Way way)
 
 QString TicketTexts::outcome(const TicketGrade &grade)
 {
-    const bool six = grade.kind == TicketGrade::SixWay;
+    // "box 6-way": the way won and how many orders the number's digits have.
+    const int orders = TicketGrade::orders(grade.kind);
     switch (grade.outcome) {
     case TicketGrade::Waiting: return tr("waiting");
     case TicketGrade::NoWin: return tr("no win");
     case TicketGrade::StraightWin: return tr("straight");
-    case TicketGrade::BoxWin: return six ? tr("box 6-way") : tr("box 3-way");
-    case TicketGrade::SetStraight: return six ? tr("set-straight 6-way") : tr("set-straight 3-way");
-    case TicketGrade::SetBox: return six ? tr("set-box 6-way") : tr("set-box 3-way");
+    case TicketGrade::BoxWin: return tr("box %1-way").arg(orders);
+    case TicketGrade::SetStraight: return tr("set-straight %1-way").arg(orders);
+    case TicketGrade::SetBox: return tr("set-box %1-way").arg(orders);
     case TicketGrade::MiniWin: return tr("mini");
     }
     return QString();

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include "book_texts.h"
@@ -16,7 +17,7 @@
 #include "ticket_rules.h"
 #include "ticket_texts.h"
 
-TicketDialog::TicketDialog(int draw, int maxDraw, QWidget *parent, const Ticket *editing)
+TicketDialog::TicketDialog(int draw, int maxDraw, QWidget *parent, const Ticket *editing, Game game)
     : QDialog(parent)
     , maxDraw(maxDraw)
 {
@@ -27,6 +28,8 @@ TicketDialog::TicketDialog(int draw, int maxDraw, QWidget *parent, const Ticket 
     buildFields(editing);
     layOut(editing != nullptr);
 
+    gameBox->setCurrentIndex(gameBox->findData(int(editing ? editing->game : game)));
+    gameChanged();
     if (editing) {
         drawBox->setValue(editing->draw);
         numberEdit->setText(editing->numberText());
@@ -41,20 +44,24 @@ TicketDialog::TicketDialog(int draw, int maxDraw, QWidget *parent, const Ticket 
     connect(unitsBox, &QSpinBox::valueChanged, this, &TicketDialog::updateLabels);
     connect(runBox, &QSpinBox::valueChanged, this, &TicketDialog::updateLabels);
     connect(wayBox, &QComboBox::currentIndexChanged, this, &TicketDialog::updateLabels);
+    connect(gameBox, &QComboBox::currentIndexChanged, this, &TicketDialog::gameChanged);
     updateLabels();
     numberEdit->setFocus();
 }
 
 void TicketDialog::buildFields(const Ticket *editing)
 {
+    gameBox = new QComboBox(this);
+    for (Game g : Games::All)
+        gameBox->addItem(Games::name(g), int(g));
+    gameBox->setAccessibleName(tr("Game"));
     drawBox = new QSpinBox(this);
     drawBox->setRange(1, qMax(maxDraw, editing ? editing->draw : 1));
     drawBox->setAccessibleName(tr("Draw number"));
     dateLabel = new QLabel(this);
     numberEdit = new QLineEdit(this);
-    numberEdit->setMaxLength(3);
     // Full-width digits as a Japanese input method types them are taken too.
-    numberEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9０-９]{0,3}")), this));
+    numberEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9０-９]{0,4}")), this));
     numberEdit->setAccessibleName(tr("Number bought"));
     // Room for the longer hint, the mini one.
     numberEdit->setMinimumWidth(fontMetrics().horizontalAdvance(tr("two digits, the last two of the result")) + 16);
@@ -84,6 +91,7 @@ void TicketDialog::layOut(bool editing)
         form->addRow(label, field);
         return label;
     };
+    addRow(tr("&Game:"), gameBox);
     addRow(tr("&Draw:"), drawBox);
     form->addRow(tr("Draw day:"), dateLabel);
     addRow(tr("&Number:"), numberEdit);
@@ -123,13 +131,32 @@ void TicketDialog::updateLabels()
     else
         dateLabel->setText(BookTexts::date(day));
     const bool mini = wayBox->currentData().toInt() == Ticket::Mini;
-    numberEdit->setPlaceholderText(mini ? tr("two digits, the last two of the result") : tr("three digits, such as 007"));
+    const QString digits = game() == Game::Numbers4 ? tr("four digits, such as 0071") : tr("three digits, such as 007");
+    numberEdit->setPlaceholderText(mini ? tr("two digits, the last two of the result") : digits);
     costLabel->setText(TicketTexts::yen(qint64(unitsBox->value()) * Ticket::UnitPrice * run));
+}
+
+Game TicketDialog::game() const
+{
+    return Games::fromStored(gameBox->currentData().toInt()).value_or(Game::Numbers3);
+}
+
+void TicketDialog::gameChanged()
+{
+    const bool mini = Games::hasMini(game());
+    numberEdit->setMaxLength(Games::digits(game()));
+    // The four-digit game sells no mini: the item stays, greyed out.
+    if (!mini && wayBox->currentData().toInt() == Ticket::Mini)
+        wayBox->setCurrentIndex(wayBox->findData(int(Ticket::Straight)));
+    if (auto *model = qobject_cast<QStandardItemModel *>(wayBox->model()))
+        model->item(wayBox->findData(int(Ticket::Mini)))->setEnabled(mini);
+    updateLabels();
 }
 
 void TicketDialog::accept()
 {
     Ticket t = checked;
+    t.game = game();
     t.draw = drawBox->value();
     t.way = Ticket::Way(wayBox->currentData().toInt());
     t.units = unitsBox->value();
@@ -137,11 +164,12 @@ void TicketDialog::accept()
     // a line edit does not keep: it stays as it was unless it was typed over.
     if (noteEdit->text() != shownNote)
         t.note = noteEdit->text().trimmed();
-    const TicketRules::NumberReading number = TicketRules::readNumber(numberEdit->text(), t.way);
+    const TicketRules::NumberReading number = TicketRules::readNumber(numberEdit->text(), t.way, t.game);
     QString error;
     if (number.status != TicketRules::NumberReading::Read) {
         error = t.way == Ticket::Mini ? tr("A mini ticket takes two digits, the last two of the result, such as 07.")
-                                      : tr("A %1 ticket takes three digits, such as 007.").arg(TicketTexts::wayName(t.way));
+                      : t.game == Game::Numbers4 ? tr("A Numbers4 %1 ticket takes four digits, such as 0071.").arg(TicketTexts::wayName(t.way))
+                                                 : tr("A %1 ticket takes three digits, such as 007.").arg(TicketTexts::wayName(t.way));
     } else {
         t.number = number.number;
         error = TicketRules::problem(t, maxDraw);

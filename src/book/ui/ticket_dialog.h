@@ -19,14 +19,16 @@ class TicketDialog : public QDialog
     Q_OBJECT
 
 public:
-    // A new ticket for `draw`, or (with `editing`) a stored ticket's content.
-    TicketDialog(int draw, int maxDraw, QWidget *parent = nullptr, const Ticket *editing = nullptr);
+    // A new ticket of `game` for `draw`, or (with `editing`) a stored ticket's content.
+    TicketDialog(int draw, int maxDraw, QWidget *parent = nullptr, const Ticket *editing = nullptr,
+                 Game game = Game::Numbers3);
 
     // The checked ticket once the dialog was accepted (the edited one keeps its id).
     Ticket ticket() const { return checked; }
     // 1, or the number of draws in a row the ticket is for.
     int runLength() const;
 
+    QComboBox *gameBox;
     QSpinBox *drawBox;
     QLabel *dateLabel;
     QLineEdit *numberEdit;
@@ -44,6 +46,9 @@ private:
     // The run of draws is asked only for a new ticket.
     void layOut(bool editing);
     void updateLabels();
+    // The number field and the ways follow the game: four digits, no mini.
+    void gameChanged();
+    Game game() const;
     int maxDraw;
     Ticket checked;
     QString shownNote;  // the note as the line edit first showed it

@@ -37,15 +37,16 @@ TicketTableView::TicketTableView(TicketTableModel *model, QSortFilterProxyModel 
     };
     fit(TicketTableModel::DrawColumn, {QStringLiteral("000000")});
     fit(TicketTableModel::DateColumn, {BookTexts::date(QDate(2026, 12, 30))});
-    fit(TicketTableModel::NumberColumn, {QStringLiteral("000")});
+    fit(TicketTableModel::NumberColumn, {QStringLiteral("0000")});
     fit(TicketTableModel::WayColumn, {TicketTexts::wayName(Ticket::Straight)});
     fit(TicketTableModel::UnitsColumn, {QStringLiteral("00")});
-    fit(TicketTableModel::ResultColumn, {QStringLiteral("000")});
-    fit(TicketTableModel::OutcomeColumn, {TicketTexts::outcome({TicketGrade::SetStraight, TicketGrade::ThreeWay}),
+    fit(TicketTableModel::ResultColumn, {QStringLiteral("0000")});
+    fit(TicketTableModel::GameColumn, {Games::name(Game::Numbers3), Games::name(Game::Numbers4)});
+    fit(TicketTableModel::OutcomeColumn, {TicketTexts::outcome({TicketGrade::SetStraight, TicketGrade::TwentyFourWay}),
                                           TicketTexts::resultMissing()});
     TicketGrade noWinner;
     noWinner.outcome = TicketGrade::MiniWin;
-    fit(TicketTableModel::PrizeColumn, {QStringLiteral("\u2248") + TicketTexts::yen(9999999), TicketTexts::prize(noWinner)});
+    fit(TicketTableModel::PrizeColumn, {QStringLiteral("\u2248") + TicketTexts::yen(99999999), TicketTexts::prize(noWinner)});
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setSortIndicator(TicketTableModel::DrawColumn, Qt::DescendingOrder);
     setSortingEnabled(true);

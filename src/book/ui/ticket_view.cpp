@@ -309,10 +309,11 @@ void TicketView::newTicket()
 {
     showTab();
     const int maxDraw = maxDrawNow();
-    TicketDialog dialog(DrawCalendar::next(QDateTime::currentDateTimeUtc()).draw, maxDraw, this);
+    TicketDialog dialog(DrawCalendar::next(QDateTime::currentDateTimeUtc()).draw, maxDraw, this, nullptr, lastGame);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const Ticket ticket = dialog.ticket();
+    lastGame = ticket.game;
     const int run = dialog.runLength();
     QList<qint64> ids;
     QString error;

@@ -108,6 +108,7 @@ private:
     void refuse(const QString &title, const QString &error);
     // Asked before more than one ticket goes; Return deletes, Escape keeps.
     bool addParsed(const TicketList::Parsed &parsed, const QString &name, int maxDraw);
+    Game lastGame = Game::Numbers3;  // the next new ticket's game, as the last one's
 
     BookStore &book;
     TicketStore store;
