@@ -160,6 +160,9 @@ void TstBookCsv::ticketGames_data()
         << "numbers4:0071:box numbers4:0071:straight numbers3:123:set numbers3:05:mini";
     QTest::newRow("column second, with a note") << QByteArray("Draw,Game,Number,Way,Units,Note\n7065,NUMBERS4,6916,set,2,\"a, b\"\n")
                                                 << "numbers4:6916:set";
+    QTest::newRow("an export from before the column")
+        << QByteArray("draw,number,way,units,note,date,result,outcome,prize,prize_kind\n7064,251,straight,2,,2026-09-04,251,straight,186600,actual\n")
+        << "numbers3:251:straight";
     QTest::newRow("four-digit mini") << QByteArray("draw,number,way,units,game\n7065,123,box,1,numbers3\n7065,16,mini,1,numbers4\n")
                                      << "list.csv:3: Numbers4 has no mini";
     QTest::newRow("five digits") << QByteArray("draw,number,way,units,game\n7065,12345,box,1,numbers4\n")
