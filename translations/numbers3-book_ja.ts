@@ -1114,6 +1114,18 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <translation>第%1回：当せん番号「%2」が 3 桁の数字ではありません</translation>
     </message>
     <message>
+        <source>draw %1: result &quot;%2&quot; is not four digits</source>
+        <translation>第%1回：当せん番号「%2」が 4 桁の数字ではありません</translation>
+    </message>
+    <message>
+        <source>draw %1: &quot;%2&quot; is not a game (numbers3 or numbers4)</source>
+        <translation>第%1回：「%2」はくじの種類ではありません（numbers3 か numbers4）</translation>
+    </message>
+    <message>
+        <source>draw %1: Numbers4 has no mini; leave its cells empty</source>
+        <translation>第%1回：ナンバーズ4にミニはありません。ミニの欄は空けておいてください</translation>
+    </message>
+    <message>
         <source>draw %1: prize &quot;%2&quot; is not an amount</source>
         <translation>第%1回：当せん金「%2」が金額になっていません</translation>
     </message>
@@ -1132,6 +1144,14 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>draw %1: the block is cut short: no line &quot;%2&quot;</source>
         <translation>第%1回：ブロックが途中で切れています（「%2」の行がありません）</translation>
+    </message>
+    <message>
+        <source>draw %1: the block of Numbers4 is cut short: no line &quot;%2&quot;</source>
+        <translation>第%1回：ナンバーズ4のブロックが途中で切れています（「%2」の行がありません）</translation>
+    </message>
+    <message>
+        <source>draw %1: a second line &quot;%2&quot; in one block</source>
+        <translation>第%1回：一つのブロックに「%2」の行が二つあります</translation>
     </message>
     <message>
         <source>draw %1: the line gives no draw date</source>
@@ -1174,8 +1194,8 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <translation>当せん番号のファイルではありません（公式の A5x 形式のブロックも、見出し行 draw,date,number もありません）</translation>
     </message>
     <message>
-        <source>the file holds no result of Numbers3</source>
-        <translation>ナンバーズ3の当せん番号が入っていません</translation>
+        <source>the file holds no result of Numbers3 or Numbers4</source>
+        <translation>ナンバーズ3・ナンバーズ4の当せん番号が入っていません</translation>
     </message>
     <message>
         <source>draw %1 appears twice with different results (%2 on line %3, %4 here)</source>
@@ -1897,6 +1917,10 @@ and paste again.</source>
     <message>
         <source>&quot;%1&quot; is not a way of buying; use straight, box, set or mini</source>
         <translation>「%1」は申込タイプではありません（straight・box・set・mini のどれかにしてください）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a game; use numbers3 or numbers4</source>
+        <translation>「%1」はくじの種類ではありません（numbers3 か numbers4 にしてください）</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a draw number</source>

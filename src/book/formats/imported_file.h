@@ -16,7 +16,7 @@ struct ImportedFile
 
     QString fileName;      // as given (path), used in messages and as the source
     Format format = Unknown;
-    QList<DrawResult> draws;  // sorted by draw number, each once; sourceKind File
+    QList<DrawResult> draws;  // sorted by draw number, then game; each once per game; sourceKind File
     QStringList warnings;     // e.g. "draw 5001: 2018-01-05 is not its day in the calendar (2018-01-04)"
     QString error;            // "FILE:LINE: message"; empty when the file is good
 

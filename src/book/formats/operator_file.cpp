@@ -62,8 +62,8 @@ Outcome OperatorFile::readLine(const QStringList &row, int line)
 {
     static const QRegularExpression marker(QStringLiteral("^A5\\d$"));
     static const QRegularExpression drawLine(QStringLiteral("^第\\s*(\\d+)\\s*回\\s*ナンバーズ"));
-    static const QRegularExpression n3(QStringLiteral("^ナンバーズ\\s*3\\s*抽(せん|選)数字"));
-    static const QRegularExpression n4(QStringLiteral("^ナンバーズ\\s*4\\s*抽(せん|選)数字"));
+    // Full-width digits are half-width here already (ResultText::decode).
+    static const QRegularExpression numberLine(QStringLiteral("^ナンバーズ\\s*([34])\\s*抽(せん|選)数字"));
 
     const QString first = row.value(0);
     if (marker.match(first).hasMatch()) {
@@ -75,18 +75,16 @@ Outcome OperatorFile::readLine(const QStringList &row, int line)
     const QRegularExpressionMatch dm = drawLine.match(first);
     if (dm.hasMatch())
         return readDrawLine(row, line, dm.captured(1));
-    if (!block.open || block.inN4)
+    if (!block.open || block.draw == 0)
         return std::nullopt;
-    if (n4.match(first).hasMatch()) {
-        block.inN4 = true;  // the four-digit game is not kept
-        return finish(line);
-    }
-    if (block.r.draw == 0)
+    const QRegularExpressionMatch nm = numberLine.match(first);
+    if (nm.hasMatch())
+        return readNumberLine(row, line, nm.captured(1) == QLatin1String("4") ? Game::Numbers4 : Game::Numbers3);
+    if (block.reading < 0)
         return std::nullopt;
-    if (n3.match(first).hasMatch())
-        return readNumberLine(row, line);
-    const int way = block.haveNumber ? wayOfLabel(first) : -1;
-    if (way < 0)
+    const Game game = block.parts[block.reading].r.game;
+    const int way = wayOfLabel(first);
+    if (way < 0 || (way == DrawResult::Mini && !Games::hasMini(game)))
         return std::nullopt;  // lines the book does not need (sales, carry-over, ...)
     return readWayLine(row, line, way);
 }
@@ -94,7 +92,7 @@ Outcome OperatorFile::readLine(const QStringList &row, int line)
 Outcome OperatorFile::readDrawLine(const QStringList &row, int line, const QString &number)
 {
     // A block without its marker line is still read.
-    if (block.open && (block.r.draw != 0)) {
+    if (block.open && (block.draw != 0)) {
         if (auto f = finish(line - 1))
             return f;
     }
@@ -104,7 +102,7 @@ Outcome OperatorFile::readDrawLine(const QStringList &row, int line, const QStri
     const int draw = number.toInt(&ok);
     if (!ok || draw <= 0 || draw > 1000000)
         return Failure{ line, ResultImporter::tr("draw number \"%1\" is not 1 or more").arg(number) };
-    block.r.draw = draw;
+    block.draw = draw;
     block.drawLineNo = line;
     for (qsizetype c = row.size() - 1; c >= 0; --c) {
         bool looks = false;
@@ -112,24 +110,29 @@ Outcome OperatorFile::readDrawLine(const QStringList &row, int line, const QStri
         if (looks) {
             if (!d.isValid())
                 return Failure{ line, ResultImporter::tr("draw %1: \"%2\" is not a date that exists").arg(draw).arg(row.at(c)) };
-            block.r.date = d;
+            block.date = d;
             break;
         }
     }
-    if (!block.r.date.isValid())
+    if (!block.date.isValid())
         return Failure{ line, ResultImporter::tr("draw %1: the line gives no draw date").arg(draw) };
     return std::nullopt;
 }
 
-Outcome OperatorFile::readNumberLine(const QStringList &row, int line)
+Outcome OperatorFile::readNumberLine(const QStringList &row, int line, Game game)
 {
     QString number;
     for (qsizetype c = 1; c < row.size() && number.isEmpty(); ++c)
         number = QString(row.at(c)).remove(QLatin1Char(' '));
-    if (!ResultText::isThreeDigits(number))
-        return Failure{ line, ResultImporter::tr("draw %1: result \"%2\" is not three digits").arg(block.r.draw).arg(number) };
-    block.r.number = number.toInt();
-    block.haveNumber = true;
+    if (!ResultText::isDigits(number, Games::digits(game), Games::digits(game)))
+        return ParsedResults::notANumber(line, block.draw, number, game);
+    Part &part = block.parts[partOf(game)];
+    if (part.haveNumber)
+        return Failure{ line, ResultImporter::tr("draw %1: a second line \"%2\" in one block").arg(block.draw).arg(row.value(0)) };
+    part.r.game = game;
+    part.r.number = number.toInt();
+    part.haveNumber = true;
+    block.reading = partOf(game);
     return std::nullopt;
 }
 
@@ -148,7 +151,7 @@ Outcome OperatorFile::readWayLine(const QStringList &row, int line, int way)
             const QString count = winnersText(rest, c);
             const qint64 v = ResultText::amount(count);
             if (v < 0)
-                return Failure{ line, ResultImporter::tr("draw %1: winners \"%2\" is not a count").arg(block.r.draw).arg(count + QStringLiteral("口")) };
+                return Failure{ line, ResultImporter::tr("draw %1: winners \"%2\" is not a count").arg(block.draw).arg(count + QStringLiteral("口")) };
             winners = v;
             winnersAt = c;
         }
@@ -162,12 +165,13 @@ Outcome OperatorFile::readWayLine(const QStringList &row, int line, int way)
         const qint64 v = ResultText::amount(text);
         if (v < 0)
             return Failure{ line, ResultImporter::tr("draw %1: prize \"%2\" is not an amount")
-                                      .arg(block.r.draw).arg(rest.mid(winnersAt + 1).join(QLatin1Char(','))) };
+                                      .arg(block.draw).arg(rest.mid(winnersAt + 1).join(QLatin1Char(','))) };
         prize = v;
     }
-    block.r.prize[size_t(way)] = prize;
-    block.r.winners[size_t(way)] = winners;
-    block.waysSeen |= 1 << way;
+    Part &part = block.parts[block.reading];
+    part.r.prize[size_t(way)] = prize;
+    part.r.winners[size_t(way)] = winners;
+    part.waysSeen |= 1 << way;
     return std::nullopt;
 }
 
@@ -183,13 +187,32 @@ Outcome OperatorFile::finish(int line)
     if (!block.open)
         return std::nullopt;
     block.open = false;
-    if (block.r.draw == 0)
+    if (block.draw == 0)
         return Failure{ block.startLine, ResultImporter::tr("the block has no line \"第N回ナンバーズ\" (cut short?)") };
-    if (!block.haveNumber)
-        return Failure{ line, ResultImporter::tr("draw %1: the block is cut short: no line \"ナンバーズ3抽せん数字\"").arg(block.r.draw) };
-    for (int w = 0; w < DrawResult::WayCount; ++w)
-        if (!(block.waysSeen & (1 << w)))
-            return Failure{ line, ResultImporter::tr("draw %1: the block is cut short: no line \"%2\"")
-                                      .arg(block.r.draw).arg(QString::fromUtf8(WayLabels[w])) };
-    return out.add(block.r, block.drawLineNo);
+    if (!block.parts[0].haveNumber && !block.parts[1].haveNumber)
+        return Failure{ line, ResultImporter::tr("draw %1: the block is cut short: no line \"ナンバーズ3抽せん数字\"").arg(block.draw) };
+    for (Part &part : block.parts)
+        if (auto f = finishPart(part, line))
+            return f;
+    return std::nullopt;
+}
+
+// Every way the game sells must have its line.
+Outcome OperatorFile::finishPart(Part &part, int line)
+{
+    if (!part.haveNumber)
+        return std::nullopt;
+    const Game game = part.r.game;
+    for (int w = 0; w < DrawResult::WayCount; ++w) {
+        if ((part.waysSeen & (1 << w)) || (w == DrawResult::Mini && !Games::hasMini(game)))
+            continue;
+        if (game == Game::Numbers4)
+            return Failure{ line, ResultImporter::tr("draw %1: the block of Numbers4 is cut short: no line \"%2\"")
+                                      .arg(block.draw).arg(QString::fromUtf8(WayLabels[w])) };
+        return Failure{ line, ResultImporter::tr("draw %1: the block is cut short: no line \"%2\"")
+                                  .arg(block.draw).arg(QString::fromUtf8(WayLabels[w])) };
+    }
+    part.r.draw = block.draw;
+    part.r.date = block.date;
+    return out.add(part.r, block.drawLineNo);
 }

@@ -6,9 +6,11 @@
 #include "parsed_results.h"
 
 // The operator's result files: per draw a block (an "A5x" marker line, the
-// line "第N回ナンバーズ" with the date, the Numbers3 result, a line per way
-// with winners and prize, then the four-digit game), one block after another
-// in a multi-draw file. Only the Numbers3 part is kept.
+// line "第N回ナンバーズ" with the date, then per game its result line
+// "ナンバーズ3抽せん数字" or "ナンバーズ4抽せん数字" and a line per way with
+// winners and prize), one block after another in a multi-draw file. Each
+// game's part is found by its label, wherever it stands; a block may give one
+// game or both, and gives a DrawResult for each.
 class OperatorFile
 {
 public:
@@ -21,22 +23,31 @@ private:
 
     ParsedResults::Outcome readLine(const QStringList &row, int line);
     ParsedResults::Outcome readDrawLine(const QStringList &row, int line, const QString &number);
-    ParsedResults::Outcome readNumberLine(const QStringList &row, int line);
+    ParsedResults::Outcome readNumberLine(const QStringList &row, int line, Game game);
     ParsedResults::Outcome readWayLine(const QStringList &row, int line, int way);
     void start(int line);
     ParsedResults::Outcome finish(int line);
 
-    // The Numbers3 part of the block being read.
+    // One game's part of the block being read.
+    struct Part
+    {
+        bool haveNumber = false;
+        int waysSeen = 0;  // bit per way
+        DrawResult r;
+    };
+    // The block being read: its draw and date, and the part of each game.
     struct Block
     {
         bool open = false;
         int startLine = 0;
         int drawLineNo = 0;
-        bool inN4 = false;
-        bool haveNumber = false;
-        int waysSeen = 0;  // bit per way
-        DrawResult r;
+        int draw = 0;
+        QDate date;
+        int reading = -1;         // the part whose way lines come next
+        Part parts[2];            // Numbers3, Numbers4
     };
+    static constexpr int partOf(Game game) { return game == Game::Numbers4 ? 1 : 0; }
+    ParsedResults::Outcome finishPart(Part &part, int line);
 
     ParsedResults &out;
     Block block;

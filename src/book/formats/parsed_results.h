@@ -27,9 +27,14 @@ public:
     Outcome add(const DrawResult &draw, int line);
     bool isEmpty() const { return draws.isEmpty(); }
 
-    // The draws each once, in draw order, as read from fileName. One draw
-    // twice is fine when it says the same thing; otherwise that is the failure.
+    // The draws each once, in draw order (the three-digit game first within
+    // a draw), as read from fileName. A draw is one game's: both games of one
+    // draw are two draws. One draw twice is fine when it says the same thing;
+    // otherwise that is the failure.
     Outcome unique(const QString &fileName, QList<DrawResult> *out) const;
+
+    // Why a result cell is not a number of the game.
+    static Failure notANumber(int line, int draw, const QString &text, Game game);
 
     QStringList warnings;
 

@@ -91,7 +91,7 @@ ParsedResults::Outcome parseLines(const QStringList &lines, ImportedFile &out, P
         failure = ParsedResults::Failure{ firstLine + 1, ResultImporter::tr("not a results file (neither the operator's A5x blocks nor the header draw,date,number)") };
     }
     if (!failure && parsed.isEmpty())
-        failure = ParsedResults::Failure{ firstLine + 1, ResultImporter::tr("the file holds no result of Numbers3") };
+        failure = ParsedResults::Failure{ firstLine + 1, ResultImporter::tr("the file holds no result of Numbers3 or Numbers4") };
     return failure;
 }
 
@@ -104,10 +104,12 @@ QString nameMismatch(const QString &fileName, const QList<DrawResult> &draws)
     const QRegularExpressionMatch m = perDraw.match(QFileInfo(fileName).fileName());
     if (!m.hasMatch() || draws.isEmpty())
         return QString();
+    // Both games of one draw are still the one draw the name is for.
     const int named = m.captured(1).toInt();
-    if (draws.size() == 1 && draws.constFirst().draw == named)
+    const bool oneDraw = draws.constFirst().draw == draws.constLast().draw;
+    if (oneDraw && draws.constFirst().draw == named)
         return QString();
-    if (draws.size() == 1)
+    if (oneDraw)
         return ResultImporter::tr("the file's name is for draw %1, but it holds draw %2").arg(named).arg(draws.constFirst().draw);
     return ResultImporter::tr("the file's name is for draw %1, but it holds draws %2 to %3")
         .arg(named).arg(draws.constFirst().draw).arg(draws.constLast().draw);

@@ -8,9 +8,10 @@
 
 #include "imported_file.h"
 
-// Reads result files: the operator's per-draw file (A100NNNN.CSV), the
-// operator's multi-draw file (the same blocks one after another) and the
-// book's plain CSV (draw,date,number[,straight,box,set_straight,set_box,mini]).
+// Reads result files of both games: the operator's per-draw file
+// (A100NNNN.CSV), the operator's multi-draw file (the same blocks one after
+// another) and the book's plain CSV
+// (draw[,game],date,number[,straight,box,set_straight,set_box,mini]).
 // Shift_JIS or UTF-8 (with or without BOM); full-width digits and letters are
 // folded with NFKC first. Pure functions: nothing touches the book.
 class ResultImporter

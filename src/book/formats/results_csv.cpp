@@ -55,6 +55,7 @@ Outcome ResultsCsv::readHeader(const QString &line, int lineNo, Columns *columns
     columns->draw = column.value(QStringLiteral("draw"));
     columns->date = column.value(QStringLiteral("date"));
     columns->number = column.value(QStringLiteral("number"));
+    columns->game = column.value(QStringLiteral("game"), -1);
     return std::nullopt;
 }
 
@@ -74,17 +75,39 @@ Outcome ResultsCsv::readRow(const QStringList &row, int line, const Columns &col
         if (!r->date.isValid())
             return Failure{ line, ResultImporter::tr("draw %1: \"%2\" is not a date that exists").arg(r->draw).arg(dateText) };
     }
-    const QString number = cellAt(row, columns.number);
-    if (!ResultText::isThreeDigits(number))
-        return Failure{ line, ResultImporter::tr("draw %1: result \"%2\" is not three digits").arg(r->draw).arg(number) };
-    r->number = number.toInt();
+    if (auto f = readNumber(row, line, columns, r))
+        return f;
     return readWays(row, line, columns, r);
+}
+
+// The game is the column's, else the number's width: "0071" is four-digit.
+Outcome ResultsCsv::readNumber(const QStringList &row, int line, const Columns &columns, DrawResult *r)
+{
+    const QString number = cellAt(row, columns.number);
+    const QString gameText = cellAt(row, columns.game);
+    if (!gameText.isEmpty()) {
+        const std::optional<Game> game = Games::fromKey(gameText);
+        if (!game)
+            return Failure{ line, ResultImporter::tr("draw %1: \"%2\" is not a game (numbers3 or numbers4)").arg(r->draw).arg(gameText) };
+        r->game = *game;
+    } else {
+        r->game = number.size() == Games::digits(Game::Numbers4) ? Game::Numbers4 : Game::Numbers3;
+    }
+    if (!ResultText::isDigits(number, Games::digits(r->game), Games::digits(r->game)))
+        return ParsedResults::notANumber(line, r->draw, number, r->game);
+    r->number = number.toInt();
+    return std::nullopt;
 }
 
 Outcome ResultsCsv::readWays(const QStringList &row, int line, const Columns &columns, DrawResult *r)
 {
     for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w) {
         const QString prize = cellAt(row, columns.prize[w]);
+        if (w == DrawResult::Mini && !Games::hasMini(r->game)) {
+            if (!prize.isEmpty() || !cellAt(row, columns.winners[w]).isEmpty())
+                return Failure{ line, ResultImporter::tr("draw %1: Numbers4 has no mini; leave its cells empty").arg(r->draw) };
+            continue;
+        }
         if (ResultText::isNoWinner(prize)) {
             r->winners[w] = 0;
         } else if (!prize.isEmpty()) {
@@ -106,18 +129,29 @@ Outcome ResultsCsv::readWays(const QStringList &row, int line, const Columns &co
 
 QByteArray ResultsCsv::write(const QList<DrawResult> &draws)
 {
-    QByteArray out = "draw,date,number";
-    for (int w = 0; w < DrawResult::WayCount; ++w)
+    const bool both = std::any_of(draws.begin(), draws.end(), [&draws](const DrawResult &r) { return r.game != draws.constFirst().game; });
+    const bool mini = both || draws.isEmpty() || Games::hasMini(draws.constFirst().game);
+    // Results alone (draw,date,number) when no draw knows a prize or winners.
+    const bool known = std::any_of(draws.begin(), draws.end(), [](const DrawResult &r) {
+        const auto some = [](const auto &values) { return std::any_of(values.begin(), values.end(), [](const auto &v) { return v.has_value(); }); };
+        return some(r.prize) || some(r.winners);
+    });
+    const int ways = !known ? 0 : mini ? DrawResult::WayCount : DrawResult::Mini;
+    QByteArray out = both ? "draw,game,date,number" : "draw,date,number";
+    for (int w = 0; w < ways; ++w)
         out += ',' + QByteArray(DrawResult::wayKey(DrawResult::Way(w)));
-    for (int w = 0; w < DrawResult::WayCount; ++w)
+    for (int w = 0; w < ways; ++w)
         out += ',' + QByteArray(DrawResult::wayKey(DrawResult::Way(w))) + "_winners";
     out += '\n';
     const auto cell = [](const std::optional<qint64> &v) { return v ? QByteArray::number(*v) : QByteArray(); };
     for (const DrawResult &r : draws) {
-        out += QByteArray::number(r.draw) + ',' + r.date.toString(Qt::ISODate).toLatin1() + ',' + r.numberText().toLatin1();
-        for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w)
+        out += QByteArray::number(r.draw) + ',';
+        if (both)
+            out += QByteArray(Games::key(r.game)) + ',';
+        out += r.date.toString(Qt::ISODate).toLatin1() + ',' + r.numberText().toLatin1();
+        for (size_t w = 0; w < size_t(ways); ++w)
             out += ',' + cell(r.prize[w]);
-        for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w)
+        for (size_t w = 0; w < size_t(ways); ++w)
             out += ',' + cell(r.winners[w]);
         out += '\n';
     }

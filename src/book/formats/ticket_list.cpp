@@ -25,7 +25,7 @@ constexpr int PlainFields = 4;
 constexpr int NoteFields = 5;
 constexpr int ExportFields = 10;
 
-const char *const ExportHeader = "draw,number,way,units,note,date,result,outcome,prize,prize_kind\n";
+const char *const ExportHeader = "draw,number,way,units,note,date,result,outcome,prize,prize_kind,game\n";
 
 bool isBlank(const CsvReader::Record &r)
 {
@@ -59,13 +59,23 @@ int firstNonUtf8Line(QByteArrayView bytes)
     return line;
 }
 
+// The column "game" of a header, or -1.
+int gameColumn(const QStringList &header)
+{
+    for (int i = 0; i < header.size(); ++i)
+        if (header.at(i).trimmed().compare(QLatin1String("game"), Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
 // The ticket in one record of a list, or why there is none.
-QString readTicket(const QStringList &fields, int maxDraw, Ticket *ticket, bool *padded)
+QString readTicket(const QStringList &fields, int maxDraw, Game game, Ticket *ticket, bool *padded)
 {
     const qsizetype n = fields.size();
     if (n != PlainFields && n != NoteFields && n != ExportFields)
         return tr("expected draw,number,way,units and an optional note separated by commas; fields found: %1").arg(n);
     Ticket &t = *ticket;
+    t.game = game;
     const std::optional<Ticket::Way> way = Ticket::wayFromKey(fields.at(2).trimmed());
     if (!way)
         return tr("\"%1\" is not a way of buying; use straight, box, set or mini").arg(fields.at(2).trimmed().left(40));
@@ -74,7 +84,7 @@ QString readTicket(const QStringList &fields, int maxDraw, Ticket *ticket, bool 
     if (t.draw < 0)
         return tr("\"%1\" is not a draw number").arg(fields.at(0).trimmed().left(40));
     // Too many digits for the way is refused by the rules below.
-    const TicketRules::NumberReading number = TicketRules::readNumber(fields.at(1), t.way);
+    const TicketRules::NumberReading number = TicketRules::readNumber(fields.at(1), t.way, t.game);
     if (number.status == TicketRules::NumberReading::NotDigits)
         return tr("\"%1\" is not a number (digits only)").arg(fields.at(1).trimmed().left(40));
     t.number = number.number;
@@ -89,19 +99,32 @@ QString readTicket(const QStringList &fields, int maxDraw, Ticket *ticket, bool 
     return TicketRules::problem(t, maxDraw);
 }
 
-const char *outcomeKey(const TicketGrade &g)
+// "6-way" and so on: the kind of a box or set win.
+QByteArray kindKey(TicketGrade::Kind kind)
 {
-    const bool six = g.kind == TicketGrade::SixWay;
+    switch (kind) {
+    case TicketGrade::SixWay: return "6-way";
+    case TicketGrade::ThreeWay: return "3-way";
+    case TicketGrade::TwentyFourWay: return "24-way";
+    case TicketGrade::TwelveWay: return "12-way";
+    case TicketGrade::FourWay: return "4-way";
+    case TicketGrade::None: break;
+    }
+    return QByteArray();
+}
+
+QByteArray outcomeKey(const TicketGrade &g)
+{
     switch (g.outcome) {
     case TicketGrade::Waiting: return "waiting";
     case TicketGrade::NoWin: return "no win";
     case TicketGrade::StraightWin: return "straight";
-    case TicketGrade::BoxWin: return six ? "box 6-way" : "box 3-way";
-    case TicketGrade::SetStraight: return six ? "set-straight 6-way" : "set-straight 3-way";
-    case TicketGrade::SetBox: return six ? "set-box 6-way" : "set-box 3-way";
+    case TicketGrade::BoxWin: return "box " + kindKey(g.kind);
+    case TicketGrade::SetStraight: return "set-straight " + kindKey(g.kind);
+    case TicketGrade::SetBox: return "set-box " + kindKey(g.kind);
     case TicketGrade::MiniWin: return "mini";
     }
-    return "";
+    return QByteArray();
 }
 
 } // namespace
@@ -134,6 +157,7 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
     CsvReader reader(text);
     CsvReader::Record record;
     bool first = true;
+    int gameAt = -1;  // without the column, a list is of the three-digit game
     while (!reader.atEnd()) {
         if (!reader.next(record))
             return fail(reader.errorLine(), reader.error());
@@ -141,11 +165,21 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
             continue;
         const bool header = first && record.fields.constFirst().trimmed().compare(QLatin1String("draw"), Qt::CaseInsensitive) == 0;
         first = false;
-        if (header)
+        if (header) {
+            gameAt = gameColumn(record.fields);
             continue;
+        }
+        Game game = Game::Numbers3;
+        if (gameAt >= 0 && gameAt < record.fields.size()) {
+            const QString key = record.fields.takeAt(gameAt).trimmed();
+            const std::optional<Game> named = Games::fromKey(key);
+            if (!key.isEmpty() && !named)
+                return fail(record.line, tr("\"%1\" is not a game; use numbers3 or numbers4").arg(key.left(40)));
+            game = named.value_or(Game::Numbers3);
+        }
         Ticket t;
         bool padded = false;
-        const QString problem = readTicket(record.fields, maxDraw, &t, &padded);
+        const QString problem = readTicket(record.fields, maxDraw, game, &t, &padded);
         if (!problem.isEmpty())
             return fail(record.line, problem);
         if (out.tickets.size() >= MaxTickets)
@@ -199,10 +233,11 @@ QByteArray exportCsv(const QList<GradedTicket> &rows)
         out += QByteArray::number(t.draw) + ',' + t.numberText().toLatin1() + ',' + Ticket::wayKey(t.way) + ','
             + QByteArray::number(t.units) + ',' + CsvWriter::field(t.note) + ','
             + r.drawDate.toString(Qt::ISODate).toLatin1() + ','
-            + (r.resultNumber >= 0 ? QByteArray::number(r.resultNumber).rightJustified(3, '0') : QByteArray()) + ','
+            + (r.resultNumber >= 0 ? Games::numberText(r.resultNumber, t.game).toLatin1() : QByteArray()) + ','
             + outcomeKey(g) + ','
             + (g.outcome == TicketGrade::Waiting ? QByteArray() : QByteArray::number(g.prize)) + ','
-            + (g.won() ? QByteArray(g.theoretical ? "theoretical" : "actual") : QByteArray()) + '\n';
+            + (g.won() ? QByteArray(g.theoretical ? "theoretical" : "actual") : QByteArray()) + ','
+            + Games::key(t.game) + '\n';
     }
     return out;
 }

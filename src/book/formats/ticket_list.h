@@ -11,9 +11,11 @@
 // The ticket list as plain CSV, UTF-8:
 //   draw,number,way,units[,note]
 // with an optional header line, and the book's own export format (the same
-// first five columns, then the draw's date, result, outcome, prize and
-// whether it is "actual" or "theoretical"), which reads back to the same
-// tickets. A list goes in whole or not at all.
+// first five columns, then the draw's date, result, outcome, prize, whether
+// it is "actual" or "theoretical", and the game), which reads back to the
+// same tickets. A header may name a column "game" anywhere (numbers3 or
+// numbers4, also 3 or 4); a list without it, or a ticket whose cell is
+// empty, is of the three-digit game. A list goes in whole or not at all.
 namespace TicketList {
 
 struct Parsed
@@ -30,10 +32,11 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw);
 Parsed read(const QString &path, int maxDraw);
 
 // The export: header row, then one row per ticket in the order given.
-// Outcome keys: "waiting", "no win", "straight", "box 6-way", "box 3-way",
-// "set-straight 6-way", "set-straight 3-way", "set-box 6-way",
-// "set-box 3-way", "mini"; prize in yen; "actual" / "theoretical" (empty
-// while waiting or for no win).
+// Outcome keys: "waiting", "no win", "straight", "box K", "set-straight K",
+// "set-box K" with K the kind "6-way" or "3-way" (three digits), "24-way",
+// "12-way", "6-way" or "4-way" (four digits), "mini"; prize in yen; "actual"
+// / "theoretical" (empty while waiting or for no win); "numbers3" /
+// "numbers4".
 QByteArray exportCsv(const QList<GradedTicket> &rows);
 bool write(const QString &path, const QList<GradedTicket> &rows, QString *error);
 

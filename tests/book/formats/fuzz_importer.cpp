@@ -43,7 +43,8 @@ QList<QByteArray> tokens()
         "ナンバーズ3抽せん数字", "ナンバーズ4抽せん数字", "ストレート", "ボックス", "セット(ストレート)",
         "セット(ボックス)", "ミニ", "口", "円", "該当なし", "令和", "平成", "元年", "年", "月", "日",
         "2026/09/04", "令和8年9月4日", "平成16年7月1日", "１２３", "０", "999999999999999999999",
-        "-1", "0", "251", "draw,date,number", "draw,date,number,straight,box,set_straight,set_box,mini",
+        "-1", "0", "251", "0071", "draw,date,number", "draw,date,number,straight,box,set_straight,set_box,mini",
+        "draw,game,date,number", ",numbers4,", ",numbers3,", "ナンバーズ４抽せん数字",
         "\xEF\xBB\xBF", "\"1,024,300円\"", ",,,,", "\"\"", "\t", "(", ")", "・",
     };
     QList<QByteArray> out;
@@ -57,7 +58,24 @@ QList<QByteArray> tokens()
     return out;
 }
 
-// A well-formed block for a random real-calendar draw.
+// One game's part of a block: its result line and a line per way.
+QByteArray randomPart(Game game)
+{
+    QByteArray b = "ナンバーズ" + QByteArray::number(Games::digits(game)) + "抽せん数字,"
+        + Games::numberText(int(below(quint64(Games::numberCount(game)))), game).toLatin1() + "\r\n";
+    for (const char *way : { "ストレート", "ボックス", "セット(ストレート)", "セット(ボックス)", "ミニ" }) {
+        if (!Games::hasMini(game) && QByteArray(way) == "ミニ")
+            break;
+        if (below(8) == 0)
+            b += QByteArray(way) + ",該当なし,該当なし\r\n";
+        else
+            b += QByteArray(way) + "," + QByteArray::number(below(1000)) + "口,\"" + QByteArray::number(below(2000000)) + "円\"\r\n";
+    }
+    return b;
+}
+
+// A well-formed block for a random real-calendar draw: one game, the other
+// or both, maybe a blank line between them.
 QByteArray randomBlock()
 {
     const int draw = 1 + int(below(7200));
@@ -65,15 +83,13 @@ QByteArray randomBlock()
     QByteArray b = "A5" + QByteArray::number(int(below(10))) + "\r\n";
     b += "第" + QByteArray::number(draw) + "回ナンバーズ,ナンバーズ3・ナンバーズ4,"
         + d.toString(QStringLiteral("yyyy/MM/dd")).toLatin1() + "\r\n";
-    b += "ナンバーズ3抽せん数字," + QByteArray::number(int(below(1000))).rightJustified(3, '0') + "\r\n";
-    for (const char *way : { "ストレート", "ボックス", "セット(ストレート)", "セット(ボックス)", "ミニ" }) {
-        if (below(8) == 0)
-            b += QByteArray(way) + ",該当なし,該当なし\r\n";
-        else
-            b += QByteArray(way) + "," + QByteArray::number(below(1000)) + "口,\"" + QByteArray::number(below(200000)) + "円\"\r\n";
-    }
+    const quint64 games = 1 + below(3);
+    if (games & 1)
+        b += randomPart(Game::Numbers3);
     if (below(2))
-        b += "ナンバーズ4抽せん数字,1234\r\nストレート,1口,1000円\r\n";
+        b += "\r\n";
+    if (games & 2)
+        b += randomPart(Game::Numbers4);
     return below(3) == 0 ? QStringEncoder("windows-31j")(QString::fromUtf8(b)) : b;
 }
 
@@ -142,13 +158,16 @@ QString broken(const ImportedFile &f)
     }
     if (f.draws.isEmpty())
         return QStringLiteral("no draws and no error");
-    int previous = 0;
+    std::pair<int, int> previous(0, 0);
     for (const DrawResult &r : f.draws) {
-        if (r.draw <= previous)
+        const std::pair<int, int> key(r.draw, int(r.game));
+        if (key <= previous)
             return QStringLiteral("draws not sorted or twice");
-        previous = r.draw;
-        if (r.number < 0 || r.number > 999)
+        previous = key;
+        if (!Games::validNumber(r.number, r.game))
             return QStringLiteral("number out of range");
+        if (!Games::hasMini(r.game) && (r.prize[DrawResult::Mini] || r.winners[DrawResult::Mini]))
+            return QStringLiteral("a mini of a game without one");
         if (r.date.isValid() && !DrawCalendar::isDrawDay(r.date))
             return QStringLiteral("a date without a draw went through");
         for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w)
@@ -163,7 +182,8 @@ QList<QByteArray> ticketTokens()
 {
     QList<QByteArray> out;
     for (const char *w : { ",", "\"", "\"\"", "\r\n", "\n", "\r", " ", "straight", "box", "set", "mini", "BOX",
-                           "draw,number,way,units,note", "draw,number,way,units,note,date,result,outcome,prize,prize_kind",
+                           "draw,number,way,units,note", "draw,number,way,units,note,date,result,outcome,prize,prize_kind,game",
+                           "draw,game,number,way,units", ",numbers4", ",numbers3", ",4", "0071", "6916", "1111", "box 24-way",
                            "000", "777", "99", "100", "0", "1", "999", "1000", "-1", "+1", "7065", "99999999999",
                            "waiting", "no win", "set-box 3-way", "theoretical", "actual", "\xEF\xBB\xBF", "誕生日",
                            "\xff", "\xe3\x81", "\0", "\t", "１２３" })
@@ -172,13 +192,20 @@ QList<QByteArray> ticketTokens()
 }
 
 // A well-formed ticket line, sometimes with a note that needs quotes.
-QByteArray randomTicketLine(int maxDraw)
+// With a column "game" last, of either game (a four-digit mini is refused).
+QByteArray randomTicketLine(int maxDraw, bool gameColumn)
 {
     static const char *const ways[] = { "straight", "box", "set", "mini" };
     const int way = int(below(4));
+    const Game game = gameColumn && below(2) ? Game::Numbers4 : Game::Numbers3;
+    const int digits = way == 3 ? 2 : Games::digits(game);
     QByteArray line = QByteArray::number(1 + int(below(quint64(maxDraw)))) + ','
-        + QByteArray::number(int(below(way == 3 ? 100 : 1000))).rightJustified(way == 3 ? 2 : 3, '0') + ','
+        + QByteArray::number(int(below(way == 3 ? 100 : quint64(Games::numberCount(game))))).rightJustified(digits, '0') + ','
         + ways[way] + ',' + QByteArray::number(1 + int(below(99)));
+    if (gameColumn) {
+        line += QByteArray(",") + Games::key(game);
+        return line + (below(4) ? "\n" : "\r\n");
+    }
     switch (below(4)) {
     case 0: break;
     case 1: line += ",plain note"; break;
@@ -190,9 +217,11 @@ QByteArray randomTicketLine(int maxDraw)
 
 QByteArray randomTicketList(int maxDraw)
 {
-    QByteArray list = below(2) ? QByteArray("draw,number,way,units,note\n") : QByteArray();
+    const quint64 header = below(3);
+    QByteArray list = header == 1 ? QByteArray("draw,number,way,units,note\n")
+                    : header == 2 ? QByteArray("draw,number,way,units,game\n") : QByteArray();
     for (int i = 0, n = 1 + int(below(12)); i < n; ++i)
-        list += randomTicketLine(maxDraw);
+        list += randomTicketLine(maxDraw, header == 2);
     return list;
 }
 

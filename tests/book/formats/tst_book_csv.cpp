@@ -2,7 +2,8 @@
 // a bad quote refused with its line) and lenient for the lines of result
 // files (blanks dropped, quotes anywhere, thousands commas left to the
 // importer); and what the writer quotes reads back the same. Exports
-// replace a file whole and never replace a pipe, a folder or a link.
+// replace a file whole and never replace a pipe, a folder or a link. Ticket
+// lists of both games read and export through them.
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,6 +14,8 @@
 #include "csv_reader.h"
 #include "csv_writer.h"
 #include "export_file.h"
+#include "ticket_list.h"
+#include "ticket_rules.h"
 
 class TstBookCsv : public QObject
 {
@@ -24,6 +27,9 @@ private slots:
     void roundTrip();
     void exportTarget_data();
     void exportTarget();
+    void ticketGames_data();
+    void ticketGames();
+    void ticketExportGames();
 };
 
 void TstBookCsv::read_data()
@@ -139,6 +145,87 @@ void TstBookCsv::exportTarget()
         got = written.readAll();
     }
     QCOMPARE(got, csv);
+}
+
+// A list names the game in a column "game" anywhere; without it, the
+// three-digit game, as lists were before.
+void TstBookCsv::ticketGames_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("read");  // game:number:way ..., or the start of the error
+    QTest::newRow("no column: three digits") << QByteArray("7065,123,box,1\n7065,51,straight,1,note\n")
+                                             << "numbers3:123:box numbers3:051:straight";
+    QTest::newRow("column last, keys and digits, an empty cell")
+        << QByteArray("draw,number,way,units,game\n7065,0071,box,1,numbers4\n7065,71,straight,1,4\n7065,123,set,1,3\n7065,5,mini,1,\n")
+        << "numbers4:0071:box numbers4:0071:straight numbers3:123:set numbers3:05:mini";
+    QTest::newRow("column second, with a note") << QByteArray("Draw,Game,Number,Way,Units,Note\n7065,NUMBERS4,6916,set,2,\"a, b\"\n")
+                                                << "numbers4:6916:set";
+    QTest::newRow("an export from before the column")
+        << QByteArray("draw,number,way,units,note,date,result,outcome,prize,prize_kind\n7064,251,straight,2,,2026-09-04,251,straight,186600,actual\n")
+        << "numbers3:251:straight";
+    QTest::newRow("four-digit mini") << QByteArray("draw,number,way,units,game\n7065,123,box,1,numbers3\n7065,16,mini,1,numbers4\n")
+                                     << "list.csv:3: Numbers4 has no mini";
+    QTest::newRow("five digits") << QByteArray("draw,number,way,units,game\n7065,12345,box,1,numbers4\n")
+                                 << "list.csv:2: A Numbers4 ticket takes four digits";
+    QTest::newRow("four alike as box") << QByteArray("draw,number,way,units,game\n7065,1111,box,1,numbers4\n")
+                                       << "list.csv:2: 1111 has all four digits the same";
+    QTest::newRow("no such game") << QByteArray("draw,number,way,units,game\n7065,123,box,1,numbers5\n")
+                                  << "list.csv:2: \"numbers5\" is not a game; use numbers3 or numbers4";
+}
+
+void TstBookCsv::ticketGames()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QString, read);
+    const TicketList::Parsed parsed = TicketList::parse(data, QStringLiteral("list.csv"), 8000);
+    QStringList seen;
+    for (const Ticket &t : parsed.tickets)
+        seen << QStringLiteral("%1:%2:%3").arg(QLatin1String(Games::key(t.game)), t.numberText(), QLatin1String(Ticket::wayKey(t.way)));
+    if (parsed.ok())
+        QCOMPARE(seen.join(QLatin1Char(' ')), read);
+    else
+        QVERIFY2(parsed.error.startsWith(read), qPrintable(parsed.error));
+}
+
+// The export names each ticket's game and the kind of a four-digit box or
+// set win, and reads back to the same tickets. The results are real draws
+// of each kind; their prizes are left out, so the theoretical ones are used.
+void TstBookCsv::ticketExportGames()
+{
+    struct Row { int draw; int result; int bought; Ticket::Way way; const char *line; };
+    const Row table[] = {
+        { 7061, 639, 9360, Ticket::Box, "7061,9360,box,1,,2026-09-01,0639,box 24-way,37500,theoretical,numbers4" },
+        { 7073, 6916, 6691, Ticket::Set, "7073,6691,set,1,,2026-09-17,6916,set-box 12-way,37500,theoretical,numbers4" },
+        { 6970, 3003, 330, Ticket::Box, "6970,0330,box,1,,2026-04-27,3003,box 6-way,150000,theoretical,numbers4" },
+        { 7039, 7747, 7747, Ticket::Set, "7039,7747,set,1,,2026-07-31,7747,set-straight 4-way,562500,theoretical,numbers4" },
+        { 7073, 188, 881, Ticket::Box, "7073,881,box,1,,2026-09-17,188,box 3-way,30000,theoretical,numbers3" },
+    };
+    QList<GradedTicket> rows;
+    for (const Row &row : table) {
+        DrawResult result;
+        result.game = QByteArray(row.line).endsWith("numbers4") ? Game::Numbers4 : Game::Numbers3;
+        result.draw = row.draw;
+        result.number = row.result;
+        GradedTicket g;
+        g.ticket.game = result.game;
+        g.ticket.draw = row.draw;
+        g.ticket.number = row.bought;
+        g.ticket.way = row.way;
+        g.drawDate = QDate::fromString(QString::fromLatin1(row.line).section(QLatin1Char(','), 5, 5), Qt::ISODate);
+        g.resultNumber = row.result;
+        g.grade = TicketRules::grade(g.ticket, &result);
+        rows << g;
+    }
+    const QByteArray csv = TicketList::exportCsv(rows);
+    const QList<QByteArray> lines = csv.split('\n');
+    QCOMPARE(lines.at(0), QByteArray("draw,number,way,units,note,date,result,outcome,prize,prize_kind,game"));
+    for (int i = 0; i < rows.size(); ++i)
+        QCOMPARE(lines.at(i + 1), QByteArray(table[i].line));
+    const TicketList::Parsed back = TicketList::parse(csv, QStringLiteral("export.csv"), 8000);
+    QVERIFY2(back.ok(), qPrintable(back.error));
+    QCOMPARE(back.tickets.size(), rows.size());
+    for (int i = 0; i < rows.size(); ++i)
+        QVERIFY(back.tickets.at(i).sameContent(rows.at(i).ticket));
 }
 
 QTEST_GUILESS_MAIN(TstBookCsv)

@@ -1,12 +1,14 @@
 // The result files the book reads: the operator's per-draw and multi-draw
-// files (Shift_JIS and UTF-8) and the book's own plain CSV, good and bad.
-// Draw numbers, dates and results in the fixtures are real; prizes and
-// winners are made-up inputs.
+// files (Shift_JIS and UTF-8) and the book's own plain CSV, good and bad,
+// of both games. Draw numbers, dates and results in the fixtures are real;
+// prizes and winners are made-up inputs, but for the operator's own file of
+// draw 7073 (A1007073-as-text.txt) and the book's data files.
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "result_importer.h"
+#include "results_csv.h"
 #include "support/bundled_rows.h"
 
 class TstBookImport : public QObject
@@ -23,6 +25,12 @@ private slots:
     void eachFileOnItsOwn();
     void nameForAnotherDraw_data();
     void nameForAnotherDraw();
+    void operatorBothGames_data();
+    void operatorBothGames();
+    void plainGames_data();
+    void plainGames();
+    void fourDigitData_data();
+    void fourDigitData();
 };
 
 static QString fixture(const QString &name)
@@ -46,7 +54,7 @@ void TstBookImport::fixtures_data()
         << "A1005167.CSV" << "" << 1 << 5167 << QDate(2019, 5, 1) << 335 << qint64(94500) << qint64(0) << "";
     QTest::newRow("per-draw Shift_JIS, 平成, blanks, thousands commas unquoted")
         << "A1001340.CSV" << "" << 1 << 1340 << QDate(2004, 7, 1) << 597 << qint64(98300) << qint64(151) << "";
-    QTest::newRow("multi-draw Shift_JIS, date forms, four-digit game ignored")
+    QTest::newRow("multi-draw Shift_JIS, date forms, three-digit game only")
         << "multi_7060_7064.csv" << "" << 5 << 7062 << QDate(2026, 9, 2) << 212 << qint64(90200) << qint64(302) << "";
     QTest::newRow("multi-draw, 令和 with weekday")
         << "multi_7060_7064.csv" << "" << 5 << 7064 << QDate(2026, 9, 4) << 251 << qint64(90400) << qint64(304) << "";
@@ -81,7 +89,7 @@ void TstBookImport::fixtures_data()
     bad("draw 0", "bad_draw_zero.csv", "bad_draw_zero.csv:2: draw number \"0\"");
     bad("30 February", "bad_no_such_date.csv", "bad_no_such_date.csv:2: draw 7064: \"令和8年2月30日\" is not a date that exists");
     bad("Saturday", "bad_saturday.csv", "bad_saturday.csv:2: draw 7064: there is no draw on 2026-09-05");
-    bad("twice, different", "bad_twice.csv", "bad_twice.csv:14: draw 7063 appears twice with different results");
+    bad("twice, different", "bad_twice.csv", "bad_twice.csv:11: draw 7063 appears twice with different results");
     bad("plain, two digits", "bad_plain_number.csv", "bad_plain_number.csv:3: draw 7064: result \"25\"");
 }
 
@@ -198,6 +206,188 @@ void TstBookImport::nameForAnotherDraw()
     const ImportedFile got = ResultImporter::parse(f.readAll(), name);
     QVERIFY2(got.ok(), qPrintable(got.error));
     QCOMPARE(got.warnings, warning.isEmpty() ? QStringList() : QStringList{ warning });
+}
+
+// The line of a data file for a draw, by its header: column -> cell.
+static QHash<QString, QString> dataLine(const QString &file, int draw)
+{
+    QFile f(fixture(file));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QStringList header = QString::fromUtf8(f.readLine()).trimmed().split(QLatin1Char(','));
+    const QByteArray start = QByteArray::number(draw) + ',';
+    while (!f.atEnd()) {
+        const QByteArray line = f.readLine();
+        if (!line.startsWith(start))
+            continue;
+        const QStringList cells = QString::fromUtf8(line).trimmed().split(QLatin1Char(','));
+        QHash<QString, QString> row;
+        for (int i = 0; i < header.size(); ++i)
+            row.insert(header.at(i), cells.value(i));
+        return row;
+    }
+    return {};
+}
+
+// Each way's prize and units of a draw as "way=prize/units ...", to compare.
+static QString waysText(const DrawResult &r)
+{
+    QStringList ways;
+    for (int w = 0; w < DrawResult::WayCount; ++w) {
+        const auto text = [](const std::optional<qint64> &v) { return v ? QString::number(*v) : QString(); };
+        ways << QStringLiteral("%1=%2/%3").arg(QLatin1String(DrawResult::wayKey(DrawResult::Way(w))), text(r.prize[size_t(w)]),
+                                              text(r.winners[size_t(w)]));
+    }
+    return ways.join(QLatin1Char(' '));
+}
+
+static QString waysText(const QHash<QString, QString> &row)
+{
+    QStringList ways;
+    for (int w = 0; w < DrawResult::WayCount; ++w) {
+        const QString key = QLatin1String(DrawResult::wayKey(DrawResult::Way(w)));
+        ways << QStringLiteral("%1=%2/%3").arg(key, row.value(key), row.value(key + QStringLiteral("_winners")));
+    }
+    return ways.join(QLatin1Char(' '));
+}
+
+// The operator's file of draw 7073 as published: Shift_JIS, CRLF, read by
+// its labels however its lines stand; both games, or the one it gives.
+void TstBookImport::operatorBothGames_data()
+{
+    QTest::addColumn<QString>("change");  // what is done to the text before reading
+    QTest::addColumn<QString>("games");   // the games read, by key
+    QTest::newRow("as the text came") << "" << "numbers3 numbers4";
+    QTest::newRow("a blank line before the four-digit block") << "blank" << "numbers3 numbers4";
+    QTest::newRow("blank lines everywhere") << "blanks" << "numbers3 numbers4";
+    QTest::newRow("three-digit block only") << "only3" << "numbers3";
+    QTest::newRow("four-digit block only") << "only4" << "numbers4";
+}
+
+void TstBookImport::operatorBothGames()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, games);
+    QFile text(fixture(QStringLiteral("A1007073-as-text.txt")));
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromUtf8(text.readAll()).split(QLatin1Char('\n'));
+    while (lines.constLast().isEmpty())
+        lines.removeLast();
+    const auto labelAt = [&lines](const QString &label) {
+        for (int i = 0; i < lines.size(); ++i)
+            if (lines.at(i).startsWith(label))
+                return i;
+        return -1;
+    };
+    const int three = labelAt(QStringLiteral("ナンバーズ３")), four = labelAt(QStringLiteral("ナンバーズ４"));
+    QVERIFY(three > 0 && four > three);
+    if (change == QLatin1String("blank"))
+        lines.insert(four, QString());
+    if (change == QLatin1String("blanks"))
+        for (int i = int(lines.size()); i > 0; --i)
+            lines.insert(i, QString());
+    if (change == QLatin1String("only3"))
+        lines = lines.mid(0, four);
+    if (change == QLatin1String("only4"))
+        lines.remove(three, four - three);
+    QStringEncoder sjis("Shift_JIS");
+    QVERIFY(sjis.isValid());
+    const QByteArray bytes = sjis.encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    QVERIFY(!sjis.hasError());
+
+    const ImportedFile got = ResultImporter::parse(bytes, QStringLiteral("A1007073.CSV"));
+    QVERIFY2(got.ok(), qPrintable(got.error));
+    QCOMPARE(got.format, ImportedFile::OperatorFile);
+    QVERIFY(got.warnings.isEmpty());
+    QStringList keys;
+    for (const DrawResult &r : got.draws) {
+        keys << QLatin1String(Games::key(r.game));
+        const QHash<QString, QString> row = dataLine(QStringLiteral("../../../data/%1-prizes.csv").arg(keys.constLast()), 7073);
+        QVERIFY(!row.isEmpty());
+        QCOMPARE(r.draw, 7073);
+        QCOMPARE(r.date.toString(Qt::ISODate), row.value(QStringLiteral("date")));
+        QCOMPARE(r.numberText(), row.value(QStringLiteral("number")));
+        QCOMPARE(waysText(r), waysText(row));
+    }
+    QCOMPARE(keys.join(QLatin1Char(' ')), games);
+}
+
+// The book's CSV of either game: a column "game", else the number's width.
+void TstBookImport::plainGames_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read");  // game:draw:number ..., or part of the error
+    QTest::newRow("four characters are four digits") << "draw,date,number\n7073,2026-09-17,6916\n7061,2026-09-01,0639\n7064,2026-09-04,251\n"
+                                                     << "numbers4:7061:0639 numbers3:7064:251 numbers4:7073:6916";
+    QTest::newRow("both games of one draw are two draws") << "draw,date,number\n7073,2026-09-17,188\n7073,2026-09-17,6916\n"
+                                                          << "numbers3:7073:188 numbers4:7073:6916";
+    QTest::newRow("the column names the game") << "draw,game,date,number,mini\n7073,3,2026-09-17,188,8700\n7073,NUMBERS4,2026-09-17,6916,\n"
+                                               << "numbers3:7073:188 numbers4:7073:6916";
+    QTest::newRow("a column's game, the other width") << "draw,game,date,number\n7073,numbers3,2026-09-17,6916\n"
+                                                      << "plain.csv:2: draw 7073: result \"6916\" is not three digits";
+    QTest::newRow("four-digit, five digits") << "draw,game,date,number\n7073,numbers4,2026-09-17,06916\n"
+                                             << "plain.csv:2: draw 7073: result \"06916\" is not four digits";
+    QTest::newRow("no such game") << "draw,game,date,number\n7073,numbers5,2026-09-17,188\n"
+                                  << "plain.csv:2: draw 7073: \"numbers5\" is not a game (numbers3 or numbers4)";
+    QTest::newRow("four-digit mini") << "draw,date,number,mini\n7073,2026-09-17,6916,8700\n"
+                                     << "plain.csv:2: draw 7073: Numbers4 has no mini";
+}
+
+void TstBookImport::plainGames()
+{
+    QFETCH(QString, text);
+    const ImportedFile got = ResultImporter::parse(text.toUtf8(), QStringLiteral("plain.csv"));
+    QStringList seen;
+    for (const DrawResult &r : got.draws)
+        seen << QStringLiteral("%1:%2:%3").arg(QLatin1String(Games::key(r.game))).arg(r.draw).arg(r.numberText());
+    QTEST(got.ok() ? seen.join(QLatin1Char(' ')) : got.error.left(got.error.indexOf(QLatin1Char(';'))), "read");
+    if (!got.ok())
+        return;
+    // Written out, one file of both games or of one, and read back the same.
+    const QByteArray written = ResultsCsv::write(got.draws);
+    QFETCH(QString, read);
+    const bool both = read.contains(QLatin1String("numbers3")) && read.contains(QLatin1String("numbers4"));
+    QCOMPARE(written.startsWith("draw,game,"), both);
+    const ImportedFile back = ResultImporter::parse(written, QStringLiteral("back.csv"));
+    QVERIFY2(back.ok(), qPrintable(back.error));
+    QCOMPARE(back.draws.size(), got.draws.size());
+    for (int i = 0; i < got.draws.size(); ++i)
+        QVERIFY(back.draws.at(i).sameContent(got.draws.at(i)));
+}
+
+// The four-digit game's data files read as its draws, value for value, and
+// write out byte for byte the same.
+void TstBookImport::fourDigitData_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QList<int>>("draws");  // spot checks against the file's lines
+    const QList<int> draws{ 1, 7054, 7061, 7073, 7074 };
+    QTest::newRow("results") << "numbers4-results.csv" << draws;
+    QTest::newRow("prizes") << "numbers4-prizes.csv" << draws;
+}
+
+void TstBookImport::fourDigitData()
+{
+    QFETCH(QString, file);
+    QFETCH(QList<int>, draws);
+    const QString path = fixture(QStringLiteral("../../../data/") + file);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    const ImportedFile got = ResultImporter::parse(bytes, path);
+    QVERIFY2(got.ok(), qPrintable(got.error));
+    QCOMPARE(got.draws.size(), bytes.count('\n') - 1);
+    QCOMPARE(got.draws.size(), 7068);  // 1 to 7054 and 7061 to 7074
+    for (int draw : draws) {
+        const auto it = std::find_if(got.draws.begin(), got.draws.end(), [draw](const DrawResult &r) { return r.draw == draw; });
+        QVERIFY(it != got.draws.end());
+        const QHash<QString, QString> row = dataLine(QStringLiteral("../../../data/") + file, draw);
+        QCOMPARE(it->game, Game::Numbers4);
+        QCOMPARE(it->date.toString(Qt::ISODate), row.value(QStringLiteral("date")));
+        QCOMPARE(it->numberText(), row.value(QStringLiteral("number")));
+        QCOMPARE(waysText(*it), waysText(row));
+    }
+    QCOMPARE(ResultsCsv::write(got.draws), bytes);
 }
 
 QTEST_GUILESS_MAIN(TstBookImport)

@@ -503,11 +503,11 @@ void TstBookTickets::exportRoundTrips()
 
     const QByteArray csv = TicketList::exportCsv(rows);
     const QList<QByteArray> lines = csv.split('\n');
-    QCOMPARE(lines.at(0), QByteArray("draw,number,way,units,note,date,result,outcome,prize,prize_kind"));
+    QCOMPARE(lines.at(0), QByteArray("draw,number,way,units,note,date,result,outcome,prize,prize_kind,game"));
     QCOMPARE(lines.at(1), QByteArray("7065,112,set,1,\"a, b\",") + DrawCalendar::dateOf(7065).toString(Qt::ISODate).toLatin1()
-                              + ",211,set-box 3-way,15000,theoretical");
+                              + ",211,set-box 3-way,15000,theoretical,numbers3");
     QCOMPARE(lines.at(2), QByteArray("7066,113,set,2,\"\"\"quoted\"\"\",") + DrawCalendar::dateOf(7066).toString(Qt::ISODate).toLatin1()
-                              + ",,waiting,,");
+                              + ",,waiting,,,numbers3");
 
     const QString path = dir->filePath(QStringLiteral("export.csv"));
     QString error;
@@ -552,7 +552,7 @@ void TstBookTickets::commandLine()
     QFile exported(out);
     QVERIFY(exported.open(QIODevice::ReadOnly));
     const QByteArray csv = exported.readAll();
-    QVERIFY2(csv.contains(",251,straight,2,\"x, y\",2026-09-04,251,straight,186600,actual\n"), csv.constData());
+    QVERIFY2(csv.contains(",251,straight,2,\"x, y\",2026-09-04,251,straight,186600,actual,numbers3\n"), csv.constData());
     QCOMPARE(TicketList::parse(csv, out, MaxDraw).tickets.size(), 3);
     // "-" and /dev/stdout are standard output: the list alone, the line beside it.
     for (const QString &stdoutName : { QStringLiteral("-"), QStringLiteral("/dev/stdout") }) {
