@@ -266,9 +266,9 @@ void BookWindow::refresh()
 {
     upToLabel->setText(BookTexts::upTo(store));
     model->reload(store);
-    chart->setDraws(model->draws());
+    chart->setDraws(model->draws(), Game::Numbers3);
     tickets->reload();
-    stats->setDraws(model->draws());
+    stats->setDraws(model->draws(), Game::Numbers3);
     statusBar()->showMessage(tr("%1 draws in %2").arg(store.count()).arg(QDir::toNativeSeparators(store.path())));
     refreshNext();
 }
