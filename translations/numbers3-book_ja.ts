@@ -2205,6 +2205,10 @@ and paste again.</source>
         <translation>4 つとも同じ</translation>
     </message>
     <message>
+        <source>%1-way</source>
+        <translation>%1 通り</translation>
+    </message>
+    <message>
         <source>The sum of the four digits</source>
         <translation>4 つの数字の和</translation>
     </message>

@@ -33,6 +33,14 @@ QStringList StatsTable::kindNames(Game game)
     return {tr("all different"), tr("a pair"), tr("a triple")};
 }
 
+QStringList StatsTable::kindWays(Game game)
+{
+    QStringList out;
+    for (int kind = 0; kind < DrawStats::kindCount(game); ++kind)
+        out << tr("%1-way").arg(DrawStats::kindOrders(kind, game));
+    return out;
+}
+
 QList<StatsTable::View> StatsTable::views(Game game)
 {
     QList<View> out;

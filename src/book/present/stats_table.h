@@ -46,6 +46,8 @@ public:
     static QStringList placeNames(Game game);
     // By DrawStats' kinds.
     static QStringList kindNames(Game game);
+    // The kinds by how many orders their digits have: "24-way" and so on.
+    static QStringList kindWays(Game game);
 };
 
 #endif

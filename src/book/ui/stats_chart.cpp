@@ -94,6 +94,13 @@ struct Builder
 
     QChart *finish()
     {
+        // Four places and chance, or four places and the longest, in one
+        // row under a chart the width of half the tab.
+        if (bars->count() + over.size() > 4) {
+            QFont small = chart->legend()->font();
+            small.setPointSizeF(small.pointSizeF() * 0.85);
+            chart->legend()->setFont(small);
+        }
         chart->addSeries(bars);
         bars->attachAxis(x);
         bars->attachAxis(y);
@@ -152,8 +159,12 @@ QChart *StatsChart::make(StatsTable::View view, const DrawStats &s)
         return b.finish();
     }
     case StatsTable::Kinds: {
-        Builder b(StatsTable::kindNames(game), tr("box kind"), tr("draws"));
+        // Five kinds' names are too wide to stand side by side under their
+        // bars: the four-digit chart names them by their orders.
+        Builder b(game == Game::Numbers4 ? StatsTable::kindWays(game) : StatsTable::kindNames(game), tr("box kind"), tr("draws"));
         b.set(tr("drawn"), s.kinds, Bar);
+        if (auto *names = qobject_cast<QBarCategoryAxis *>(b.x))
+            names->setTruncateLabels(false);
         auto *chance = new QBarSet(tr("chance"));
         for (int kind = 0; kind < s.kinds.size(); ++kind) {
             // One decimal at most, as in the table beside it.
