@@ -100,7 +100,7 @@ int main(int argc, char **argv)
     view.show();
     PaintSpy spy;
     view.chartView->viewport()->installEventFilter(&spy);
-    view.setDraws(newestFirst);
+    view.setDraws(newestFirst, Game::Numbers3);
     while (spy.paints == 0)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 
@@ -126,7 +126,7 @@ int main(int argc, char **argv)
             spy, [&] { view.setView(StatsTable::View((v + 1) % StatsTable::ViewCount)); },
             [&] { view.setView(StatsTable::View(v)); });
         total += ms;
-        std::printf("  %-40s %8.2f ms\n", qPrintable(StatsTable::title(StatsTable::View(v))), ms);
+        std::printf("  %-40s %8.2f ms\n", qPrintable(StatsTable::title(StatsTable::View(v), Game::Numbers3)), ms);
     }
     std::printf("  %-40s %8.2f ms\n", "all nine", total);
     std::printf("\nall nine for each range (range switched, then every view, to the last frame):\n");

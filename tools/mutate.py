@@ -317,7 +317,7 @@ FAULTS = [
     F('src/book/ui/ticket_dialog.cpp', 'if (noteEdit->text() != shownNote)', 'if (true)',
       'editing a ticket trims the note it came with'),
     # The results book's statistics
-    F('src/book/game/draw_stats.cpp', '        if (d[2] != d[0] && d[2] != d[1])', '        if (d[2] != d[0])',
+    F('src/book/game/draw_stats.cpp', '            shown |= 1u << d[p];\n', '',
       'a digit that comes twice counts twice among the draws it appears in'),
     F('src/book/game/draw_stats.cpp', 'const int gap = at - seen[p][d[p]] - 1;', 'const int gap = at - seen[p][d[p]];',
       'the longest absence counts one draw too many'),

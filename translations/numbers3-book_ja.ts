@@ -556,6 +556,14 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>How often each digit came up in the %1 draws of the book</source>
         <translation>番号帳の %1 回で各数字が出た回数</translation>
     </message>
+    <message>
+        <source>Thousands</source>
+        <translation>千の位</translation>
+    </message>
+    <message>
+        <source>%1: thousands %2, hundreds %3, tens %4, ones %5</source>
+        <translation>%1：千の位 %2 回、百の位 %3 回、十の位 %4 回、一の位 %5 回</translation>
+    </message>
 </context>
 <context>
     <name>DrawTableModel</name>
@@ -2183,6 +2191,58 @@ and paste again.</source>
     <message>
         <source>Drawn as often as the last listed, but left out: %1.</source>
         <translation>一覧の最後と同じ回数出たが載せていない数字：%1。</translation>
+    </message>
+    <message>
+        <source>thousands</source>
+        <translation>千の位</translation>
+    </message>
+    <message>
+        <source>all four different</source>
+        <translation>4 つとも違う</translation>
+    </message>
+    <message>
+        <source>one pair</source>
+        <translation>1 組が同じ</translation>
+    </message>
+    <message>
+        <source>two pairs</source>
+        <translation>2 組が同じ</translation>
+    </message>
+    <message>
+        <source>three alike</source>
+        <translation>3 つが同じ</translation>
+    </message>
+    <message>
+        <source>four alike</source>
+        <translation>4 つとも同じ</translation>
+    </message>
+    <message>
+        <source>%1-way</source>
+        <translation>%1 通り</translation>
+    </message>
+    <message>
+        <source>The sum of the four digits</source>
+        <translation>4 つの数字の和</translation>
+    </message>
+    <message>
+        <source>How often each digit came up as the thousands, hundreds, tens and ones digit. Chance gives each digit %1 draws in each place.</source>
+        <translation>千の位、百の位、十の位、一の位にそれぞれの数字が出た回数です。偶然ならどの数字もどの位でも %1 回です。</translation>
+    </message>
+    <message>
+        <source>In how many draws each digit appears in any place. Chance gives %1 draws (1 - 0.9 to the fourth power of them).</source>
+        <translation>位を問わず、その数字を含む回の数です。偶然なら %1 回（1 − 0.9 の 4 乗）です。</translation>
+    </message>
+    <message>
+        <source>The sums run from 0 (0000) to 36 (9999); the middle sums have the most numbers, so chance gives them the most draws.</source>
+        <translation>和は 0（0000）から 36（9999）まであります。真ん中の和ほど当てはまる数字が多いので、偶然でも多く出ます。</translation>
+    </message>
+    <message>
+        <source>Of the 10000 numbers, 5040 have four different digits, 4320 have one pair, 270 have two pairs, 360 have three alike and 10 are four alike.</source>
+        <translation>10000 通りの数字のうち、4 つとも違うものが 5040、1 組が同じものが 4320、2 組が同じものが 270、3 つが同じものが 360、4 つとも同じものが 10 です。</translation>
+    </message>
+    <message>
+        <source>%1 different numbers came up; %2 of the 10000 numbers never did, where chance gives about %3.</source>
+        <translation>出た数字は %1 通りで、10000 通りのうち %2 通りは一度も出ていません。偶然ならおよそ %3 通りです。</translation>
     </message>
 </context>
 <context>

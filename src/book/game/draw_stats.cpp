@@ -1,26 +1,101 @@
 #include "draw_stats.h"
 
-#include "display/number_kind.h"
-
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <vector>
 
-DrawStats DrawStats::count(const QList<int> &numbers, const QList<int> &drawIds)
+namespace {
+
+constexpr int MaxDigits = 4;
+
+// How many orders each kind's digits have, most first.
+const int ThreeOrders[] = {6, 3, 1};
+const int FourOrders[] = {24, 12, 6, 4, 1};
+
+// A figure of every number of a game, worked out once.
+template<typename F>
+std::vector<int> perNumber(Game game, F f)
 {
+    std::vector<int> out(size_t(Games::numberCount(game)));
+    for (int v = 0; v < Games::numberCount(game); ++v)
+        out[size_t(v)] = f(v);
+    return out;
+}
+
+const std::vector<int> &kindTable(Game game)
+{
+    static const auto build = [](Game g) {
+        return perNumber(g, [g](int v) {
+            int kind = 0;
+            while (DrawStats::kindOrders(kind, g) != Games::orders(v, g))
+                ++kind;
+            return kind;
+        });
+    };
+    static const std::vector<int> three = build(Game::Numbers3);
+    static const std::vector<int> four = build(Game::Numbers4);
+    return game == Game::Numbers4 ? four : three;
+}
+
+int digitSum(int number)
+{
+    int sum = 0;
+    for (; number > 0; number /= 10)
+        sum += number % 10;
+    return sum;
+}
+
+// How many of the game's numbers have each value of f, 0..size-1.
+template<typename F>
+std::vector<int> tally(Game game, int size, F f)
+{
+    std::vector<int> out(size_t(size), 0);
+    for (int v = 0; v < Games::numberCount(game); ++v)
+        ++out[size_t(f(v))];
+    return out;
+}
+
+} // namespace
+
+DrawStats DrawStats::count(const QList<int> &numbers, const QList<int> &drawIds, Game game)
+{
+    const int digits = Games::digits(game);
+    const int all = Games::numberCount(game);
     DrawStats s;
-    s.lastIndex.fill(-1);
+    s.game = game;
+    s.places = QList<std::array<int, 10>>(digits, std::array<int, 10>{});
+    s.absentNow = s.places;
+    s.absentLongest = s.places;
+    s.sums = QList<int>(Games::highestSum(game) + 1, 0);
+    s.kinds = QList<int>(kindCount(game), 0);
+    s.numbers = QList<int>(all, 0);
+    if (Games::hasMini(game))
+        s.minis = QList<int>(100, 0);
+    s.repeats = QList<int>(digits, 0);
+    s.lastIndex = QList<int>(all, -1);
     s.ids.reserve(numbers.size());
     s.previous.reserve(numbers.size());
+    // Straight at the data: the loop runs over every draw on each change.
+    int *counts = s.numbers.data();
+    int *last = s.lastIndex.data();
+    int *minis = s.minis.data();
+    int *sums = s.sums.data();
+    int *kinds = s.kinds.data();
+    int *repeats = s.repeats.data();
+    std::array<int, 10> *places = s.places.data();
+    std::array<int, 10> *longest = s.absentLongest.data();
+    const int *kindOfNumber = kindTable(game).data();
     // Where each digit was last seen in each place, as an entry index.
-    std::array<std::array<int, 10>, 3> seen;
+    std::array<std::array<int, 10>, MaxDigits> seen;
     for (auto &place : seen)
         place.fill(-1);
-    int before[3] = {-1, -1, -1};
+    int before[MaxDigits] = {-1, -1, -1, -1};
     int beforeId = 0;
 
     for (qsizetype i = 0; i < numbers.size(); ++i) {
         const int v = numbers.at(i);
-        if (v < 0 || v > 999)
+        if (v < 0 || v >= all)
             continue;
         const int at = s.draws++;
         const int id = drawIds.isEmpty() ? int(i) + 1 : drawIds.at(i);
@@ -31,30 +106,36 @@ DrawStats DrawStats::count(const QList<int> &numbers, const QList<int> &drawIds)
         beforeId = id;
         if (follows)
             ++s.consecutive;
-        s.previous.append(s.lastIndex[v]);
-        s.lastIndex[v] = at;
-        ++s.numbers[v];
-        ++s.minis[v % 100];
-        const int d[3] = {v / 100, v / 10 % 10, v % 10};
-        s.sums[d[0] + d[1] + d[2]] += 1;
-        ++s.kinds[kindOf(v)];
-        ++s.anywhere[d[0]];
-        if (d[1] != d[0])
-            ++s.anywhere[d[1]];
-        if (d[2] != d[0] && d[2] != d[1])
-            ++s.anywhere[d[2]];
-        for (int p = 0; p < 3; ++p) {
-            ++s.places[p][d[p]];
+        s.previous.append(last[v]);
+        last[v] = at;
+        ++counts[v];
+        if (minis)
+            ++minis[v % 100];
+        int d[MaxDigits];
+        int sum = 0;
+        for (int p = digits - 1, rest = v; p >= 0; --p, rest /= 10) {
+            d[p] = rest % 10;
+            sum += d[p];
+        }
+        ++sums[sum];
+        ++kinds[kindOfNumber[v]];
+        // A digit that comes twice counts once among the draws it appears in.
+        unsigned shown = 0;
+        for (int p = 0; p < digits; ++p) {
+            if (!(shown & (1u << d[p])))
+                ++s.anywhere[d[p]];
+            shown |= 1u << d[p];
+            ++places[p][d[p]];
             if (follows && before[p] == d[p])
-                ++s.repeats[p];
+                ++repeats[p];
             before[p] = d[p];
             // The run of draws without this digit that ends here.
             const int gap = at - seen[p][d[p]] - 1;
-            s.absentLongest[p][d[p]] = std::max(s.absentLongest[p][d[p]], gap);
+            longest[p][d[p]] = std::max(longest[p][d[p]], gap);
             seen[p][d[p]] = at;
         }
     }
-    for (int p = 0; p < 3; ++p) {
+    for (int p = 0; p < digits; ++p) {
         for (int digit = 0; digit < 10; ++digit) {
             s.absentNow[p][digit] = s.draws - 1 - seen[p][digit];
             s.absentLongest[p][digit] = std::max(s.absentLongest[p][digit], s.absentNow[p][digit]);
@@ -63,22 +144,29 @@ DrawStats DrawStats::count(const QList<int> &numbers, const QList<int> &drawIds)
     return s;
 }
 
-DrawStats DrawStats::count(const QList<DrawResult> &draws)
+DrawStats DrawStats::count(const QList<DrawResult> &draws, Game game)
 {
     QList<int> numbers;
     QList<int> ids;
     numbers.reserve(draws.size());
     ids.reserve(draws.size());
     for (const DrawResult &r : draws) {
+        if (r.game != game)
+            continue;
         numbers.append(r.number);
         ids.append(r.draw);
     }
-    return count(numbers, ids);
+    return count(numbers, ids, game);
+}
+
+DrawStats DrawStats::count(const QList<DrawResult> &draws)
+{
+    return count(draws, draws.isEmpty() ? Game::Numbers3 : draws.first().game);
 }
 
 int DrawStats::highest() const
 {
-    return *std::max_element(numbers.begin(), numbers.end());
+    return numbers.isEmpty() ? 0 : *std::max_element(numbers.begin(), numbers.end());
 }
 
 int DrawStats::distinct() const
@@ -90,7 +178,7 @@ QList<DrawStats::Often> DrawStats::mostOften(int below) const
 {
     const int least = std::max(1, highest() - below);
     QList<Often> out;
-    for (int v = 0; v < 1000; ++v) {
+    for (int v = 0; v < numbers.size(); ++v) {
         if (numbers[v] >= least)
             out.append(Often{v, numbers[v], drawsOf(v)});
     }
@@ -101,7 +189,7 @@ QList<DrawStats::Often> DrawStats::mostOften(int below) const
 DrawStats::MostDrawn DrawStats::mostDrawn(int listed) const
 {
     QList<int> order;
-    for (int v = 0; v < 1000; ++v) {
+    for (int v = 0; v < numbers.size(); ++v) {
         if (numbers[v] > 0)
             order.append(v);
     }
@@ -111,8 +199,8 @@ DrawStats::MostDrawn DrawStats::mostDrawn(int listed) const
         out.listed.append(Often{order.at(i), numbers[order.at(i)], drawsOf(order.at(i))});
     if (out.listed.isEmpty())
         return out;
-    const int last = out.listed.constLast().count;
-    for (qsizetype i = out.listed.size(); i < order.size() && numbers[order.at(i)] == last; ++i)
+    const int least = out.listed.constLast().count;
+    for (qsizetype i = out.listed.size(); i < order.size() && numbers[order.at(i)] == least; ++i)
         out.tied.append(order.at(i));
     return out;
 }
@@ -120,7 +208,7 @@ DrawStats::MostDrawn DrawStats::mostDrawn(int listed) const
 QList<int> DrawStats::drawsOf(int number) const
 {
     QList<int> out;
-    if (number < 0 || number > 999)
+    if (number < 0 || number >= lastIndex.size())
         return out;
     for (int at = lastIndex[number]; at >= 0; at = previous.at(at))
         out.prepend(ids.at(at));
@@ -132,6 +220,8 @@ QList<int> DrawStats::spread() const
     QList<int> out(highest() + 1, 0);
     for (int c : numbers)
         ++out[c];
+    if (numbers.isEmpty())
+        out[0] = Games::numberCount(game);
     return out;
 }
 
@@ -142,41 +232,63 @@ double DrawStats::tenths(double x)
     return std::floor(x * 10 + 0.5 + 1e-9) / 10;
 }
 
-int DrawStats::numbersWithSum(int sum)
+int DrawStats::numbersWithSum(int sum, Game game)
 {
-    // The numbers of 0..999 whose digits add up to sum: a hill from 1 at 0
-    // and 27 to 75 at 13 and 14.
-    static const std::array<int, 28> ways = [] {
-        std::array<int, 28> w{};
-        for (int v = 0; v < 1000; ++v)
-            ++w[v / 100 + v / 10 % 10 + v % 10];
-        return w;
-    }();
-    return sum >= 0 && sum <= 27 ? ways[sum] : 0;
+    // A hill: for three digits from 1 at 0 and 27 to 75 at 13 and 14.
+    static const std::vector<int> three = tally(Game::Numbers3, Games::highestSum(Game::Numbers3) + 1, digitSum);
+    static const std::vector<int> four = tally(Game::Numbers4, Games::highestSum(Game::Numbers4) + 1, digitSum);
+    const std::vector<int> &ways = game == Game::Numbers4 ? four : three;
+    return sum >= 0 && sum < int(ways.size()) ? ways[size_t(sum)] : 0;
 }
 
-int DrawStats::numbersOfKind(int kind)
+int DrawStats::kindCount(Game game)
 {
-    static const int counts[3] = {720, 270, 10};
-    return kind >= 0 && kind < 3 ? counts[kind] : 0;
+    return game == Game::Numbers4 ? int(std::size(FourOrders)) : int(std::size(ThreeOrders));
 }
 
-int DrawStats::kindOf(int number)
+int DrawStats::kindOrders(int kind, Game game)
 {
-    return NumberKind::repeat(number);
+    if (kind < 0 || kind >= kindCount(game))
+        return 0;
+    return game == Game::Numbers4 ? FourOrders[kind] : ThreeOrders[kind];
+}
+
+int DrawStats::numbersOfKind(int kind, Game game)
+{
+    static const auto build = [](Game g) { return tally(g, kindCount(g), [g](int v) { return kindOf(v, g); }); };
+    static const std::vector<int> three = build(Game::Numbers3);
+    static const std::vector<int> four = build(Game::Numbers4);
+    const std::vector<int> &counts = game == Game::Numbers4 ? four : three;
+    return kind >= 0 && kind < int(counts.size()) ? counts[size_t(kind)] : 0;
+}
+
+int DrawStats::kindOf(int number, Game game)
+{
+    return Games::validNumber(number, game) ? kindTable(game)[size_t(number)] : 0;
+}
+
+double DrawStats::anywhereChance() const
+{
+    // The numbers with none of the digit are 9^digits of them.
+    int without = 1;
+    for (int p = 0; p < Games::digits(game); ++p)
+        without *= 9;
+    return chanceOf(Games::numberCount(game) - without);
 }
 
 double DrawStats::neverChance() const
 {
-    return 1000 * std::pow(0.999, draws);
+    const int all = Games::numberCount(game);
+    return all * std::pow((all - 1.0) / all, draws);
 }
 
 double DrawStats::spreadChance(int times) const
 {
-    // 1000 numbers, each drawn times times in draws draws with chance 1/1000
-    // per draw: 1000 * C(draws, times) * 0.001^times * 0.999^(draws - times).
+    // Every number, drawn times times in draws draws with chance 1/N per
+    // draw: N * C(draws, times) * (1/N)^times * (1 - 1/N)^(draws - times).
     if (times < 0 || times > draws)
         return 0;
+    const int all = Games::numberCount(game);
     const double logChoose = std::lgamma(draws + 1.0) - std::lgamma(times + 1.0) - std::lgamma(draws - times + 1.0);
-    return 1000 * std::exp(logChoose + times * std::log(0.001) + (draws - times) * std::log(0.999));
+    return all * std::exp(logChoose + times * std::log(1.0 / all) + (draws - times) * std::log((all - 1.0) / all));
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "draw_stats.h"
+#include "game.h"
 
 
 // One view of the statistics as words and numbers: its title, a line saying
@@ -20,7 +21,10 @@ public:
     enum View { Places, Anywhere, Sums, Kinds, Most, Spread, Absence, Repeats, Minis };
     static constexpr int ViewCount = 9;
 
-    static QString title(View view);
+    // The views of a game: every view but the mini for four digits.
+    static QList<View> views(Game game);
+    static QString title(View view, Game game);
+    // For the game the stats counted; a view the game lacks is left empty.
     static StatsTable make(View view, const DrawStats &stats);
 
     QString summary;
@@ -32,13 +36,18 @@ public:
     // the file starts with a byte order mark, which spreadsheets set to a
     // Japanese locale need to read it as UTF-8 rather than Shift_JIS.
     bool writeCsv(const QString &path, const QString &coverage, bool bom, QString *error) const;
-    // The name offered for an export: numbers3-stats-draws-6589-7088.csv.
-    static QString fileName(int firstDraw, int lastDraw, const QString &suffix);
+    // The name offered for an export: numbers3-stats-draws-6589-7088.csv,
+    // numbers4-... for four digits; without draws numbers3-stats.csv.
+    static QString fileName(int firstDraw, int lastDraw, const QString &suffix, Game game);
 
     // What the most-often list holds, and the numbers tied with its last.
-    static QString mostSummary(const DrawStats::MostDrawn &most);
-    static QStringList placeNames();
-    static QStringList kindNames();
+    static QString mostSummary(const DrawStats::MostDrawn &most, Game game);
+    // The leftmost place first: hundreds, tens, ones; thousands before them for four digits.
+    static QStringList placeNames(Game game);
+    // By DrawStats' kinds.
+    static QStringList kindNames(Game game);
+    // The kinds by how many orders their digits have: "24-way" and so on.
+    static QStringList kindWays(Game game);
 };
 
 #endif

@@ -285,9 +285,9 @@ void BookWindow::refresh()
     upToLabel->setText(BookTexts::upTo(store, game()));
     model->reload(store, game());
     table->setColumnHidden(DrawTableModel::FirstWayColumn + DrawResult::Mini, !Games::hasMini(game()));
-    chart->setDraws(model->draws());
+    chart->setDraws(model->draws(), game());
     tickets->reload();
-    stats->setDraws(model->draws());
+    stats->setDraws(model->draws(), game());
     statusBar()->showMessage(tr("%1 draws in %2").arg(store.count(game())).arg(QDir::toNativeSeparators(store.path())));
     refreshNext();
 }

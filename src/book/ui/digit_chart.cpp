@@ -9,17 +9,13 @@
 
 #include <algorithm>
 
+#include "draw_stats.h"
+
 DigitChart::DigitChart(QWidget *parent)
     : QChartView(parent)
 {
-    auto *series = new QBarSeries;
-    const QStringList places{tr("Hundreds"), tr("Tens"), tr("Ones")};
-    for (int place = 0; place < 3; ++place) {
-        sets[place] = new QBarSet(places.at(place));
-        for (int digit = 0; digit < 10; ++digit)
-            sets[place]->append(0);
-        series->append(sets[place]);
-    }
+    series = new QBarSeries;
+    showPlaces(shownGame);
     auto *chart = new QChart;
     chart->addSeries(series);
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -41,35 +37,45 @@ DigitChart::DigitChart(QWidget *parent)
     setAccessibleName(tr("How often each digit came up"));
 }
 
-DigitChart::Counts DigitChart::count(const QList<DrawResult> &draws)
+// A set of bars for each place of the game.
+void DigitChart::showPlaces(Game game)
 {
-    Counts counts{};
-    for (const DrawResult &r : draws) {
-        if (r.number < 0 || r.number > 999)
-            continue;
-        ++counts[0][r.number / 100];
-        ++counts[1][r.number / 10 % 10];
-        ++counts[2][r.number % 10];
+    series->clear();
+    sets.clear();
+    const QStringList three{tr("Hundreds"), tr("Tens"), tr("Ones")};
+    const QStringList places = game == Game::Numbers4 ? QStringList{tr("Thousands")} + three : three;
+    for (const QString &place : places) {
+        auto *set = new QBarSet(place);
+        for (int digit = 0; digit < 10; ++digit)
+            set->append(0);
+        series->append(set);
+        sets << set;
     }
-    return counts;
+    shownGame = game;
 }
 
-void DigitChart::setDraws(const QList<DrawResult> &draws)
+void DigitChart::setDraws(const QList<DrawResult> &draws, Game game)
 {
-    const Counts counts = count(draws);
+    if (game != shownGame)
+        showPlaces(game);
+    const DrawStats stats = DrawStats::count(draws, game);
     int highest = 0;
     QStringList spoken;
     for (int digit = 0; digit < 10; ++digit) {
-        for (int place = 0; place < 3; ++place) {
-            sets[place]->replace(digit, counts[place][digit]);
-            highest = std::max(highest, counts[place][digit]);
+        QList<int> counts;
+        for (int place = 0; place < sets.size(); ++place) {
+            counts << stats.places[place][digit];
+            sets[place]->replace(digit, counts.last());
+            highest = std::max(highest, counts.last());
         }
-        spoken << tr("%1: hundreds %2, tens %3, ones %4")
-                      .arg(digit).arg(counts[0][digit]).arg(counts[1][digit]).arg(counts[2][digit]);
+        spoken << (game == Game::Numbers4
+                       ? tr("%1: thousands %2, hundreds %3, tens %4, ones %5")
+                             .arg(digit).arg(counts[0]).arg(counts[1]).arg(counts[2]).arg(counts[3])
+                       : tr("%1: hundreds %2, tens %3, ones %4").arg(digit).arg(counts[0]).arg(counts[1]).arg(counts[2]));
     }
     values->setRange(0, std::max(10, highest + highest / 10));
     values->applyNiceNumbers();
-    chart()->setTitle(tr("How often each digit came up in the %1 draws of the book").arg(draws.size()));
+    chart()->setTitle(tr("How often each digit came up in the %1 draws of the book").arg(stats.draws));
     // What the bars show, for a screen reader.
     setAccessibleDescription(spoken.join(QStringLiteral("; ")));
 }

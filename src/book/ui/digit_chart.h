@@ -4,31 +4,33 @@
 #include <QChartView>
 #include <QList>
 
-#include <array>
-
 #include "draw_result.h"
+#include "game.h"
 
+class QBarSeries;
 class QBarSet;
 class QValueAxis;
 
 // How often each digit came up in each place over the whole book, as bars:
-// for every digit 0 to 9, one bar for the hundreds, the tens and the ones.
+// for every digit 0 to 9, one bar for each place of the game (the hundreds,
+// the tens and the ones; the thousands before them for four digits).
 class DigitChart : public QChartView
 {
     Q_OBJECT
 
 public:
-    // counts[place][digit]; place 0 is the hundreds, 2 the ones.
-    using Counts = std::array<std::array<int, 10>, 3>;
-
     explicit DigitChart(QWidget *parent = nullptr);
 
-    static Counts count(const QList<DrawResult> &draws);
-    void setDraws(const QList<DrawResult> &draws);
+    // The book's draws of one game.
+    void setDraws(const QList<DrawResult> &draws, Game game);
 
 private:
-    std::array<QBarSet *, 3> sets;
+    void showPlaces(Game game);
+
+    QBarSeries *series;
+    QList<QBarSet *> sets;  // by place, the leftmost first
     QValueAxis *values;
+    Game shownGame = Game::Numbers3;
 };
 
 #endif

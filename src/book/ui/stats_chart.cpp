@@ -94,6 +94,13 @@ struct Builder
 
     QChart *finish()
     {
+        // Four places and chance, or four places and the longest, in one
+        // row under a chart the width of half the tab.
+        if (bars->count() + over.size() > 4) {
+            QFont small = chart->legend()->font();
+            small.setPointSizeF(small.pointSizeF() * 0.85);
+            chart->legend()->setFont(small);
+        }
         chart->addSeries(bars);
         bars->attachAxis(x);
         bars->attachAxis(y);
@@ -116,8 +123,7 @@ QStringList numbered(int from, int to, int width = 1)
     return out;
 }
 
-template<size_t N>
-QList<int> values(const std::array<int, N> &a)
+QList<int> values(const std::array<int, 10> &a)
 {
     return QList<int>(a.begin(), a.end());
 }
@@ -126,11 +132,13 @@ QList<int> values(const std::array<int, N> &a)
 
 QChart *StatsChart::make(StatsTable::View view, const DrawStats &s)
 {
-    const QStringList places = StatsTable::placeNames();
+    const Game game = s.game;
+    const int digits = Games::digits(game);
+    const QStringList places = StatsTable::placeNames(game);
     switch (view) {
     case StatsTable::Places: {
         Builder b(numbered(0, 9), tr("digit"), tr("draws"));
-        for (int p = 0; p < 3; ++p)
+        for (int p = 0; p < digits; ++p)
             b.set(places.at(p), values(s.places[p]));
         b.chance({s.placeChance()});
         return b.finish();
@@ -142,26 +150,30 @@ QChart *StatsChart::make(StatsTable::View view, const DrawStats &s)
         return b.finish();
     }
     case StatsTable::Sums: {
-        Builder b(numbered(0, 27), tr("sum of the digits"), tr("draws"));
-        b.set(tr("drawn"), values(s.sums), Bar);
+        Builder b(numbered(0, Games::highestSum(game)), tr("sum of the digits"), tr("draws"));
+        b.set(tr("drawn"), s.sums, Bar);
         QList<double> chance;
-        for (int sum = 0; sum < 28; ++sum)
+        for (int sum = 0; sum < s.sums.size(); ++sum)
             chance << s.sumChance(sum);
         b.chance(chance);
         return b.finish();
     }
     case StatsTable::Kinds: {
-        Builder b(StatsTable::kindNames(), tr("box kind"), tr("draws"));
-        b.set(tr("drawn"), values(s.kinds), Bar);
+        // Five kinds' names are too wide to stand side by side under their
+        // bars: the four-digit chart names them by their orders.
+        Builder b(game == Game::Numbers4 ? StatsTable::kindWays(game) : StatsTable::kindNames(game), tr("box kind"), tr("draws"));
+        b.set(tr("drawn"), s.kinds, Bar);
+        if (auto *names = qobject_cast<QBarCategoryAxis *>(b.x))
+            names->setTruncateLabels(false);
         auto *chance = new QBarSet(tr("chance"));
-        for (int kind = 0; kind < 3; ++kind) {
+        for (int kind = 0; kind < s.kinds.size(); ++kind) {
             // One decimal at most, as in the table beside it.
             chance->append(DrawStats::tenths(s.kindChance(kind)));
             b.top = std::max(b.top, s.kindChance(kind));
         }
         chance->setColor(Line);
         b.bars->append(chance);
-        // A triple is 1 number in 100: its bars are short, so the counts are written on them.
+        // A triple is 1 number in 100 (four alike 1 in 1000): its bars are short, so the counts are written on them.
         b.bars->setLabelsVisible(true);
         for (QBarSet *set : b.bars->barSets())
             set->setLabelColor(Qt::black);
@@ -181,7 +193,7 @@ QChart *StatsChart::make(StatsTable::View view, const DrawStats &s)
         set->setColor(Bar);
         int top = 0;
         for (const DrawStats::Often &o : most) {
-            names->append(QString::number(o.number).rightJustified(3, QLatin1Char('0')));
+            names->append(Games::numberText(o.number, game));
             set->append(o.count);
             top = std::max(top, o.count);
         }
@@ -223,7 +235,7 @@ QChart *StatsChart::make(StatsTable::View view, const DrawStats &s)
     }
     case StatsTable::Absence: {
         Builder b(numbered(0, 9), tr("digit"), tr("draws"));
-        for (int p = 0; p < 3; ++p)
+        for (int p = 0; p < digits; ++p)
             b.set(tr("%1 now").arg(places.at(p)), values(s.absentNow[p]));
         // The longest absence as a mark above each bar.
         auto *longest = new QScatterSeries;
@@ -232,8 +244,9 @@ QChart *StatsChart::make(StatsTable::View view, const DrawStats &s)
         longest->setColor(Line);
         longest->setBorderColor(Line);
         for (int digit = 0; digit < 10; ++digit) {
-            for (int p = 0; p < 3; ++p) {
-                longest->append(digit + (p - 1) * 0.5 / 3, s.absentLongest[p][digit]);
+            for (int p = 0; p < digits; ++p) {
+                // Over the middle of its bar: a group is half a category wide.
+                longest->append(digit + (p - (digits - 1) / 2.0) * 0.5 / digits, s.absentLongest[p][digit]);
                 b.top = std::max(b.top, double(s.absentLongest[p][digit]));
             }
         }
@@ -242,13 +255,15 @@ QChart *StatsChart::make(StatsTable::View view, const DrawStats &s)
     }
     case StatsTable::Repeats: {
         Builder b(places, tr("place"), tr("draws"));
-        b.set(tr("repeats"), values(s.repeats), Bar);
+        b.set(tr("repeats"), s.repeats, Bar);
         b.chance({s.repeatChance()});
         return b.finish();
     }
     case StatsTable::Minis: {
+        if (!Games::hasMini(game))
+            return new QChart;
         Builder b(numbered(0, 99, 2), tr("mini"), tr("draws"));
-        b.set(tr("drawn"), values(s.minis), Bar);
+        b.set(tr("drawn"), s.minis, Bar);
         b.chance({s.miniChance()});
         return b.finish();
     }

@@ -20,6 +20,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "export_file.h"
 #include "book_file_dialog.h"
 #include "book_texts.h"
@@ -102,8 +104,7 @@ QGridLayout *StatsView::buildControls()
     toLabel->setBuddy(toEdit);
 
     viewBox = new QComboBox(this);
-    for (int v = 0; v < StatsTable::ViewCount; ++v)
-        viewBox->addItem(StatsTable::title(StatsTable::View(v)), v);
+    offerViews();
     viewBox->setAccessibleName(tr("Figures to show"));
     // Its longest title does not set the window's least width.
     viewBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -158,9 +159,24 @@ QSplitter *StatsView::buildFigures()
     return split;
 }
 
-void StatsView::setDraws(const QList<DrawResult> &newestFirst)
+// The game's views in the view box, keeping the one shown where the game has it.
+void StatsView::offerViews()
+{
+    const QSignalBlocker quiet(viewBox);
+    const QVariant shown = viewBox->currentData();
+    viewBox->clear();
+    for (StatsTable::View v : StatsTable::views(shownGame))
+        viewBox->addItem(StatsTable::title(v, shownGame), int(v));
+    viewBox->setCurrentIndex(std::max(0, viewBox->findData(shown)));
+}
+
+void StatsView::setDraws(const QList<DrawResult> &newestFirst, Game game)
 {
     draws = newestFirst;
+    if (game != shownGame) {
+        shownGame = game;
+        offerViews();
+    }
     // A date range starts as the last year of the book.
     if (!draws.isEmpty() && draws.first().date.isValid() && rangeBox->currentData().toInt() >= 0) {
         const QSignalBlocker a(fromEdit), b(toEdit);
@@ -187,7 +203,9 @@ StatsTable::View StatsView::view() const
 
 void StatsView::setView(StatsTable::View view)
 {
-    viewBox->setCurrentIndex(viewBox->findData(int(view)));
+    const int index = viewBox->findData(int(view));
+    if (index >= 0)
+        viewBox->setCurrentIndex(index);
 }
 
 void StatsView::rangeChosen()
@@ -201,7 +219,7 @@ void StatsView::rangeChosen()
 void StatsView::recount()
 {
     const QList<DrawResult> picked = range().pick(draws);
-    stats = DrawStats::count(picked);
+    stats = DrawStats::count(picked, shownGame);
     firstDraw = picked.isEmpty() ? 0 : picked.first().draw;
     lastDraw = picked.isEmpty() ? 0 : picked.last().draw;
     if (draws.isEmpty()) {
@@ -231,14 +249,15 @@ void StatsView::redraw()
     summaryLabel->setText(stats.draws > 0 ? current.summary : QString());
 
     QChart *chart = StatsChart::make(v, stats);
-    chart->setTitle(StatsTable::title(v));
+    const QString title = StatsTable::title(v, shownGame);
+    chart->setTitle(title);
     QChart *old = chartView->chart();
     chartView->setChart(chart);
     delete old;
-    chartView->setAccessibleName(tr("Chart: %1").arg(StatsTable::title(v)));
+    chartView->setAccessibleName(tr("Chart: %1").arg(title));
     chartView->setAccessibleDescription((stats.draws > 0 ? current.summary : rangeLabel->text()) + QLatin1Char(' ')
                                         + tr("The table beside the chart holds the same figures."));
-    tableView->setAccessibleName(tr("Table: %1").arg(StatsTable::title(v)));
+    tableView->setAccessibleName(tr("Table: %1").arg(title));
     tableView->setAccessibleDescription(rangeLabel->text());
 
     tableModel->clear();
@@ -261,9 +280,7 @@ void StatsView::redraw()
 
 QString StatsView::suggestedName(const QString &suffix) const
 {
-    if (firstDraw <= 0)
-        return QStringLiteral("numbers3-stats.") + suffix;
-    return StatsTable::fileName(firstDraw, lastDraw, suffix);
+    return StatsTable::fileName(firstDraw, lastDraw, suffix, shownGame);
 }
 
 // The chart as shown, its title followed by the draws it counts.
@@ -307,7 +324,7 @@ bool StatsView::exportChart(const QString &path, QString *error)
         svg.setOutputDevice(out.device());
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(StatsTable::title(view()));
+        svg.setTitle(StatsTable::title(view(), shownGame));
         svg.setDescription(rangeLabel->text() + QLatin1Char(' ') + current.summary);
         if (!renderChart(&svg, size))
             return failed(QString());
@@ -317,7 +334,7 @@ bool StatsView::exportChart(const QString &path, QString *error)
     QImage image(size * chartView->devicePixelRatioF(), QImage::Format_RGB32);
     image.setDevicePixelRatio(chartView->devicePixelRatioF());
     image.fill(Qt::white);
-    image.setText(QStringLiteral("Title"), StatsTable::title(view()));
+    image.setText(QStringLiteral("Title"), StatsTable::title(view(), shownGame));
     image.setText(QStringLiteral("Description"), rangeLabel->text());
     if (!renderChart(&image, size) || !image.save(out.device(), format))
         return failed(QString());

@@ -6,6 +6,7 @@
 
 #include "draw_result.h"
 #include "draw_stats.h"
+#include "game.h"
 #include "stats_range.h"
 #include "stats_table.h"
 
@@ -29,10 +30,13 @@ class StatsView : public QWidget
 public:
     explicit StatsView(QWidget *parent = nullptr);
 
-    // The book's draws, newest first, as the draw table holds them.
-    void setDraws(const QList<DrawResult> &newestFirst);
+    // The book's draws of one game, newest first, as the draw table holds
+    // them. The views offered are the game's.
+    void setDraws(const QList<DrawResult> &newestFirst, Game game);
+    Game game() const { return shownGame; }
     StatsRange range() const;
     StatsTable::View view() const;
+    // A view the game does not offer is ignored.
     void setView(StatsTable::View view);
 
     // The chart by the file's suffix: .png, .jpg (or .jpeg) and .svg; any
@@ -60,6 +64,7 @@ public slots:
 private:
     QGridLayout *buildControls();
     QSplitter *buildFigures();
+    void offerViews();
     void redraw();
     bool renderChart(QPaintDevice *device, const QSize &size);
     void rangeChosen();
@@ -67,6 +72,7 @@ private:
     void saveTable();
 
     QList<DrawResult> draws;
+    Game shownGame = Game::Numbers3;
     // The first and last draw counted, 0 when none.
     int firstDraw = 0;
     int lastDraw = 0;

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QGraphicsTextItem>
 #include <QImage>
 #include <QRegularExpression>
@@ -30,11 +31,15 @@ private slots:
     void figures_data();
     void figures();
     void chance();
+    void numbers4_data();
+    void numbers4();
     void chanceRounding_data();
     void chanceRounding();
     void range_data();
     void range();
     void view();
+    void gameViews_data();
+    void gameViews();
     void exports_data();
     void exports();
 };
@@ -110,6 +115,33 @@ DrawResult draw(int id, int number, QDate date = {})
     r.number = number;
     r.date = date;
     return r;
+}
+
+// The real results of a game as the book's draws, in draw order, and each
+// result's digits as written in the file ("0071").
+struct RealResults
+{
+    QList<DrawResult> draws;
+    QStringList digits;
+};
+
+RealResults realResults(Game game)
+{
+    RealResults out;
+    QFile f(QString::fromUtf8(game == Game::Numbers4 ? NUMBERS4_CSV : RESULTS_CSV));
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return out;
+    f.readLine();
+    while (!f.atEnd()) {
+        const QList<QByteArray> fields = f.readLine().trimmed().split(',');
+        if (fields.size() != 3)
+            continue;
+        DrawResult r = draw(fields.at(0).toInt(), fields.at(2).toInt(), QDate::fromString(QString::fromLatin1(fields.at(1)), Qt::ISODate));
+        r.game = game;
+        out.draws << r;
+        out.digits << QString::fromLatin1(fields.at(2));
+    }
+    return out;
 }
 
 } // namespace
@@ -211,10 +243,131 @@ void TestBookStats::chance()
     QVERIFY(qAbs(sum - 1000) < 1e-6);
     QVERIFY(qAbs(s.spreadChance(0) - s.neverChance()) < 1e-9);
     QVERIFY(qAbs(s.spreadChance(1) - 270.67) < 0.01);
+
+    // Four digits: 10000 numbers, sums 0 to 36 (670 of them 18), five kinds.
+    all = 0;
+    for (int sum = 0; sum <= 36; ++sum)
+        all += DrawStats::numbersWithSum(sum, Game::Numbers4);
+    QCOMPARE(all, 10000);
+    QCOMPARE((QList<int>{DrawStats::numbersWithSum(0, Game::Numbers4), DrawStats::numbersWithSum(1, Game::Numbers4),
+                         DrawStats::numbersWithSum(2, Game::Numbers4), DrawStats::numbersWithSum(18, Game::Numbers4),
+                         DrawStats::numbersWithSum(36, Game::Numbers4), DrawStats::numbersWithSum(37, Game::Numbers4)}),
+             (QList<int>{1, 4, 10, 670, 1, 0}));
+    QList<int> kinds, orders, kindOf;
+    for (int kind = 0; kind < DrawStats::kindCount(Game::Numbers4); ++kind)
+        kinds << DrawStats::numbersOfKind(kind, Game::Numbers4);
+    for (int kind = 0; kind < DrawStats::kindCount(Game::Numbers4); ++kind)
+        orders << DrawStats::kindOrders(kind, Game::Numbers4);
+    for (int number : {1234, 12, 1212, 7177, 9999, 6916})
+        kindOf << DrawStats::kindOf(number, Game::Numbers4);
+    QCOMPARE(kinds, (QList<int>{5040, 4320, 270, 360, 10}));
+    QCOMPARE(orders, (QList<int>{24, 12, 6, 4, 1}));
+    QCOMPARE(kindOf, (QList<int>{0, 1, 2, 3, 4, 1}));
+
+    const DrawStats f = DrawStats::count(QList<int>(2000, 1234), {}, Game::Numbers4);
+    QCOMPARE(f.placeChance(), 200.0);
+    QCOMPARE(f.anywhereChance(), 687.8);  // 1 - 0.9 to the fourth
+    QCOMPARE(f.sumChance(18), 134.0);
+    QCOMPARE((QList<double>{f.kindChance(0), f.kindChance(1), f.kindChance(2), f.kindChance(3), f.kindChance(4)}),
+             (QList<double>{1008, 864, 54, 72, 2}));
+    QVERIFY(qAbs(f.neverChance() - 8187.2) < 0.05);
+    QCOMPARE(f.never(), 9999);
+    QCOMPARE(f.repeatChance(), 199.9);
+    sum = 0;
+    for (int k = 0; k <= 2000; ++k)
+        sum += f.spreadChance(k);
+    QVERIFY(qAbs(sum - 10000) < 1e-6);
+    QVERIFY(qAbs(f.spreadChance(0) - f.neverChance()) < 1e-9);
+    QVERIFY(f.minis.isEmpty());
 }
 
 // Chance to one decimal, halves up wherever the tab shows it, though 0.15
 // is a hair below its half in binary and 2.25 is exactly on it.
+// The four-digit results, counted here from their digits one figure at a
+// time, against the one pass of DrawStats.
+void TestBookStats::numbers4_data()
+{
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<QList<int>>("expected");
+
+    const RealResults real = realResults(Game::Numbers4);
+    QVERIFY(real.digits.size() > 7000);
+    QList<int> places(40), anywhere(10), sums(37), kinds(5), repeats(4);
+    QList<QList<int>> now(4, QList<int>(10, -1)), longest(4, QList<int>(10, 0)), lastSeen(4, QList<int>(10, -1));
+    QHash<QString, int> times;
+    int pairs = 0;
+    for (int at = 0; at < real.digits.size(); ++at) {
+        const QString d = real.digits.at(at);
+        QCOMPARE(d.size(), 4);
+        ++times[d];
+        int sum = 0;
+        for (int p = 0; p < 4; ++p) {
+            const int digit = d.at(p).digitValue();
+            ++places[p * 10 + digit];
+            sum += digit;
+            if (d.indexOf(d.at(p)) == p)
+                ++anywhere[digit];
+            longest[p][digit] = std::max(longest[p][digit], at - lastSeen[p][digit] - 1);
+            lastSeen[p][digit] = at;
+        }
+        ++sums[sum];
+        // By how many alike: 4 different, one pair, two pairs, three alike, four alike.
+        QList<int> alike;
+        for (QChar c : d)
+            alike << int(d.count(c));
+        std::sort(alike.begin(), alike.end());
+        const QList<QList<int>> shapes{{1, 1, 1, 1}, {1, 1, 2, 2}, {2, 2, 2, 2}, {1, 3, 3, 3}, {4, 4, 4, 4}};
+        ++kinds[shapes.indexOf(alike)];
+        if (at > 0 && real.draws.at(at).draw == real.draws.at(at - 1).draw + 1) {
+            ++pairs;
+            for (int p = 0; p < 4; ++p)
+                repeats[p] += d.at(p) == real.digits.at(at - 1).at(p);
+        }
+    }
+    const int n = int(real.digits.size());
+    for (int p = 0; p < 4; ++p) {
+        for (int digit = 0; digit < 10; ++digit) {
+            now[p][digit] = n - 1 - lastSeen[p][digit];
+            longest[p][digit] = std::max(longest[p][digit], now[p][digit]);
+        }
+    }
+    // The most drawn: by count, then by number.
+    QList<std::pair<int, int>> byCount;
+    for (auto it = times.cbegin(); it != times.cend(); ++it)
+        byCount << std::pair{-it.value(), it.key().toInt()};
+    std::sort(byCount.begin(), byCount.end());
+    QList<int> most;
+    for (int i = 0; i < DrawStats::MostListed; ++i)
+        most << byCount.at(i).second << -byCount.at(i).first;
+    most << -1;
+    for (qsizetype i = DrawStats::MostListed; i < byCount.size() && byCount.at(i).first == byCount.at(19).first; ++i)
+        most << byCount.at(i).second;
+
+    QTest::newRow("places") << "places" << places;
+    QTest::newRow("anywhere") << "anywhere" << anywhere;
+    QTest::newRow("sums 0 to 36") << "sums" << sums;
+    QTest::newRow("five kinds") << "kinds" << kinds;
+    QTest::newRow("most drawn") << "most drawn" << most;
+    QTest::newRow("totals: never of 10000; 7054 and 7061 not in a row")
+        << "totals" << QList<int>{n, -byCount.first().first, int(times.size()), 10000 - int(times.size()), pairs};
+    for (int p = 0; p < 4; ++p) {
+        QTest::newRow(qPrintable(QStringLiteral("absent now, place %1").arg(p))) << QStringLiteral("now%1").arg(p) << now[p];
+        QTest::newRow(qPrintable(QStringLiteral("longest, place %1").arg(p))) << QStringLiteral("longest%1").arg(p) << longest[p];
+    }
+    QTest::newRow("repeats") << "repeats" << repeats;
+    QTest::newRow("no mini") << "minis" << QList<int>();
+}
+
+void TestBookStats::numbers4()
+{
+    QFETCH(QString, figure);
+    QFETCH(QList<int>, expected);
+    // The game is the draws'.
+    static const DrawStats s = DrawStats::count(realResults(Game::Numbers4).draws);
+    QCOMPARE(s.game, Game::Numbers4);
+    QCOMPARE(::figure(s, figure), expected);
+}
+
 void TestBookStats::chanceRounding_data()
 {
     QTest::addColumn<int>("view");
@@ -288,7 +441,7 @@ void TestBookStats::view()
     view.resize(900, 600);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    view.setDraws(draws);
+    view.setDraws(draws, Game::Numbers3);
     view.setView(StatsTable::Places);
 
     // The ranges the help offers: the last 50, 100, 500 and 1000 draws, the
@@ -319,7 +472,7 @@ void TestBookStats::view()
     // Every view fills its table and chart.
     for (int v = 0; v < StatsTable::ViewCount; ++v) {
         view.setView(StatsTable::View(v));
-        QVERIFY2(view.tableModel->rowCount() > 0, qPrintable(StatsTable::title(StatsTable::View(v))));
+        QVERIFY2(view.tableModel->rowCount() > 0, qPrintable(StatsTable::title(StatsTable::View(v), Game::Numbers3)));
         QVERIFY(!view.chartView->chart()->series().isEmpty());
     }
 
@@ -368,14 +521,88 @@ void TestBookStats::view()
     QVERIFY(!view.exportTable(dir.filePath(QStringLiteral("no/such/folder/table.csv")), &error));
 
     // One draw is "1 draw", and no draws at all say why, in every view.
-    view.setDraws(draws.mid(0, 1));
+    view.setDraws(draws.mid(0, 1), Game::Numbers3);
     QCOMPARE(view.rangeLabel->text().left(8), QStringLiteral("1 draw: "));
-    view.setDraws({});
+    view.setDraws({}, Game::Numbers3);
     for (int v = 0; v < StatsTable::ViewCount; ++v) {
         view.setView(StatsTable::View(v));
         QCOMPARE(view.rangeLabel->text(), QStringLiteral("The book holds no draws yet."));
         QVERIFY(view.summaryLabel->text().isEmpty());
     }
+}
+
+// Each game's views over its real results: its places, sums and kinds in
+// the table and the chart, and the mini only where the game has it.
+void TestBookStats::gameViews_data()
+{
+    QTest::addColumn<Game>("game");
+    QTest::addColumn<int>("view");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("second");  // the second column, top to bottom, where given
+
+    const Game three = Game::Numbers3, four = Game::Numbers4;
+    QTest::newRow("three: places") << three << int(StatsTable::Places) << "digit,hundreds,tens,ones,chance" << 10 << "";
+    QTest::newRow("three: sums") << three << int(StatsTable::Sums) << "sum,numbers,draws,chance" << 28 << "";
+    QTest::newRow("three: kinds") << three << int(StatsTable::Kinds) << "kind,numbers,draws,chance" << 3 << "720 270 10";
+    QTest::newRow("three: repeats") << three << int(StatsTable::Repeats) << "place,repeats,share,chance" << 3 << "";
+    QTest::newRow("three: minis") << three << int(StatsTable::Minis) << "mini,draws,chance" << 100 << "";
+    QTest::newRow("four: places") << four << int(StatsTable::Places) << "digit,thousands,hundreds,tens,ones,chance" << 10 << "";
+    QTest::newRow("four: sums") << four << int(StatsTable::Sums) << "sum,numbers,draws,chance" << 37 << "";
+    QTest::newRow("four: kinds") << four << int(StatsTable::Kinds) << "kind,numbers,draws,chance" << 5
+                                 << "5040 4320 270 360 10";
+    QTest::newRow("four: absence") << four << int(StatsTable::Absence)
+                                   << "digit,thousands now,thousands longest,hundreds now,hundreds longest,"
+                                      "tens now,tens longest,ones now,ones longest" << 10 << "";
+    QTest::newRow("four: repeats") << four << int(StatsTable::Repeats) << "place,repeats,share,chance" << 4 << "";
+    QTest::newRow("four: most, four figures") << four << int(StatsTable::Most) << "number,draws,at draws" << 20 << "";
+    QTest::newRow("four: no minis") << four << int(StatsTable::Minis) << "" << 0 << "";
+}
+
+void TestBookStats::gameViews()
+{
+    QFETCH(Game, game);
+    QFETCH(int, view);
+    QFETCH(QString, header);
+    QFETCH(int, rows);
+    QFETCH(QString, second);
+    QList<DrawResult> draws = realResults(game).draws;
+    std::reverse(draws.begin(), draws.end());
+    StatsView v;
+    v.resize(900, 600);
+    // From the other game's views to this one's, as when the book's game changes.
+    v.setDraws({}, game == Game::Numbers4 ? Game::Numbers3 : Game::Numbers4);
+    v.setView(StatsTable::Places);
+    v.setDraws(draws, game);
+    QCOMPARE(v.game(), game);
+    QCOMPARE(v.stats.draws, 100);  // the last 100 draws, as the tab starts
+
+    QList<int> offered;
+    for (int i = 0; i < v.viewBox->count(); ++i)
+        offered << v.viewBox->itemData(i).toInt();
+    QCOMPARE(offered.contains(view), rows > 0);
+    if (rows == 0)
+        return;
+    v.setView(StatsTable::View(view));
+    QStringList shown;
+    for (int c = 0; c < v.tableModel->columnCount(); ++c)
+        shown << v.tableModel->horizontalHeaderItem(c)->text();
+    QCOMPARE(shown.join(QLatin1Char(',')), header);
+    QCOMPARE(v.tableModel->rowCount(), rows);
+    QStringList column;
+    for (int row = 0; row < rows; ++row)
+        column << v.tableModel->item(row, 1)->text();
+    if (!second.isEmpty())
+        QCOMPARE(column.join(QLatin1Char(' ')), second);
+    if (view == StatsTable::Most)
+        QCOMPARE(v.tableModel->item(0, 0)->text().size(), Games::digits(game));
+    // The chart: a set of bars for each place, or the figures' bars.
+    auto *bars = qobject_cast<QBarSeries *>(v.chartView->chart()->series().value(0));
+    QVERIFY(bars);
+    QCOMPARE(bars->barSets().first()->count(), rows);
+    if (view == StatsTable::Places)
+        QCOMPARE(bars->barSets().size(), Games::digits(game));
+    QVERIFY(v.suggestedName(QStringLiteral("csv")).startsWith(QLatin1String(Games::key(game)) + QLatin1String("-stats-draws-")));
 }
 
 // An export says in its name and inside which draws it counts; the
@@ -405,7 +632,7 @@ void TestBookStats::exports()
     std::reverse(draws.begin(), draws.end());
     StatsView view;
     view.resize(900, 600);
-    view.setDraws(draws);
+    view.setDraws(draws, Game::Numbers3);
     view.rangeBox->setCurrentIndex(view.rangeBox->findData(100));
     view.setView(StatsTable::Most);
     const int last = draws.first().draw;
