@@ -43,6 +43,10 @@
         <source>%1 has more digits than a draw number (6 at most). Type a draw number of 1 or more.</source>
         <translation>%1 は回号としてはけたが多すぎます（6 けたまで）。1 以上の回号を入力してください。</translation>
     </message>
+    <message>
+        <source>Type a number of one to four digits, 0 to 9999.</source>
+        <translation>1 桁から 4 桁の数字（0 から 9999）を入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>BookTexts</name>
@@ -145,6 +149,18 @@
     <message>
         <source>%1.</source>
         <translation>%1。</translation>
+    </message>
+    <message>
+        <source>Numbers4 draw %1</source>
+        <translation>Numbers4 第%1回</translation>
+    </message>
+    <message>
+        <source>The book holds no %1 results yet</source>
+        <translation>記録帳にはまだ %1 の結果がありません</translation>
+    </message>
+    <message>
+        <source>%1 results up to draw %2 (%3)</source>
+        <translation>%1 の結果は第%2回（%3）まで</translation>
     </message>
 </context>
 <context>
@@ -521,6 +537,18 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>The choice could not be kept in the book</source>
         <translation>選んだ内容を番号帳に記録できませんでした</translation>
     </message>
+    <message>
+        <source>Game</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>The game whose draws, lookups and statistics are shown</source>
+        <translation>抽せん結果・検索・統計を表示するゲーム</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>ゲーム(&amp;G)：</translation>
+    </message>
 </context>
 <context>
     <name>DigitChart</name>
@@ -614,6 +642,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>%1 is drawn on %2; its result cannot be known before %3 Japan time that day.</source>
         <translation>%1の抽せん日は %2 です。結果はその日の日本時間 %3 まで分かりません。</translation>
     </message>
+    <message>
+        <source>The number must be four digits, 0000 to 9999, such as 0071.</source>
+        <translation>番号は 0000 から 9999 までの 4 桁です（例：0071）。</translation>
+    </message>
 </context>
 <context>
     <name>HandEntryDialog</name>
@@ -704,6 +736,14 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>&amp;Change the date</source>
         <translation>日付を直す(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Enter a Numbers4 result by hand</source>
+        <translation>Numbers4 の結果を手入力</translation>
+    </message>
+    <message>
+        <source>four digits, such as 0071</source>
+        <translation>4 桁（例：0071）</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1057,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>draw %1: kept %2 (%3), this release has %4</source>
         <translation>第%1回：番号帳の %2（%3）を残しました（この版のデータでは %4）</translation>
+    </message>
+    <message>
+        <source>The result must have four digits.</source>
+        <translation>当せん番号は 4 桁です。</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1455,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>Note</source>
         <translation>メモ</translation>
     </message>
+    <message>
+        <source>Game</source>
+        <translation>ゲーム</translation>
+    </message>
 </context>
 <context>
     <name>TicketDialog</name>
@@ -1517,6 +1565,22 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>Nothing was stored.</source>
         <translation>何も記録していません。</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>ゲーム(&amp;G)：</translation>
+    </message>
+    <message>
+        <source>four digits, such as 0071</source>
+        <translation>4 桁（例：0071）</translation>
+    </message>
+    <message>
+        <source>A Numbers4 %1 ticket takes four digits, such as 0071.</source>
+        <translation>Numbers4 の%1は 4 桁の数字で買います（例：0071）。</translation>
     </message>
 </context>
 <context>
@@ -1843,6 +1907,18 @@ and paste again.</source>
     <message>
         <source>Units go from 1 to %1 per ticket line (200 yen each); %2 is not possible.</source>
         <translation>口数は 1 申込につき 1〜%1 口（1 口 200 円）です。%2 口にはできません。</translation>
+    </message>
+    <message>
+        <source>Numbers4 has no mini: buy straight, box or set.</source>
+        <translation>Numbers4 にミニはありません。ストレート、ボックス、セットで買ってください。</translation>
+    </message>
+    <message>
+        <source>A Numbers4 ticket takes four digits (0000 to 9999).</source>
+        <translation>Numbers4 の券は 4 桁（0000 から 9999）です。</translation>
+    </message>
+    <message>
+        <source>%1 has all four digits the same: it cannot be bought as box or set, only as straight.</source>
+        <translation>%1 は 4 桁すべてが同じ数字です。ボックスやセットでは買えず、ストレートのみです。</translation>
     </message>
 </context>
 <context>
@@ -2511,6 +2587,10 @@ and paste again.</source>
     <message>
         <source>%1: kept %2 (entered by hand), this release has %3</source>
         <translation>%1：手入力の %2 を残しました（この版のデータでは %3）</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

@@ -240,7 +240,7 @@ void TstBookStore::conflictsAndIdempotency()
         QVERIFY(after.at(i).sameContent(before.at(i)) && after.at(i).storedAt == before.at(i).storedAt);
 
     // With the user's yes the file wins.
-    r = store.importFile(multi, { { 7064, 252 } });
+    r = store.importFile(multi, { { DrawResult::key(Game::Numbers3, 7064), 252 } });
     QCOMPARE(r.replaced, 1);
     QCOMPARE(store.draw(7064)->number, 251);
 
@@ -364,9 +364,9 @@ void TstBookStore::booksCatchUp_data()
     // A book marked as holding fewer bundled draws was never looked at again.
     QTest::newRow("schema 1, 2,000 bundled draws") << "schema1.sql" << "INSERT INTO meta VALUES ('bundled', '2000')"
                                                    << allBut567 << prized - 2 << snapshotKept;
-    // The release before this one: draws 1 to 7064, no prizes.
+    // The release before this one: three-digit draws 1 to 7064, no prizes.
     const QString earlier = QStringLiteral(
-        "DELETE FROM draws WHERE draw > 7064; DELETE FROM meta WHERE key = 'bundled_prizes';"
+        "DELETE FROM draws WHERE draw > 7064 OR game = 4; DELETE FROM meta WHERE key = 'bundled_prizes';"
         " UPDATE meta SET value = '7064' WHERE key = 'bundled';"
         " UPDATE draws SET straight_prize = NULL, straight_winners = NULL, box_prize = NULL, box_winners = NULL,"
         " set_straight_prize = NULL, set_straight_winners = NULL, set_box_prize = NULL, set_box_winners = NULL,"
@@ -727,7 +727,7 @@ void TstBookStore::busyAndFull()
     QVERIFY(lock.open());
     const auto rows = [&lock] {
         QSqlQuery q(lock);
-        return q.exec(QStringLiteral("SELECT COUNT(*) FROM draws")) && q.next() ? q.value(0).toInt() : -1;
+        return q.exec(QStringLiteral("SELECT COUNT(*) FROM draws WHERE game = 3")) && q.next() ? q.value(0).toInt() : -1;
     };
     QVERIFY(QSqlQuery(lock).exec(QStringLiteral("BEGIN IMMEDIATE")));
     store.setBusyTimeout(200);
