@@ -317,6 +317,7 @@ void TstBookStore::olderBooksMigrate_data()
     QTest::newRow("schema 1") << "schema1.sql" << 0;
     QTest::newRow("schema 2") << "schema2.sql" << 0;
     QTest::newRow("schema 3") << "schema3.sql" << 2;
+    QTest::newRow("schema 4") << "schema4.sql" << 2;
 }
 
 void TstBookStore::olderBooksMigrate()
@@ -340,6 +341,11 @@ void TstBookStore::olderBooksMigrate()
         QCOMPARE(q.value(0).toInt(), 1);
     }
     QTEST(int(TicketStore(store).count()), "tickets");
+    // Tickets keep their ids and notes, in the three-digit game.
+    for (const GradedTicket &g : TicketStore(store).graded()) {
+        QCOMPARE(g.ticket.game, Game::Numbers3);
+        QCOMPARE(g.ticket.note, g.ticket.id == 1 ? QStringLiteral("birthday") : QString());
+    }
 }
 
 // What a book holds of the bundled data before it is opened: one of the
@@ -361,6 +367,7 @@ void TstBookStore::booksCatchUp_data()
     QTest::newRow("schema 1") << "schema1.sql" << "" << allBut567 << prized - 2 << snapshotKept;
     QTest::newRow("schema 2") << "schema2.sql" << "" << allBut567 << prized - 2 << snapshotKept;
     QTest::newRow("schema 3") << "schema3.sql" << "" << allBut567 << prized - 2 << snapshotKept;
+    QTest::newRow("schema 4") << "schema4.sql" << "" << allBut567 << prized - 2 << snapshotKept;
     // A book marked as holding fewer bundled draws was never looked at again.
     QTest::newRow("schema 1, 2,000 bundled draws") << "schema1.sql" << "INSERT INTO meta VALUES ('bundled', '2000')"
                                                    << allBut567 << prized - 2 << snapshotKept;
