@@ -549,6 +549,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>&amp;Game:</source>
         <translation>ゲーム(&amp;G)：</translation>
     </message>
+    <message>
+        <source>such as 1234</source>
+        <translation>例：1234</translation>
+    </message>
 </context>
 <context>
     <name>DigitChart</name>

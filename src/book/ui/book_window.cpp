@@ -175,7 +175,6 @@ QGroupBox *BookWindow::buildLookup()
     lookupEdit = new QLineEdit(this);
     // No length limit: a longer number is refused by the lookup, not cut short unseen.
     lookupEdit->setAccessibleName(tr("Number or draw to look up"));
-    lookupEdit->setPlaceholderText(tr("such as 123"));
     lookupButton = new QPushButton(tr("Loo&k up"), this);
     answerView = new QPlainTextEdit(this);
     answerView->setReadOnly(true);
@@ -285,6 +284,7 @@ void BookWindow::refresh()
     upToLabel->setText(BookTexts::upTo(store, game()));
     model->reload(store, game());
     table->setColumnHidden(DrawTableModel::FirstWayColumn + DrawResult::Mini, !Games::hasMini(game()));
+    lookupEdit->setPlaceholderText(game() == Game::Numbers4 ? tr("such as 1234") : tr("such as 123"));
     chart->setDraws(model->draws(), game());
     tickets->reload();
     stats->setDraws(model->draws(), game());
