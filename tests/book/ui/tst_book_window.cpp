@@ -110,6 +110,8 @@ void TestBookWindow::importThroughWindow()
     };
     write(QStringLiteral("in/a.csv"), rows({7060, 7061, 7064}));
     write(QStringLiteral("in/b.csv"), "draw,date,number\n7062,2026-09-02,21x\n");
+    // The four-digit game's results of two of the same draws.
+    write(QStringLiteral("in/d.csv"), "draw,date,number\n7061,2026-09-01,0639\n7064,2026-09-04,0850\n");
 
     {
         BoxCatcher catcher;
@@ -166,18 +168,23 @@ void TestBookWindow::lookups_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("straight") << int(BookLookup::Straight) << "877" << "877 came up in 1 of the 4 draws of the book:\ndraw 7060 (2026-08-31 Mon): 877";
-    QTest::newRow("straight, none") << int(BookLookup::Straight) << "512" << "512 has not come up in the 4 draws of the book.";
-    QTest::newRow("box") << int(BookLookup::Box) << "512" << "draw 7064 (2026-09-04 Fri): 251";
-    QTest::newRow("box, two equal digits") << int(BookLookup::Box) << "787" << "draw 7060 (2026-08-31 Mon): 877";
-    QTest::newRow("draw") << int(BookLookup::Draw) << "7061" << "draw 7061 (2026-09-01 Tue): 882";
-    QTest::newRow("draw not held") << int(BookLookup::Draw) << "7063" << "draw 7063 is not in the book.";
-    QTest::newRow("not a number") << int(BookLookup::Straight) << "1234" << "Type a number of one to three digits";
+    QTest::addColumn<int>("game");
+    // The game chosen drives the lookups as it does the table and the lines.
+    QTest::newRow("four digits, box") << int(BookLookup::Box) << "5800" << "in 1 of the 2 draws of the book:\ndraw 7064 (2026-09-04 Fri): 0850" << 4;
+    QTest::newRow("four digits, draw") << int(BookLookup::Draw) << "7061" << "draw 7061 (2026-09-01 Tue): 0639" << 4;
+    QTest::newRow("four digits, too long") << int(BookLookup::Straight) << "12345" << "Type a number of one to four digits" << 4;
+    QTest::newRow("straight") << int(BookLookup::Straight) << "877" << "877 came up in 1 of the 4 draws of the book:\ndraw 7060 (2026-08-31 Mon): 877" << 3;
+    QTest::newRow("straight, none") << int(BookLookup::Straight) << "512" << "512 has not come up in the 4 draws of the book." << 3;
+    QTest::newRow("box") << int(BookLookup::Box) << "512" << "draw 7064 (2026-09-04 Fri): 251" << 3;
+    QTest::newRow("box, two equal digits") << int(BookLookup::Box) << "787" << "draw 7060 (2026-08-31 Mon): 877" << 3;
+    QTest::newRow("draw") << int(BookLookup::Draw) << "7061" << "draw 7061 (2026-09-01 Tue): 882" << 3;
+    QTest::newRow("draw not held") << int(BookLookup::Draw) << "7063" << "draw 7063 is not in the book." << 3;
+    QTest::newRow("not a number") << int(BookLookup::Straight) << "1234" << "Type a number of one to three digits" << 3;
     // The field keeps all that is typed or pasted: leading zeros are no digits
     // of the number, and one digit too many is refused rather than cut off.
-    QTest::newRow("draw, leading zeros") << int(BookLookup::Draw) << "0007061" << "draw 7061 (2026-09-01 Tue): 882";
-    QTest::newRow("draw, seven digits") << int(BookLookup::Draw) << "1234567" << "1234567 has more digits than a draw number (6 at most).";
-    QTest::newRow("straight, leading zero") << int(BookLookup::Straight) << "0877" << "877 came up in 1 of the 4 draws";
+    QTest::newRow("draw, leading zeros") << int(BookLookup::Draw) << "0007061" << "draw 7061 (2026-09-01 Tue): 882" << 3;
+    QTest::newRow("draw, seven digits") << int(BookLookup::Draw) << "1234567" << "1234567 has more digits than a draw number (6 at most)." << 3;
+    QTest::newRow("straight, leading zero") << int(BookLookup::Straight) << "0877" << "877 came up in 1 of the 4 draws" << 3;
 }
 
 void TestBookWindow::lookups()
@@ -185,6 +192,11 @@ void TestBookWindow::lookups()
     QFETCH(int, kind);
     QFETCH(QString, input);
     QFETCH(QString, expected);
+    QFETCH(int, game);
+    window->gameBox->setCurrentIndex(window->gameBox->findData(game));
+    const QString shown = game == 4 ? QStringLiteral("0850") : QStringLiteral("251");
+    QCOMPARE(window->model->index(0, DrawTableModel::NumberColumn).data().toString(), shown);
+    QVERIFY(window->upToLabel->text().startsWith(QStringLiteral("Numbers%1 results up to draw 7064").arg(game)));
     window->lookupKind->setCurrentIndex(window->lookupKind->findData(kind));
     window->lookupEdit->clear();
     QTest::keyClicks(window->lookupEdit, input);
