@@ -7,7 +7,10 @@
 
 // Benchmark tickets: `count` of every way over draws 1..draws (one in 250
 // for the next 20 draws, still waiting), from a fixed pseudo-random sequence.
-inline QList<Ticket> fillerTickets(int count, int draws)
+// With bothGames, every second ticket is a four-digit one (straight, box or
+// set; four alike only straight); the three-digit ones are then the same
+// sequence as without.
+inline QList<Ticket> fillerTickets(int count, int draws, bool bothGames = false)
 {
     QList<Ticket> tickets;
     tickets.reserve(count);
@@ -18,11 +21,13 @@ inline QList<Ticket> fillerTickets(int count, int draws)
     };
     for (int i = 0; i < count; ++i) {
         Ticket t;
+        t.game = bothGames && i % 2 == 1 ? Game::Numbers4 : Game::Numbers3;
+        const bool mini = Games::hasMini(t.game);
         t.draw = i % 250 == 0 ? draws + 1 + next(20) : 1 + next(draws);
-        t.way = Ticket::Way(next(Ticket::WayCount));
-        t.number = next(t.way == Ticket::Mini ? 100 : 1000);
-        if (t.way != Ticket::Mini && t.number % 111 == 0)
-            t.way = Ticket::Straight;  // a triple only as straight
+        t.way = Ticket::Way(next(mini ? Ticket::WayCount : Ticket::Mini));
+        t.number = next(t.way == Ticket::Mini ? 100 : quint32(Games::numberCount(t.game)));
+        if (t.way != Ticket::Mini && Games::orders(t.number, t.game) == 1)
+            t.way = Ticket::Straight;  // a triple or four alike only as straight
         t.units = 1 + next(5);
         tickets << t;
     }
