@@ -38,6 +38,18 @@ bool CsvReader::readField(QString &cell)
 {
     const bool lenient = style == Style::Lenient;
     const qsizetype start = pos;
+    // A field without a quote, most of them, is taken whole rather than a
+    // character at a time.
+    qsizetype end = start;
+    while (end < text.size() && text.at(end) != QLatin1Char(',') && text.at(end) != QLatin1Char('"') && !lineBreakAt(end))
+        ++end;
+    if (end == text.size() || text.at(end) != QLatin1Char('"')) {
+        cell = text.mid(start, end - start);
+        if (lenient)
+            cell = cell.trimmed();
+        pos = end;
+        return true;
+    }
     bool quoted = false;
     bool wasQuoted = false;
     int opened = 0;

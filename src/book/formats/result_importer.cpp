@@ -67,6 +67,26 @@ QString tooLarge()
     return ResultImporter::tr("too large (a results file has at most %1 MB)").arg(ResultImporter::MaxFileSize / (1024 * 1024));
 }
 
+// The lines of a text, split at CRLF, LF or CR; the part after the last
+// line end is a line too, empty or not.
+QStringList linesOf(const QString &text)
+{
+    QStringList lines;
+    lines.reserve(text.count(QLatin1Char('\n')) + 1);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    lines.append(text.mid(start));
+    return lines;
+}
+
 // Reads the lines of a decoded file as whichever kind of results file it is.
 ParsedResults::Outcome parseLines(const QStringList &lines, ImportedFile &out, ParsedResults &parsed)
 {
@@ -136,12 +156,21 @@ ImportedFile ResultImporter::read(const QString &path)
         out.error = located(path, 0, refused);
         return out;
     }
+    // Unbuffered: the bytes go straight into one array of the file's size.
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         out.error = located(path, 0, ResultImporter::tr("cannot be read: %1").arg(f.errorString()));
         return out;
     }
-    const QByteArray bytes = f.read(MaxFileSize + 1);
+    // Asking for the limit at once would take 16 MB of memory for every
+    // small file; a file that grew since its size was seen is read on.
+    QByteArray bytes = f.read(std::min(f.size(), MaxFileSize) + 1);
+    while (bytes.size() <= MaxFileSize) {
+        const QByteArray more = f.read(std::min<qint64>(64 * 1024, MaxFileSize + 1 - bytes.size()));
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
     if (bytes.size() > MaxFileSize) {
         out.error = located(path, 0, tooLarge());
         return out;
@@ -163,9 +192,8 @@ ImportedFile ResultImporter::parse(const QByteArray &bytes, const QString &fileN
         out.error = located(fileName, ResultText::firstBadLine(bytes), ResultImporter::tr("not a text file in UTF-8 or Shift_JIS (binary data?)"));
         return out;
     }
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
     ParsedResults parsed;
-    ParsedResults::Outcome failure = parseLines(text.split(lineBreak), out, parsed);
+    ParsedResults::Outcome failure = parseLines(linesOf(text), out, parsed);
     if (!failure)
         failure = parsed.unique(fileName, &out.draws);
     if (failure) {

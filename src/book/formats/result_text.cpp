@@ -102,7 +102,9 @@ QDate ResultText::findDate(const QString &cell, bool *found)
     static const QRegularExpression western(QStringLiteral("(\\d{4})\\s*年\\s*(\\d{1,2})\\s*月\\s*(\\d{1,2})\\s*日"));
     static const QRegularExpression numeric(QStringLiteral("(?<!\\d)(\\d{4})([/.-])(\\d{1,2})\\2(\\d{1,2})(?!\\d)"));
     *found = true;
-    QRegularExpressionMatch m = era.match(cell);
+    // An expression runs only where its words are: most cells hold none.
+    const bool hasEra = cell.contains(QStringLiteral("平成")) || cell.contains(QStringLiteral("令和"));
+    QRegularExpressionMatch m = hasEra ? era.match(cell) : QRegularExpressionMatch();
     if (m.hasMatch()) {
         const int n = m.captured(2) == QStringLiteral("元") ? 1 : m.captured(2).toInt();
         const bool heisei = m.captured(1) == QStringLiteral("平成");
@@ -113,7 +115,8 @@ QDate ResultText::findDate(const QString &cell, bool *found)
             return QDate();
         return d;
     }
-    m = western.match(cell);
+    if (cell.contains(QChar(0x5E74)))  // 年
+        m = western.match(cell);
     if (!m.hasMatch())
         m = numeric.match(cell);
     if (m.hasMatch()) {

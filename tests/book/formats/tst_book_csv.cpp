@@ -46,6 +46,8 @@ void TstBookCsv::read_data()
                                                           << "1:a" << "3: text after the closing quote of a field";
     QTest::newRow("exact: quote never closed") << false << "a\nb,\"x\ny\n" << "1:a" << "2: a quoted field is not closed";
     QTest::newRow("lenient: blanks, thousands commas") << true << " 1,234 , \"5,678\" ,口" << "1:1|234|5,678|口" << "";
+    QTest::newRow("exact: empty fields, the last at the end") << false << ",a,,\n," << "1:|a||/2:|" << "";
+    QTest::newRow("lenient: empty, blank and quoted empty cells") << true << "a,, ,\"\", b c " << "1:a||||b c" << "";
     QTest::newRow("lenient: quote inside a cell, text after it") << true << "ab \"c,d\" e\"f\",\"g" << "1:abc,def|g" << "";
 }
 

@@ -262,6 +262,7 @@ void TstBookImport::operatorBothGames_data()
     QTest::newRow("blank lines everywhere") << "blanks" << "numbers3 numbers4";
     QTest::newRow("three-digit block only") << "only3" << "numbers3";
     QTest::newRow("four-digit block only") << "only4" << "numbers4";
+    QTest::newRow("marker A52, labels spaced, 抽選") << "spaced" << "numbers3 numbers4";
 }
 
 void TstBookImport::operatorBothGames()
@@ -290,6 +291,10 @@ void TstBookImport::operatorBothGames()
         lines = lines.mid(0, four);
     if (change == QLatin1String("only4"))
         lines.remove(three, four - three);
+    if (change == QLatin1String("spaced")) {
+        lines.replaceInStrings(QRegularExpression(QStringLiteral("^A50$")), QStringLiteral("A52"));
+        lines.replaceInStrings(QRegularExpression(QStringLiteral("^ナンバーズ(.)抽せん")), QStringLiteral("ナンバーズ \\1 抽選"));
+    }
     QStringEncoder sjis("Shift_JIS");
     QVERIFY(sjis.isValid());
     const QByteArray bytes = sjis.encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
@@ -331,6 +336,8 @@ void TstBookImport::plainGames_data()
                                   << "plain.csv:2: draw 7073: \"numbers5\" is not a game (numbers3 or numbers4)";
     QTest::newRow("four-digit mini") << "draw,date,number,mini\n7073,2026-09-17,6916,8700\n"
                                      << "plain.csv:2: draw 7073: Numbers4 has no mini";
+    QTest::newRow("CRLF, CR and LF, each one line end") << "draw,game,date,number\r\n7073,3,2026-09-17,188\r7073,numbers3,2026-09-17,6916\n"
+                                                        << "plain.csv:3: draw 7073: result \"6916\" is not three digits";
 }
 
 void TstBookImport::plainGames()
