@@ -2627,5 +2627,9 @@ and paste again.</source>
         <source>%1 new results in the book</source>
         <translation>%1 回分の新しい結果が番号帳に入りました</translation>
     </message>
+    <message>
+        <source>Numbers4 draw %1: %2</source>
+        <translation>Numbers4 第%1回: %2</translation>
+    </message>
 </context>
 </TS>

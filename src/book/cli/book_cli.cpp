@@ -22,7 +22,7 @@ int BookCli::importFiles(BookStore &store, const QStringList &paths, const QDate
         out.flush();
         return 1;
     }
-    const QList<DrawResult> before = store.allDraws();
+    const QList<DrawResult> before = store.everyDraw();
     // Hand-entered values are never replaced from here: no one is asked.
     return printOutcomes(store, ImportBatch::run(store, files, now), before, out);
 }
@@ -68,7 +68,7 @@ int BookCli::watch(BookStore &store, const QDateTime &now, QTextStream &out, int
     // still being written after a few looks is left for the next run.
     WatchedFolder watched;
     QList<ImportBatch::Outcome> outcomes;
-    const QList<DrawResult> before = store.allDraws();
+    const QList<DrawResult> before = store.everyDraw();
     WatchedFolder::Look look;
     for (int tries = 0; tries == 0 || (look.growing > 0 && tries < 6); ++tries) {
         if (tries > 0)

@@ -1,18 +1,31 @@
 #include "draw_changes.h"
 
 #include <QHash>
+#include <QSet>
+
+QList<DrawResult> DrawChanges::rows(const QList<DrawResult> &before, const QList<DrawResult> &after)
+{
+    QHash<qint64, const DrawResult *> held;
+    held.reserve(before.size());
+    for (const DrawResult &r : before)
+        held.insert(r.key(), &r);
+    QList<DrawResult> changed;
+    for (const DrawResult &r : after) {
+        const DrawResult *old = held.value(r.key());
+        if (!old || !old->sameContent(r))
+            changed << r;
+    }
+    return changed;
+}
 
 QList<int> DrawChanges::between(const QList<DrawResult> &before, const QList<DrawResult> &after)
 {
-    QHash<int, const DrawResult *> held;
-    held.reserve(before.size());
-    for (const DrawResult &r : before)
-        held.insert(r.draw, &r);
-    QList<int> changed;
-    for (const DrawResult &r : after) {
-        const DrawResult *old = held.value(r.draw);
-        if (!old || !old->sameContent(r))
-            changed << r.draw;
-    }
-    return changed;
+    QList<int> draws;
+    QSet<int> seen;
+    for (const DrawResult &r : rows(before, after))
+        if (!seen.contains(r.draw)) {
+            seen.insert(r.draw);
+            draws << r.draw;
+        }
+    return draws;
 }

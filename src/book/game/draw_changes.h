@@ -7,9 +7,11 @@
 
 namespace DrawChanges {
 
-// The draws of `after` that `before` did not hold or held with another
-// number, date or prizes: what an import changed, and so which tickets it
-// graded anew. Both lists in the same draw order (either way round).
+// The rows of `after` that `before` did not hold or held with another
+// number, date or prizes, in either game, in the order of `after`: what an
+// import changed.
+QList<DrawResult> rows(const QList<DrawResult> &before, const QList<DrawResult> &after);
+// Their draw numbers, each once: the draws whose tickets it graded anew.
 QList<int> between(const QList<DrawResult> &before, const QList<DrawResult> &after);
 
 } // namespace DrawChanges

@@ -147,7 +147,7 @@ QString ImportBatch::gradedText(BookStore &store, const QList<DrawResult> &befor
     const TicketStore tickets(store);
     if (tickets.count() == 0)
         return QString();
-    const QList<int> changed = DrawChanges::between(before, store.allDraws());
+    const QList<int> changed = DrawChanges::between(before, store.everyDraw());
     if (changed.isEmpty())
         return QString();
     const QList<GradedTicket> graded = tickets.gradedForDraws(changed);

@@ -8,10 +8,10 @@
 WatchNews WatchNews::since(BookStore &store, const QList<DrawResult> &before)
 {
     WatchNews news;
-    const QList<int> changed = DrawChanges::between(before, store.allDraws());
-    for (int draw : changed)
-        if (const std::optional<DrawResult> r = store.draw(draw))
-            news.draws << tr("Draw %1: %2").arg(r->draw).arg(r->numberText());
+    const QList<DrawResult> after = store.everyDraw();
+    for (const DrawResult &r : DrawChanges::rows(before, after))
+        news.draws << (r.game == Game::Numbers4 ? tr("Numbers4 draw %1: %2") : tr("Draw %1: %2")).arg(r.draw).arg(r.numberText());
+    const QList<int> changed = DrawChanges::between(before, after);
     if (changed.isEmpty())
         return news;
     const TicketStore tickets(store);

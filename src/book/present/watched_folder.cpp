@@ -127,7 +127,7 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
     if (files.isEmpty())
         return result;
 
-    result.before = store.allDraws();
+    result.before = store.everyDraw();
     result.outcomes = ImportBatch::run(store, files, now);
     for (qsizetype i = 0; i < entriesTaken.size(); ++i)
         entriesTaken[i].ok = result.outcomes.at(i).report.ok;

@@ -415,6 +415,11 @@ QList<DrawResult> BookStore::allDraws(Game game) const
     return selectDraws(d->db, QStringLiteral("WHERE game = ?"), { int(game) });
 }
 
+QList<DrawResult> BookStore::everyDraw() const
+{
+    return allDraws(Game::Numbers3) + allDraws(Game::Numbers4);
+}
+
 bool BookStore::exportCsv(const QString &path, QString *error, Game game) const
 {
     QString why;

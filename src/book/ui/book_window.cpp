@@ -331,7 +331,7 @@ void BookWindow::importPaths(const QStringList &paths)
         QMessageBox::information(this, tr("Import"), tr("There is no CSV file in what was given."));
         return;
     }
-    const QList<DrawResult> before = model->draws();
+    const QList<DrawResult> before = store.everyDraw();
     const QList<std::optional<ImportedFile>> read = ImportQuestions::read(this, files, ProgressFrom);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QList<ImportBatch::Outcome> outcomes = ImportBatch::store(

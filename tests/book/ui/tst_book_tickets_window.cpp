@@ -195,6 +195,11 @@ void TestBookTicketsWindow::drawChanges()
     const QList<DrawResult> after{draw(7065, 123), draw(7064, 251, 15000), draw(7063, 166), draw(7062, 221)};
     QCOMPARE(DrawChanges::between(before, after), (QList<int>{7065, 7064, 7062}));
     QCOMPARE(DrawChanges::between(after, after), QList<int>{});
+    // The four-digit result of a draw is its own row: it changes alone.
+    DrawResult four = draw(7065, 1234);
+    four.game = Game::Numbers4;
+    QCOMPARE(DrawChanges::between(after, after + QList<DrawResult>{four}), QList<int>{7065});
+    QCOMPARE(DrawChanges::between(after + QList<DrawResult>{four}, after + QList<DrawResult>{four}), QList<int>{});
 }
 
 // A ticket without a result waits until its draw's result is out (20:30
