@@ -2514,8 +2514,8 @@ and paste again.</source>
         <translation>指定したファイルを取り込んで終了します。フォルダーはその中と下にある CSV ファイルすべてを表します。ファイルごとに 1 行、続いて判定した購入と当せんの件数を表示します。取り込めなかったファイルがあれば終了コードは 1 です。</translation>
     </message>
     <message>
-        <source>Add the tickets listed in &lt;file&gt; (draw,number,way,units[,note]), all or none, and exit.</source>
-        <translation>&lt;ファイル&gt; にある購入（回,番号,買い方,口数[,メモ]）をすべて加えるか、まったく加えずに終了します。</translation>
+        <source>Add the tickets listed in &lt;file&gt; (draw,number,way,units[,note]; a game column for Numbers4), all or none, and exit.</source>
+        <translation>&lt;ファイル&gt; にある購入（回,番号,買い方,口数[,メモ]。Numbers4 は game 列で）をすべて加えるか、まったく加えずに終了します。</translation>
     </message>
     <message>
         <source>file</source>

@@ -54,7 +54,7 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
         tr("Import the files given and exit; a folder stands for the CSV files in it and below. "
            "One line per file, then the tickets graded and won; the exit status is 1 if any file failed."));
     const QCommandLineOption importTicketsOption(QStringLiteral("import-tickets"),
-        tr("Add the tickets listed in <file> (draw,number,way,units[,note]), all or none, and exit."),
+        tr("Add the tickets listed in <file> (draw,number,way,units[,note]; a game column for Numbers4), all or none, and exit."),
         tr("file"));
     const QCommandLineOption addAgainOption(QStringLiteral("add-again"),
         tr("With --import-tickets, also add the tickets the book already holds (same draw, number, way, "
