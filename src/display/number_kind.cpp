@@ -11,13 +11,6 @@ int number(int a, int b, int c)
     return a * 100 + b * 10 + c;
 }
 
-std::array<int, 3> sortedDigits(int n)
-{
-    std::array<int, 3> d{ n / 100, n / 10 % 10, n % 10 };
-    std::sort(d.begin(), d.end());
-    return d;
-}
-
 } // namespace
 
 Shape shape(int h, int t, int o)
@@ -52,11 +45,6 @@ Orders boxOrders(int h, int t, int o)
     case Shape::AllDifferent: break;
     }
     return { { number(h, o, t), number(t, h, o), number(t, o, h), number(o, t, h), number(o, h, t) }, 5 };
-}
-
-bool sameDigits(int a, int b)
-{
-    return sortedDigits(a) == sortedDigits(b);
 }
 
 } // namespace NumberKind

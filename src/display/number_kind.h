@@ -4,8 +4,8 @@
 #include <array>
 
 // How the digits of a three-digit number repeat, and the other orders of
-// its digits. The one home of the rule that the panel's box report, the
-// book's statistics, its box lookups and the grading of box tickets follow.
+// its digits, as the panel's box report lists them. The book's rules for
+// both games count orders in Games (src/book/game/game.h).
 namespace NumberKind {
 
 // Which places hold equal digits.
@@ -25,9 +25,6 @@ struct Orders
     int count = 0;
 };
 Orders boxOrders(int hundreds, int tens, int ones);
-
-// Whether a and b (0..999) are orders of the same digits.
-bool sameDigits(int a, int b);
 
 } // namespace NumberKind
 
