@@ -99,18 +99,10 @@ QString readTicket(const QStringList &fields, int maxDraw, Game game, Ticket *ti
     return TicketRules::problem(t, maxDraw);
 }
 
-// "6-way" and so on: the kind of a box or set win.
+// "6-way" and so on: the kind of a box or set win, by its count of orders.
 QByteArray kindKey(TicketGrade::Kind kind)
 {
-    switch (kind) {
-    case TicketGrade::SixWay: return "6-way";
-    case TicketGrade::ThreeWay: return "3-way";
-    case TicketGrade::TwentyFourWay: return "24-way";
-    case TicketGrade::TwelveWay: return "12-way";
-    case TicketGrade::FourWay: return "4-way";
-    case TicketGrade::None: break;
-    }
-    return QByteArray();
+    return kind == TicketGrade::None ? QByteArray() : QByteArray::number(TicketGrade::orders(kind)) + "-way";
 }
 
 QByteArray outcomeKey(const TicketGrade &g)

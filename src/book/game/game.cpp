@@ -57,13 +57,6 @@ bool validNumber(int number, Game game)
     return number >= 0 && number < numberCount(game);
 }
 
-int digitAt(int number, int place, Game game)
-{
-    for (int p = digits(game) - 1; p > place; --p)
-        number /= 10;
-    return number % 10;
-}
-
 int orders(int number, Game game)
 {
     const std::array<int, 4> d = sortedDigits(number, game);

@@ -33,8 +33,6 @@ std::optional<Game> fromStored(int value);
 // "007", "0071": a number of the game as printed.
 QString numberText(int number, Game game);
 bool validNumber(int number, Game game);
-// The digit in a place, 0 the leftmost.
-int digitAt(int number, int place, Game game);
 
 // How many orders the number's digits have (1 for a triple or four alike;
 // 3 or 6 for three digits; 4, 6, 12 or 24 for four).

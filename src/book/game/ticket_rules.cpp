@@ -31,12 +31,13 @@ TicketGrade::Kind kindOf(int number, Game game)
     }
 }
 
-// Theoretical box prize per unit by kind, per game; set-straight is half of
-// straight plus box, set-box half of box.
-qint64 boxPrize(TicketGrade::Kind kind)
+// Theoretical box prize per unit by kind; set-straight is half of straight
+// plus box, set-box half of box. Six-way is all different in three digits
+// and two pairs in four.
+qint64 boxPrize(Game game, TicketGrade::Kind kind)
 {
     switch (kind) {
-    case TicketGrade::SixWay: return 15000;  // three digits; four digits below
+    case TicketGrade::SixWay: return game == Game::Numbers4 ? 150000 : 15000;
     case TicketGrade::ThreeWay: return 30000;
     case TicketGrade::TwentyFourWay: return 37500;
     case TicketGrade::TwelveWay: return 75000;
@@ -66,8 +67,7 @@ qint64 theoreticalPrize(Game game, TicketGrade::Outcome outcome, TicketGrade::Ki
 {
     const bool four = game == Game::Numbers4;
     const qint64 straight = four ? 900000 : 90000;
-    // Six-way is all different in three digits and two pairs in four.
-    const qint64 box = four && kind == TicketGrade::SixWay ? 150000 : boxPrize(kind);
+    const qint64 box = boxPrize(game, kind);
     switch (outcome) {
     case TicketGrade::StraightWin: return straight;
     case TicketGrade::BoxWin: return box;

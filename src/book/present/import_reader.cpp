@@ -38,17 +38,15 @@ ImportReader::~ImportReader()
     pool.waitForDone();
 }
 
-namespace {
-
-// Workers for the files of state, each taking the next file until none is
-// left or the reading is cancelled. Two: reading a file is mostly the
-// system's work and parsing it ours, so two overlap well even on a busy
-// machine of two cores. A file taken is read to its end, so the files read
-// are always the first ones, whatever cancel() meets.
-template<typename State>
-void startWorkers(QThreadPool &pool, const std::shared_ptr<State> &state)
+// Workers for the files, each taking the next file until none is left or
+// the reading is cancelled. Two: reading a file is mostly the system's work
+// and parsing it ours, so two overlap well even on a busy machine of two
+// cores. A file taken is read to its end, so the files read are always the
+// first ones, whatever cancel() meets.
+void ImportReader::startWorkers()
 {
     const int workers = 2;
+    const std::shared_ptr<Shared> state = shared;
     pool.setMaxThreadCount(workers);
     state->workersLeft = workers;
     for (int w = 0; w < workers; ++w) {
@@ -67,11 +65,9 @@ void startWorkers(QThreadPool &pool, const std::shared_ptr<State> &state)
     }
 }
 
-} // namespace
-
 void ImportReader::start()
 {
-    startWorkers(pool, shared);
+    startWorkers();
     timer->start();
 }
 
@@ -104,7 +100,7 @@ QList<std::optional<ImportedFile>> ImportReader::files() const
 QList<std::optional<ImportedFile>> ImportReader::readAll(const QStringList &files)
 {
     ImportReader reader(files);
-    startWorkers(reader.pool, reader.shared);
+    reader.startWorkers();
     reader.pool.waitForDone();
     return reader.files();
 }

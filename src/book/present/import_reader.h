@@ -40,6 +40,7 @@ signals:
     void finished();
 
 private:
+    void startWorkers();
     void poll();
 
     struct Shared;

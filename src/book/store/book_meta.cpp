@@ -26,26 +26,13 @@ bool BookMeta::flag(const QString &key, bool fallback) const
 
 bool BookMeta::setValue(const QString &key, const QString &value)
 {
-    const QSqlDatabase db = QSqlDatabase::database(book.connectionName());
-    SqlTransaction tx(db);
-    if (!tx.begin()) {
-        error = tx.error().text;
-        return false;
-    }
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT OR REPLACE INTO meta (key, value) VALUES (?, ?)"));
-    q.addBindValue(key);
-    q.addBindValue(value);
-    if (!q.exec()) {
-        error = BookStore::errorText(q.lastError());
-        return false;
-    }
-    if (!tx.commit()) {
-        error = tx.error().text;
-        return false;
-    }
-    error.clear();
-    return true;
+    error = SqlTransaction::apply(QSqlDatabase::database(book.connectionName()), [&](QSqlQuery &q) {
+        q.prepare(QStringLiteral("INSERT OR REPLACE INTO meta (key, value) VALUES (?, ?)"));
+        q.addBindValue(key);
+        q.addBindValue(value);
+        return q.exec();
+    }).text;
+    return error.isEmpty();
 }
 
 bool BookMeta::setFlag(const QString &key, bool on)

@@ -417,7 +417,7 @@ QList<DrawResult> BookStore::allDraws(Game game) const
 
 QList<DrawResult> BookStore::everyDraw() const
 {
-    return allDraws(Game::Numbers3) + allDraws(Game::Numbers4);
+    return selectDraws(d->db, QString(), {});
 }
 
 bool BookStore::exportCsv(const QString &path, QString *error, Game game) const

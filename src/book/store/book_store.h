@@ -110,7 +110,7 @@ public:
     QList<int> missingDraws(int upTo = 0, Game game = Game::Numbers3) const;
     int count(Game game = Game::Numbers3) const;
     QList<DrawResult> allDraws(Game game = Game::Numbers3) const;
-    // Both games' draws, the three-digit ones first: what an import may change.
+    // Both games' draws, in draw order: what an import may change.
     QList<DrawResult> everyDraw() const;
 
     // Writes the plain CSV of one game that ResultImporter reads back to the

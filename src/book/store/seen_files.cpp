@@ -18,28 +18,17 @@ bool SeenFiles::contains(const QString &sha256) const
 
 bool SeenFiles::remember(const QList<Entry> &entries, const QDateTime &at)
 {
-    const QSqlDatabase db = QSqlDatabase::database(book.connectionName());
-    SqlTransaction tx(db);
-    if (!tx.begin()) {
-        error = tx.error().text;
-        return false;
-    }
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT OR IGNORE INTO seen_files (sha256, name, at, ok) VALUES (?, ?, ?, ?)"));
-    for (const Entry &e : entries) {
-        q.addBindValue(e.sha256);
-        q.addBindValue(e.name);
-        q.addBindValue(at.toUTC().toString(Qt::ISODateWithMs));
-        q.addBindValue(e.ok ? 1 : 0);
-        if (!q.exec()) {
-            error = BookStore::errorText(q.lastError());
-            return false;
+    error = SqlTransaction::apply(QSqlDatabase::database(book.connectionName()), [&](QSqlQuery &q) {
+        q.prepare(QStringLiteral("INSERT OR IGNORE INTO seen_files (sha256, name, at, ok) VALUES (?, ?, ?, ?)"));
+        for (const Entry &e : entries) {
+            q.addBindValue(e.sha256);
+            q.addBindValue(e.name);
+            q.addBindValue(at.toUTC().toString(Qt::ISODateWithMs));
+            q.addBindValue(e.ok ? 1 : 0);
+            if (!q.exec())
+                return false;
         }
-    }
-    if (!tx.commit()) {
-        error = tx.error().text;
-        return false;
-    }
-    error.clear();
-    return true;
+        return true;
+    }).text;
+    return error.isEmpty();
 }

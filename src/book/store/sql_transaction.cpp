@@ -72,3 +72,16 @@ void SqlTransaction::rollbackTo(const QString &name)
     q.exec(QStringLiteral("ROLLBACK TO ") + name);
     q.exec(QStringLiteral("RELEASE ") + name);
 }
+
+BookError SqlTransaction::apply(const QSqlDatabase &db, const std::function<bool(QSqlQuery &)> &work)
+{
+    SqlTransaction tx(db);
+    if (!tx.begin())
+        return tx.error();
+    QSqlQuery q(db);
+    if (!work(q))
+        return BookError::fromSql(q.lastError());
+    if (!tx.commit())
+        return tx.error();
+    return BookError();
+}

@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 #include "book_error.h"
@@ -37,6 +38,12 @@ public:
 
     // Why the last step failed.
     BookError error() const { return failure; }
+
+    // One small change: `work` runs its statements on a query of db inside
+    // one transaction, which is committed when it returns true. What went
+    // wrong, if anything (kind None when all of it is stored); on any
+    // failure nothing is.
+    static BookError apply(const QSqlDatabase &db, const std::function<bool(QSqlQuery &)> &work);
 
 private:
     bool run(const QString &sql);

@@ -36,7 +36,9 @@
 #include "draw_calendar.h"
 #include "draw_table_model.h"
 #include "hand_entry_dialog.h"
+#include "hand_entry_questions.h"
 #include "help_browser.h"
+#include "game_box.h"
 #include "import_batch.h"
 #include "import_questions.h"
 #include "import_report_dialog.h"
@@ -89,9 +91,7 @@ QGroupBox *BookWindow::buildState()
 {
     // The labels' text is what a screen reader should say; the description
     // only says what the line is about.
-    gameBox = new QComboBox(this);
-    for (Game g : Games::All)
-        gameBox->addItem(Games::name(g), int(g));
+    gameBox = new GameBox(this);
     gameBox->setAccessibleName(tr("Game"));
     gameBox->setAccessibleDescription(tr("The game whose draws, lookups and statistics are shown"));
     auto *gameLabel = new QLabel(tr("&Game:"), this);
@@ -274,21 +274,17 @@ void BookWindow::createMenus()
     help->addAction(tr("&About"), this, &BookWindow::about);
 }
 
-Game BookWindow::game() const
-{
-    return Games::fromStored(gameBox->currentData().toInt()).value_or(Game::Numbers3);
-}
-
 void BookWindow::refresh()
 {
-    upToLabel->setText(BookTexts::upTo(store, game()));
-    model->reload(store, game());
-    table->setColumnHidden(DrawTableModel::FirstWayColumn + DrawResult::Mini, !Games::hasMini(game()));
-    lookupEdit->setPlaceholderText(game() == Game::Numbers4 ? tr("such as 1234") : tr("such as 123"));
-    chart->setDraws(model->draws(), game());
+    const Game game = gameBox->game();
+    upToLabel->setText(BookTexts::upTo(store, game));
+    model->reload(store, game);
+    table->setColumnHidden(DrawTableModel::FirstWayColumn + DrawResult::Mini, !Games::hasMini(game));
+    lookupEdit->setPlaceholderText(game == Game::Numbers4 ? tr("such as 1234") : tr("such as 123"));
+    chart->setDraws(model->draws(), game);
     tickets->reload();
-    stats->setDraws(model->draws(), game());
-    statusBar()->showMessage(tr("%1 draws in %2").arg(store.count(game())).arg(QDir::toNativeSeparators(store.path())));
+    stats->setDraws(model->draws(), game);
+    statusBar()->showMessage(tr("%1 draws in %2").arg(store.count(game)).arg(QDir::toNativeSeparators(store.path())));
     refreshNext();
 }
 
@@ -298,11 +294,11 @@ void BookWindow::refreshNext()
     nextLabel->setText(BookTexts::next(now));
     // Up to the last draw whose result is out, which moves on with the clock;
     // the list is refilled only when it changed, keeping the reader's place.
-    const QList<int> missing = store.missingDraws(DrawCalendar::lastDrawWithResult(now), game());
-    if (missing == shownMissing && shownGame == game() && !missingLabel->text().isEmpty())
+    const QList<int> missing = store.missingDraws(DrawCalendar::lastDrawWithResult(now), gameBox->game());
+    if (missing == shownMissing && shownGame == gameBox->game() && !missingLabel->text().isEmpty())
         return;
     shownMissing = missing;
-    shownGame = game();
+    shownGame = gameBox->game();
     missingLabel->setText(BookTexts::missingCount(int(missing.size())));
     missingList->clear();
     missingList->addItems(BookTexts::missingRanges(missing));
@@ -363,31 +359,15 @@ void BookWindow::showReport(const QString &text, bool failed, bool cancelled)
 
 void BookWindow::enterByHand()
 {
-    const std::optional<DrawResult> last = store.lastDraw(game());
-    HandEntryDialog dialog(last ? last->draw + 1 : 1, game(), this);
+    const std::optional<DrawResult> last = store.lastDraw(gameBox->game());
+    HandEntryDialog dialog(last ? last->draw + 1 : 1, gameBox->game(), this);
     if (dialog.exec() != QDialog::Accepted || !dialog.result())
         return;
     const DrawResult result = *dialog.result();
-    bool replace = false;
-    if (const std::optional<DrawResult> held = store.draw(result.draw, result.game)) {
-        if (held->sameContent(result)) {
-            QMessageBox::information(this, tr("Enter a result by hand"),
-                                     tr("The book already holds this result for %1.").arg(BookTexts::drawName(result.draw, result.game)));
-            return;
-        }
-        QMessageBox box(QMessageBox::Question, tr("Replace a result?"),
-                        tr("The book holds %1 for %2 (%3). Replace it with %4?")
-                            .arg(held->numberText(), BookTexts::drawName(result.draw, result.game), BookTexts::source(*held), result.numberText()),
-                        QMessageBox::NoButton, this);
-        QPushButton *yes = box.addButton(tr("&Replace"), QMessageBox::YesRole);
-        QPushButton *no = box.addButton(tr("&Keep it"), QMessageBox::NoRole);
-        box.setDefaultButton(no);
-        box.setEscapeButton(no);
-        box.exec();
-        if (box.clickedButton() != yes)
-            return;
-        replace = true;
-    }
+    const std::optional<DrawResult> held = store.draw(result.draw, result.game);
+    if (held && !HandEntryQuestions::replace(this, *held, result))
+        return;
+    const bool replace = held.has_value();
     QString error;
     if (!store.addByHand(result, replace, &error)) {
         QMessageBox::warning(this, tr("Enter a result by hand"),
@@ -404,22 +384,22 @@ void BookWindow::enterByHand()
 void BookWindow::exportCsv()
 {
     const QString path = BookFileDialog::getSaveFileName(this, tr("Export the book as CSV"),
-                                                      QDir::home().filePath(QLatin1String(Games::key(game())) + QLatin1String("-results.csv")),
+                                                      QDir::home().filePath(QLatin1String(Games::key(gameBox->game())) + QLatin1String("-results.csv")),
                                                       tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;
-    if (!store.exportCsv(path, &error, game())) {
+    if (!store.exportCsv(path, &error, gameBox->game())) {
         QMessageBox::warning(this, tr("Export"), tr("The book was not written to %1.").arg(path) + QLatin1Char('\n') + error);
         return;
     }
-    statusBar()->showMessage(tr("%1 draws written to %2").arg(store.count(game())).arg(QDir::toNativeSeparators(path)));
+    statusBar()->showMessage(tr("%1 draws written to %2").arg(store.count(gameBox->game())).arg(QDir::toNativeSeparators(path)));
 }
 
 void BookWindow::lookUp()
 {
     const auto kind = BookLookup::Kind(lookupKind->currentData().toInt());
-    answerView->setPlainText(BookLookup::answer(store, kind, lookupEdit->text(), game()));
+    answerView->setPlainText(BookLookup::answer(store, kind, lookupEdit->text(), gameBox->game()));
     if (kind == BookLookup::Draw) {
         const int row = model->rowOf(lookupEdit->text().trimmed().toInt());
         if (row >= 0) {

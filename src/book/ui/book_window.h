@@ -11,6 +11,7 @@
 #include "book_store.h"
 
 class DigitChart;
+class GameBox;
 class WatchControls;
 class DrawTableModel;
 class StatsView;
@@ -42,7 +43,7 @@ public:
     static constexpr int ProgressFrom = 200;
 
     // Which game the draws, lookups and statistics show.
-    QComboBox *gameBox;
+    GameBox *gameBox;
     QLabel *upToLabel;
     QLabel *nextLabel;
     QLabel *missingLabel;
@@ -92,7 +93,6 @@ private:
     void focusTab();
     void focusLookup(int kind);
     void showReport(const QString &text, bool failed, bool cancelled);
-    Game game() const;
 
     BookStore &store;
     QList<int> shownMissing;

@@ -14,6 +14,7 @@
 
 #include "book_texts.h"
 #include "draw_calendar.h"
+#include "game_box.h"
 #include "ticket_rules.h"
 #include "ticket_texts.h"
 
@@ -28,7 +29,7 @@ TicketDialog::TicketDialog(int draw, int maxDraw, QWidget *parent, const Ticket 
     buildFields(editing);
     layOut(editing != nullptr);
 
-    gameBox->setCurrentIndex(gameBox->findData(int(editing ? editing->game : game)));
+    gameBox->setGame(editing ? editing->game : game);
     gameChanged();
     if (editing) {
         drawBox->setValue(editing->draw);
@@ -51,9 +52,7 @@ TicketDialog::TicketDialog(int draw, int maxDraw, QWidget *parent, const Ticket 
 
 void TicketDialog::buildFields(const Ticket *editing)
 {
-    gameBox = new QComboBox(this);
-    for (Game g : Games::All)
-        gameBox->addItem(Games::name(g), int(g));
+    gameBox = new GameBox(this);
     gameBox->setAccessibleName(tr("Game"));
     drawBox = new QSpinBox(this);
     drawBox->setRange(1, qMax(maxDraw, editing ? editing->draw : 1));
@@ -131,20 +130,15 @@ void TicketDialog::updateLabels()
     else
         dateLabel->setText(BookTexts::date(day));
     const bool mini = wayBox->currentData().toInt() == Ticket::Mini;
-    const QString digits = game() == Game::Numbers4 ? tr("four digits, such as 0071") : tr("three digits, such as 007");
+    const QString digits = gameBox->game() == Game::Numbers4 ? tr("four digits, such as 0071") : tr("three digits, such as 007");
     numberEdit->setPlaceholderText(mini ? tr("two digits, the last two of the result") : digits);
     costLabel->setText(TicketTexts::yen(qint64(unitsBox->value()) * Ticket::UnitPrice * run));
 }
 
-Game TicketDialog::game() const
-{
-    return Games::fromStored(gameBox->currentData().toInt()).value_or(Game::Numbers3);
-}
-
 void TicketDialog::gameChanged()
 {
-    const bool mini = Games::hasMini(game());
-    numberEdit->setMaxLength(Games::digits(game()));
+    const bool mini = Games::hasMini(gameBox->game());
+    numberEdit->setMaxLength(Games::digits(gameBox->game()));
     // The four-digit game sells no mini: the item stays, greyed out.
     if (!mini && wayBox->currentData().toInt() == Ticket::Mini)
         wayBox->setCurrentIndex(wayBox->findData(int(Ticket::Straight)));
@@ -156,7 +150,7 @@ void TicketDialog::gameChanged()
 void TicketDialog::accept()
 {
     Ticket t = checked;
-    t.game = game();
+    t.game = gameBox->game();
     t.draw = drawBox->value();
     t.way = Ticket::Way(wayBox->currentData().toInt());
     t.units = unitsBox->value();

@@ -5,6 +5,7 @@
 
 #include "ticket.h"
 
+class GameBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -28,7 +29,7 @@ public:
     // 1, or the number of draws in a row the ticket is for.
     int runLength() const;
 
-    QComboBox *gameBox;
+    GameBox *gameBox;
     QSpinBox *drawBox;
     QLabel *dateLabel;
     QLineEdit *numberEdit;
@@ -48,7 +49,6 @@ private:
     void updateLabels();
     // The number field and the ways follow the game: four digits, no mini.
     void gameChanged();
-    Game game() const;
     int maxDraw;
     Ticket checked;
     QString shownNote;  // the note as the line edit first showed it

@@ -41,6 +41,7 @@
 #include "draw_calendar.h"
 #include "hand_entry.h"
 #include "book_window.h"
+#include "game_box.h"
 #include "draw_table_model.h"
 #include "hand_entry_dialog.h"
 #include "ticket_dialog.h"
