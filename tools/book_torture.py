@@ -51,7 +51,7 @@ def run(program, args, kill_after=None):
 
 
 def counts(book):
-    """(draws, tickets) in the book, or None when it cannot be read whole."""
+    """(three-digit draws, tickets) in the book, or None when it cannot be read whole."""
     if not os.path.exists(book):
         return (0, 0)
     try:
@@ -60,7 +60,10 @@ def counts(book):
         if not ok:
             return None
         names = {r[0] for r in db.execute("SELECT name FROM sqlite_master WHERE type = 'table'")}
-        draws = db.execute("SELECT COUNT(*) FROM draws").fetchone()[0] if "draws" in names else 0
+        # The three-digit game's draws: the later draws imported here are of it.
+        columns = {r[1] for r in db.execute("PRAGMA table_info(draws)")} if "draws" in names else set()
+        where = " WHERE game = 3" if "game" in columns else ""
+        draws = db.execute("SELECT COUNT(*) FROM draws" + where).fetchone()[0] if "draws" in names else 0
         tickets = db.execute("SELECT COUNT(*) FROM tickets").fetchone()[0] if "tickets" in names else 0
         db.close()
         return (draws, tickets)
