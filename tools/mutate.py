@@ -6,7 +6,10 @@ the test suite notices each.
 Each fault is one edit found by unique text, not by line number, so the
 catalogue survives other edits. For each fault the runner applies it to a
 scratch copy of the tree, rebuilds incrementally, runs ctest (all tests but
-`package`, stopping at the first failure) and restores the file. It prints
+`package`, stopping at the first failure) and restores the file. The test
+that killed a fault last time runs first, then the quick tests, then the
+slow ones: a fault is killed by any one test failing, and most are killed by
+the test that killed them before (remembered in the scratch folder). It prints
 the score and every surviving fault with what it means. A fault marked
 equivalent cannot change what the program does; it is counted apart. A fault
 in what the package installs runs the `package` test too; a fault in a page
@@ -17,6 +20,7 @@ generator rebuilds the pages from it first, as its author would.
 Takes tens of minutes; not part of CI.
 """
 import argparse
+import json
 import os
 import re
 import shutil
@@ -358,21 +362,52 @@ def prepare(scratch, tree):
         target = os.path.join(scratch, name)
         os.makedirs(os.path.dirname(target), exist_ok=True)
         shutil.copy2(os.path.join(ROOT, name), target)
-    result = run(['cmake', '-S', '.', '-B', 'build', '-G', 'Ninja', '-DCMAKE_BUILD_TYPE=Debug'], scratch)
+    # A restored file compiles from the cache instead of again.
+    launcher = ['-DCMAKE_CXX_COMPILER_LAUNCHER=ccache'] if shutil.which('ccache') else []
+    result = run(['cmake', '-S', '.', '-B', 'build', '-G', 'Ninja', '-DCMAKE_BUILD_TYPE=Debug'] + launcher, scratch)
     if result.returncode == 0:
         result = run(['cmake', '--build', 'build'], scratch)
     if result.returncode != 0:
         sys.exit('the scratch copy does not build:\n' + result.stdout[-3000:])
 
 
-def suite(scratch, package=False, exclude=''):
+def ctest(scratch, package, select, timeout_tests=False):
     env = dict(os.environ, QT_QPA_PLATFORM='offscreen')
-    left_out = '|'.join(filter(None, [exclude, '' if package else '^package$'])) or '^$'
-    result = subprocess.run(['ctest', '--test-dir', 'build', '-E', left_out, '-j2',
-                             '--stop-on-failure', '--timeout', '300' if package else '90'],
+    result = subprocess.run(['ctest', '--test-dir', 'build', '-j2', '--stop-on-failure',
+                             '--timeout', '300' if package else '90'] + select,
                             cwd=scratch, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, env=env)
     failed = re.findall(r'Test\s+#\d+: (\S+) \.*\s*\*\*\*', result.stdout)
-    return result.returncode == 0, failed
+    ran = 'No tests were found' not in result.stdout
+    return (result.returncode == 0 or not ran), failed
+
+
+def slow_tests(scratch):
+    """The tests that took over 5 s in the last full run, from ctest's own costs."""
+    try:
+        with open(os.path.join(scratch, 'build', 'Testing', 'Temporary', 'CTestCostData.txt')) as costs:
+            rows = [line.split() for line in costs if line.strip() and not line.startswith('---')]
+    except OSError:
+        return []
+    return [r[0] for r in rows if len(r) == 3 and float(r[2]) > 5.0]
+
+
+def suite(scratch, package=False, exclude='', first=None, slow=()):
+    """Whether the suite passes, and the tests that failed: the test named
+    FIRST alone, then the quick ones, then the SLOW ones, stopping at the
+    first failure."""
+    left_out = [x for x in [exclude, '' if package else '^package$'] if x]
+    names = lambda tests: '|'.join('^%s$' % re.escape(t) for t in tests)
+    phases = []
+    if first:
+        phases.append(['-R', names([first])])
+    phases.append(['-E', '|'.join(left_out + ([names(slow)] if slow else [])) or '^$'])
+    if slow:
+        phases.append(['-R', names(slow)] + (['-E', '|'.join(left_out)] if left_out else []))
+    for select in phases:
+        passed, failed = ctest(scratch, package, select)
+        if not passed:
+            return False, failed
+    return True, []
 
 
 def main():
@@ -408,6 +443,13 @@ def main():
     passed, _ = suite(scratch, any(f.package for f in faults), args.exclude)
     if not passed:
         sys.exit('the suite fails before any fault is planted')
+    slow = slow_tests(scratch)
+    remembered = os.path.join(scratch, 'killers.json')
+    try:
+        with open(remembered, encoding='utf-8') as saved:
+            killers = json.load(saved)
+    except (OSError, ValueError):
+        killers = {}
 
     killed, survivors, equivalent_killed, unbuildable = [], [], [], []
     started = time.time()
@@ -425,7 +467,12 @@ def main():
                 outcome = 'does not build'
                 unbuildable.append(f)
             else:
-                passed, failed = suite(scratch, f.package, args.exclude)
+                key = f'{f.path}: {f.meaning}'
+                passed, failed = suite(scratch, f.package, args.exclude, killers.get(key), slow)
+                if failed:
+                    killers[key] = failed[0]
+                    with open(remembered, 'w', encoding='utf-8') as saved:
+                        json.dump(killers, saved, indent=1, sort_keys=True)
                 if passed:
                     outcome = 'SURVIVED'
                     if not f.equivalent:
