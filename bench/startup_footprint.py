@@ -7,7 +7,7 @@ the program's median, the baseline's and their ratio:
   - peak resident memory 1 s after start, and at the end of the rolling run,
   - CPU time used over 10 s of rolling (the program with its settings open),
 and which image-format and icon-engine plugins (and Qt Svg) each has mapped
-1 s after start: none is needed for the panel's own PNG icon.
+1 s after start: none is needed for the panel's own icon, built in as raw pixels.
 Runs under Xvfb with xdotool when they are installed (a real X server, and a
 right click opens the settings); otherwise offscreen, where the settings
 cannot be opened by a click.
