@@ -1,6 +1,7 @@
 // Importing 7,147 draws of both games into a new book: as one multi-draw
 // operator file, as 7,147 per-draw files (one batch, the window's import
-// with its files read on a worker thread, and one transaction per file),
+// with its files read on worker threads while the first ones are stored,
+// and one transaction per file),
 // beside a raw SQLite bulk insert of the same rows in one transaction, which
 // is the limit. Then the bundled data of both games (results and prizes)
 // loaded into an empty book beside a raw insert of the same rows, with its
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QHash>
 #include <QSqlDatabase>
@@ -28,6 +30,7 @@
 #include "bundled_data.h"
 #include "import_batch.h"
 #include "import_reader.h"
+#include "import_run.h"
 #include "draw_calendar.h"
 #include "filler_book.h"
 #include "result_importer.h"
@@ -295,8 +298,8 @@ int main(int argc, char **argv)
         report("  storing only", total - parse);
     }
     {
-        // What the window does: the files read on a worker thread
-        // (ImportReader, as behind its progress dialog), then one batch.
+        // What the window does behind its progress dialog: the files read
+        // on worker threads and stored as they come (ImportRun).
         double total = 1e9;
         int added = 0;
         for (int run = 0; run < Runs; ++run) {
@@ -304,7 +307,12 @@ int main(int argc, char **argv)
             store.open(dir.filePath(QStringLiteral("window%1.sqlite").arg(run)));
             QElapsedTimer t;
             t.start();
-            const QList<ImportBatch::Outcome> outcomes = ImportBatch::store(store, singles, ImportReader::readAll(singles), QDateTime::currentDateTimeUtc());
+            ImportRun import(store, singles, QDateTime::currentDateTimeUtc());
+            QEventLoop loop;
+            QObject::connect(&import, &ImportRun::finished, &loop, &QEventLoop::quit);
+            import.start();
+            loop.exec();
+            const QList<ImportBatch::Outcome> outcomes = import.outcomes();
             total = std::min(total, ms(t));
             added = 0;
             for (const ImportBatch::Outcome &o : outcomes)

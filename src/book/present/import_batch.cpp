@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <utility>
 
 #include "book_texts.h"
 #include "draw_calendar.h"
@@ -58,13 +59,25 @@ QList<ImportBatch::Outcome> ImportBatch::store(BookStore &store, const QStringLi
         if (i < read.size() && read.at(i)) {
             outcome.report = reports.at(next);
             outcome.cancelled = false;
-            if (ask && outcome.report.ok && !outcome.report.handConflicts.isEmpty())
-                replaceAgreed(store, toStore.at(next), outcome, ask);
+            if (outcome.report.ok && !outcome.report.handConflicts.isEmpty())
+                outcome.toAsk = toStore.at(next);
             ++next;
         }
         outcomes << outcome;
     }
+    if (ask)
+        askReplace(store, outcomes, ask);
     return outcomes;
+}
+
+void ImportBatch::askReplace(BookStore &store, QList<Outcome> &outcomes, const AskReplace &ask)
+{
+    for (Outcome &outcome : outcomes) {
+        if (!outcome.toAsk)
+            continue;
+        const ImportedFile file = *std::exchange(outcome.toAsk, std::nullopt);
+        replaceAgreed(store, file, outcome, ask);
+    }
 }
 
 // A result dated after today would enter every statistic as if drawn; the

@@ -14,12 +14,13 @@
 #include "book_store.h"
 
 // The one way results files go into the book, for the window and the
-// command line alike: every file is read (on a worker thread in the window,
-// ImportReader), then all are stored in one transaction, each file whole or
-// not at all, so a file that fails does not stop the others. A file with a
-// result that cannot be out yet at `now` (a draw still to come) is refused
-// whole. Where ask is given (the window), the hand-entered values a file
-// would replace are asked about afterwards, file by file.
+// command line alike: every file is read (on worker threads, ImportReader),
+// then stored in one transaction, each file whole or not at all, so a file
+// that fails does not stop the others; the window stores its files in a
+// few such batches as they are read (ImportRun). A file with a result that
+// cannot be out yet at `now` (a draw still to come) is refused whole. Where
+// ask is given (the window), the hand-entered values a file would replace
+// are asked about afterwards, file by file.
 class ImportBatch
 {
     Q_DECLARE_TR_FUNCTIONS(ImportBatch)
@@ -30,6 +31,9 @@ public:
         QString path;
         ImportReport report;  // replaced counts the hand values the user agreed to replace
         bool cancelled = false;  // left unread when the import was cancelled: not in the book
+        // The file, kept until the user is asked about the hand-entered
+        // values it would replace (askReplace).
+        std::optional<ImportedFile> toAsk;
     };
 
     // Asked once per file that would replace hand-entered values; returns
@@ -45,6 +49,10 @@ public:
     // left unread are reported as cancelled.
     static QList<Outcome> store(BookStore &store, const QStringList &files, const QList<std::optional<ImportedFile>> &read,
                                 const QDateTime &now, const AskReplace &ask = {});
+
+    // Asks about the hand-entered values each stored file would replace and
+    // replaces those agreed to, each file's as one more whole change.
+    static void askReplace(BookStore &store, QList<Outcome> &outcomes, const AskReplace &ask);
 
     // The whole report: one paragraph per file, then the totals.
     static QString reportText(const QList<Outcome> &outcomes);

@@ -25,12 +25,17 @@ public:
     explicit ImportReader(const QStringList &files, QObject *parent = nullptr);
     ~ImportReader() override;
 
-    void start();
+    void start(int workers = 2);
     void cancel();
     bool isFinished() const;
     // One per file, in the order given; empty for a file left unread by
-    // cancel(). Complete once finished() was emitted.
+    // cancel(). Complete once finished() was emitted; for a reader whose
+    // files were not taken with takeReady().
     QList<std::optional<ImportedFile>> files() const;
+
+    // The files read since the last call, in order, up to the first one not
+    // read yet; once finished(), all that are left, unread ones empty.
+    QList<std::optional<ImportedFile>> takeReady();
 
     // Reads every file and returns when all are read, for the command line.
     static QList<std::optional<ImportedFile>> readAll(const QStringList &files);
@@ -40,7 +45,7 @@ signals:
     void finished();
 
 private:
-    void startWorkers();
+    void startWorkers(int workers);
     void poll();
 
     struct Shared;
@@ -48,6 +53,7 @@ private:
     QThreadPool pool;
     QTimer *timer;
     bool done = false;
+    qsizetype taken = 0;
 };
 
 #endif

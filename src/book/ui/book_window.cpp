@@ -40,7 +40,9 @@
 #include "help_browser.h"
 #include "game_box.h"
 #include "import_batch.h"
+#include "import_run.h"
 #include "import_questions.h"
+#include "import_run.h"
 #include "import_report_dialog.h"
 #include "ticket_view.h"
 #include "watch_controls.h"
@@ -328,16 +330,12 @@ void BookWindow::importPaths(const QStringList &paths)
         return;
     }
     const QList<DrawResult> before = store.everyDraw();
-    const QList<std::optional<ImportedFile>> read = ImportQuestions::read(this, files, ProgressFrom);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QList<ImportBatch::Outcome> outcomes = ImportBatch::store(
-        store, files, read, QDateTime::currentDateTimeUtc(), [this](const QString &path, const QList<BookConflict> &conflicts) {
-            QApplication::restoreOverrideCursor();
-            const QSet<qint64> agreed = ImportQuestions::askReplace(this, path, conflicts);
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            return agreed;
-        });
-    QApplication::restoreOverrideCursor();
+    ImportRun import(store, files, QDateTime::currentDateTimeUtc());
+    ImportQuestions::run(this, import, ProgressFrom);
+    QList<ImportBatch::Outcome> outcomes = import.outcomes();
+    ImportBatch::askReplace(store, outcomes, [this](const QString &path, const QList<BookConflict> &conflicts) {
+        return ImportQuestions::askReplace(this, path, conflicts);
+    });
     refresh();
     QString text = ImportBatch::reportText(outcomes);
     const QString graded = ImportBatch::gradedText(store, before);

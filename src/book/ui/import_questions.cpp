@@ -7,35 +7,36 @@
 #include <QPushButton>
 
 #include "book_texts.h"
-#include "import_reader.h"
+#include "import_run.h"
 
-QList<std::optional<ImportedFile>> ImportQuestions::read(QWidget *parent, const QStringList &files, int progressFrom)
+void ImportQuestions::run(QWidget *parent, ImportRun &import, int progressFrom)
 {
-    // A few files are read in a moment; more are read on worker threads
-    // behind a dialog that shows how far it got and can stop it.
-    if (files.size() < progressFrom)
-        return ImportReader::readAll(files);
-    QProgressDialog progress(tr("Reading %1 files...").arg(files.size()), tr("Stop the import"), 0, int(files.size()), parent);
+    // A few files are read in a moment; more are read and stored behind a
+    // dialog that shows how far it got and can stop it.
+    if (import.size() < progressFrom) {
+        import.runNow();
+        return;
+    }
+    const int total = int(import.size());
+    QProgressDialog progress(tr("Reading %1 files...").arg(total), tr("Stop the import"), 0, total, parent);
     progress.setWindowTitle(tr("Import"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoReset(false);
     progress.setAutoClose(false);
-    ImportReader reader(files);
     QEventLoop loop;
     // Once stopped, the dialog stays closed while the files begun finish.
-    QObject::connect(&reader, &ImportReader::progressed, &progress, [&progress](int done) {
+    QObject::connect(&import, &ImportRun::progressed, &progress, [&progress](int done) {
         if (!progress.wasCanceled())
             progress.setValue(done);
     });
     // Stopped by its button, Escape, or the dialog closed any other way.
-    QObject::connect(&progress, &QProgressDialog::canceled, &reader, &ImportReader::cancel);
-    QObject::connect(&progress, &QDialog::finished, &reader, &ImportReader::cancel);
-    QObject::connect(&reader, &ImportReader::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&progress, &QProgressDialog::canceled, &import, &ImportRun::cancel);
+    QObject::connect(&progress, &QDialog::finished, &import, &ImportRun::cancel);
+    QObject::connect(&import, &ImportRun::finished, &loop, &QEventLoop::quit);
     progress.setValue(0);  // shows it, once
-    reader.start();
+    import.start();
     loop.exec();
-    return reader.files();
 }
 
 QSet<qint64> ImportQuestions::askReplace(QWidget *parent, const QString &path, const QList<BookConflict> &conflicts)

@@ -7,10 +7,9 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 #include "book_store.h"
 
+class ImportRun;
 class QWidget;
 
 // What the window's import asks and shows while it runs: the reading of
@@ -21,10 +20,9 @@ class ImportQuestions
     Q_DECLARE_TR_FUNCTIONS(BookWindow)
 
 public:
-    // Every file read, in order; those left unread when the user stopped
-    // the import are empty. From `progressFrom` files on, a dialog shows
-    // how far the reading got.
-    static QList<std::optional<ImportedFile>> read(QWidget *parent, const QStringList &files, int progressFrom);
+    // Runs the import to its end, or until the user stops it. From
+    // `progressFrom` files on, a dialog shows how far the reading got.
+    static void run(QWidget *parent, ImportRun &import, int progressFrom);
     // The draws whose hand-entered value the user agreed to replace.
     static QSet<qint64> askReplace(QWidget *parent, const QString &path, const QList<BookConflict> &conflicts);
 };
