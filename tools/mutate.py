@@ -355,7 +355,7 @@ def prepare(scratch, tree):
     every file of TREE, and a build."""
     if os.path.exists(scratch):
         for name in os.listdir(scratch):
-            if name != 'build':
+            if name not in ('build', 'killers.json'):
                 path = os.path.join(scratch, name)
                 shutil.rmtree(path) if os.path.isdir(path) else os.remove(path)
     if tree != ROOT:
