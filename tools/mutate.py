@@ -20,6 +20,7 @@ generator rebuilds the pages from it first, as its author would.
 Takes tens of minutes; not part of CI.
 """
 import argparse
+import filecmp
 import json
 import os
 import re
@@ -353,19 +354,32 @@ def run(cmd, cwd, timeout=None):
 def prepare(scratch, tree):
     """A copy of the work tree's files (tracked and new, not ignored), or of
     every file of TREE, and a build."""
-    if os.path.exists(scratch):
-        for name in os.listdir(scratch):
-            if name not in ('build', 'killers.json'):
-                path = os.path.join(scratch, name)
-                shutil.rmtree(path) if os.path.isdir(path) else os.remove(path)
-    if tree != ROOT:
-        shutil.copytree(tree, scratch, dirs_exist_ok=True)
-    files = [] if tree != ROOT else run(['git', 'ls-files', '-z', '--cached', '--others', '--exclude-standard'],
-                                        ROOT).stdout.split('\0')
-    for name in filter(lambda n: n and os.path.isfile(os.path.join(ROOT, n)), files):
+    if tree == ROOT:
+        listed = run(['git', 'ls-files', '-z', '--cached', '--others', '--exclude-standard'], ROOT).stdout.split('\0')
+    else:
+        listed = [os.path.relpath(os.path.join(folder, name), tree)
+                  for folder, _, names in os.walk(tree) for name in names]
+    files = set(n for n in listed if n and os.path.isfile(os.path.join(tree, n)))
+    # What the tree no longer holds goes; the build and what the runner
+    # learnt stay.
+    for folder, dirs, names in os.walk(scratch):
+        relative = os.path.relpath(folder, scratch)
+        if relative == '.':
+            dirs[:] = [d for d in dirs if d != 'build']
+        for name in names:
+            path = os.path.normpath(os.path.join(relative, name))
+            if path != 'killers.json' and path not in files:
+                os.remove(os.path.join(folder, name))
+    for name in sorted(files):
         target = os.path.join(scratch, name)
         os.makedirs(os.path.dirname(target), exist_ok=True)
-        shutil.copy2(os.path.join(ROOT, name), target)
+        # Only what differs is written, and with a new time: a file left
+        # planted by a run that was stopped must be built again, while the
+        # others keep the times the build knows.
+        source = os.path.join(tree, name)
+        if not os.path.exists(target) or not filecmp.cmp(source, target, shallow=False):
+            shutil.copyfile(source, target)
+            shutil.copymode(source, target)
     # A restored file compiles from the cache instead of again.
     launcher = ['-DCMAKE_CXX_COMPILER_LAUNCHER=ccache'] if shutil.which('ccache') else []
     result = run(['cmake', '-S', '.', '-B', 'build', '-G', 'Ninja', '-DCMAKE_BUILD_TYPE=Debug'] + launcher, scratch)
