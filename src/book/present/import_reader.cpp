@@ -30,7 +30,7 @@ ImportReader::ImportReader(const QStringList &files, QObject *parent)
     shared->read.resize(size_t(files.size()));
     shared->ready = std::make_unique<std::atomic<bool>[]>(size_t(files.size()));
     // The workers are polled rather than heard from: nothing crosses back
-    // to this thread but two counters.
+    // to this thread but counters and each slot's flag.
     timer->setInterval(10);
     connect(timer, &QTimer::timeout, this, &ImportReader::poll);
 }
