@@ -18,14 +18,19 @@ QList<DrawResult> DrawChanges::rows(const QList<DrawResult> &before, const QList
     return changed;
 }
 
-QList<int> DrawChanges::between(const QList<DrawResult> &before, const QList<DrawResult> &after)
+QList<int> DrawChanges::draws(const QList<DrawResult> &changedRows)
 {
-    QList<int> draws;
+    QList<int> numbers;
     QSet<int> seen;
-    for (const DrawResult &r : rows(before, after))
+    for (const DrawResult &r : changedRows)
         if (!seen.contains(r.draw)) {
             seen.insert(r.draw);
-            draws << r.draw;
+            numbers << r.draw;
         }
-    return draws;
+    return numbers;
+}
+
+QList<int> DrawChanges::between(const QList<DrawResult> &before, const QList<DrawResult> &after)
+{
+    return draws(rows(before, after));
 }

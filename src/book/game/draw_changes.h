@@ -12,6 +12,7 @@ namespace DrawChanges {
 // import changed.
 QList<DrawResult> rows(const QList<DrawResult> &before, const QList<DrawResult> &after);
 // Their draw numbers, each once: the draws whose tickets it graded anew.
+QList<int> draws(const QList<DrawResult> &changedRows);
 QList<int> between(const QList<DrawResult> &before, const QList<DrawResult> &after);
 
 } // namespace DrawChanges

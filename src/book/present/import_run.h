@@ -16,7 +16,7 @@ class BookStore;
 // overlap, so a big import takes little more than its reading. cancel()
 // stops the reading; the files read by then go in, the others are reported
 // as cancelled. The questions about hand-entered values come afterwards
-// (ImportBatch::askReplace).
+// (askReplace).
 class ImportRun : public QObject
 {
     Q_OBJECT
@@ -29,6 +29,9 @@ public:
     void cancel();
     // Reads and stores every file before it returns, for a few files.
     void runNow();
+    // Once finished: asks about the hand-entered values each file would
+    // replace, and replaces those agreed to (ImportBatch::askReplace).
+    void askReplace(const ImportBatch::AskReplace &ask) { ImportBatch::askReplace(store, stored, ask); }
     // One per file, in the order given; complete once finished() was emitted.
     QList<ImportBatch::Outcome> outcomes() const { return stored; }
 

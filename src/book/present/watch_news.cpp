@@ -8,10 +8,10 @@
 WatchNews WatchNews::since(BookStore &store, const QList<DrawResult> &before)
 {
     WatchNews news;
-    const QList<DrawResult> after = store.everyDraw();
-    for (const DrawResult &r : DrawChanges::rows(before, after))
+    const QList<DrawResult> changedRows = DrawChanges::rows(before, store.everyDraw());
+    for (const DrawResult &r : changedRows)
         news.draws << (r.game == Game::Numbers4 ? tr("Numbers4 draw %1: %2") : tr("Draw %1: %2")).arg(r.draw).arg(r.numberText());
-    const QList<int> changed = DrawChanges::between(before, after);
+    const QList<int> changed = DrawChanges::draws(changedRows);
     if (changed.isEmpty())
         return news;
     const TicketStore tickets(store);

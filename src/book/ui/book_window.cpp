@@ -1,13 +1,11 @@
 #include "book_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -40,7 +38,6 @@
 #include "help_browser.h"
 #include "game_box.h"
 #include "import_batch.h"
-#include "import_run.h"
 #include "import_questions.h"
 #include "import_run.h"
 #include "import_report_dialog.h"
@@ -332,10 +329,7 @@ void BookWindow::importPaths(const QStringList &paths)
     const QList<DrawResult> before = store.everyDraw();
     ImportRun import(store, files, QDateTime::currentDateTimeUtc());
     ImportQuestions::run(this, import, ProgressFrom);
-    QList<ImportBatch::Outcome> outcomes = import.outcomes();
-    ImportBatch::askReplace(store, outcomes, [this](const QString &path, const QList<BookConflict> &conflicts) {
-        return ImportQuestions::askReplace(this, path, conflicts);
-    });
+    const QList<ImportBatch::Outcome> outcomes = import.outcomes();
     refresh();
     QString text = ImportBatch::reportText(outcomes);
     const QString graded = ImportBatch::gradedText(store, before);

@@ -13,10 +13,18 @@ void ImportQuestions::run(QWidget *parent, ImportRun &import, int progressFrom)
 {
     // A few files are read in a moment; more are read and stored behind a
     // dialog that shows how far it got and can stop it.
-    if (import.size() < progressFrom) {
+    if (import.size() < progressFrom)
         import.runNow();
-        return;
-    }
+    else
+        runWithProgress(parent, import);
+    // Once every file is in and the dialog is gone.
+    import.askReplace([parent](const QString &path, const QList<BookConflict> &conflicts) {
+        return askReplace(parent, path, conflicts);
+    });
+}
+
+void ImportQuestions::runWithProgress(QWidget *parent, ImportRun &import)
+{
     const int total = int(import.size());
     QProgressDialog progress(tr("Reading %1 files...").arg(total), tr("Stop the import"), 0, total, parent);
     progress.setWindowTitle(tr("Import"));

@@ -20,11 +20,15 @@ class ImportQuestions
     Q_DECLARE_TR_FUNCTIONS(BookWindow)
 
 public:
-    // Runs the import to its end, or until the user stops it. From
+    // Runs the import to its end, or until the user stops it, then asks
+    // about the results entered by hand that its files would replace. From
     // `progressFrom` files on, a dialog shows how far the reading got.
     static void run(QWidget *parent, ImportRun &import, int progressFrom);
+
+private:
     // The draws whose hand-entered value the user agreed to replace.
     static QSet<qint64> askReplace(QWidget *parent, const QString &path, const QList<BookConflict> &conflicts);
+    static void runWithProgress(QWidget *parent, ImportRun &import);
 };
 
 #endif
