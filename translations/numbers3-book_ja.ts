@@ -87,18 +87,6 @@
         <translation>%1〜%2（%3 回分）</translation>
     </message>
     <message>
-        <source>date unknown</source>
-        <translation>日付不明</translation>
-    </message>
-    <message>
-        <source>yyyy-MM-dd ddd</source>
-        <translation>yyyy年M月d日(ddd)</translation>
-    </message>
-    <message>
-        <source>draw %1</source>
-        <translation>第%1回</translation>
-    </message>
-    <message>
         <source>Straight</source>
         <translation>ストレート</translation>
     </message>
@@ -149,10 +137,6 @@
     <message>
         <source>%1.</source>
         <translation>%1。</translation>
-    </message>
-    <message>
-        <source>Numbers4 draw %1</source>
-        <translation>Numbers4 第%1回</translation>
     </message>
     <message>
         <source>The book holds no %1 results yet</source>
@@ -761,44 +745,8 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <translation>、手入力を残した %1 件</translation>
     </message>
     <message>
-        <source>%1: not imported, nothing of it was stored</source>
-        <translation>%1：取り込めませんでした。このファイルからは何も保存していません</translation>
-    </message>
-    <message>
-        <source>  error: %1</source>
-        <translation>  エラー：%1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
-    </message>
-    <message>
-        <source>  warning: %1</source>
-        <translation>  警告：%1</translation>
-    </message>
-    <message>
-        <source>  %1</source>
-        <translation>  %1</translation>
-    </message>
-    <message>
-        <source>  %1: kept %2 (entered by hand), the file has %3</source>
-        <translation>  %1：手入力の %2 を残しました（ファイルでは %3）</translation>
-    </message>
-    <message>
-        <source>Files: %1; imported: %2; refused: %3. New draws in the book: %4.</source>
-        <translation>ファイル %1 件：取り込み %2 件、取り込めず %3 件。番号帳に新しく %4 回分が入りました。</translation>
-    </message>
-    <message>
         <source>%1: %2 is drawn on %3; its result cannot be known before %4 Japan time that day</source>
         <translation>%1：%2の抽せん日は %3 です。結果はその日の日本時間 %4 まで分かりません</translation>
-    </message>
-    <message>
-        <source>Tickets graded: %1; won: %2.</source>
-        <translation>結果が出た購入：%1 件、うち当せん：%2 件。</translation>
-    </message>
-    <message>
-        <source>The import was cancelled: %1 of the %2 files were not read and are not in the book; the files finished before are kept.</source>
-        <translation>取り込みを中止しました。%2 個のファイルのうち %1 個は読んでおらず、番号帳に入っていません。それまでに済んだファイルはそのまま残します。</translation>
     </message>
 </context>
 <context>
@@ -1074,32 +1022,12 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <translation>エラー：%1</translation>
     </message>
     <message>
-        <source>warning: %1</source>
-        <translation>警告：%1</translation>
-    </message>
-    <message>
-        <source>draw %1: kept %2 (entered by hand), the file has %3</source>
-        <translation>第%1回：手入力の %2 を残しました（ファイルでは %3）</translation>
-    </message>
-    <message>
-        <source>1 ticket added</source>
-        <translation>購入の記録を 1 件追加しました</translation>
-    </message>
-    <message>
-        <source>%1 tickets added</source>
-        <translation>購入の記録を %1 件追加しました</translation>
-    </message>
-    <message>
         <source>1 ticket written</source>
         <translation>購入の記録を 1 件書き出しました</translation>
     </message>
     <message>
         <source>%1 tickets written</source>
         <translation>購入の記録を %1 件書き出しました</translation>
-    </message>
-    <message>
-        <source>%1 added, %2 already in the book and not added again</source>
-        <translation>%1 件を記録しました。%2 件は記録済みのため、記録しませんでした</translation>
     </message>
     <message>
         <source>error: there is no CSV file in what was given</source>
@@ -1407,6 +1335,26 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>set-box %1-way</source>
         <translation>セット・ボックス（%1通り）</translation>
+    </message>
+    <message>
+        <source>1 ticket added</source>
+        <translation>購入の記録を 1 件追加しました</translation>
+    </message>
+    <message>
+        <source>%1 tickets added</source>
+        <translation>購入の記録を %1 件追加しました</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already in the book and not added again</source>
+        <translation>%1 件を記録しました。%2 件は記録済みのため、記録しませんでした</translation>
+    </message>
+    <message>
+        <source>Tickets added from %1: %2</source>
+        <translation>%1 から %2 件を記録しました</translation>
+    </message>
+    <message>
+        <source>Tickets added from %1: %2; already in the book and not added again: %3</source>
+        <translation>%1 から %2 件を記録しました（記録済みのため記録しなかったもの：%3 件）</translation>
     </message>
 </context>
 <context>
@@ -1814,10 +1762,6 @@ and paste again.</source>
         <translation>元に戻しました：%1 件の削除</translation>
     </message>
     <message>
-        <source>Tickets added from %1: %2</source>
-        <translation>%1 から %2 件を記録しました</translation>
-    </message>
-    <message>
         <source>Tickets written to %1: %2</source>
         <translation>%1 に %2 件を書き出しました</translation>
     </message>
@@ -1860,10 +1804,6 @@ and paste again.</source>
     <message>
         <source>Sort &amp;by</source>
         <translation>並べ替え(&amp;B)</translation>
-    </message>
-    <message>
-        <source>Tickets added from %1: %2; already in the book and not added again: %3</source>
-        <translation>%1 から %2 件を記録しました（記録済みのため記録しなかったもの：%3 件）</translation>
     </message>
     <message>
         <source>%1 of the %2 tickets in %3 are already in the book (the same draw, number, way, units and note).</source>
@@ -2630,6 +2570,64 @@ and paste again.</source>
     <message>
         <source>Numbers4 draw %1: %2</source>
         <translation>Numbers4 第%1回: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DrawWords</name>
+    <message>
+        <source>date unknown</source>
+        <translation>日付不明</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd ddd</source>
+        <translation>yyyy年M月d日(ddd)</translation>
+    </message>
+    <message>
+        <source>draw %1</source>
+        <translation>第%1回</translation>
+    </message>
+    <message>
+        <source>Numbers4 draw %1</source>
+        <translation>Numbers4 第%1回</translation>
+    </message>
+</context>
+<context>
+    <name>ImportTexts</name>
+    <message>
+        <source>%1: not imported, nothing of it was stored</source>
+        <translation>%1：取り込めませんでした。このファイルからは何も保存していません</translation>
+    </message>
+    <message>
+        <source>  error: %1</source>
+        <translation>  エラー：%1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>  warning: %1</source>
+        <translation>  警告：%1</translation>
+    </message>
+    <message>
+        <source>  %1</source>
+        <translation>  %1</translation>
+    </message>
+    <message>
+        <source>  %1: kept %2 (entered by hand), the file has %3</source>
+        <translation>  %1：手入力の %2 を残しました（ファイルでは %3）</translation>
+    </message>
+    <message>
+        <source>Files: %1; imported: %2; refused: %3. New draws in the book: %4.</source>
+        <translation>ファイル %1 件：取り込み %2 件、取り込めず %3 件。番号帳に新しく %4 回分が入りました。</translation>
+    </message>
+    <message>
+        <source>Tickets graded: %1; won: %2.</source>
+        <translation>結果が出た購入：%1 件、うち当せん：%2 件。</translation>
+    </message>
+    <message>
+        <source>The import was cancelled: %1 of the %2 files were not read and are not in the book; the files finished before are kept.</source>
+        <translation>取り込みを中止しました。%2 個のファイルのうち %1 個は読んでおらず、番号帳に入っていません。それまでに済んだファイルはそのまま残します。</translation>
     </message>
 </context>
 </TS>

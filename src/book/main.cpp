@@ -2,7 +2,6 @@
 // imports the files and prints one line per file; otherwise it opens the window.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QTextStream>
 
 #include <memory>
 
@@ -11,46 +10,7 @@
 #include "book_gui.h"
 #include "book_options.h"
 #include "book_store.h"
-#include "bundled_report.h"
 #include "export_file.h"
-
-namespace {
-
-// Imports and ticket lists without the window; the exit status. When the
-// ticket list goes to standard output, every other line goes to standard
-// error, so that the list stays a list.
-int runBatch(BookStore &store, const BookStore::OpenResult &opened, const BookOptions &options)
-{
-    const bool listOnStdout = options.exportTickets && ExportFile::isStandardOutput(*options.exportTickets);
-    QTextStream out(listOnStdout ? stderr : stdout);
-    if (!opened.message.isEmpty())
-        out << options.database << ": " << opened.message << '\n';
-    if (!opened.usable())
-        return 1;
-    if (!store.loadBundled()) {
-        out << options.database << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(store.lastError()) << '\n';
-        return 1;
-    }
-    // A book an earlier release filled says once what this one added.
-    const QString caughtUp = BundledReport::headline(store.bundledCatchUp());
-    if (!caughtUp.isEmpty()) {
-        out << options.database << ": " << caughtUp << '\n';
-        for (const QString &line : BundledReport::differences(store.bundledCatchUp()))
-            out << "  " << line << '\n';
-    }
-    out.flush();
-    // Results first, so the export grades the tickets against them.
-    int status = options.import ? BookCli::importFiles(store, options.files, QDateTime::currentDateTimeUtc(), out) : 0;
-    if (options.watch)
-        status = qMax(status, BookCli::watch(store, QDateTime::currentDateTimeUtc(), out));
-    if (options.importTickets)
-        status = qMax(status, BookCli::importTickets(store, *options.importTickets, options.addAgain, out));
-    if (options.exportTickets)
-        status = qMax(status, BookCli::exportTickets(store, *options.exportTickets, out));
-    return status;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -78,7 +38,7 @@ int main(int argc, char **argv)
     BookStore store;
     const BookStore::OpenResult opened = store.open(options->database);
     if (options->batch())
-        return runBatch(store, opened, *options);
+        return BookCli::run(store, opened, *options);
 
     // The window shows the outcome of open() itself (store.lastOpenResult()).
     if (opened.usable())

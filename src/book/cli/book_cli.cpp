@@ -5,14 +5,48 @@
 #include <QTextStream>
 #include <QThread>
 
+#include "book_options.h"
 #include "book_store.h"
+#include "bundled_report.h"
 #include "export_file.h"
 #include "import_batch.h"
+#include "import_texts.h"
+#include "ticket_import.h"
 #include "ticket_list.h"
 #include "ticket_rules.h"
 #include "ticket_store.h"
 #include "ticket_texts.h"
 #include "watched_folder.h"
+
+int BookCli::run(BookStore &store, const BookStore::OpenResult &opened, const BookOptions &options)
+{
+    const bool listOnStdout = options.exportTickets && ExportFile::isStandardOutput(*options.exportTickets);
+    QTextStream out(listOnStdout ? stderr : stdout);
+    if (!opened.message.isEmpty())
+        out << options.database << ": " << opened.message << '\n';
+    if (!opened.usable())
+        return 1;
+    if (!store.loadBundled()) {
+        out << options.database << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(store.lastError()) << '\n';
+        return 1;
+    }
+    // A book an earlier release filled says once what this one added.
+    const QString caughtUp = BundledReport::headline(store.bundledCatchUp());
+    if (!caughtUp.isEmpty()) {
+        out << options.database << ": " << caughtUp << '\n';
+        for (const QString &line : BundledReport::differences(store.bundledCatchUp()))
+            out << "  " << line << '\n';
+    }
+    out.flush();
+    int status = options.import ? importFiles(store, options.files, QDateTime::currentDateTimeUtc(), out) : 0;
+    if (options.watch)
+        status = qMax(status, watch(store, QDateTime::currentDateTimeUtc(), out));
+    if (options.importTickets)
+        status = qMax(status, importTickets(store, *options.importTickets, options.addAgain, out));
+    if (options.exportTickets)
+        status = qMax(status, exportTickets(store, *options.exportTickets, out));
+    return status;
+}
 
 int BookCli::importFiles(BookStore &store, const QStringList &paths, const QDateTime &now, QTextStream &out)
 {
@@ -40,16 +74,10 @@ int BookCli::printOutcomes(BookStore &store, const QList<ImportBatch::Outcome> &
             continue;
         }
         out << name << ": " << r.summary() << '\n';
-        for (const QString &note : r.notes)
-            out << "  " << note << '\n';
-        for (const QString &warning : r.warnings)
-            out << "  " << QCoreApplication::translate("BookCli", "warning: %1").arg(warning) << '\n';
-        for (const BookConflict &c : r.handConflicts)
-            out << "  " << QCoreApplication::translate("BookCli", "draw %1: kept %2 (entered by hand), the file has %3")
-                               .arg(c.draw).arg(c.kept.numberText(), c.offered.numberText())
-                << '\n';
+        for (const QString &line : ImportTexts::details(r))
+            out << line << '\n';
     }
-    const QString graded = ImportBatch::gradedText(store, before);
+    const QString graded = ImportTexts::graded(ImportBatch::graded(store, before));
     if (!graded.isEmpty())
         out << graded << '\n';
     out.flush();
@@ -93,15 +121,13 @@ int BookCli::watch(BookStore &store, const QDateTime &now, QTextStream &out, int
 namespace {
 
 // "FILE: error: ..." and 1, or "FILE: 12 tickets added" and 0.
-int ticketOutcome(QTextStream &out, const QString &file, const QString &error, qsizetype n, const char *one, const char *many,
-                  int padded = 0)
+int ticketOutcome(QTextStream &out, const QString &file, const QString &error, const QString &done = QString())
 {
     out << file << ": ";
     if (!error.isEmpty())
         out << QCoreApplication::translate("BookCli", "error: %1").arg(error);
     else
-        out << TicketTexts::withPadded(n == 1 ? QCoreApplication::translate("BookCli", one)
-                                              : QCoreApplication::translate("BookCli", many).arg(n), padded);
+        out << done;
     out << '\n';
     out.flush();
     return error.isEmpty() ? 0 : 1;
@@ -113,24 +139,12 @@ int BookCli::importTickets(BookStore &store, const QString &file, bool addAgain,
 {
     const int maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
     const TicketList::Parsed list = TicketList::read(file, maxDraw);
-    QString error = list.error;
+    if (!list.ok())
+        return ticketOutcome(out, file, list.error);
     TicketStore tickets(store);
-    QList<Ticket> added = list.tickets;
-    if (list.ok() && addAgain)
-        tickets.add(list.tickets, nullptr, &error, maxDraw);
-    else if (list.ok())
-        tickets.addMissing(list.tickets, &added, &error, maxDraw);
-    const qsizetype skipped = list.tickets.size() - added.size();
-    if (error.isEmpty() && skipped > 0) {
-        out << file << ": "
-            << TicketTexts::withPadded(QCoreApplication::translate("BookCli", "%1 added, %2 already in the book and not added again")
-                                           .arg(added.size()).arg(skipped), list.padded)
-            << '\n';
-        out.flush();
-        return 0;
-    }
-    return ticketOutcome(out, file, error, added.size(), QT_TRANSLATE_NOOP("BookCli", "1 ticket added"),
-                         QT_TRANSLATE_NOOP("BookCli", "%1 tickets added"), list.padded);
+    const TicketImport::Outcome outcome =
+        TicketImport::store(tickets, list.tickets, addAgain ? TicketImport::Repeats::AddAgain : TicketImport::Repeats::Skip, maxDraw);
+    return ticketOutcome(out, file, outcome.error.text, TicketTexts::added(outcome.added.size(), outcome.skipped, list.padded));
 }
 
 int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &out)
@@ -142,6 +156,7 @@ int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &o
         TicketList::write(file, rows, &error);
     // Exported to standard output, the report goes beside it, not into it.
     QTextStream side(stderr);
-    return ticketOutcome(ExportFile::isStandardOutput(file) ? side : out, file, error, rows.size(), QT_TRANSLATE_NOOP("BookCli", "1 ticket written"),
-                         QT_TRANSLATE_NOOP("BookCli", "%1 tickets written"));
+    const QString written = rows.size() == 1 ? QCoreApplication::translate("BookCli", "1 ticket written")
+                                             : QCoreApplication::translate("BookCli", "%1 tickets written").arg(rows.size());
+    return ticketOutcome(ExportFile::isStandardOutput(file) ? side : out, file, error, written);
 }

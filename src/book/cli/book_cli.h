@@ -5,9 +5,10 @@
 #include <QStringList>
 
 #include "draw_result.h"
+#include "book_store.h"
 #include "import_batch.h"
 
-class BookStore;
+class BookOptions;
 class QDateTime;
 class QTextStream;
 
@@ -23,6 +24,12 @@ class QTextStream;
 class BookCli
 {
 public:
+    // What the options ask for without the window, in order: results
+    // first, so that an export grades the tickets against them. The exit
+    // status. When the ticket list goes to standard output, every other line
+    // goes to standard error, so that the list stays a list.
+    static int run(BookStore &store, const BookStore::OpenResult &opened, const BookOptions &options);
+
     // Returns 0 when every file went in, 1 otherwise.
     // Results of draws still to come at `now` are refused.
     static int importFiles(BookStore &store, const QStringList &paths, const QDateTime &now, QTextStream &out);

@@ -5,6 +5,7 @@
 
 #include "book_store.h"
 #include "book_texts.h"
+#include "draw_words.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ QString BookLookup::answer(const BookStore &store, Kind kind, const QString &inp
             return tr("Type a draw number of 1 or more.");
         const std::optional<DrawResult> result = store.draw(draw, game);
         if (!result)
-            return tr("%1 is not in the book.").arg(BookTexts::drawName(draw, game));
+            return tr("%1 is not in the book.").arg(DrawWords::drawName(draw, game));
         QStringList lines{BookTexts::drawLine(*result)};
         const int ways = Games::hasMini(game) ? DrawResult::WayCount : DrawResult::Mini;
         for (int way = 0; way < ways; ++way) {

@@ -5,19 +5,20 @@
 
 #include "book_store.h"
 #include "draw_calendar.h"
+#include "draw_words.h"
 
 QString BookTexts::upTo(const BookStore &store, Game game)
 {
     const std::optional<DrawResult> last = store.lastDraw(game);
     if (!last)
         return tr("The book holds no %1 results yet").arg(Games::name(game));
-    return tr("%1 results up to draw %2 (%3)").arg(Games::name(game)).arg(last->draw).arg(date(last->date));
+    return tr("%1 results up to draw %2 (%3)").arg(Games::name(game)).arg(last->draw).arg(DrawWords::date(last->date));
 }
 
 QString BookTexts::next(const QDateTime &now)
 {
     const DrawCalendar::Next next = DrawCalendar::next(now);
-    const QString draw = tr("Next draw: %1 on %2").arg(next.draw).arg(date(next.date));
+    const QString draw = tr("Next draw: %1 on %2").arg(next.draw).arg(DrawWords::date(next.date));
     const QDate today = DrawCalendar::japanTime(now).date();
     if (next.salesOpen)
         return tr("%1; today's sales are open until 18:30 Japan time").arg(draw);
@@ -41,30 +42,12 @@ QStringList BookTexts::missingRanges(const QList<int> &missing)
         const int first = missing.at(i);
         const int last = missing.at(j);
         if (first == last)
-            lines << tr("%1 (%2)").arg(drawName(first), date(DrawCalendar::dateOf(first)));
+            lines << tr("%1 (%2)").arg(DrawWords::drawName(first), DrawWords::date(DrawCalendar::dateOf(first)));
         else
-            lines << tr("%1 to %2 (%3 draws)").arg(drawName(first), drawName(last)).arg(last - first + 1);
+            lines << tr("%1 to %2 (%3 draws)").arg(DrawWords::drawName(first), DrawWords::drawName(last)).arg(last - first + 1);
         i = j + 1;
     }
     return lines;
-}
-
-QString BookTexts::date(const QDate &date)
-{
-    if (!date.isValid())
-        return tr("date unknown");
-    // The pattern is translated: Japanese writes 2026年9月4日(金).
-    return QLocale().toString(date, tr("yyyy-MM-dd ddd"));
-}
-
-QString BookTexts::drawName(int draw)
-{
-    return tr("draw %1").arg(draw);
-}
-
-QString BookTexts::drawName(int draw, Game game)
-{
-    return game == Game::Numbers4 ? tr("Numbers4 draw %1").arg(draw) : drawName(draw);
 }
 
 QString BookTexts::wayName(DrawResult::Way way)
@@ -105,7 +88,7 @@ QString BookTexts::source(const DrawResult &result)
 
 QString BookTexts::drawLine(const DrawResult &result)
 {
-    return tr("%1 (%2): %3").arg(drawName(result.draw), date(result.date), result.numberText());
+    return tr("%1 (%2): %3").arg(DrawWords::drawName(result.draw), DrawWords::date(result.date), result.numberText());
 }
 
 QString BookTexts::sentence(const QString &text)

@@ -29,10 +29,6 @@ public:
     // Runs of missing draws, one line each: "7065" or "7065 to 7129 (65 draws)".
     static QStringList missingRanges(const QList<int> &missing);
 
-    static QString date(const QDate &date);
-    static QString drawName(int draw);
-    // The same, naming the game for the four-digit one: "Numbers4 draw 7073".
-    static QString drawName(int draw, Game game);
     static QString wayName(DrawResult::Way way);
     // "90,400 yen (78 units)", "no winner", or empty when not known.
     static QString prize(const DrawResult &result, DrawResult::Way way);

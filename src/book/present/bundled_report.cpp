@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "book_texts.h"
+#include "draw_words.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ QStringList BundledReport::differences(const BundledData::CatchUp &caughtUp)
     QStringList lines = caughtUp.report.differences;
     for (const BookConflict &conflict : caughtUp.report.handConflicts)
         lines << tr("%1: kept %2 (entered by hand), this release has %3")
-                     .arg(BookTexts::drawName(conflict.draw, conflict.kept.game), conflict.kept.numberText(),
+                     .arg(DrawWords::drawName(conflict.draw, conflict.kept.game), conflict.kept.numberText(),
                           conflict.offered.numberText());
     return lines;
 }

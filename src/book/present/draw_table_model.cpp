@@ -4,6 +4,7 @@
 
 #include "book_store.h"
 #include "book_texts.h"
+#include "draw_words.h"
 
 DrawTableModel::DrawTableModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -49,7 +50,7 @@ QVariant DrawTableModel::data(const QModelIndex &index, int role) const
     if (column == DrawColumn)
         return r.draw;
     if (column == DateColumn)
-        return BookTexts::date(r.date);
+        return DrawWords::date(r.date);
     if (column == NumberColumn)
         return r.numberText();
     if (column == SourceColumn)

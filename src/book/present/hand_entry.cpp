@@ -4,6 +4,7 @@
 
 #include "book_texts.h"
 #include "draw_calendar.h"
+#include "draw_words.h"
 
 HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &number, const QStringList &prizes, const QDateTime &now,
                                     Game game)
@@ -21,7 +22,7 @@ HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &
     }
     // The importer refuses such a day, so the book's export would not read back.
     if (!DrawCalendar::isDrawDay(date)) {
-        checked.error = tr("There is no draw on %1. Give the day the draw was held.").arg(BookTexts::date(date));
+        checked.error = tr("There is no draw on %1. Give the day the draw was held.").arg(DrawWords::date(date));
         checked.badField = 1;
         return checked;
     }
@@ -29,7 +30,7 @@ HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &
     if (!DrawCalendar::resultOut(draw, date, now)) {
         const QDate day = DrawCalendar::resultDay(draw, date);
         checked.error = tr("%1 is drawn on %2; its result cannot be known before %3 Japan time that day.")
-                            .arg(BookTexts::drawName(draw), BookTexts::date(day.isValid() ? day : date),
+                            .arg(DrawWords::drawName(draw), DrawWords::date(day.isValid() ? day : date),
                                  DrawCalendar::resultsOut().toString(QStringLiteral("HH:mm")));
         checked.badField = day == date ? 1 : 0;
         return checked;
@@ -73,7 +74,7 @@ HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &
     const QDate expected = DrawCalendar::dateOf(draw);
     if (expected.isValid() && expected != date) {
         checked.warning = tr("By the draw calendar %1 was held on %2, not on %3.")
-                              .arg(BookTexts::drawName(draw), BookTexts::date(expected), BookTexts::date(date));
+                              .arg(DrawWords::drawName(draw), DrawWords::date(expected), DrawWords::date(date));
     }
     checked.result = result;
     return checked;

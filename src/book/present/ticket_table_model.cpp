@@ -1,6 +1,7 @@
 #include "ticket_table_model.h"
 
 #include "book_texts.h"
+#include "draw_words.h"
 #include "ticket_texts.h"
 
 TicketTableModel::TicketTableModel(QObject *parent)
@@ -95,7 +96,7 @@ QVariant TicketTableModel::display(const GradedTicket &g, int column)
     const Ticket &t = g.ticket;
     switch (column) {
     case DrawColumn: return t.draw;
-    case DateColumn: return BookTexts::date(g.drawDate);
+    case DateColumn: return DrawWords::date(g.drawDate);
     case GameColumn: return Games::name(t.game);
     case NumberColumn: return t.numberText();
     case WayColumn: return TicketTexts::wayName(t.way);

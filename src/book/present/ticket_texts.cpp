@@ -130,3 +130,18 @@ QString TicketTexts::totalsOver(int shown, int total)
         return tr("Totals over all tickets");
     return tr("Totals over all %1 tickets, not only the %2 shown").arg(total).arg(shown);
 }
+
+QString TicketTexts::added(qsizetype added, qsizetype skipped, int padded)
+{
+    if (skipped > 0)
+        return withPadded(tr("%1 added, %2 already in the book and not added again").arg(added).arg(skipped), padded);
+    return withPadded(added == 1 ? tr("1 ticket added") : tr("%1 tickets added").arg(added), padded);
+}
+
+QString TicketTexts::addedFrom(const QString &name, qsizetype added, qsizetype skipped, int padded)
+{
+    if (skipped > 0)
+        return withPadded(tr("Tickets added from %1: %2; already in the book and not added again: %3").arg(name).arg(added).arg(skipped),
+                          padded);
+    return withPadded(tr("Tickets added from %1: %2").arg(name).arg(added), padded);
+}

@@ -36,6 +36,11 @@ public:
     // An import's line with how many numbers it read with leading zeros:
     // "LINE (3 numbers read with leading zeros)", or the line alone for none.
     static QString withPadded(const QString &line, int padded);
+    // What a ticket list added (TicketImport), as the command line prints it
+    // after the file's name: "12 tickets added", or "2 added, 10 already in
+    // the book and not added again"; and as the window says it, naming the list.
+    static QString added(qsizetype added, qsizetype skipped, int padded);
+    static QString addedFrom(const QString &name, qsizetype added, qsizetype skipped, int padded);
     // The summary line: tickets, spent, won (theoretical part apart), balance, return.
     static QString summary(const TicketTotals &totals);
     // The list's name for a screen reader, as it is sorted: "Tickets, newest

@@ -33,6 +33,7 @@
 #include "digit_chart.h"
 #include "draw_calendar.h"
 #include "draw_table_model.h"
+#include "draw_words.h"
 #include "hand_entry_dialog.h"
 #include "hand_entry_questions.h"
 #include "help_browser.h"
@@ -40,6 +41,7 @@
 #include "import_batch.h"
 #include "import_questions.h"
 #include "import_run.h"
+#include "import_texts.h"
 #include "import_report_dialog.h"
 #include "ticket_view.h"
 #include "watch_controls.h"
@@ -148,7 +150,7 @@ void BookWindow::buildTable()
     const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     table->setColumnWidth(DrawTableModel::DrawColumn, digit * 7);
     table->setColumnWidth(DrawTableModel::DateColumn,
-                          fontMetrics().horizontalAdvance(BookTexts::date(QDate(2026, 12, 30))) + digit * 2);
+                          fontMetrics().horizontalAdvance(DrawWords::date(QDate(2026, 12, 30))) + digit * 2);
     table->setColumnWidth(DrawTableModel::NumberColumn,
                           qMax(digit * 6, fontMetrics().horizontalAdvance(model->headerData(DrawTableModel::NumberColumn, Qt::Horizontal).toString()) + digit * 2));
     const int prizeWidth = fontMetrics().horizontalAdvance(tr("%1 yen (%2 units)").arg(QStringLiteral("1,000,000"), QStringLiteral("9,999"))) + digit * 2;
@@ -331,8 +333,8 @@ void BookWindow::importPaths(const QStringList &paths)
     ImportQuestions::run(this, import, ProgressFrom);
     const QList<ImportBatch::Outcome> outcomes = import.outcomes();
     refresh();
-    QString text = ImportBatch::reportText(outcomes);
-    const QString graded = ImportBatch::gradedText(store, before);
+    QString text = ImportTexts::report(outcomes);
+    const QString graded = ImportTexts::graded(ImportBatch::graded(store, before));
     if (!graded.isEmpty())
         text += QLatin1Char('\n') + graded;
     showReport(text, ImportBatch::failed(outcomes) > 0, ImportBatch::cancelled(outcomes) > 0);

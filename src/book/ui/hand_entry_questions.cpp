@@ -4,10 +4,11 @@
 #include <QPushButton>
 
 #include "book_texts.h"
+#include "draw_words.h"
 
 bool HandEntryQuestions::replace(QWidget *parent, const DrawResult &held, const DrawResult &typed)
 {
-    const QString draw = BookTexts::drawName(typed.draw, typed.game);
+    const QString draw = DrawWords::drawName(typed.draw, typed.game);
     if (held.sameContent(typed)) {
         QMessageBox::information(parent, tr("Enter a result by hand"), tr("The book already holds this result for %1.").arg(draw));
         return false;

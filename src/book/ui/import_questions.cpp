@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "book_texts.h"
+#include "draw_words.h"
 #include "import_run.h"
 
 void ImportQuestions::run(QWidget *parent, ImportRun &import, int progressFrom)
@@ -54,7 +55,7 @@ QSet<qint64> ImportQuestions::askReplace(QWidget *parent, const QString &path, c
         const BookConflict &c = conflicts.at(i);
         QMessageBox box(QMessageBox::Question, tr("Replace a result entered by hand?"),
                         tr("You entered %1 for %2 by hand. The file %3 gives %4.\nReplace your value with the file's?")
-                            .arg(c.kept.numberText(), BookTexts::drawName(c.draw, c.kept.game), QFileInfo(path).fileName(), c.offered.numberText()),
+                            .arg(c.kept.numberText(), DrawWords::drawName(c.draw, c.kept.game), QFileInfo(path).fileName(), c.offered.numberText()),
                         QMessageBox::NoButton, parent);
         QPushButton *yes = box.addButton(tr("&Replace"), QMessageBox::YesRole);
         QPushButton *no = box.addButton(tr("&Keep mine"), QMessageBox::NoRole);

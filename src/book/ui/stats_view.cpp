@@ -22,6 +22,7 @@
 
 #include <algorithm>
 
+#include "draw_words.h"
 #include "export_file.h"
 #include "book_file_dialog.h"
 #include "book_texts.h"
@@ -230,12 +231,12 @@ void StatsView::recount()
         rangeLabel->setText(tr("No draws in this range."));
     } else if (picked.size() == 1) {
         rangeLabel->setText(tr("1 draw: %1 (%2)")
-                                .arg(BookTexts::drawName(picked.first().draw), BookTexts::date(picked.first().date)));
+                                .arg(DrawWords::drawName(picked.first().draw), DrawWords::date(picked.first().date)));
     } else {
         rangeLabel->setText(tr("%1 draws: %2 (%3) to %4 (%5)")
                                 .arg(picked.size())
-                                .arg(BookTexts::drawName(picked.first().draw), BookTexts::date(picked.first().date),
-                                     BookTexts::drawName(picked.last().draw), BookTexts::date(picked.last().date)));
+                                .arg(DrawWords::drawName(picked.first().draw), DrawWords::date(picked.first().date),
+                                     DrawWords::drawName(picked.last().draw), DrawWords::date(picked.last().date)));
     }
     redraw();
 }

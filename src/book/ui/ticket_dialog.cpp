@@ -14,6 +14,7 @@
 
 #include "book_texts.h"
 #include "draw_calendar.h"
+#include "draw_words.h"
 #include "game_box.h"
 #include "ticket_rules.h"
 #include "ticket_texts.h"
@@ -126,9 +127,9 @@ void TicketDialog::updateLabels()
     const QDate day = DrawCalendar::dateOf(first);
     const int run = runLength();
     if (run > 1)
-        dateLabel->setText(tr("%1 to %2 (draw %3)").arg(BookTexts::date(day), BookTexts::date(DrawCalendar::dateOf(first + run - 1))).arg(first + run - 1));
+        dateLabel->setText(tr("%1 to %2 (draw %3)").arg(DrawWords::date(day), DrawWords::date(DrawCalendar::dateOf(first + run - 1))).arg(first + run - 1));
     else
-        dateLabel->setText(BookTexts::date(day));
+        dateLabel->setText(DrawWords::date(day));
     const bool mini = wayBox->currentData().toInt() == Ticket::Mini;
     const QString digits = gameBox->game() == Game::Numbers4 ? tr("four digits, such as 0071") : tr("three digits, such as 007");
     numberEdit->setPlaceholderText(mini ? tr("two digits, the last two of the result") : digits);

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "book_texts.h"
+#include "draw_words.h"
 #include "ticket_table_model.h"
 #include "ticket_texts.h"
 
@@ -36,7 +37,7 @@ TicketTableView::TicketTableView(TicketTableModel *model, QSortFilterProxyModel 
         setColumnWidth(column, width + digit * 3);
     };
     fit(TicketTableModel::DrawColumn, {QStringLiteral("000000")});
-    fit(TicketTableModel::DateColumn, {BookTexts::date(QDate(2026, 12, 30))});
+    fit(TicketTableModel::DateColumn, {DrawWords::date(QDate(2026, 12, 30))});
     fit(TicketTableModel::NumberColumn, {QStringLiteral("0000")});
     fit(TicketTableModel::WayColumn, {TicketTexts::wayName(Ticket::Straight)});
     fit(TicketTableModel::UnitsColumn, {QStringLiteral("00")});

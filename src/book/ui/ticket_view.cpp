@@ -27,6 +27,7 @@
 #include "draw_calendar.h"
 #include "tab_shortcuts.h"
 #include "ticket_dialog.h"
+#include "ticket_import.h"
 #include "ticket_list.h"
 #include "ticket_print.h"
 #include "ticket_questions.h"
@@ -427,30 +428,21 @@ bool TicketView::addParsed(const TicketList::Parsed &parsed, const QString &name
                                                        : TicketQuestions::Repeats::AddAgain;
     if (repeats == TicketQuestions::Repeats::Cancel)
         return false;
-    QList<Ticket> added = parsed.tickets;
-    QList<qint64> ids;
-    QString error;
-    const bool stored = repeats == TicketQuestions::Repeats::Skip ? store.addMissing(parsed.tickets, &added, &error, maxDraw)
-                                                 : store.add(parsed.tickets, &ids, &error, maxDraw);
-    if (!stored) {
-        QMessageBox::warning(this, tr("Ticket list"), error.isEmpty() ? store.lastError() : error);
+    const TicketImport::Outcome outcome = TicketImport::store(
+        store, parsed.tickets, repeats == TicketQuestions::Repeats::Skip ? TicketImport::Repeats::Skip : TicketImport::Repeats::AddAgain,
+        maxDraw);
+    if (outcome.error.failed()) {
+        QMessageBox::warning(this, tr("Ticket list"), outcome.error.text);
         return false;
     }
-    for (int i = 0; i < added.size(); ++i) {
-        if (i < ids.size())
-            added[i].id = ids.at(i);
-        else
-            ids.append(added.at(i).id);
-    }
-    if (!added.isEmpty())
-        history.record(TicketHistory::Added, added);
+    QList<qint64> ids;
+    for (const Ticket &t : outcome.added)
+        ids << t.id;
+    if (!outcome.added.isEmpty())
+        history.record(TicketHistory::Added, outcome.added);
     reload();
     table->selectTickets(ids);
-    const qsizetype skipped = parsed.tickets.size() - added.size();
-    say(TicketTexts::withPadded(skipped > 0 ? tr("Tickets added from %1: %2; already in the book and not added again: %3")
-                                                  .arg(name).arg(added.size()).arg(skipped)
-                                            : tr("Tickets added from %1: %2").arg(name).arg(added.size()),
-                                parsed.padded));
+    say(TicketTexts::addedFrom(name, outcome.added.size(), outcome.skipped, parsed.padded));
     return true;
 }
 

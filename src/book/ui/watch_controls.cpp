@@ -14,6 +14,7 @@
 #include "desktop_notifier.h"
 #include "folder_watch.h"
 #include "import_batch.h"
+#include "import_texts.h"
 #include "watch_news.h"
 
 WatchControls::WatchControls(BookStore &store, QMainWindow *window, QLabel *line, std::function<void(const QString &)> imported)
@@ -76,7 +77,7 @@ void WatchControls::showState()
 
 void WatchControls::showLooked(const WatchedFolder::Look &look)
 {
-    imported(ImportBatch::reportText(look.outcomes));
+    imported(ImportTexts::report(look.outcomes));
     const WatchNews news = WatchNews::since(store, look.before);
     QStringList said;
     if (!news.isEmpty())

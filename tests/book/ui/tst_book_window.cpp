@@ -33,6 +33,7 @@
 
 #include "book_lookup.h"
 #include "digit_chart.h"
+#include "draw_words.h"
 #include "stats_view.h"
 #include "ticket_table_view.h"
 #include "ticket_view.h"
@@ -326,7 +327,7 @@ void TestBookWindow::handEntry_data()
     QTest::newRow("today's draw, before its results") << 7065 << QDate(2026, 9, 7) << "282" << none << 1
                                                        << toCome.arg(7065).arg("2026-09-07 Mon") << 3;
     QTest::newRow("a draw to come, with a past day") << 7140 << day << "282" << none << 0
-                                                      << toCome.arg(7140).arg(BookTexts::date(DrawCalendar::dateOf(7140))) << 3;
+                                                      << toCome.arg(7140).arg(DrawWords::date(DrawCalendar::dateOf(7140))) << 3;
     QTest::newRow("a past draw, with a day to come") << 7064 << QDate(2026, 9, 8) << "251" << none << 1
                                                       << toCome.arg(7064).arg("2026-09-08 Tue") << 3;
 }

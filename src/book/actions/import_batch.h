@@ -54,13 +54,15 @@ public:
     // replaces those agreed to, each file's as one more whole change.
     static void askReplace(BookStore &store, QList<Outcome> &outcomes, const AskReplace &ask);
 
-    // The whole report: one paragraph per file, then the totals.
-    static QString reportText(const QList<Outcome> &outcomes);
-    // Grades follow the results: after an import that changed the draws
-    // held before it, the line "Tickets graded: 3; won: 1." for the tickets
-    // of every new or changed draw; empty when the book holds no tickets or
-    // the import changed no draw.
-    static QString gradedText(BookStore &store, const QList<DrawResult> &before);
+    // What an import did to the player's tickets: how many tickets of the
+    // draws it added or changed there are, and how many of them won; none
+    // when it changed no draw.
+    struct Graded
+    {
+        qsizetype tickets = 0;
+        qsizetype won = 0;
+    };
+    static Graded graded(BookStore &store, const QList<DrawResult> &before);
     static int failed(const QList<Outcome> &outcomes);
     static int cancelled(const QList<Outcome> &outcomes);
 

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "book_texts.h"
 #include "draw_calendar.h"
 #include "draw_changes.h"
+#include "draw_words.h"
 #include "import_reader.h"
 #include "result_importer.h"
 #include "ticket_store.h"
@@ -89,7 +89,7 @@ void ImportBatch::refuseDrawsToCome(ImportedFile &file, const QDateTime &now)
             continue;
         const QDate day = DrawCalendar::resultDay(r.draw, r.date);
         file.error = tr("%1: %2 is drawn on %3; its result cannot be known before %4 Japan time that day")
-                         .arg(file.fileName, BookTexts::drawName(r.draw), BookTexts::date(day.isValid() ? day : r.date),
+                         .arg(file.fileName, DrawWords::drawName(r.draw), DrawWords::date(day.isValid() ? day : r.date),
                               DrawCalendar::resultsOut().toString(QStringLiteral("HH:mm")));
         file.draws.clear();
         file.warnings.clear();
@@ -120,52 +120,17 @@ void ImportBatch::replaceAgreed(BookStore &store, const ImportedFile &file, Outc
     }
 }
 
-QString ImportBatch::reportText(const QList<Outcome> &outcomes)
-{
-    QStringList lines;
-    int added = 0;
-    for (const Outcome &outcome : outcomes) {
-        if (outcome.cancelled)
-            continue;
-        const QString name = QFileInfo(outcome.path).fileName();
-        if (!outcome.report.ok) {
-            lines << tr("%1: not imported, nothing of it was stored").arg(name);
-            lines << tr("  error: %1").arg(outcome.report.error);
-        } else {
-            lines << tr("%1: %2").arg(name, outcome.report.summary());
-            added += outcome.report.added;
-        }
-        for (const QString &warning : outcome.report.warnings)
-            lines << tr("  warning: %1").arg(warning);
-        for (const QString &note : outcome.report.notes)
-            lines << tr("  %1").arg(note);
-        for (const BookConflict &conflict : outcome.report.handConflicts) {
-            lines << tr("  %1: kept %2 (entered by hand), the file has %3")
-                         .arg(BookTexts::drawName(conflict.draw), conflict.kept.numberText(), conflict.offered.numberText());
-        }
-    }
-    const int bad = failed(outcomes);
-    const int unread = cancelled(outcomes);
-    lines << QString();
-    if (unread > 0)
-        lines << tr("The import was cancelled: %1 of the %2 files were not read and are not in the book; "
-                    "the files finished before are kept.").arg(unread).arg(outcomes.size());
-    lines << tr("Files: %1; imported: %2; refused: %3. New draws in the book: %4.")
-                 .arg(outcomes.size()).arg(outcomes.size() - bad - unread).arg(bad).arg(added);
-    return lines.join(QLatin1Char('\n'));
-}
-
-QString ImportBatch::gradedText(BookStore &store, const QList<DrawResult> &before)
+ImportBatch::Graded ImportBatch::graded(BookStore &store, const QList<DrawResult> &before)
 {
     const TicketStore tickets(store);
     if (tickets.count() == 0)
-        return QString();
+        return {};
     const QList<int> changed = DrawChanges::between(before, store.everyDraw());
     if (changed.isEmpty())
-        return QString();
+        return {};
     const QList<GradedTicket> graded = tickets.gradedForDraws(changed);
     const auto won = std::count_if(graded.cbegin(), graded.cend(), [](const GradedTicket &g) { return g.grade.won(); });
-    return tr("Tickets graded: %1; won: %2.").arg(graded.size()).arg(won);
+    return { graded.size(), won };
 }
 
 int ImportBatch::failed(const QList<Outcome> &outcomes)

@@ -1,0 +1,54 @@
+#include "import_texts.h"
+
+#include <QFileInfo>
+
+#include "draw_words.h"
+
+QString ImportTexts::report(const QList<ImportBatch::Outcome> &outcomes)
+{
+    QStringList lines;
+    int added = 0;
+    for (const ImportBatch::Outcome &outcome : outcomes) {
+        if (outcome.cancelled)
+            continue;
+        const QString name = QFileInfo(outcome.path).fileName();
+        if (!outcome.report.ok) {
+            lines << tr("%1: not imported, nothing of it was stored").arg(name);
+            lines << tr("  error: %1").arg(outcome.report.error);
+        } else {
+            lines << tr("%1: %2").arg(name, outcome.report.summary());
+            added += outcome.report.added;
+        }
+        lines << details(outcome.report);
+    }
+    const int bad = ImportBatch::failed(outcomes);
+    const int unread = ImportBatch::cancelled(outcomes);
+    lines << QString();
+    if (unread > 0)
+        lines << tr("The import was cancelled: %1 of the %2 files were not read and are not in the book; "
+                    "the files finished before are kept.").arg(unread).arg(outcomes.size());
+    lines << tr("Files: %1; imported: %2; refused: %3. New draws in the book: %4.")
+                 .arg(outcomes.size()).arg(outcomes.size() - bad - unread).arg(bad).arg(added);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QStringList ImportTexts::details(const ImportReport &report)
+{
+    QStringList lines;
+    for (const QString &warning : report.warnings)
+        lines << tr("  warning: %1").arg(warning);
+    for (const QString &note : report.notes)
+        lines << tr("  %1").arg(note);
+    for (const BookConflict &conflict : report.handConflicts) {
+        lines << tr("  %1: kept %2 (entered by hand), the file has %3")
+                     .arg(DrawWords::drawName(conflict.draw), conflict.kept.numberText(), conflict.offered.numberText());
+    }
+    return lines;
+}
+
+QString ImportTexts::graded(const ImportBatch::Graded &graded)
+{
+    if (graded.tickets == 0)
+        return QString();
+    return tr("Tickets graded: %1; won: %2.").arg(graded.tickets).arg(graded.won);
+}
