@@ -31,6 +31,7 @@
 #include <functional>
 
 #include "book_store.h"
+#include "draw_row.h"
 #include "book_window.h"
 #include "draw_calendar.h"
 #include "filler_book.h"
@@ -77,7 +78,7 @@ int rawRows(const QSqlDatabase &db)
     q.exec(QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at, t.game, %1"
                           " FROM tickets t LEFT JOIN draws d ON d.game = t.game AND d.draw = t.draw"
                           " ORDER BY t.draw DESC, t.id")
-               .arg(BookStore::drawColumns(QStringLiteral("d"))));
+               .arg(DrawRow::columns(QStringLiteral("d"))));
     const int columns = q.record().count();
     int rows = 0;
     qint64 sum = 0;

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "display/number_kind.h"
+#include "number_kind.h"
 #include "draw_result.h"
 #include "game.h"
 

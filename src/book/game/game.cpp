@@ -81,4 +81,17 @@ bool sameDigits(int a, int b, Game game)
     return sortedDigits(a, game) == sortedDigits(b, game);
 }
 
+QList<int> arrangements(int number, Game game)
+{
+    if (!validNumber(number, game))
+        return {};
+    QString digits = numberText(number, game);
+    std::sort(digits.begin(), digits.end());
+    QList<int> all;
+    do
+        all.append(digits.toInt());
+    while (std::next_permutation(digits.begin(), digits.end()));
+    return all;
+}
+
 } // namespace Games

@@ -1,6 +1,7 @@
 #ifndef GAME_H
 #define GAME_H
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -39,6 +40,9 @@ bool validNumber(int number, Game game);
 int orders(int number, Game game);
 // Whether a and b are orders of the same digits.
 bool sameDigits(int a, int b, Game game);
+// Every order of the number's digits, its own included, each once, ascending:
+// the numbers a box ticket on it wins with.
+QList<int> arrangements(int number, Game game);
 
 } // namespace Games
 

@@ -56,7 +56,7 @@ qint64 BookConnection::dataVersion()
     return -2;
 }
 
-BookStore::OpenResult BookConnection::open(const QString &bookPath, int busyTimeoutMs)
+BookOpen::Result BookConnection::open(const QString &bookPath, int busyTimeoutMs)
 {
     close();
     path = bookPath;
@@ -184,7 +184,7 @@ bool BookConnection::migrate(bool existed, OpenResult &result)
 {
     // A current book needs no lock to open, so another instance's long
     // import does not keep this one out.
-    if (existed && userVersion() == BookStore::SchemaVersion) {
+    if (existed && userVersion() == BookOpen::SchemaVersion) {
         result.status = result.status == OpenStatus::MovedAside ? result.status : OpenStatus::Ok;
         return true;
     }
@@ -196,13 +196,13 @@ bool BookConnection::migrate(bool existed, OpenResult &result)
         return refuse(result, tr("Cannot open the book %1: %2"));
     }
     const int version = userVersion();
-    if (version > BookStore::SchemaVersion || version < 0) {
+    if (version > BookOpen::SchemaVersion || version < 0) {
         result.status = version < 0 ? OpenStatus::Failed : OpenStatus::NewerSchema;
         result.message = tr("The book %1 was written by a newer version of this program. It was not changed.").arg(path);
         return false;
     }
     QSqlQuery q(db);
-    if (!BookSchema::upgrade(q, version, BookStore::SchemaVersion)) {
+    if (!BookSchema::upgrade(q, version, BookOpen::SchemaVersion)) {
         error = BookError::fromSql(q.lastError());
         return refuse(result, tr("Cannot prepare the book %1: %2"));
     }

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "book_error.h"
-#include "book_store.h"
+#include "book_open.h"
 
 class BookLock;
 
@@ -21,7 +21,7 @@ public:
     ~BookConnection();
 
     // As BookStore::open; when the result is not usable nothing is left open.
-    BookStore::OpenResult open(const QString &path, int busyTimeoutMs);
+    BookOpen::Result open(const QString &path, int busyTimeoutMs);
     void close();
 
     QSqlDatabase database() const { return db; }
@@ -30,8 +30,8 @@ public:
     BookError lastError() const { return error; }
 
 private:
-    using OpenResult = BookStore::OpenResult;
-    using OpenStatus = BookStore::OpenStatus;
+    using OpenResult = BookOpen::Result;
+    using OpenStatus = BookOpen::Status;
 
     // Each false when the book cannot be used, with result saying why.
     bool checkPath(OpenResult &result);
@@ -48,7 +48,7 @@ private:
 
     QString connectionName;
     QString path;
-    int busyTimeout = BookStore::BusyTimeoutMs;
+    int busyTimeout = BookOpen::BusyTimeoutMs;
     QSqlDatabase db;
     std::unique_ptr<BookLock> lock;  // book.sqlite.lock while the book is open
     BookError error;

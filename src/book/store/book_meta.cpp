@@ -5,7 +5,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include "book_store.h"
+#include "book_session.h"
 #include "sql_transaction.h"
 
 QString BookMeta::value(const QString &key, const QString &fallback) const

@@ -3,14 +3,14 @@
 
 #include <QString>
 
-class BookStore;
+class BookSession;
 
 // Choices kept in the book itself (the meta table), so they follow the
 // book rather than the desktop account.
 class BookMeta
 {
 public:
-    explicit BookMeta(BookStore &book) : book(book) {}
+    explicit BookMeta(BookSession &book) : book(book) {}
 
     // The value under key, or fallback when the book holds none.
     QString value(const QString &key, const QString &fallback = QString()) const;
@@ -21,7 +21,7 @@ public:
     QString lastError() const { return error; }
 
 private:
-    BookStore &book;
+    BookSession &book;
     QString error;
 };
 

@@ -52,7 +52,7 @@ QString BookProbe::newerMessage(int version) const
               "It was not changed; use the newer program or another book.")
         .arg(path)
         .arg(version)
-        .arg(BookStore::SchemaVersion);
+        .arg(BookOpen::SchemaVersion);
 }
 
 BookProbe::Finding BookProbe::look() const
@@ -77,8 +77,8 @@ BookProbe::Finding BookProbe::look() const
     // read the header first, and look inside as an immutable file.
     const Header header = readHeader();
     const bool noWal = !QFileInfo::exists(path + QStringLiteral("-wal"));
-    if (noWal && header.isDatabase && header.userVersion > BookStore::SchemaVersion) {
-        seen.status = BookStore::OpenStatus::NewerSchema;
+    if (noWal && header.isDatabase && header.userVersion > BookOpen::SchemaVersion) {
+        seen.status = BookOpen::Status::NewerSchema;
         seen.message = newerMessage(header.userVersion);
         return seen;
     }
@@ -146,8 +146,8 @@ void BookProbe::lookInside(QSqlQuery &q, Finding &seen, bool contentKnown) const
     int version = 0;
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
         unreadable(q.lastError(), seen);
-    } else if ((version = q.value(0).toInt()) > BookStore::SchemaVersion) {
-        seen.status = BookStore::OpenStatus::NewerSchema;
+    } else if ((version = q.value(0).toInt()) > BookOpen::SchemaVersion) {
+        seen.status = BookOpen::Status::NewerSchema;
         seen.message = newerMessage(version);
     } else if (version == 0 && (!q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) || !q.next())) {
         unreadable(q.lastError(), seen);

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "book_error.h"
-#include "book_store.h"
+#include "book_open.h"
 
 class QSqlError;
 class QSqlQuery;
@@ -19,7 +19,7 @@ public:
     // otherwise moveAside says whether the file is unusable, and why.
     struct Finding
     {
-        BookStore::OpenStatus status = BookStore::OpenStatus::Failed;
+        BookOpen::Status status = BookOpen::Status::Failed;
         QString message;
         BookError error;
         bool moveAside = false;

@@ -18,6 +18,7 @@
 #include "book_connection.h"
 #include "book_error.h"
 #include "bundled_data.h"
+#include "draw_row.h"
 #include "draw_writer.h"
 #include "export_file.h"
 #include "result_importer.h"
@@ -29,18 +30,6 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("BookStore", text);
-}
-
-const char *const DrawColumns =
-    "draw, date, number, straight_prize, straight_winners, box_prize, box_winners,"
-    " set_straight_prize, set_straight_winners, set_box_prize, set_box_winners,"
-    " mini_prize, mini_winners, source_kind, source, stored_at, game";
-
-std::optional<qint64> toOptional(const QVariant &v)
-{
-    if (v.isNull())
-        return std::nullopt;
-    return v.toLongLong();
 }
 
 // A file none of which was stored, with the importer's warnings still.
@@ -75,34 +64,6 @@ struct BookStore::Private
         return e.text;
     }
 };
-
-QString BookStore::drawColumns(const QString &table)
-{
-    if (table.isEmpty())
-        return QLatin1String(DrawColumns);
-    QStringList columns;
-    for (const QString &column : QString::fromLatin1(DrawColumns).split(QLatin1Char(',')))
-        columns << table + QLatin1Char('.') + column.trimmed();
-    return columns.join(QLatin1String(", "));
-}
-
-DrawResult BookStore::drawFromRow(const QSqlQuery &q, int first)
-{
-    DrawResult r;
-    r.draw = q.value(first).toInt();
-    if (!q.value(first + 1).isNull())
-        r.date = QDate::fromString(q.value(first + 1).toString(), Qt::ISODate);
-    r.number = q.value(first + 2).toInt();
-    for (int w = 0; w < DrawResult::WayCount; ++w) {
-        r.prize[size_t(w)] = toOptional(q.value(first + 3 + 2 * w));
-        r.winners[size_t(w)] = toOptional(q.value(first + 4 + 2 * w));
-    }
-    r.sourceKind = DrawResult::SourceKind(q.value(first + 13).toInt());
-    r.source = q.value(first + 14).toString();
-    r.storedAt = QDateTime::fromString(q.value(first + 15).toString(), Qt::ISODateWithMs);
-    r.game = Games::fromStored(q.value(first + 16).toInt()).value_or(Game::Numbers3);
-    return r;
-}
 
 QString BookStore::errorText(const QSqlError &e)
 {
@@ -314,12 +275,12 @@ QList<DrawResult> selectDraws(const QSqlDatabase &db, const QString &where, cons
         return out;
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM draws %2 ORDER BY draw").arg(QLatin1String(DrawColumns), where));
+    q.prepare(QStringLiteral("SELECT %1 FROM draws %2 ORDER BY draw").arg(DrawRow::columns(), where));
     for (const QVariant &a : args)
         q.addBindValue(a);
     if (q.exec())
         while (q.next())
-            out.append(BookStore::drawFromRow(q));
+            out.append(DrawRow::fromQuery(q));
     return out;
 }
 
@@ -328,11 +289,11 @@ std::optional<DrawResult> selectOne(const QSqlDatabase &db, const QString &sql, 
     if (!db.isOpen())
         return std::nullopt;
     QSqlQuery q(db);
-    q.prepare(sql.arg(QLatin1String(DrawColumns)));
+    q.prepare(sql.arg(DrawRow::columns()));
     for (const QVariant &a : args)
         q.addBindValue(a);
     if (q.exec() && q.next())
-        return BookStore::drawFromRow(q);
+        return DrawRow::fromQuery(q);
     return std::nullopt;
 }
 
@@ -360,17 +321,15 @@ QList<DrawResult> BookStore::drawsWithNumber(int number, Game game) const
 
 QList<DrawResult> BookStore::boxHits(int number, Game game) const
 {
-    if (!Games::validNumber(number, game))
+    const QList<int> orders = Games::arrangements(number, game);
+    if (orders.isEmpty())
         return {};
-    // Every order of the digits, the number's own included.
-    QString digits = Games::numberText(number, game);
-    std::sort(digits.begin(), digits.end());
     QVariantList args{ int(game) };
     QStringList marks;
-    do {
-        args.append(digits.toInt());
+    for (int order : orders) {
+        args.append(order);
         marks.append(QStringLiteral("?"));
-    } while (std::next_permutation(digits.begin(), digits.end()));
+    }
     return selectDraws(d->db, QStringLiteral("WHERE game = ? AND number IN (%1)").arg(marks.join(QLatin1Char(','))), args);
 }
 

@@ -10,13 +10,14 @@
 #include <optional>
 
 #include "book_error.h"
+#include "book_open.h"
+#include "book_session.h"
 #include "bundled_data.h"
 #include "draw_result.h"
 #include "import_report.h"
 #include "imported_file.h"
 
 class QSqlError;
-class QSqlQuery;
 
 // The results book: one SQLite file through Qt SQL (QSQLITE). Schema versioned
 // with PRAGMA user_version and migrated in code (BookSchema); a rollback journal, foreign keys, a busy
@@ -25,30 +26,17 @@ class QSqlQuery;
 // a second program on the same book waits for it as long as a write would
 // wait, then is refused with a message. Not thread-safe: use an instance from
 // one thread.
-class BookStore
+class BookStore : public BookSession
 {
 public:
-    enum class OpenStatus {
-        Ok,          // an existing book opened
-        Created,     // a new, empty book was made
-        MovedAside,  // the file was not a usable book; it was moved aside and a new book made
-        NewerSchema, // the book was written by a newer program; refused and left untouched
-        Failed       // could not open or create, or the file is another program's
-                     // database (message says why); nothing was changed
-    };
-    struct OpenResult
-    {
-        OpenStatus status = OpenStatus::Failed;
-        QString message;   // for the user; empty for Ok, and for Created unless an empty file was there
-        QString movedTo;   // path of the moved-aside file for MovedAside
-        bool usable() const { return status == OpenStatus::Ok || status == OpenStatus::Created || status == OpenStatus::MovedAside; }
-    };
+    using OpenStatus = BookOpen::Status;
+    using OpenResult = BookOpen::Result;
 
     // The schema this program writes.
-    static constexpr int SchemaVersion = 5;
+    static constexpr int SchemaVersion = BookOpen::SchemaVersion;
     // Milliseconds that opening waits for another program to let the book go,
     // and that a write waits for SQLite's own lock.
-    static constexpr int BusyTimeoutMs = 5000;
+    static constexpr int BusyTimeoutMs = BookOpen::BusyTimeoutMs;
 
     BookStore();
     ~BookStore();
@@ -64,7 +52,7 @@ public:
     // What the last open() gave (the window reports it: moved aside, refused...).
     OpenResult lastOpenResult() const;
     void close();
-    bool isOpen() const;
+    bool isOpen() const override;
     QString path() const;
 
     // Brings the book up to the past results and prizes this program carries
@@ -126,16 +114,9 @@ public:
     void setBusyTimeout(int ms);
     // The Qt SQL connection of this instance (for checks and tests, and for
     // the ticket store that shares the book).
-    QString connectionName() const;
+    QString connectionName() const override;
     // A failed statement in words for the user (busy, disk full, read-only...).
     static QString errorText(const QSqlError &error);
-
-    // The columns of a draw row, in the order drawFromRow() reads them; each
-    // prefixed with "table." when a table is given (for a join).
-    static QString drawColumns(const QString &table = QString());
-    // The draw in a query's current row, whose columns from `first` on are
-    // drawColumns().
-    static DrawResult drawFromRow(const QSqlQuery &q, int first = 0);
 
 private:
     struct Private;

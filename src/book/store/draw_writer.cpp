@@ -9,7 +9,7 @@
 #include <climits>
 #include <utility>
 
-#include "book_store.h"
+#include "draw_row.h"
 #include "draw_merge.h"
 
 namespace {
@@ -18,14 +18,14 @@ namespace {
 QString writeDrawSql()
 {
     QStringList set;
-    for (const QString &column : BookStore::drawColumns().split(QLatin1Char(','))) {
+    for (const QString &column : DrawRow::columns().split(QLatin1Char(','))) {
         const QString c = column.trimmed();
         if (c != QLatin1String("draw") && c != QLatin1String("game"))
             set << QStringLiteral("%1 = excluded.%1").arg(c);
     }
     return QStringLiteral("INSERT INTO draws (%1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"
                           " ON CONFLICT(game, draw) DO UPDATE SET %2")
-        .arg(BookStore::drawColumns(), set.join(QLatin1String(", ")));
+        .arg(DrawRow::columns(), set.join(QLatin1String(", ")));
 }
 
 QVariant optionalValue(const std::optional<qint64> &v)
@@ -154,13 +154,13 @@ bool DrawWriter::saveReplaced(const DrawResult &old, const DrawResult &replaceme
 bool DrawWriter::loadKnown(const QList<ImportedFile> &files, QHash<qint64, DrawResult> &into)
 {
     const auto [lo, hi] = drawRange(files);
-    QSqlQuery &q = prepared(QStringLiteral("SELECT %1 FROM draws WHERE draw BETWEEN ? AND ?").arg(BookStore::drawColumns()));
+    QSqlQuery &q = prepared(QStringLiteral("SELECT %1 FROM draws WHERE draw BETWEEN ? AND ?").arg(DrawRow::columns()));
     q.addBindValue(lo);
     q.addBindValue(hi);
     if (!exec(q))
         return false;
     while (q.next()) {
-        const DrawResult r = BookStore::drawFromRow(q);
+        const DrawResult r = DrawRow::fromQuery(q);
         into.insert(r.key(), r);
     }
     q.finish();

@@ -5,7 +5,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include "book_store.h"
+#include "book_session.h"
 #include "sql_transaction.h"
 
 bool SeenFiles::contains(const QString &sha256) const

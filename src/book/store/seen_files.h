@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-class BookStore;
+class BookSession;
 
 // The files the watched folder has taken, by the SHA-256 of their bytes:
 // one imported once is not imported again under any name, and one that
@@ -20,7 +20,7 @@ public:
         bool ok = false; // whether it went in
     };
 
-    explicit SeenFiles(BookStore &book) : book(book) {}
+    explicit SeenFiles(BookSession &book) : book(book) {}
 
     bool contains(const QString &sha256) const;
     // All in one transaction; an entry already held keeps its first name.
@@ -28,7 +28,7 @@ public:
     QString lastError() const { return error; }
 
 private:
-    BookStore &book;
+    BookSession &book;
     QString error;
 };
 

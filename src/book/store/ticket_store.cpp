@@ -9,7 +9,8 @@
 
 #include <algorithm>
 
-#include "book_store.h"
+#include "book_session.h"
+#include "draw_row.h"
 #include "draw_calendar.h"
 #include "sql_transaction.h"
 #include "ticket_rules.h"
@@ -27,7 +28,7 @@ QString gradedSelect()
 {
     return QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at, t.game, %1"
                           " FROM tickets t LEFT JOIN draws d ON d.game = t.game AND d.draw = t.draw")
-        .arg(BookStore::drawColumns(QStringLiteral("d")));
+        .arg(DrawRow::columns(QStringLiteral("d")));
 }
 
 // Within a draw in the order entered, so a list exported and read back
@@ -63,7 +64,7 @@ GradedTicket rowToGraded(const QSqlQuery &q)
         g.grade = TicketRules::grade(g.ticket, nullptr);
         return g;
     }
-    const DrawResult r = BookStore::drawFromRow(q, 8);
+    const DrawResult r = DrawRow::fromQuery(q, 8);
     g.drawDate = r.date.isValid() ? r.date : DrawCalendar::dateOf(r.draw);
     g.resultNumber = r.number;
     g.grade = TicketRules::grade(g.ticket, &r);
@@ -120,7 +121,7 @@ BookError heldIn(const QSqlDatabase &db, const QList<Ticket> &tickets, QList<qsi
 
 } // namespace
 
-TicketStore::TicketStore(BookStore &book) : book(book)
+TicketStore::TicketStore(BookSession &book) : book(book)
 {
 }
 
@@ -370,7 +371,7 @@ bool readRows(QSqlQuery &q, Row (*toRow)(const QSqlQuery &), QList<Row> &out, Bo
 
 // Every row of a select on the book's tickets, newest draw first.
 template<typename Row>
-QList<Row> selectAll(const BookStore &book, const QString &select, Row (*toRow)(const QSqlQuery &), BookError &error)
+QList<Row> selectAll(const BookSession &book, const QString &select, Row (*toRow)(const QSqlQuery &), BookError &error)
 {
     error = BookError();
     QList<Row> out;

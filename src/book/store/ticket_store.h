@@ -11,7 +11,7 @@
 #include "graded_ticket.h"
 #include "ticket.h"
 
-class BookStore;
+class BookSession;
 class QSqlDatabase;
 
 // The player's tickets, kept in the results book (table `tickets`, schema 3,
@@ -21,7 +21,7 @@ class QSqlDatabase;
 class TicketStore
 {
 public:
-    explicit TicketStore(BookStore &book);
+    explicit TicketStore(BookSession &book);
 
     // Stores the tickets in one transaction; those with id 0 get new ids,
     // those with an id keep it (undoing a delete). On success *ids (if given)
@@ -70,7 +70,7 @@ private:
                        const std::function<BookError(const QSqlDatabase &)> &work);
     BookError insert(const QSqlDatabase &db, const QList<Ticket> &tickets, QList<qint64> &made);
 
-    BookStore &book;
+    BookSession &book;
     mutable BookError error;
 };
 

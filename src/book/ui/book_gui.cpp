@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
-#include "app/app_icon.h"
+#include "app_icon.h"
 #include "book_store.h"
 #include "book_window.h"
 #include "bundled_report.h"

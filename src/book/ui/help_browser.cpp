@@ -6,7 +6,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include "app/runtime_file.h"
+#include "runtime_file.h"
 
 namespace {
 // The panel's limits: its largest page is 14 KB and its largest picture

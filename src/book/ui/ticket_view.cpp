@@ -23,6 +23,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "book_store.h"
 #include "book_texts.h"
 #include "draw_calendar.h"
 #include "tab_shortcuts.h"
