@@ -266,9 +266,9 @@ int main(int argc, char **argv)
     {
         BookStore tickets;
         tickets.open(full);
-        QString error;
-        if (!TicketStore(tickets).add(fillerTickets(100000, Total), nullptr, &error, Total + 400))
-            std::printf("could not add the tickets: %s\n", qPrintable(error));
+        const BookError error = TicketStore(tickets).add(fillerTickets(100000, Total), nullptr, Total + 400);
+        if (error.failed())
+            std::printf("could not add the tickets: %s\n", qPrintable(error.text));
     }
     reportTicketBook(full);
     return 0;

@@ -102,11 +102,11 @@ void bothGames(const QString &path)
     BookStore store;
     store.open(path);
     if (!store.loadBundled())
-        std::printf("could not load the bundled data: %s\n", qPrintable(store.lastError()));
+        std::printf("could not load the bundled data: %s\n", qPrintable(store.lastError().text));
     TicketStore tickets(store);
-    QString error;
-    if (!tickets.add(fillerTickets(Tickets, Last, true), nullptr, &error, Last + 400))
-        std::printf("could not add the tickets: %s\n", qPrintable(error));
+    const BookError error = tickets.add(fillerTickets(Tickets, Last, true), nullptr, Last + 400);
+    if (error.failed())
+        std::printf("could not add the tickets: %s\n", qPrintable(error.text));
     std::printf("\nboth games: %d and %d bundled draws, %d tickets\n", store.count(Game::Numbers3),
                 store.count(Game::Numbers4), tickets.count());
     QSqlDatabase db = QSqlDatabase::database(store.connectionName());
@@ -154,9 +154,9 @@ int main(int argc, char **argv)
     {
         QElapsedTimer timer;
         timer.start();
-        QString error;
-        if (!tickets.add(fillerTickets(Tickets, Draws), nullptr, &error, Draws + 400))
-            std::printf("could not add the tickets: %s\n", qPrintable(error));
+        const BookError error = tickets.add(fillerTickets(Tickets, Draws), nullptr, Draws + 400);
+        if (error.failed())
+            std::printf("could not add the tickets: %s\n", qPrintable(error.text));
         std::printf("platform %s; %d draws, %d tickets (added in one transaction in %.1f ms)\n",
                     qPrintable(QGuiApplication::platformName()), store.count(), tickets.count(), timer.nsecsElapsed() / 1e6);
     }

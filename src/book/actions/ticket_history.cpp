@@ -1,5 +1,6 @@
 #include "ticket_history.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include "ticket_rules.h"
@@ -12,40 +13,40 @@ void TicketHistory::record(Kind kind, const QList<Ticket> &tickets)
         changes.removeFirst();
 }
 
-bool TicketHistory::undo(TicketStore &store, Change *undone, QList<qint64> *ids, QString *error)
+BookError TicketHistory::undo(TicketStore &store, Change *undone, QList<qint64> *ids)
 {
     if (changes.isEmpty())
-        return false;
+        return BookError::refused(QCoreApplication::translate("TicketHistory", "There is nothing to undo."));
     const Change change = changes.last();
     // Tickets put back may be for draws past what can be bought today.
     int maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
     for (const Ticket &t : change.tickets)
         maxDraw = qMax(maxDraw, t.draw);
     QList<qint64> touched;
-    bool ok = false;
+    BookError failed;
     switch (change.kind) {
     case Added: {
         QList<qint64> added;
         for (const Ticket &t : change.tickets)
             added << t.id;
-        ok = store.remove(added, error);
+        failed = store.remove(added);
         break;
     }
     case Edited:
-        ok = store.update(change.tickets.constFirst(), error, maxDraw);
+        failed = store.update(change.tickets.constFirst(), maxDraw);
         touched << change.tickets.constFirst().id;
         break;
     case Deleted:
         // Stored again under their old ids.
-        ok = store.add(change.tickets, &touched, error, maxDraw);
+        failed = store.add(change.tickets, &touched, maxDraw);
         break;
     }
-    if (!ok)
-        return false;
+    if (failed.failed())
+        return failed;
     changes.removeLast();
     if (undone)
         *undone = change;
     if (ids)
         *ids = touched;
-    return true;
+    return BookError();
 }

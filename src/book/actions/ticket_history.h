@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "book_error.h"
 #include "ticket.h"
 
 class TicketStore;
@@ -31,8 +32,8 @@ public:
     // *undone says what it was and *ids which tickets it brought back or put
     // back as they were (none for an undone add). On failure (the book
     // refused, or an edited ticket is no longer there) nothing was changed,
-    // the change is kept for another try and *error says why.
-    bool undo(TicketStore &store, Change *undone, QList<qint64> *ids, QString *error);
+    // the change is kept for another try and the error says why.
+    BookError undo(TicketStore &store, Change *undone, QList<qint64> *ids);
 
 private:
     QList<Change> changes;

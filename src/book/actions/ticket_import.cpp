@@ -5,21 +5,16 @@
 TicketImport::Outcome TicketImport::store(TicketStore &tickets, const QList<Ticket> &listed, Repeats repeats, int maxDraw)
 {
     Outcome outcome;
-    QString error;
-    bool stored = false;
     if (repeats == Repeats::Skip) {
-        stored = tickets.addMissing(listed, &outcome.added, &error, maxDraw);
+        outcome.error = tickets.addMissing(listed, &outcome.added, maxDraw);
     } else {
         QList<qint64> ids;
-        stored = tickets.add(listed, &ids, &error, maxDraw);
+        outcome.error = tickets.add(listed, &ids, maxDraw);
         outcome.added = listed;
-        for (qsizetype i = 0; stored && i < ids.size(); ++i)
+        for (qsizetype i = 0; i < ids.size(); ++i)
             outcome.added[i].id = ids.at(i);
     }
-    if (!stored) {
-        outcome.error = tickets.lastFailure();
-        if (!error.isEmpty())
-            outcome.error.text = error;
+    if (outcome.error.failed()) {
         outcome.added.clear();
         return outcome;
     }

@@ -48,7 +48,7 @@ QString WatchedFolder::folder(BookStore &store)
     return BookMeta(store).value(FolderKey, QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
 }
 
-bool WatchedFolder::setFolder(BookStore &store, const QString &folder)
+BookError WatchedFolder::setFolder(BookStore &store, const QString &folder)
 {
     return BookMeta(store).setValue(FolderKey, folder);
 }
@@ -58,7 +58,7 @@ bool WatchedFolder::watching(BookStore &store)
     return BookMeta(store).flag(WatchingKey, true);
 }
 
-bool WatchedFolder::setWatching(BookStore &store, bool on)
+BookError WatchedFolder::setWatching(BookStore &store, bool on)
 {
     return BookMeta(store).setFlag(WatchingKey, on);
 }
@@ -68,7 +68,7 @@ bool WatchedFolder::notifying(BookStore &store)
     return BookMeta(store).flag(NotifyingKey, true);
 }
 
-bool WatchedFolder::setNotifying(BookStore &store, bool on)
+BookError WatchedFolder::setNotifying(BookStore &store, bool on)
 {
     return BookMeta(store).setFlag(NotifyingKey, on);
 }
@@ -133,7 +133,7 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
         entriesTaken[i].ok = result.outcomes.at(i).report.ok;
     // A file the book could not store for a passing reason (busy, disk
     // full) is tried again on the next look rather than remembered as bad.
-    const BookError why = store.lastFailure();
+    const BookError why = store.lastError();
     const bool passing = why.kind == BookError::NotOpen || why.kind == BookError::Busy || why.kind == BookError::DiskFull
                          || why.kind == BookError::ReadOnly || why.kind == BookError::Io;
     QList<SeenFiles::Entry> keep;
@@ -144,10 +144,9 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
             kept << files.at(i);
         }
     }
-    if (!seen.remember(keep, now)) {
-        result.error = seen.lastError();
+    result.error = seen.remember(keep, now);
+    if (result.error.failed())
         return result;
-    }
     for (const QString &path : std::as_const(kept))
         lastLook[path].settled = true;
     return result;

@@ -29,11 +29,11 @@ public:
     // The choices, kept in the book: the folder (the download folder
     // unless another was picked), and whether to watch and to notify.
     static QString folder(BookStore &store);
-    static bool setFolder(BookStore &store, const QString &folder);
+    static BookError setFolder(BookStore &store, const QString &folder);
     static bool watching(BookStore &store);
-    static bool setWatching(BookStore &store, bool on);
+    static BookError setWatching(BookStore &store, bool on);
     static bool notifying(BookStore &store);
-    static bool setNotifying(BookStore &store, bool on);
+    static BookError setNotifying(BookStore &store, bool on);
 
     // Whether a file is one the folder takes: A100NNNN.CSV in any case, or
     // a CSV whose first line is the book's header.
@@ -44,7 +44,7 @@ public:
         QList<ImportBatch::Outcome> outcomes;  // the files imported (or refused) on this look
         QList<DrawResult> before;              // the book's draws before them
         int growing = 0;                       // files seen but not yet still; look again
-        QString error;                         // the book could not keep what was taken
+        BookError error;                       // the book could not keep what was taken
     };
     // Looks at the folder once; imports what has stayed the same since the
     // last look and was not taken before.

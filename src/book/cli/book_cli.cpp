@@ -27,7 +27,7 @@ int BookCli::run(BookStore &store, const BookStore::OpenResult &opened, const Bo
     if (!opened.usable())
         return 1;
     if (!store.loadBundled()) {
-        out << options.database << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(store.lastError()) << '\n';
+        out << options.database << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(store.lastError().text) << '\n';
         return 1;
     }
     // A book an earlier release filled says once what this one added.
@@ -103,8 +103,8 @@ int BookCli::watch(BookStore &store, const QDateTime &now, QTextStream &out, int
             QThread::msleep(settleMs);
         look = watched.look(store, folder, now);
         outcomes << look.outcomes;
-        if (!look.error.isEmpty())
-            out << folder << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(look.error) << '\n';
+        if (look.error.failed())
+            out << folder << ": " << QCoreApplication::translate("BookCli", "error: %1").arg(look.error.text) << '\n';
     }
     if (look.growing > 0)
         out << folder << ": "
@@ -151,7 +151,7 @@ int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &o
 {
     TicketStore tickets(store);
     const QList<GradedTicket> rows = tickets.graded();
-    QString error = tickets.lastError();
+    QString error = tickets.lastError().text;
     if (error.isEmpty())
         TicketList::write(file, rows, &error);
     // Exported to standard output, the report goes beside it, not into it.

@@ -6,7 +6,9 @@
 class QSqlError;
 
 // Why the book refused or failed something: the words for the user, and
-// what kind of trouble it was, for callers that act on the kind.
+// what kind of trouble it was, for callers that act on the kind. The one
+// shape of failure from the store up: a call that can fail returns one (or
+// keeps one for lastError()), and a default BookError is success.
 struct BookError
 {
     enum Kind {
@@ -24,6 +26,13 @@ struct BookError
     QString text;
 
     bool failed() const { return kind != None; }
+    // Trouble of the moment that a later try may not meet (another program
+    // holds the book, the disk is full, read-only, input/output): what
+    // failed is to be tried again, not remembered as bad.
+    bool passes() const { return kind == Busy || kind == DiskFull || kind == ReadOnly || kind == Io; }
+
+    // What breaks a rule (a ticket, a draw already held), in words.
+    static BookError refused(const QString &text) { return { Refused, text }; }
 
     // A failed statement in words for the user, by SQLite's primary result code.
     static BookError fromSql(const QSqlError &error);

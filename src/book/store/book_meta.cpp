@@ -24,18 +24,17 @@ bool BookMeta::flag(const QString &key, bool fallback) const
     return v.isEmpty() ? fallback : v != QLatin1String("0");
 }
 
-bool BookMeta::setValue(const QString &key, const QString &value)
+BookError BookMeta::setValue(const QString &key, const QString &value)
 {
-    error = SqlTransaction::apply(QSqlDatabase::database(book.connectionName()), [&](QSqlQuery &q) {
+    return SqlTransaction::apply(QSqlDatabase::database(book.connectionName()), [&](QSqlQuery &q) {
         q.prepare(QStringLiteral("INSERT OR REPLACE INTO meta (key, value) VALUES (?, ?)"));
         q.addBindValue(key);
         q.addBindValue(value);
         return q.exec();
-    }).text;
-    return error.isEmpty();
+    });
 }
 
-bool BookMeta::setFlag(const QString &key, bool on)
+BookError BookMeta::setFlag(const QString &key, bool on)
 {
     return setValue(key, on ? QStringLiteral("1") : QStringLiteral("0"));
 }

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "book_error.h"
+
 class BookSession;
 
 // Choices kept in the book itself (the meta table), so they follow the
@@ -15,14 +17,12 @@ public:
     // The value under key, or fallback when the book holds none.
     QString value(const QString &key, const QString &fallback = QString()) const;
     bool flag(const QString &key, bool fallback) const;
-    // Stored in a transaction of its own; false (and lastError()) when not.
-    bool setValue(const QString &key, const QString &value);
-    bool setFlag(const QString &key, bool on);
-    QString lastError() const { return error; }
+    // Stored in a transaction of its own.
+    BookError setValue(const QString &key, const QString &value);
+    BookError setFlag(const QString &key, bool on);
 
 private:
     BookSession &book;
-    QString error;
 };
 
 #endif

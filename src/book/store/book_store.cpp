@@ -63,6 +63,12 @@ struct BookStore::Private
         lastError = e;
         return e.text;
     }
+    // The same, giving the error itself.
+    BookError kept(const BookError &e)
+    {
+        lastError = e;
+        return e;
+    }
 };
 
 QString BookStore::errorText(const QSqlError &e)
@@ -109,12 +115,7 @@ QString BookStore::path() const
     return d->path;
 }
 
-QString BookStore::lastError() const
-{
-    return d->lastError.text;
-}
-
-BookError BookStore::lastFailure() const
+BookError BookStore::lastError() const
 {
     return d->lastError;
 }
@@ -229,22 +230,18 @@ QList<ImportReport> BookStore::importFiles(const QList<ImportedFile> &files, con
     return reports;
 }
 
-bool BookStore::addByHand(const DrawResult &result, bool replace, QString *error)
+BookError BookStore::addByHand(const DrawResult &result, bool replace)
 {
-    const auto refuse = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
     if (!isOpen())
-        return refuse(tr("The book is not open."));
+        return BookError{ BookError::NotOpen, tr("The book is not open.") };
     if (result.draw <= 0)
-        return refuse(tr("The draw number must be 1 or more."));
+        return BookError::refused(tr("The draw number must be 1 or more."));
     if (!Games::validNumber(result.number, result.game))
-        return refuse(result.game == Game::Numbers4 ? tr("The result must have four digits.") : tr("The result must have three digits."));
+        return BookError::refused(result.game == Game::Numbers4 ? tr("The result must have four digits.")
+                                                                 : tr("The result must have three digits."));
     SqlTransaction tx(d->db);
     if (!tx.begin())
-        return refuse(d->fail(tx.error()));
+        return d->kept(tx.error());
     DrawResult r = result;
     r.sourceKind = DrawResult::Hand;
     r.source.clear();
@@ -254,16 +251,16 @@ bool BookStore::addByHand(const DrawResult &result, bool replace, QString *error
     if (old && !r.date.isValid())
         r.date = old->date;
     if (old && !old->sameContent(r) && !replace)
-        return refuse(tr("Draw %1 is already in the book as %2.").arg(r.draw).arg(old->numberText()));
+        return BookError::refused(tr("Draw %1 is already in the book as %2.").arg(r.draw).arg(old->numberText()));
     // The same hand value again changes nothing; anything else keeps what it
     // overwrites, then writes the hand value.
     if (!(old && old->sameContent(r) && old->sourceKind == DrawResult::Hand)) {
         if ((old && !d->writer->saveReplaced(*old, r, r.storedAt)) || !d->writer->write(r))
-            return refuse(d->fail(d->writer->error()));
+            return d->kept(d->writer->error());
     }
     if (!tx.commit())
-        return refuse(d->fail(tx.error()));
-    return true;
+        return d->kept(tx.error());
+    return BookError();
 }
 
 namespace {
@@ -379,12 +376,10 @@ QList<DrawResult> BookStore::everyDraw() const
     return selectDraws(d->db, QString(), {});
 }
 
-bool BookStore::exportCsv(const QString &path, QString *error, Game game) const
+BookError BookStore::exportCsv(const QString &path, Game game) const
 {
     QString why;
     if (ExportFile::write(path, ResultsCsv::write(allDraws(game)), &why))
-        return true;
-    if (error)
-        *error = tr("Cannot write %1: %2").arg(path, why);
-    return false;
+        return BookError();
+    return BookError{ BookError::Other, tr("Cannot write %1: %2").arg(path, why) };
 }

@@ -83,8 +83,8 @@ public:
     void setProgressHandler(std::function<void(int done, int total)> handler);
 
     // Enters a result by hand (sourceKind Hand). An existing draw with other
-    // content is replaced only when replace is true; otherwise false and *error.
-    bool addByHand(const DrawResult &result, bool replace, QString *error);
+    // content is replaced only when replace is true; otherwise it is refused.
+    BookError addByHand(const DrawResult &result, bool replace);
 
     // Queries, each of one game's draws. Draw lists are in draw order.
     std::optional<DrawResult> draw(int drawNumber, Game game = Game::Numbers3) const;
@@ -103,12 +103,10 @@ public:
 
     // Writes the plain CSV of one game that ResultImporter reads back to the
     // same draws.
-    bool exportCsv(const QString &path, QString *error = nullptr, Game game = Game::Numbers3) const;
+    BookError exportCsv(const QString &path, Game game = Game::Numbers3) const;
 
-    // The last error in words for the user (busy, disk full, read-only...).
-    QString lastError() const;
-    // The same, with what kind of trouble it was.
-    BookError lastFailure() const;
+    // Why the last call failed (busy, disk full, read-only...).
+    BookError lastError() const;
 
     // How long a write waits for another instance (default BusyTimeoutMs).
     void setBusyTimeout(int ms);

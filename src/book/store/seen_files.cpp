@@ -16,9 +16,9 @@ bool SeenFiles::contains(const QString &sha256) const
     return q.exec() && q.next();
 }
 
-bool SeenFiles::remember(const QList<Entry> &entries, const QDateTime &at)
+BookError SeenFiles::remember(const QList<Entry> &entries, const QDateTime &at)
 {
-    error = SqlTransaction::apply(QSqlDatabase::database(book.connectionName()), [&](QSqlQuery &q) {
+    return SqlTransaction::apply(QSqlDatabase::database(book.connectionName()), [&](QSqlQuery &q) {
         q.prepare(QStringLiteral("INSERT OR IGNORE INTO seen_files (sha256, name, at, ok) VALUES (?, ?, ?, ?)"));
         for (const Entry &e : entries) {
             q.addBindValue(e.sha256);
@@ -29,6 +29,5 @@ bool SeenFiles::remember(const QList<Entry> &entries, const QDateTime &at)
                 return false;
         }
         return true;
-    }).text;
-    return error.isEmpty();
+    });
 }

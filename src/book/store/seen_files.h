@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include "book_error.h"
+
 class BookSession;
 
 // The files the watched folder has taken, by the SHA-256 of their bytes:
@@ -24,12 +26,10 @@ public:
 
     bool contains(const QString &sha256) const;
     // All in one transaction; an entry already held keeps its first name.
-    bool remember(const QList<Entry> &entries, const QDateTime &at);
-    QString lastError() const { return error; }
+    BookError remember(const QList<Entry> &entries, const QDateTime &at);
 
 private:
     BookSession &book;
-    QString error;
 };
 
 #endif

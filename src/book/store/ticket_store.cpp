@@ -125,25 +125,12 @@ TicketStore::TicketStore(BookSession &book) : book(book)
 {
 }
 
-QString TicketStore::lastError() const
-{
-    return error.text;
-}
-
-BookError TicketStore::lastFailure() const
+BookError TicketStore::lastError() const
 {
     return error;
 }
 
 namespace {
-
-bool refuse(BookError &kept, QString *error, const BookError &why)
-{
-    kept = why;
-    if (error)
-        *error = why.text;
-    return false;
-}
 
 BookError refused(BookError::Kind kind, const QString &why)
 {
@@ -152,23 +139,23 @@ BookError refused(BookError::Kind kind, const QString &why)
 
 } // namespace
 
-bool TicketStore::add(const QList<Ticket> &tickets, QList<qint64> *ids, QString *errorOut, int maxDraw)
+BookError TicketStore::add(const QList<Ticket> &tickets, QList<qint64> *ids, int maxDraw)
 {
     QList<qint64> made;
-    const bool stored = checkAndStore(tickets, errorOut, maxDraw, [&](const QSqlDatabase &db) {
+    const BookError failed = checkAndStore(tickets, maxDraw, [&](const QSqlDatabase &db) {
         return insert(db, tickets, made);
     });
-    if (stored && ids)
+    if (!failed.failed() && ids)
         *ids = made;
-    return stored;
+    return failed;
 }
 
 // Every ticket checked against the rules first, then the work in one transaction.
-bool TicketStore::checkAndStore(const QList<Ticket> &tickets, QString *errorOut, int maxDraw,
+BookError TicketStore::checkAndStore(const QList<Ticket> &tickets, int maxDraw,
                                 const std::function<BookError(const QSqlDatabase &)> &work)
 {
     if (!book.isOpen())
-        return refuse(error, errorOut, refused(BookError::NotOpen, tr("The book is not open.")));
+        return keep(refused(BookError::NotOpen, tr("The book is not open.")));
     if (maxDraw <= 0)
         maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
     for (qsizetype i = 0; i < tickets.size(); ++i) {
@@ -177,16 +164,16 @@ bool TicketStore::checkAndStore(const QList<Ticket> &tickets, QString *errorOut,
             const QString where = tickets.size() == 1
                 ? describe(tickets.at(i))
                 : tr("ticket %1 (%2)").arg(i + 1).arg(describe(tickets.at(i)));
-            return refuse(error, errorOut, refused(BookError::Refused, tr("%1: %2 Nothing was stored.").arg(where, why)));
+            return keep(refused(BookError::Refused, tr("%1: %2 Nothing was stored.").arg(where, why)));
         }
     }
-    return inTransaction(errorOut, work);
+    return inTransaction(work);
 }
 
-bool TicketStore::addMissing(const QList<Ticket> &tickets, QList<Ticket> *added, QString *errorOut, int maxDraw)
+BookError TicketStore::addMissing(const QList<Ticket> &tickets, QList<Ticket> *added, int maxDraw)
 {
     QList<Ticket> fresh;
-    const bool stored = checkAndStore(tickets, errorOut, maxDraw, [&](const QSqlDatabase &db) {
+    const BookError failed = checkAndStore(tickets, maxDraw, [&](const QSqlDatabase &db) {
         QList<qsizetype> already;
         const BookError why = heldIn(db, tickets, already);
         if (why.failed())
@@ -203,9 +190,9 @@ bool TicketStore::addMissing(const QList<Ticket> &tickets, QList<Ticket> *added,
             fresh[i].id = made.at(i);
         return failed;
     });
-    if (stored && added)
+    if (!failed.failed() && added)
         *added = fresh;
-    return stored;
+    return failed;
 }
 
 QList<qsizetype> TicketStore::held(const QList<Ticket> &tickets) const
@@ -248,20 +235,18 @@ BookError TicketStore::insert(const QSqlDatabase &db, const QList<Ticket> &ticke
     return BookError();
 }
 
-bool TicketStore::addRun(const Ticket &first, int count, QList<qint64> *ids, QString *errorOut, int maxDraw)
+BookError TicketStore::addRun(const Ticket &first, int count, QList<qint64> *ids, int maxDraw)
 {
     if (maxDraw <= 0)
         maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
     if (count < 1 || count > maxDraw)
-        return refuse(error, errorOut,
-                      refused(BookError::Refused, tr("A run takes 1 to %1 draws in a row; %2 is not possible. Nothing was stored.")
+        return keep(refused(BookError::Refused, tr("A run takes 1 to %1 draws in a row; %2 is not possible. Nothing was stored.")
                                                       .arg(maxDraw)
                                                       .arg(count)));
     // Draw numbers follow the draw calendar: the next number is the next draw day.
     const qint64 last = qint64(first.draw) + count - 1;
     if (last > maxDraw) {
-        return refuse(error, errorOut,
-                      refused(BookError::Refused,
+        return keep(refused(BookError::Refused,
                               tr("Draws %1 to %2 go past draw %3, the last one that can be bought now. Nothing was stored.")
                                   .arg(first.draw)
                                   .arg(last)
@@ -275,19 +260,19 @@ bool TicketStore::addRun(const Ticket &first, int count, QList<qint64> *ids, QSt
         t.draw = first.draw + i;
         run.append(t);
     }
-    return add(run, ids, errorOut, maxDraw);
+    return add(run, ids, maxDraw);
 }
 
-bool TicketStore::update(const Ticket &ticket, QString *errorOut, int maxDraw)
+BookError TicketStore::update(const Ticket &ticket, int maxDraw)
 {
     if (!book.isOpen())
-        return refuse(error, errorOut, refused(BookError::NotOpen, tr("The book is not open.")));
+        return keep(refused(BookError::NotOpen, tr("The book is not open.")));
     if (maxDraw <= 0)
         maxDraw = TicketRules::maxDrawFor(QDateTime::currentDateTimeUtc());
     const QString problem = TicketRules::problem(ticket, maxDraw);
     if (!problem.isEmpty())
-        return refuse(error, errorOut, refused(BookError::Refused, tr("%1: %2 Nothing was stored.").arg(describe(ticket), problem)));
-    return inTransaction(errorOut, [&ticket](const QSqlDatabase &db) {
+        return keep(refused(BookError::Refused, tr("%1: %2 Nothing was stored.").arg(describe(ticket), problem)));
+    return inTransaction([&ticket](const QSqlDatabase &db) {
         QSqlQuery q(db);
         q.prepare(QStringLiteral("UPDATE tickets SET game = ?, draw = ?, number = ?, way = ?, units = ?, note = ? WHERE id = ?"));
         q.addBindValue(int(ticket.game));
@@ -305,11 +290,11 @@ bool TicketStore::update(const Ticket &ticket, QString *errorOut, int maxDraw)
     });
 }
 
-bool TicketStore::remove(const QList<qint64> &ids, QString *errorOut)
+BookError TicketStore::remove(const QList<qint64> &ids)
 {
     if (!book.isOpen())
-        return refuse(error, errorOut, refused(BookError::NotOpen, tr("The book is not open.")));
-    return inTransaction(errorOut, [&ids](const QSqlDatabase &db) {
+        return keep(refused(BookError::NotOpen, tr("The book is not open.")));
+    return inTransaction([&ids](const QSqlDatabase &db) {
         QSqlQuery q(db);
         q.prepare(QStringLiteral("DELETE FROM tickets WHERE id = ?"));
         for (qint64 id : ids) {
@@ -321,19 +306,18 @@ bool TicketStore::remove(const QList<qint64> &ids, QString *errorOut)
     });
 }
 
-bool TicketStore::inTransaction(QString *errorOut, const std::function<BookError(const QSqlDatabase &)> &work)
+BookError TicketStore::inTransaction(const std::function<BookError(const QSqlDatabase &)> &work)
 {
     QSqlDatabase db = QSqlDatabase::database(book.connectionName(), false);
     SqlTransaction tx(db);
     if (!tx.begin())
-        return refuse(error, errorOut, tx.error());
+        return keep(tx.error());
     const BookError why = work(db);
     if (why.failed())
-        return refuse(error, errorOut, why);
+        return keep(why);
     if (!tx.commit())
-        return refuse(error, errorOut, tx.error());
-    error = BookError();
-    return true;
+        return keep(tx.error());
+    return keep(BookError());
 }
 
 std::optional<Ticket> TicketStore::ticket(qint64 id) const

@@ -25,14 +25,14 @@ public:
 
     // Stores the tickets in one transaction; those with id 0 get new ids,
     // those with an id keep it (undoing a delete). On success *ids (if given)
-    // holds the ids in order. On any problem nothing is stored and *error says
+    // holds the ids in order. On any problem nothing is stored and the error says
     // which ticket and why. maxDraw as for TicketRules::problem; 0 means
     // TicketRules::maxDrawFor(now).
-    bool add(const QList<Ticket> &tickets, QList<qint64> *ids, QString *error, int maxDraw = 0);
+    BookError add(const QList<Ticket> &tickets, QList<qint64> *ids = nullptr, int maxDraw = 0);
     // As add(), but the tickets the book already holds (see held()) are
     // left out, decided in the same transaction. *added (if given) holds
     // the tickets stored, with their ids.
-    bool addMissing(const QList<Ticket> &tickets, QList<Ticket> *added, QString *error, int maxDraw = 0);
+    BookError addMissing(const QList<Ticket> &tickets, QList<Ticket> *added, int maxDraw = 0);
     // The positions in `tickets` of those the book already holds: the same
     // draw, number, way, units and note. Each stored ticket stands for one
     // in the list, so a list that holds a ticket twice against one in the
@@ -41,12 +41,12 @@ public:
 
     // The same number, way, units and note for `count` draws in a row from
     // `first.draw`, following the draw calendar (1..count): one transaction.
-    bool addRun(const Ticket &first, int count, QList<qint64> *ids, QString *error, int maxDraw = 0);
+    BookError addRun(const Ticket &first, int count, QList<qint64> *ids, int maxDraw = 0);
 
     // Replaces a stored ticket's content (matched by id).
-    bool update(const Ticket &ticket, QString *error, int maxDraw = 0);
+    BookError update(const Ticket &ticket, int maxDraw = 0);
     // Deletes tickets by id in one transaction.
-    bool remove(const QList<qint64> &ids, QString *error);
+    BookError remove(const QList<qint64> &ids);
 
     std::optional<Ticket> ticket(qint64 id) const;
     // Every ticket, newest draw first, then in the order entered.
@@ -58,16 +58,16 @@ public:
     // The tickets of some draws, graded (e.g. the draws an import just added).
     QList<GradedTicket> gradedForDraws(const QList<int> &draws) const;
 
-    QString lastError() const;
-    // The same, with what kind of trouble it was.
-    BookError lastFailure() const;
+    // Why the last call failed, queries included.
+    BookError lastError() const;
 
 private:
-    // Runs work in one transaction on the book, which must be open. False,
-    // with the error kept and in *errorOut, when it or the book refused.
-    bool inTransaction(QString *errorOut, const std::function<BookError(const QSqlDatabase &)> &work);
-    bool checkAndStore(const QList<Ticket> &tickets, QString *errorOut, int maxDraw,
-                       const std::function<BookError(const QSqlDatabase &)> &work);
+    // Runs work in one transaction on the book, which must be open; what
+    // it or the book refused is kept for lastError() too.
+    BookError inTransaction(const std::function<BookError(const QSqlDatabase &)> &work);
+    BookError checkAndStore(const QList<Ticket> &tickets, int maxDraw,
+                            const std::function<BookError(const QSqlDatabase &)> &work);
+    BookError keep(const BookError &why) { return error = why; }
     BookError insert(const QSqlDatabase &db, const QList<Ticket> &tickets, QList<qint64> &made);
 
     BookSession &book;

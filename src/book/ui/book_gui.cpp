@@ -68,10 +68,10 @@ int runBookWindow(QApplication &app, BookStore &store)
         QMessageBox::information(&window, title, opened.message);
     }
     showCaughtUp(window, store);
-    if (!store.lastError().isEmpty() && store.count() == 0) {
+    if (store.lastError().failed() && store.count() == 0) {
         QMessageBox::warning(&window, title,
                              QCoreApplication::translate("BookWindow", "The past results could not be stored in the book.")
-                                 + QLatin1Char('\n') + store.lastError());
+                                 + QLatin1Char('\n') + store.lastError().text);
     }
     return app.exec();
 }

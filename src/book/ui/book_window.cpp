@@ -362,10 +362,9 @@ void BookWindow::enterByHand()
     if (held && !HandEntryQuestions::replace(this, *held, result))
         return;
     const bool replace = held.has_value();
-    QString error;
-    if (!store.addByHand(result, replace, &error)) {
-        QMessageBox::warning(this, tr("Enter a result by hand"),
-                             tr("The result was not stored.") + QLatin1Char('\n') + (error.isEmpty() ? store.lastError() : error));
+    const BookError error = store.addByHand(result, replace);
+    if (error.failed()) {
+        QMessageBox::warning(this, tr("Enter a result by hand"), tr("The result was not stored.") + QLatin1Char('\n') + error.text);
         return;
     }
     refresh();
@@ -382,9 +381,9 @@ void BookWindow::exportCsv()
                                                       tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
-    QString error;
-    if (!store.exportCsv(path, &error, gameBox->game())) {
-        QMessageBox::warning(this, tr("Export"), tr("The book was not written to %1.").arg(path) + QLatin1Char('\n') + error);
+    const BookError error = store.exportCsv(path, gameBox->game());
+    if (error.failed()) {
+        QMessageBox::warning(this, tr("Export"), tr("The book was not written to %1.").arg(path) + QLatin1Char('\n') + error.text);
         return;
     }
     statusBar()->showMessage(tr("%1 draws written to %2").arg(store.count(gameBox->game())).arg(QDir::toNativeSeparators(path)));

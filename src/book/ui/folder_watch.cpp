@@ -47,6 +47,6 @@ void FolderWatch::lookNow()
     // its own changes bring the next look.
     if (look.growing > 0)
         settle.start();
-    if (!look.outcomes.isEmpty() || !look.error.isEmpty())
+    if (!look.outcomes.isEmpty() || look.error.failed())
         emit looked(look);
 }

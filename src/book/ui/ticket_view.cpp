@@ -318,10 +318,9 @@ void TicketView::newTicket()
     lastGame = ticket.game;
     const int run = dialog.runLength();
     QList<qint64> ids;
-    QString error;
-    const bool ok = run > 1 ? store.addRun(ticket, run, &ids, &error, maxDraw) : store.add({ticket}, &ids, &error, maxDraw);
-    if (!ok) {
-        QMessageBox::warning(this, dialog.windowTitle(), error.isEmpty() ? store.lastError() : error);
+    const BookError error = run > 1 ? store.addRun(ticket, run, &ids, maxDraw) : store.add({ticket}, &ids, maxDraw);
+    if (error.failed()) {
+        QMessageBox::warning(this, dialog.windowTitle(), error.text);
         return;
     }
     QList<Ticket> added;
@@ -347,9 +346,9 @@ void TicketView::editTicket()
     TicketDialog dialog(before.draw, maxDraw, this, &before);
     if (dialog.exec() != QDialog::Accepted || dialog.ticket().sameContent(before))
         return;
-    QString error;
-    if (!store.update(dialog.ticket(), &error, maxDraw)) {
-        QMessageBox::warning(this, dialog.windowTitle(), error.isEmpty() ? store.lastError() : error);
+    const BookError error = store.update(dialog.ticket(), maxDraw);
+    if (error.failed()) {
+        QMessageBox::warning(this, dialog.windowTitle(), error.text);
         return;
     }
     history.record(TicketHistory::Edited, {before});
@@ -370,9 +369,9 @@ void TicketView::deleteTickets()
     QList<qint64> ids;
     for (const Ticket &t : selected)
         ids << t.id;
-    QString error;
-    if (!store.remove(ids, &error)) {
-        QMessageBox::warning(this, tr("Delete tickets"), tr("Nothing was deleted.") + QLatin1Char('\n') + (error.isEmpty() ? store.lastError() : error));
+    const BookError error = store.remove(ids);
+    if (error.failed()) {
+        QMessageBox::warning(this, tr("Delete tickets"), tr("Nothing was deleted.") + QLatin1Char('\n') + error.text);
         return;
     }
     history.record(TicketHistory::Deleted, selected);
@@ -393,9 +392,9 @@ void TicketView::undo()
     showTab();
     TicketHistory::Change undone;
     QList<qint64> ids;
-    QString error;
-    if (!history.undo(store, &undone, &ids, &error)) {
-        QMessageBox::warning(this, tr("Undo"), tr("The change could not be undone.") + QLatin1Char('\n') + (error.isEmpty() ? store.lastError() : error));
+    const BookError error = history.undo(store, &undone, &ids);
+    if (error.failed()) {
+        QMessageBox::warning(this, tr("Undo"), tr("The change could not be undone.") + QLatin1Char('\n') + error.text);
         return;
     }
     reload();

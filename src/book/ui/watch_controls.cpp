@@ -45,8 +45,9 @@ void WatchControls::pickFolder()
     const QString folder = BookFileDialog::getExistingDirectory(window, tr("Folder to watch for result files"), WatchedFolder::folder(store));
     if (folder.isEmpty())
         return;
-    if (!WatchedFolder::setFolder(store, folder)) {
-        QMessageBox::warning(window, tr("Watched folder"), store.lastError());
+    const BookError error = WatchedFolder::setFolder(store, folder);
+    if (error.failed()) {
+        QMessageBox::warning(window, tr("Watched folder"), error.text);
         return;
     }
     showState();
@@ -55,7 +56,7 @@ void WatchControls::pickFolder()
 
 void WatchControls::setWatching(bool on)
 {
-    if (!WatchedFolder::setWatching(store, on))
+    if (WatchedFolder::setWatching(store, on).failed())
         window->statusBar()->showMessage(tr("The choice could not be kept in the book"));
     showState();
     watch->restart();
@@ -63,7 +64,7 @@ void WatchControls::setWatching(bool on)
 
 void WatchControls::setNotifying(bool on)
 {
-    if (!WatchedFolder::setNotifying(store, on))
+    if (WatchedFolder::setNotifying(store, on).failed())
         window->statusBar()->showMessage(tr("The choice could not be kept in the book"));
 }
 
@@ -86,8 +87,8 @@ void WatchControls::showLooked(const WatchedFolder::Look &look)
     for (const ImportBatch::Outcome &outcome : look.outcomes)
         if (!outcome.report.ok)
             said << tr("%1 not imported: %2").arg(QFileInfo(outcome.path).fileName(), outcome.report.error);
-    if (!look.error.isEmpty())
-        said << look.error;
+    if (look.error.failed())
+        said << look.error.text;
     if (said.isEmpty())
         said << tr("Nothing new in the files from the watched folder.");
     line->setText(said.join(QLatin1Char('\n')));

@@ -211,21 +211,21 @@ void TstBookTickets::rules()
 void TstBookTickets::storeSurvivesReopen()
 {
     QList<qint64> ids;
-    QString error;
+    BookError error;
     {
         BookStore book;
         QVERIFY(book.open(bookPath()).usable());
         QVERIFY(book.loadBundled());
         TicketStore store(book);
-        QVERIFY2(store.add({ ticket(7064, 251, Ticket::Straight, 2, QStringLiteral("誕生日, \"いつもの\"")),
+        QVERIFY2(!(error = store.add({ ticket(7064, 251, Ticket::Straight, 2, QStringLiteral("誕生日, \"いつもの\"")),
                              ticket(7100, 51, Ticket::Mini), ticket(7064, 125, Ticket::Box) },
-                           &ids, &error, MaxDraw),
-                 qPrintable(error));
+                           &ids, MaxDraw)).failed(),
+                 qPrintable(error.text));
         QCOMPARE(ids.size(), 3);
         Ticket changed = *store.ticket(ids.at(2));
         changed.number = 215;
         changed.units = 5;
-        QVERIFY2(store.update(changed, &error, MaxDraw), qPrintable(error));
+        QVERIFY2(!(error = store.update(changed, MaxDraw)).failed(), qPrintable(error.text));
     }
     BookStore book;
     QCOMPARE(book.open(bookPath()).status, BookStore::OpenStatus::Ok);
@@ -258,9 +258,9 @@ void TstBookTickets::storeSurvivesReopen()
 
     // Deleted, then put back with the same id (undo).
     const Ticket gone = *store.ticket(ids.at(0));
-    QVERIFY(store.remove({ ids.at(0) }, &error));
+    QVERIFY(!(error = store.remove({ ids.at(0) })).failed());
     QCOMPARE(store.count(), 2);
-    QVERIFY(store.add({ gone }, nullptr, &error, MaxDraw));
+    QVERIFY(!(error = store.add({ gone }, nullptr, MaxDraw)).failed());
     QCOMPARE(store.ticket(ids.at(0))->note, gone.note);
     QCOMPARE(store.ticket(ids.at(0))->createdAt, gone.createdAt);
 }
@@ -280,8 +280,8 @@ void TstBookTickets::anotherClientAfterAnInProcessClose()
     BookStore book;
     QVERIFY(book.open(bookPath()).usable());
     TicketStore store(book);
-    QString error;
-    QVERIFY2(store.add({ ticket(7065, 123, Ticket::Box) }, nullptr, &error, MaxDraw), qPrintable(error));
+    BookError error;
+    QVERIFY2(!(error = store.add({ ticket(7065, 123, Ticket::Box) }, nullptr, MaxDraw)).failed(), qPrintable(error.text));
     for (const QString &suffix : { QString(), QStringLiteral("-wal"), QStringLiteral("-shm") }) {
         QFile look(bookPath() + suffix);
         if (look.open(QIODevice::ReadOnly))
@@ -289,7 +289,7 @@ void TstBookTickets::anotherClientAfterAnInProcessClose()
     }
     QCOMPARE(otherCount(), 1);
     for (int i = 0; i < 5; ++i)
-        QVERIFY2(store.add({ ticket(7066 + i, 123, Ticket::Box) }, nullptr, &error, MaxDraw), qPrintable(error));
+        QVERIFY2(!(error = store.add({ ticket(7066 + i, 123, Ticket::Box) }, nullptr, MaxDraw)).failed(), qPrintable(error.text));
     QCOMPARE(otherCount(), 6);
 }
 
@@ -298,12 +298,12 @@ void TstBookTickets::batchesAllOrNothing()
     BookStore book;
     QVERIFY(book.open(bookPath()).usable());
     TicketStore store(book);
-    QString error;
+    BookError error;
     QList<qint64> ids;
 
     // A run follows the draw numbers, day by day of the draw calendar.
-    QVERIFY2(store.addRun(ticket(7065, 123, Ticket::Set, 2, QStringLiteral("run")), 5, &ids, &error, MaxDraw),
-             qPrintable(error));
+    QVERIFY2(!(error = store.addRun(ticket(7065, 123, Ticket::Set, 2, QStringLiteral("run")), 5, &ids, MaxDraw)).failed(),
+             qPrintable(error.text));
     QCOMPARE(ids.size(), 5);
     const QList<GradedTicket> run = store.graded();
     QCOMPARE(run.size(), 5);
@@ -315,12 +315,12 @@ void TstBookTickets::batchesAllOrNothing()
 
     // A run past the last draw, a bad ticket in a batch, or an id already
     // taken (the database refuses it half-way): nothing of it stays.
-    QVERIFY(!store.addRun(ticket(MaxDraw - 2, 123, Ticket::Straight), 5, &ids, &error, MaxDraw));
-    QVERIFY(!store.add({ ticket(7070, 123, Ticket::Box), ticket(7071, 111, Ticket::Box) }, &ids, &error, MaxDraw));
-    QVERIFY2(error.contains(QLatin1String("ticket 2")) && error.contains(QLatin1String("Nothing was stored")), qPrintable(error));
+    QVERIFY((error = store.addRun(ticket(MaxDraw - 2, 123, Ticket::Straight), 5, &ids, MaxDraw)).failed());
+    QVERIFY((error = store.add({ ticket(7070, 123, Ticket::Box), ticket(7071, 111, Ticket::Box) }, &ids, MaxDraw)).failed());
+    QVERIFY2(error.text.contains(QLatin1String("ticket 2")) && error.text.contains(QLatin1String("Nothing was stored")), qPrintable(error.text));
     Ticket taken = ticket(7072, 456, Ticket::Straight);
     taken.id = ids.constFirst();
-    QVERIFY(!store.add({ ticket(7070, 123, Ticket::Box), taken }, nullptr, &error, MaxDraw));
+    QVERIFY((error = store.add({ ticket(7070, 123, Ticket::Box), taken }, nullptr, MaxDraw)).failed());
     QCOMPARE(store.count(), 5);
 
     // A full disk is said as such, naming no ticket: whichever one met it is
@@ -328,8 +328,8 @@ void TstBookTickets::batchesAllOrNothing()
     QSqlQuery q(QSqlDatabase::database(book.connectionName()));
     QVERIFY(q.exec(QStringLiteral("PRAGMA page_count")) && q.next());
     QVERIFY(q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(q.value(0).toInt())));
-    QVERIFY(!store.addRun(ticket(7070, 123, Ticket::Box, 1, QString(200, QLatin1Char('x'))), 500, nullptr, &error, MaxDraw));
-    QCOMPARE(error, QStringLiteral("The disk is full. Nothing was changed."));
+    QVERIFY((error = store.addRun(ticket(7070, 123, Ticket::Box, 1, QString(200, QLatin1Char('x'))), 500, nullptr, MaxDraw)).failed());
+    QCOMPARE(error.text, QStringLiteral("The disk is full. Nothing was changed."));
     QCOMPARE(store.count(), 5);
 }
 
@@ -366,11 +366,11 @@ void TstBookTickets::repeatsLeftOut()
     BookStore book;
     QVERIFY(book.open(bookPath()).usable());
     TicketStore store(book);
-    QString error;
-    QVERIFY2(store.add(stored, nullptr, &error, MaxDraw), qPrintable(error));
+    BookError error;
+    QVERIFY2(!(error = store.add(stored, nullptr, MaxDraw)).failed(), qPrintable(error.text));
     QCOMPARE(store.held(list), held);
     QList<Ticket> added;
-    QVERIFY2(store.addMissing(list, &added, &error, MaxDraw), qPrintable(error));
+    QVERIFY2(!(error = store.addMissing(list, &added, MaxDraw)).failed(), qPrintable(error.text));
     QCOMPARE(added.size(), list.size() - held.size());
     QCOMPARE(store.count(), stored.size() + added.size());
     for (const Ticket &t : added)
@@ -385,34 +385,34 @@ void TstBookTickets::undoesNewestFirst()
     QVERIFY(book.open(bookPath()).usable());
     TicketStore store(book);
     TicketHistory history;
-    QString error;
+    BookError error;
     QList<qint64> ids;
-    QVERIFY(store.add({ ticket(7065, 123, Ticket::Box, 1, QStringLiteral("a")), ticket(7066, 45, Ticket::Mini) }, &ids, &error, MaxDraw));
+    QVERIFY(!(error = store.add({ ticket(7065, 123, Ticket::Box, 1, QStringLiteral("a")), ticket(7066, 45, Ticket::Mini) }, &ids, MaxDraw)).failed());
     history.record(TicketHistory::Added, { *store.ticket(ids.at(0)), *store.ticket(ids.at(1)) });
     const Ticket before = *store.ticket(ids.at(0));
     Ticket edited = before;
     edited.units = 7;
-    QVERIFY(store.update(edited, &error, MaxDraw));
+    QVERIFY(!(error = store.update(edited, MaxDraw)).failed());
     history.record(TicketHistory::Edited, { before });
-    QVERIFY(store.remove({ edited.id }, &error));
+    QVERIFY(!(error = store.remove({ edited.id })).failed());
     history.record(TicketHistory::Deleted, { edited });
 
     TicketHistory::Change undone;
     QList<qint64> touched;
-    QVERIFY2(history.undo(store, &undone, &touched, &error), qPrintable(error));
+    QVERIFY2(!(error = history.undo(store, &undone, &touched)).failed(), qPrintable(error.text));
     QCOMPARE(undone.kind, TicketHistory::Deleted);
     QCOMPARE(touched, QList<qint64>{ edited.id });
     QCOMPARE(store.ticket(edited.id)->units, 7);
-    QVERIFY2(history.undo(store, &undone, &touched, &error), qPrintable(error));
+    QVERIFY2(!(error = history.undo(store, &undone, &touched)).failed(), qPrintable(error.text));
     QCOMPARE(undone.kind, TicketHistory::Edited);
     QVERIFY(store.ticket(before.id)->sameContent(before));
 
     // The edit again, but its ticket deleted where no undo saw it.
-    QVERIFY(store.update(edited, &error, MaxDraw));
+    QVERIFY(!(error = store.update(edited, MaxDraw)).failed());
     history.record(TicketHistory::Edited, { before });
-    QVERIFY(store.remove({ edited.id }, &error));
-    QVERIFY(!history.undo(store, &undone, &touched, &error));
-    QVERIFY2(error.contains(QLatin1String("no longer in the book")), qPrintable(error));
+    QVERIFY(!(error = store.remove({ edited.id })).failed());
+    QVERIFY((error = history.undo(store, &undone, &touched)).failed());
+    QVERIFY2(error.text.contains(QLatin1String("no longer in the book")), qPrintable(error.text));
     QCOMPARE(store.count(), 1);
     QVERIFY(history.canUndo());
 
@@ -421,7 +421,7 @@ void TstBookTickets::undoesNewestFirst()
     for (int i = 0; i < 55; ++i)
         many.record(TicketHistory::Added, {});
     int undoable = 0;
-    while (many.canUndo() && many.undo(store, nullptr, nullptr, &error))
+    while (many.canUndo() && !(error = many.undo(store, nullptr, nullptr)).failed())
         ++undoable;
     QCOMPARE(undoable, 50);
 }
@@ -441,8 +441,8 @@ void TstBookTickets::tableChecks()
                              .arg(QLatin1String(values))),
                  values);
     TicketStore store(book);
-    QString error;
-    QVERIFY2(store.add({ ticket(1, 191, Ticket::Box) }, nullptr, &error, MaxDraw), qPrintable(error));
+    BookError error;
+    QVERIFY2(!(error = store.add({ ticket(1, 191, Ticket::Box) }, nullptr, MaxDraw)).failed(), qPrintable(error.text));
     QCOMPARE(store.graded().constFirst().grade.outcome, TicketGrade::BoxWin);  // draw 1 was 191
 }
 

@@ -300,7 +300,7 @@ void TstBookCli::watchFromCommandLine()
     {
         BookStore store;
         QVERIFY(store.open(book).usable());
-        QVERIFY(WatchedFolder::setFolder(store, in));
+        QVERIFY(!WatchedFolder::setFolder(store, in).failed());
     }
     QVERIFY(QFile::copy(fixture("A1005167.CSV"), in + QStringLiteral("/A1005167.CSV")));
     QVERIFY(QFile::copy(fixture("bad_truncated.csv"), in + QStringLiteral("/a1007064.csv")));

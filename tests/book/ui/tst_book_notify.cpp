@@ -95,14 +95,14 @@ void TstBookNotify::notifies()
     QVERIFY(QFile::copy(QStringLiteral(BOOK_FIXTURES "/A1001340.CSV"), in + QStringLiteral("/A1001340.CSV")));
     BookStore store;
     QVERIFY(store.open(dir.filePath(QStringLiteral("book.sqlite"))).usable());
-    QVERIFY(WatchedFolder::setFolder(store, in));
-    QVERIFY(WatchedFolder::setNotifying(store, notifying));
+    QVERIFY(!WatchedFolder::setFolder(store, in).failed());
+    QVERIFY(!WatchedFolder::setNotifying(store, notifying).failed());
     if (ticket) {
         Ticket t;
         t.draw = 1340;
         t.number = 597;
-        QString error;
-        QVERIFY2(TicketStore(store).add({ t }, nullptr, &error), qPrintable(error));
+        BookError error;
+        QVERIFY2(!(error = TicketStore(store).add({ t }, nullptr)).failed(), qPrintable(error.text));
     }
     if (again) {
         WatchedFolder before;

@@ -518,7 +518,7 @@ void TestBookTicketsWindow::deleteAsksAndUndoSelects()
         t.number = i;
         list << t;
     }
-    QVERIFY(view->ticketStore().add(list, nullptr, nullptr, 7200));
+    QVERIFY(!view->ticketStore().add(list, nullptr, 7200).failed());
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -141,8 +141,8 @@ void TestBookWindow::importThroughWindow()
     typo.date = QDate(2026, 9, 2);
     typo.number = 221;
     typo.sourceKind = DrawResult::Hand;
-    QString error;
-    QVERIFY2(store.addByHand(typo, false, &error), qPrintable(error));
+    BookError error;
+    QVERIFY2(!(error = store.addByHand(typo, false)).failed(), qPrintable(error.text));
     write(QStringLiteral("c.csv"), rows({7062}));
     {
         // This one is dropped onto the window.
