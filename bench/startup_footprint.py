@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""Start-up and footprint of the program against a bare Qt panel.
+"""Start-up and footprint of the program against its skeleton and a bare Qt panel.
 
-Alternates the two programs over several rounds and prints, for each figure,
-the program's median, the baseline's and their ratio:
+The skeleton (shared/perf beside the project, built here into BUILD_DIR/skel)
+is the least the panel must start with; the baseline (bench/baseline) a bare
+LCD panel. Alternates the programs over several rounds and prints, for each
+figure, each one's median and the program's ratio to the skeleton (whose
+limit is printed beside the peak memory) and to the baseline:
   - time from process start to the first frame flushed to the screen,
-  - peak resident memory 1 s after start, and at the end of the rolling run,
+  - peak resident memory 1.5 s after start, and at the end of the rolling run,
   - CPU time used over 10 s of rolling (the program with its settings open),
 and which image-format and icon-engine plugins (and Qt Svg) each has mapped
 1 s after start: none is needed for the panel's own icon, built in as raw pixels.
@@ -12,7 +15,7 @@ Runs under Xvfb with xdotool when they are installed (a real X server, and a
 right click opens the settings); otherwise offscreen, where the settings
 cannot be opened by a click.
 
-  bench/startup_footprint.py [BUILD_DIR] [--rounds N] [--seconds S]
+  bench/startup_footprint.py [BUILD_DIR] [--rounds N] [--seconds S] [--skeleton DIR]
 """
 import argparse
 import os
@@ -25,6 +28,22 @@ import threading
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+# The skeleton's peak memory is the panel's limit, within this much.
+MEMORY_LIMIT = 1.02
+
+
+def build_skeleton(source, build):
+    """The skeleton's program, built from source into build; None without it."""
+    if not os.path.isfile(os.path.join(source, "CMakeLists.txt")):
+        print(f"no skeleton at {source}: its figures are left out", file=sys.stderr)
+        return None
+    for step in (["cmake", "-S", source, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo"],
+                 ["cmake", "--build", build]):
+        if subprocess.run(step, stdout=subprocess.DEVNULL, stderr=subprocess.STDOUT).returncode != 0:
+            print("the skeleton did not build: its figures are left out", file=sys.stderr)
+            return None
+    program = os.path.join(build, "skel")
+    return program if os.access(program, os.X_OK) else None
 
 
 def start_xvfb():
@@ -96,7 +115,7 @@ def mapped_plugins(pid):
 def rolling_run(command, cwd, env, seconds, open_settings, display):
     proc = subprocess.Popen(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
-    time.sleep(1.0)
+    time.sleep(1.5)
     peak_at_start = peak_resident_kib(proc.pid)
     plugins = mapped_plugins(proc.pid)
     if open_settings and display:
@@ -125,19 +144,21 @@ def main():
     parser.add_argument("build", nargs="?", default=os.path.join(HERE, "..", "build"))
     parser.add_argument("--rounds", type=int, default=5)
     parser.add_argument("--seconds", type=float, default=10.0)
+    parser.add_argument("--skeleton", default=os.path.join(HERE, "..", "..", "shared", "perf"))
     args = parser.parse_args()
 
     run_dir = os.path.abspath(os.path.join(args.build, "run"))
     program = [os.path.join(run_dir, "numbers3")]
     baseline = [os.path.abspath(os.path.join(args.build, "bench", "baseline"))]
+    skeleton = build_skeleton(os.path.abspath(args.skeleton), os.path.abspath(os.path.join(args.build, "skel")))
+    commands = [("program", program)] + ([("skeleton", [skeleton])] if skeleton else []) + [("baseline", baseline)]
 
     xvfb, display = start_xvfb()
     try:
-        figures = {name: {"start": [], "cpu": [], "startpeak": [], "peak": []}
-                   for name in ("program", "baseline")}
-        plugins = {"program": set(), "baseline": set()}
+        figures = {name: {"start": [], "cpu": [], "startpeak": [], "peak": []} for name, _ in commands}
+        plugins = {name: set() for name, _ in commands}
         for round_ in range(args.rounds):
-            for name, command in (("program", program), ("baseline", baseline)):
+            for name, command in commands:
                 start = first_frame_seconds(command, run_dir, environment(display, True))
                 cpu, start_peak, peak, mapped = rolling_run(command, run_dir, environment(display, False),
                                                             args.seconds, name == "program", display)
@@ -156,16 +177,22 @@ def main():
 
     print(f"platform: {'xcb under Xvfb' if display else 'offscreen'}; rounds: {args.rounds}; "
           f"medians")
-    print(f"{'figure':34s} {'program':>10s} {'baseline':>10s} {'ratio':>7s}")
+    names = [name for name, _ in commands]
+    print(f"{'figure':36s} " + " ".join(f"{name:>10s}" for name in names)
+          + "".join(f" {'/ ' + name:>11s}" for name in names[1:]))
     rows = (("first frame (ms)", "start", 1000.0),
-            ("peak memory, 1 s after start (KiB)", "startpeak", 1.0),
+            ("peak memory, 1.5 s after start (KiB)", "startpeak", 1.0),
             ("peak memory, end of rolling (KiB)", "peak", 1.0),
             (f"CPU over {args.seconds:g} s of rolling (ms)", "cpu", 1000.0))
     for label, key, scale in rows:
-        p = statistics.median(figures["program"][key]) * scale
-        b = statistics.median(figures["baseline"][key]) * scale
-        print(f"{label:34s} {p:10.1f} {b:10.1f} {p / b if b else float('nan'):7.2f}")
-    for name in ("program", "baseline"):
+        medians = [statistics.median(figures[name][key]) * scale for name in names]
+        ratios = [medians[0] / m if m else float("nan") for m in medians[1:]]
+        print(f"{label:36s} " + " ".join(f"{m:10.1f}" for m in medians) + "".join(f" {r:11.3f}" for r in ratios))
+    if skeleton:
+        ratio = statistics.median(figures["program"]["startpeak"]) / statistics.median(figures["skeleton"]["startpeak"])
+        print(f"peak memory 1.5 s after start against the skeleton: {ratio:.3f} (limit {MEMORY_LIMIT})"
+              f" {'ok' if ratio <= MEMORY_LIMIT else 'OVER'}")
+    for name in names:
         print(f"image plugins mapped by the {name}: {', '.join(sorted(plugins[name])) or 'none'}")
 
 
