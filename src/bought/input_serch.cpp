@@ -26,9 +26,6 @@ Input_Serch::Input_Serch()
 
     number_edit = new QLineEdit(this);
     number_edit->setMaxLength(4);
-    // The field holds at most four characters and always shows them, however
-    // long the mode's caption beside it.
-    number_edit->setFixedWidth(fieldWidthForDigits(number_edit, 4));
     field_label = new QLabel(tr("No"), this);
     mode_group = new QGroupBox(tr("mode"), this);
 
@@ -49,11 +46,6 @@ Input_Serch::Input_Serch()
     ok_button = new QPushButton(tr("Ok"), this);
     clear_button = new QPushButton(tr("Clear"), this);
     clear_button->hide();
-    // The style asks 80 pixels of every push button; in the window's 300
-    // these two may shrink to their text, so the longest caption ("Input
-    // Bought No", 購入番号を入力) keeps one line beside the field.
-    for (QPushButton *button : {ok_button, clear_button})
-        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 24);
 
     auto *fieldRow = new QHBoxLayout;
     fieldRow->addWidget(field_label);
@@ -128,6 +120,30 @@ bool Input_Serch::focusNextPrevChild(bool next)
             mode->setFocus(Qt::TabFocusReason);
     }
     return true;
+}
+
+// Measured when the window is first shown, before its first layout:
+// measuring text loads the shaping code, which a start that never opens
+// this window need not carry.
+void Input_Serch::setVisible(bool visible)
+{
+    if (visible && !fitted) {
+        fitted = true;
+        fitToText();
+    }
+    QWidget::setVisible(visible);
+}
+
+void Input_Serch::fitToText()
+{
+    // The field holds at most four characters and always shows them, however
+    // long the mode's caption beside it.
+    number_edit->setFixedWidth(fieldWidthForDigits(number_edit, 4));
+    // The style asks 80 pixels of every push button; in the window's 300
+    // these two may shrink to their text, so the longest caption ("Input
+    // Bought No", 購入番号を入力) keeps one line beside the field.
+    for (QPushButton *button : {ok_button, clear_button})
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 24);
 }
 
 void Input_Serch::showEvent(QShowEvent *event)

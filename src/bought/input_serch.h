@@ -42,12 +42,17 @@ public:
     QString result_text;
     int input_value = 0;
     int search_value = 0;
+    bool fitted = false;  // fitToText() done
+
+public:
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
+    void fitToText();
     static int fieldWidthForDigits(const QLineEdit *edit, int digits);
     void Bought_entry();
     void Bought_serch();
