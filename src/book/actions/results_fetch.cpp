@@ -82,6 +82,7 @@ void ResultsFetch::askNext()
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QStringLiteral("numbers3-book/%1").arg(QCoreApplication::applicationVersion()));
+    emit asking(queue.constFirst(), request.url().toString());
     QNetworkReply *reply = network->get(request);
     connect(reply, &QNetworkReply::downloadProgress, this, [reply](qint64 received, qint64 total) {
         if (received > MaxBody || total > MaxBody) {
@@ -89,10 +90,10 @@ void ResultsFetch::askNext()
             reply->abort();
         }
     });
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { answered(reply); });
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { replied(reply); });
 }
 
-void ResultsFetch::answered(QNetworkReply *reply)
+void ResultsFetch::replied(QNetworkReply *reply)
 {
     reply->deleteLater();
     const int draw = queue.takeFirst();
@@ -116,10 +117,12 @@ void ResultsFetch::answered(QNetworkReply *reply)
         const QByteArray body = reply->readAll();
         run.answers << answer;
         take(draw, reply->header(QNetworkRequest::ContentTypeHeader).toString(), body);
+        emit answered(run.answers.constLast());
         askNext();
         return;
     }
     run.answers << answer;
+    emit answered(answer);
     // A run stops at a newer draw not out yet, and at any trouble.
     if (answer.kind == Answer::Failed) {
         run.offline = true;

@@ -73,11 +73,14 @@ public:
     static QDateTime nextTry(const Run &run, const QDateTime &now, int failedRuns);
 
 signals:
+    // Before each request, and after each answer (a file stored, or not).
+    void asking(int draw, const QString &url);
+    void answered(const ResultsFetch::Answer &answer);
     void finished(const ResultsFetch::Run &run);
 
 private:
     void askNext();
-    void answered(QNetworkReply *reply);
+    void replied(QNetworkReply *reply);
     void take(int draw, const QString &url, const QByteArray &body);
     void finish();
 

@@ -8,6 +8,11 @@ namespace {
 
 using Answer = ResultsFetch::Answer;
 
+QString clock(const QDateTime &at)
+{
+    return at.toLocalTime().toString(QStringLiteral("HH:mm"));
+}
+
 } // namespace
 
 QStringList FetchTexts::lines(const ResultsFetch::Run &run)
@@ -61,14 +66,28 @@ QString FetchTexts::summary(const ResultsFetch::Run &run)
     if (!run.answers.isEmpty() && run.answers.constLast().kind == Answer::NotOut)
         return tr("Draw %1 is not out yet at the results address; asking again at %2")
             .arg(run.answers.constLast().draw)
-            .arg(QLocale().toString(run.retryAt.toLocalTime().time(), QLocale::ShortFormat));
+            .arg(clock(run.retryAt));
     return tr("The book has every result out so far; asking again at %1")
         .arg(QLocale().toString(run.retryAt.toLocalTime(), QLocale::ShortFormat));
 }
 
+QString FetchTexts::news(const WatchNews &news)
+{
+    if (news.draws.size() <= 4)
+        return news.line();
+    QStringList parts{ tr("%1 new results in the book").arg(news.draws.size()) };
+    parts << news.wins;
+    return parts.join(tr("; "));
+}
+
+QString FetchTexts::asking(int draw, const QString &url)
+{
+    return tr("Fetching draw %1 from %2").arg(draw).arg(url);
+}
+
 QString FetchTexts::offline(const QDateTime &retryAt)
 {
-    return tr("Offline: trying again at %1").arg(QLocale().toString(retryAt.toLocalTime().time(), QLocale::ShortFormat));
+    return tr("Offline: trying again at %1").arg(clock(retryAt));
 }
 
 QString FetchTexts::question(const QString &address)

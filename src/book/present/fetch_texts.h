@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "results_fetch.h"
+#include "watch_news.h"
 
 // A fetch from the results address in words, the same for the window and
 // the command line: a line per file asked for, and the one quiet line that
@@ -23,6 +24,11 @@ public:
     // yet, or that the book is up to date. Empty when files came in (the
     // news says those).
     static QString summary(const ResultsFetch::Run &run);
+    // What came in, as the watched folder says it, or only how many results
+    // and the wins when many came in at once.
+    static QString news(const WatchNews &news);
+    // "Fetching draw 7132 from URL"
+    static QString asking(int draw, const QString &url);
     // "Offline: trying again at 21:10" in local time.
     static QString offline(const QDateTime &retryAt);
     // The question asked once before anything is fetched.

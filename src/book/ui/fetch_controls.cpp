@@ -25,6 +25,16 @@ FetchControls::FetchControls(BookStore &store, QMainWindow *window, QLabel *line
     nextTry.setSingleShot(true);
     connect(&nextTry, &QTimer::timeout, this, &FetchControls::fetchNow);
     connect(fetch, &ResultsFetch::finished, this, &FetchControls::showFetched);
+    connect(fetch, &ResultsFetch::asking, this, [this](int draw, const QString &url) {
+        this->window->statusBar()->showMessage(FetchTexts::asking(draw, url));
+    });
+    // The window shows each file as it is stored, not all at the end.
+    connect(fetch, &ResultsFetch::answered, this, [this](const ResultsFetch::Answer &answer) {
+        if (answer.kind != ResultsFetch::Answer::Taken || !answer.outcome.report.ok)
+            return;
+        stored << answer.outcome;
+        this->imported(ImportTexts::report(stored));
+    });
 }
 
 void FetchControls::addActions(QMenu *menu, QAction *before)
@@ -110,24 +120,17 @@ void FetchControls::fetchNow()
     if (!store.isOpen() || ResultsSource::consent(store) != ResultsSource::Consent::Yes)
         return;
     nextTry.stop();
-    fetch->start(QDateTime::currentDateTimeUtc());
+    if (fetch->start(QDateTime::currentDateTimeUtc()))
+        stored.clear();
 }
 
 void FetchControls::showFetched(const ResultsFetch::Run &run)
 {
-    QList<ImportBatch::Outcome> outcomes;
-    for (const ResultsFetch::Answer &a : run.answers)
-        if (a.kind == ResultsFetch::Answer::Taken)
-            outcomes << a.outcome;
-    if (!outcomes.isEmpty())
-        imported(ImportTexts::report(outcomes));
     const WatchNews news = WatchNews::since(store, run.before);
     QStringList said;
     if (!news.isEmpty())
-        said << news.line();
-    const QString summary = FetchTexts::summary(run);
-    if (news.isEmpty() || run.offline || run.error.failed())
-        said << summary;
+        said << FetchTexts::news(news);
+    said << FetchTexts::summary(run);
     line->setText(said.join(QLatin1Char('\n')));
     window->statusBar()->showMessage(said.constFirst());
     if (!news.wins.isEmpty() && WatchedFolder::notifying(store))

@@ -49,6 +49,7 @@ private:
     QTimer nextTry;
     QAction *onAction = nullptr;
     QAction *addressAction = nullptr;
+    QList<ImportBatch::Outcome> stored;  // this run's files so far
 };
 
 #endif
