@@ -8,9 +8,14 @@ namespace {
 
 using Answer = ResultsFetch::Answer;
 
+// The time alone when it is today, with its day when not.
 QString clock(const QDateTime &at)
 {
-    return at.toLocalTime().toString(QStringLiteral("HH:mm"));
+    const QDateTime local = at.toLocalTime();
+    const QString time = local.toString(QStringLiteral("HH:mm"));
+    if (local.date() == QDate::currentDate())
+        return time;
+    return QLocale().toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') + time;
 }
 
 } // namespace
@@ -68,7 +73,7 @@ QString FetchTexts::summary(const ResultsFetch::Run &run)
             .arg(run.answers.constLast().draw)
             .arg(clock(run.retryAt));
     return tr("The book has every result out so far; asking again at %1")
-        .arg(QLocale().toString(run.retryAt.toLocalTime(), QLocale::ShortFormat));
+        .arg(clock(run.retryAt));
 }
 
 QString FetchTexts::news(const WatchNews &news)

@@ -59,7 +59,8 @@ void FetchControls::addActions(QMenu *menu, QAction *before)
 void FetchControls::showAddress()
 {
     if (addressAction)
-        addressAction->setText(tr("Results addre&ss: %1...").arg(ResultsSource::address(store)));
+        addressAction->setText(tr("Results addre&ss: %1...")
+                                   .arg(ResultsSource::address(store).replace(QLatin1Char('&'), QLatin1String("&&"))));
 }
 
 void FetchControls::askFirst()
