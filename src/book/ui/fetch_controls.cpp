@@ -26,7 +26,8 @@ FetchControls::FetchControls(BookStore &store, QMainWindow *window, QLabel *line
     connect(&nextTry, &QTimer::timeout, this, &FetchControls::fetchNow);
     connect(fetch, &ResultsFetch::finished, this, &FetchControls::showFetched);
     connect(fetch, &ResultsFetch::asking, this, [this](int draw, const QString &url) {
-        this->window->statusBar()->showMessage(FetchTexts::asking(draw, url));
+        this->line->setText(FetchTexts::asking(draw, url));
+        this->window->statusBar()->showMessage(this->line->text());
     });
     // The window shows each file as it is stored, not all at the end.
     connect(fetch, &ResultsFetch::answered, this, [this](const ResultsFetch::Answer &answer) {
