@@ -33,14 +33,16 @@ QByteArray operatorFile(int draw)
 
 // Answers GET requests by the draw in the path, each draw's answers in
 // turn, the last one again and again: "200" (its file), "404", "503",
-// "html", "other" (another draw's file), "cut" (half the body, then
-// closed), "silent" (never a word), "redirect" (to /moved/).
+// "html", "other" (another draw's file), "big" (2 MB), "cut" (half the
+// body, then closed), "silent" (never a word), "redirect" (to /moved/).
+// Every answer sets a cookie, which must never come back.
 class FetchServer : public QTcpServer
 {
 public:
     QHash<int, QStringList> answers;
     QStringList asked;   // "7089" per request, in order
     int absolute = 0;    // requests that named a whole URL, as to a proxy
+    int cookies = 0;     // requests that sent a cookie back
 
     FetchServer()
     {
@@ -58,8 +60,8 @@ private:
         if (!request.contains("\r\n\r\n"))
             return;
         const QByteArray target = request.split(' ').value(1);
+        const bool cookie = request.toLower().contains("\r\ncookie:");
         request.clear();
-        absolute += target.startsWith("http://");
         static const QRegularExpression name(QStringLiteral("A100(\\d{4})\\.CSV$"));
         const int draw = name.match(QString::fromLatin1(target)).captured(1).toInt();
         // Qt at times sends a request again at once on the same connection;
@@ -69,6 +71,8 @@ private:
             return;
         lastAsk[key].start();
         asked << QString::number(draw);
+        absolute += target.startsWith("http://");
+        cookies += cookie;
         QStringList &queue = answers[draw];
         const QString kind = target.contains("/moved/") ? QStringLiteral("200")
                              : queue.size() > 1 ? queue.takeFirst() : queue.value(0, QStringLiteral("404"));
@@ -81,6 +85,8 @@ private:
             body = "<!DOCTYPE html><html><body>Under maintenance</body></html>", type = "text/html";
         else if (kind == QLatin1String("other"))
             body = operatorFile(draw + 1);
+        else if (kind == QLatin1String("big"))
+            body = body.repeated(2 * 1024 * 1024 / body.size() + 1);
         else if (kind == QLatin1String("redirect"))
             status = "302 Found", extra = "Location: /moved/A100" + QByteArray::number(draw) + ".CSV\r\n", body.clear();
         QByteArray head = "HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: "
@@ -148,6 +154,7 @@ void TstBookFetch::fetches_data()
                                            << "7089 7089 7090" << 7089;
     QTest::newRow("web page with 200") << "7089=html;7090=200" << none << 1 << false << "refused" << "7089" << 7088;
     QTest::newRow("another draw's file") << "7089=other" << none << 1 << false << "refused" << "7089" << 7088;
+    QTest::newRow("2 MB with 200") << "7089=big" << none << 1 << false << "refused" << "7089" << 7088;
     QTest::newRow("body cut short") << "7089=cut;7090=200" << none << 1 << false << "failed" << "7089" << 7088;
     QTest::newRow("never answers") << "7089=silent" << none << 1 << false << "failed" << "7089" << 7088;
     QTest::newRow("redirect") << "7089=redirect" << none << 1 << false << "taken notout" << "7089 7089 7090" << 7089;
@@ -209,6 +216,7 @@ void TstBookFetch::fetches()
     QCOMPARE(got.join(QLatin1Char(' ')), answers);
     QCOMPARE(server.asked.join(QLatin1Char(' ')), asked);
     QCOMPARE(server.absolute, viaProxy ? int(server.asked.size()) : 0);
+    QCOMPARE(server.cookies, 0);
     QFETCH(int, newest);
     QCOMPARE(store.lastDraw(Game::Numbers3)->draw, newest);
     QCOMPARE(store.lastDraw(Game::Numbers4)->draw, newest);
