@@ -149,7 +149,12 @@ void ResultsFetch::take(int draw, const QString &type, const QByteArray &body)
             answer.detail = tr("a results file, but not of draw %1").arg(draw);
         else
             answer.detail = tr("a results file, but not the operator's (%1 bytes)").arg(body.size());
-        queue.clear();
+        // An older gap is asked once, whatever came back (some servers
+        // answer a missing file with a page); a newer draw is asked again later.
+        if (gaps.contains(draw))
+            absentNow << draw;
+        else
+            queue.clear();
         return;
     }
     SeenFiles seen(store);

@@ -21,8 +21,10 @@ class QNetworkReply;
 // kept in the book (ResultsSource), one request at a time and no more than
 // one a second, and takes each through the one import path (ImportBatch),
 // whole or not at all. Nothing but an operator file of the draw asked for
-// is stored. A run stops at the first newer draw not published yet and at
-// the first failure of the network or the server, and says when to try again.
+// is stored. A run stops at the first newer draw not published yet or
+// refused, and at the first failure of the network or the server, and says
+// when to try again. An older gap is asked once: a 404 or a refused answer
+// for it is remembered (ResultsSource::absent).
 class ResultsFetch : public QObject
 {
     Q_OBJECT

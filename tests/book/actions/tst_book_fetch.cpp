@@ -161,6 +161,8 @@ void TstBookFetch::fetches_data()
     QTest::newRow("proxy from the environment") << "7089=200" << none << 1 << true << "taken notout" << "7089 7090" << 7089;
     QTest::newRow("old gap asked once") << "7089=200" << QList<int>{7087} << 2 << false
                                         << "absent taken notout notout" << "7087 7089 7090 7090" << 7089;
+    QTest::newRow("old gap answered with a page") << "7087=html;7089=200" << QList<int>{7087} << 2 << false
+                                                  << "refused taken notout notout" << "7087 7089 7090 7090" << 7089;
 }
 
 void TstBookFetch::fetches()
