@@ -31,6 +31,12 @@ install(CODE "
 ")
 install(FILES ${PROJECT_SOURCE_DIR}/data/io.github.numbers3.Book.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# A user timer and service that fetch new results daily with no window.
+install(CODE "
+    set(NUMBERS_SYSTEMD_DIR \"${PROJECT_SOURCE_DIR}/data/systemd\")
+    set(NUMBERS_BINDIR \"${CMAKE_INSTALL_BINDIR}\")
+    include(\"${PROJECT_SOURCE_DIR}/cmake/install_fetch_timer.cmake\")
+")
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/numbers3.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 24 32 48 64 128 256)

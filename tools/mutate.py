@@ -345,6 +345,19 @@ FAULTS = [
       'a pair of the first and last digit is taken for all different'),
     F('src/book/game/stats_range.cpp', 'it->date >= from && it->date <= to', 'it->date > from && it->date <= to',
       'a date range leaves out its first day'),
+    # Results fetched from the results address
+    F('src/book/actions/results_fetch.cpp', '    } else if (answer.kind != Answer::Absent) {\n        queue.clear();\n    }', '    }',
+      'a fetch goes on past a draw not out yet'),
+    F('src/book/actions/results_fetch.cpp', '            absentNow << draw;\n    } else if', '            ;\n    } else if',
+      'an older draw the address does not have is asked for again every day'),
+    F('src/book/actions/results_fetch.cpp', ' || otherDraw ||', ' ||',
+      'another draw\'s file is stored as the one asked for'),
+    F('src/book/actions/results_fetch.cpp', 'if (received > MaxBody || total > MaxBody)', 'if (false)',
+      'a fetch takes an answer of any size'),
+    F('src/book/actions/results_fetch.cpp',
+      '    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);\n'
+      '    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);\n', '',
+      'a fetch keeps the cookies the server sets and sends them back'),
 ]
 
 

@@ -2434,6 +2434,18 @@ and paste again.</source>
 <context>
     <name>BookOptions</name>
     <message>
+        <source>Fetch the result files of the draws the book lacks from the results address, print what --import prints (and the draws not out yet), and exit; the exit status is 1 only if the network, the server or the book failed.</source>
+        <translation>番号帳にない回の結果のファイルを結果のアドレスから取得し、--import と同じ報告（とまだ公開されていない回）を表示して終了します。終了状態が 1 になるのは、ネットワーク、サーバー、番号帳のどれかが失敗したときだけです。</translation>
+    </message>
+    <message>
+        <source>Keep &lt;url&gt; in the book as the address result files are fetched from (&quot;default&quot; restores the lottery&apos;s own).</source>
+        <translation>結果のファイルを取得するアドレスとして &lt;url&gt; を番号帳に保存します（&quot;default&quot; で宝くじの公式のアドレスに戻します）。</translation>
+    </message>
+    <message>
+        <source>url</source>
+        <translation>url</translation>
+    </message>
+    <message>
         <source>Print the options and exit.</source>
         <translation>オプションを表示して終了します。</translation>
     </message>
@@ -2548,6 +2560,10 @@ and paste again.</source>
         <translation>第%1回、%2 %3：%4</translation>
     </message>
     <message>
+        <source>Numbers4 draw %1, %2 %3: %4</source>
+        <translation>Numbers4 第%1回、%2 %3：%4</translation>
+    </message>
+    <message>
         <source>; </source>
         <translation>／</translation>
     </message>
@@ -2628,6 +2644,153 @@ and paste again.</source>
     <message>
         <source>The import was cancelled: %1 of the %2 files were not read and are not in the book; the files finished before are kept.</source>
         <translation>取り込みを中止しました。%2 個のファイルのうち %1 個は読んでおらず、番号帳に入っていません。それまでに済んだファイルはそのまま残します。</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsSource</name>
+    <message>
+        <source>%1 is not an http or https address</source>
+        <translation>%1 は http または https のアドレスではありません</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFetch</name>
+    <message>
+        <source>more than %1 bytes came back, far more than a results file</source>
+        <translation>%1 バイトを超える応答で、結果のファイルにしては大きすぎます</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>サーバーの応答は %1 %2 でした</translation>
+    </message>
+    <message>
+        <source>a web page (%1 bytes), not a results file</source>
+        <translation>結果のファイルではなくウェブページ（%1 バイト）でした</translation>
+    </message>
+    <message>
+        <source>not a results file (%1 bytes): %2</source>
+        <translation>結果のファイルではありません（%1 バイト）：%2</translation>
+    </message>
+    <message>
+        <source>a results file, but not of draw %1</source>
+        <translation>結果のファイルですが、第 %1 回のものではありません</translation>
+    </message>
+    <message>
+        <source>a results file, but not the operator&apos;s (%1 bytes)</source>
+        <translation>結果のファイルですが、発売元のファイルではありません（%1 バイト）</translation>
+    </message>
+</context>
+<context>
+    <name>FetchTexts</name>
+    <message>
+        <source>error: %1</source>
+        <translation>エラー：%1</translation>
+    </message>
+    <message>
+        <source>taken before; nothing changed</source>
+        <translation>前に取り込み済みのため、何も変わりません</translation>
+    </message>
+    <message>
+        <source>draw %1 is not out yet</source>
+        <translation>第 %1 回はまだ公開されていません</translation>
+    </message>
+    <message>
+        <source>draw %1 is not at this address; it is not asked for again</source>
+        <translation>第 %1 回はこのアドレスにありません。今後は問い合わせません</translation>
+    </message>
+    <message>
+        <source>refused, nothing stored: %1</source>
+        <translation>受け付けず、何も保存していません：%1</translation>
+    </message>
+    <message>
+        <source>Fetched results could not be kept: %1</source>
+        <translation>取得した結果を番号帳に保存できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>Draw %1 from the results address refused, nothing stored: %2</source>
+        <translation>結果のアドレスから届いた第 %1 回を受け付けず、何も保存していません：%2</translation>
+    </message>
+    <message>
+        <source>Draw %1 from the results address not imported: %2</source>
+        <translation>結果のアドレスから届いた第 %1 回は取り込めませんでした：%2</translation>
+    </message>
+    <message>
+        <source>Draw %1 is not out yet at the results address; asking again at %2</source>
+        <translation>第 %1 回は結果のアドレスにまだありません。%2 にもう一度問い合わせます</translation>
+    </message>
+    <message>
+        <source>The book has every result out so far; asking again at %1</source>
+        <translation>これまでに出た結果はすべて番号帳にあります。次は %1 に問い合わせます</translation>
+    </message>
+    <message>
+        <source>%1 new results in the book</source>
+        <translation>番号帳に新しい結果が %1 件</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>／</translation>
+    </message>
+    <message>
+        <source>Fetching draw %1 from %2</source>
+        <translation>第 %1 回を %2 から取得しています</translation>
+    </message>
+    <message>
+        <source>Offline: trying again at %1</source>
+        <translation>オフライン：%1 にもう一度試します</translation>
+    </message>
+    <message>
+        <source>Fetch new results by themselves from %1?</source>
+        <translation>新しい結果を %1 から自動で取得しますか？</translation>
+    </message>
+    <message>
+        <source>The book then asks that address for each new draw&apos;s file after its results time, and for the draws it lacks. Nothing else is sent. The address is the one the lottery&apos;s results pages use; it may change, and another can be given in the Book menu. Fetching can be turned off there at any time.</source>
+        <translation>取得する場合、番号帳は抽せん結果の発表時刻の後に、新しい回と番号帳にない回のファイルをこのアドレスに問い合わせます。ほかには何も送りません。このアドレスは宝くじの当せん番号のページが使っているもので、変わることがあります。別のアドレスは「番号帳」メニューで指定できます。取得はそこでいつでも止められます。</translation>
+    </message>
+</context>
+<context>
+    <name>FetchCli</name>
+    <message>
+        <source>nothing to fetch; the book has every result out so far</source>
+        <translation>取得するものはありません。これまでに出た結果はすべて番号帳にあります</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>エラー：%1</translation>
+    </message>
+    <message>
+        <source>results address: %1</source>
+        <translation>結果のアドレス：%1</translation>
+    </message>
+</context>
+<context>
+    <name>FetchControls</name>
+    <message>
+        <source>Fetch new &amp;results by themselves</source>
+        <translation>新しい結果を自動で取得(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Fetch &amp;missing results now</source>
+        <translation>足りない結果を今すぐ取得(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Results addre&amp;ss: %1...</source>
+        <translation>結果のアドレス(&amp;S)：%1...</translation>
+    </message>
+    <message>
+        <source>New results are not fetched; the Book menu turns fetching on.</source>
+        <translation>新しい結果は取得しません。「番号帳」メニューで取得を始められます。</translation>
+    </message>
+    <message>
+        <source>Results address</source>
+        <translation>結果のアドレス</translation>
+    </message>
+    <message>
+        <source>Address the draws&apos; files are fetched from (empty for the lottery&apos;s own, %1):</source>
+        <translation>各回のファイルを取得するアドレス（空欄で宝くじの公式のもの、%1）：</translation>
+    </message>
+    <message>
+        <source>Results are fetched from %1</source>
+        <translation>結果を %1 から取得します</translation>
     </message>
 </context>
 </TS>

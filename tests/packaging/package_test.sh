@@ -144,6 +144,12 @@ expect_keys "$book_desktop" Type=Application Exec=/usr/bin/numbers3-book Path=/u
     "Name[ja]=ナンバーズ3 当せん番号帳"
 sed -n '/^\[Desktop Action book\]/,$p' "$desktop" | grep -qx "Exec=/usr/bin/numbers3-book" \
     || { echo "panel launcher: the book action does not start numbers3-book"; exit 1; }
+# The user timer that fetches results with no window: shipped, off until enabled.
+units=$root/usr/lib/systemd/user
+grep -qx 'ExecStart=/usr/bin/numbers3-book --fetch' "$units/numbers3-book-fetch.service" \
+    || { echo "the fetch service does not run numbers3-book --fetch"; exit 1; }
+grep -q '^OnCalendar=' "$units/numbers3-book-fetch.timer" || { echo "the fetch timer has no OnCalendar"; exit 1; }
+grep -q '^WantedBy=timers.target' "$units/numbers3-book-fetch.timer" || { echo "the fetch timer cannot be enabled"; exit 1; }
 for page in man1 ja/man1; do
     LANG=C.UTF-8 man --warnings -E UTF-8 -l "$root/usr/share/man/$page/numbers3-book.1.gz" >/dev/null 2>"$root/man.err"
     [ ! -s "$root/man.err" ] || { echo "man $page numbers3-book:"; cat "$root/man.err"; exit 1; }

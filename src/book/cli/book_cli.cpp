@@ -9,6 +9,7 @@
 #include "book_store.h"
 #include "bundled_report.h"
 #include "export_file.h"
+#include "fetch_cli.h"
 #include "import_batch.h"
 #include "import_texts.h"
 #include "ticket_import.h"
@@ -41,6 +42,10 @@ int BookCli::run(BookStore &store, const BookStore::OpenResult &opened, const Bo
     int status = options.import ? importFiles(store, options.files, QDateTime::currentDateTimeUtc(), out) : 0;
     if (options.watch)
         status = qMax(status, watch(store, QDateTime::currentDateTimeUtc(), out));
+    if (options.fetchAddress)
+        status = qMax(status, FetchCli::setAddress(store, *options.fetchAddress, out));
+    if (options.fetch && status < 2)
+        status = qMax(status, FetchCli::run(store, QDateTime::currentDateTimeUtc(), out));
     if (options.importTickets)
         status = qMax(status, importTickets(store, *options.importTickets, options.addAgain, out));
     if (options.exportTickets)

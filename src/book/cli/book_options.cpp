@@ -65,12 +65,20 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
     const QCommandLineOption watchOption(QStringLiteral("watch"),
         tr("Import the result files waiting in the watched folder (the download folder unless another was picked "
            "in the window) that the book has not taken before, print what --import prints, and exit."));
+    const QCommandLineOption fetchOption(QStringLiteral("fetch"),
+        tr("Fetch the result files of the draws the book lacks from the results address, print what --import prints "
+           "(and the draws not out yet), and exit; the exit status is 1 only if the network, the server or the book failed."));
+    const QCommandLineOption fetchAddressOption(QStringLiteral("fetch-address"),
+        tr("Keep <url> in the book as the address result files are fetched from (\"default\" restores the lottery's own)."),
+        tr("url"));
     parser.addOption(databaseOption);
     parser.addOption(importOption);
     parser.addOption(importTicketsOption);
     parser.addOption(addAgainOption);
     parser.addOption(exportTicketsOption);
     parser.addOption(watchOption);
+    parser.addOption(fetchOption);
+    parser.addOption(fetchAddressOption);
     parser.addPositionalArgument(tr("files"), tr("Result files or folders to import."), tr("[FILE...]"));
     // Parsed by hand for --version: the application name is "numbers3",
     // which places the book beside the panel's files.
@@ -93,6 +101,9 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
         options.importTickets = parser.value(importTicketsOption);
     options.addAgain = parser.isSet(addAgainOption);
     options.watch = parser.isSet(watchOption);
+    options.fetch = parser.isSet(fetchOption);
+    if (parser.isSet(fetchAddressOption))
+        options.fetchAddress = parser.value(fetchAddressOption);
     if (options.addAgain && !options.importTickets) {
         std::fprintf(stderr, "numbers3-book: %s\n",
                      qPrintable(tr("%1 needs %2").arg(QLatin1String("--add-again"), QLatin1String("--import-tickets"))));

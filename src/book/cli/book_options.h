@@ -21,9 +21,11 @@ public:
     bool addAgain = false;                 // --add-again: tickets already held too
     std::optional<QString> exportTickets;  // --export-tickets FILE
     bool watch = false;                    // --watch: what waits in the watched folder
+    bool fetch = false;                    // --fetch: what the results address has that the book lacks
+    std::optional<QString> fetchAddress;   // --fetch-address URL ("default" restores it)
 
     // Whether the work is done without the window.
-    bool batch() const { return import || importTickets || exportTickets || watch; }
+    bool batch() const { return import || importTickets || exportTickets || watch || fetch || fetchAddress; }
 
     // Whether the arguments ask for something that needs no window, decided
     // before any application object exists so no display is touched.

@@ -18,7 +18,7 @@ WatchNews WatchNews::since(BookStore &store, const QList<DrawResult> &before)
     for (const GradedTicket &g : tickets.gradedForDraws(changed)) {
         if (!g.grade.won())
             continue;
-        news.wins << tr("Draw %1, %2 %3: %4")
+        news.wins << (g.ticket.game == Game::Numbers4 ? tr("Numbers4 draw %1, %2 %3: %4") : tr("Draw %1, %2 %3: %4"))
                          .arg(g.ticket.draw)
                          .arg(g.ticket.numberText(), TicketTexts::wayName(g.ticket.way), TicketTexts::prizeSpoken(g.grade));
     }

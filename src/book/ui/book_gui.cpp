@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
 
@@ -9,6 +11,7 @@
 #include "book_store.h"
 #include "book_window.h"
 #include "bundled_report.h"
+#include "fetch_controls.h"
 
 namespace {
 
@@ -28,6 +31,22 @@ void showCaughtUp(BookWindow &window, const BookStore &store)
     box.setInformativeText(BundledReport::keptHeading());
     box.setDetailedText(differences.join(QLatin1Char('\n')));
     box.exec();
+}
+
+// Fetching is set up only for the window shown for real: the question it
+// asks once, and the requests, are never part of the window's own tests.
+FetchControls *addFetching(BookWindow &window, BookStore &store)
+{
+    auto *fetch = new FetchControls(store, &window, window.watchLabel, [&window](const QString &report) {
+        window.refresh();
+        window.lastReport = report;
+    });
+    QMenu *book = window.menuBar()->actions().constFirst()->menu();
+    const QList<QAction *> entries = book->actions();
+    // Beside the watched folder's entries, before the separator above Quit.
+    QAction *beforeQuit = entries.size() >= 2 ? entries.at(entries.size() - 2) : nullptr;
+    fetch->addActions(book, beforeQuit);
+    return fetch;
 }
 
 } // namespace
@@ -55,6 +74,7 @@ int runBookWindow(QApplication &app, BookStore &store)
     }
 
     BookWindow window(store);
+    FetchControls *fetch = addFetching(window, store);
     window.show();
     if (opened.status == BookStore::OpenStatus::MovedAside) {
         QMessageBox box(QMessageBox::Warning, title,
@@ -73,5 +93,6 @@ int runBookWindow(QApplication &app, BookStore &store)
                              QCoreApplication::translate("BookWindow", "The past results could not be stored in the book.")
                                  + QLatin1Char('\n') + store.lastError().text);
     }
+    fetch->askFirst();
     return app.exec();
 }
