@@ -167,14 +167,15 @@ void ResultsFetch::take(int draw, const QString &type, const QByteArray &body)
     answer.outcome = outcomes.constFirst();
     if (!answer.outcome.report.ok) {
         // The book could not be written: nothing more is fetched now.
-        run.error = store.lastFailure();
+        run.error = store.lastError();
         if (run.error.failed())
             queue.clear();
         return;
     }
     const QString name = ResultsSource::urlFor(address, draw).fileName();
-    if (!seen.remember({ SeenFiles::Entry{ sha, name, true } }, now))
-        run.error = { BookError::Other, seen.lastError() };
+    const BookError remembered = seen.remember({ SeenFiles::Entry{ sha, name, true } }, now);
+    if (remembered.failed())
+        run.error = remembered;
 }
 
 void ResultsFetch::finish()

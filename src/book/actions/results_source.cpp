@@ -15,18 +15,6 @@ const QString AddressKey = QStringLiteral("fetch_address");
 const QString ConsentKey = QStringLiteral("fetch_on");
 const QString AbsentKey = QStringLiteral("fetch_absent");
 
-BookError kept(BookStore &store, bool ok, const QString &text)
-{
-    if (ok)
-        return {};
-    BookError error = store.lastFailure();
-    if (!error.failed())
-        error.kind = BookError::Other;
-    if (error.text.isEmpty())
-        error.text = text;
-    return error;
-}
-
 } // namespace
 
 QString ResultsSource::defaultAddress()
@@ -51,8 +39,7 @@ BookError ResultsSource::setAddress(BookStore &store, const QString &address)
             return { BookError::Refused, QCoreApplication::translate("ResultsSource", "%1 is not an http or https address").arg(given) };
         value = given;
     }
-    BookMeta meta(store);
-    return kept(store, meta.setValue(AddressKey, value), meta.lastError());
+    return BookMeta(store).setValue(AddressKey, value);
 }
 
 QUrl ResultsSource::urlFor(const QString &address, int draw)
@@ -73,8 +60,7 @@ ResultsSource::Consent ResultsSource::consent(BookStore &store)
 
 BookError ResultsSource::setConsent(BookStore &store, bool on)
 {
-    BookMeta meta(store);
-    return kept(store, meta.setFlag(ConsentKey, on), meta.lastError());
+    return BookMeta(store).setFlag(ConsentKey, on);
 }
 
 QSet<int> ResultsSource::absent(BookStore &store)
@@ -95,8 +81,7 @@ BookError ResultsSource::addAbsent(BookStore &store, const QList<int> &draws)
     QStringList text;
     for (int d : std::as_const(all))
         text << QString::number(d);
-    BookMeta meta(store);
-    return kept(store, meta.setValue(AbsentKey, text.join(QLatin1Char(','))), meta.lastError());
+    return BookMeta(store).setValue(AbsentKey, text.join(QLatin1Char(',')));
 }
 
 ResultsSource::Plan ResultsSource::plan(BookStore &store, const QDateTime &now)
