@@ -39,8 +39,9 @@ foreach(size 16 24 32 48 64 128 256)
 endforeach()
 
 # Debian's documentation files, the README that the About box points to and
-# its Japanese twin, and the manual pages, compressed as Debian wants them: gzip -9 without
-# a name or time stamp, so the package is the same from one build to the next.
+# its Japanese twin, and the manual pages, compressed as Debian wants them:
+# gzip -9 without a name or time stamp, so the package is the same from one
+# build to the next.
 find_program(GZIP gzip REQUIRED)
 set(NUMBERS_DOC ${CMAKE_BINARY_DIR}/doc)
 set(NUMBERS_GZ)
