@@ -44,13 +44,15 @@ foreach(size 16 24 32 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
-# Debian's documentation files, the README that the About box points to, and
-# the manual pages, compressed as Debian wants them: gzip -9 without a name
-# or time stamp, so the package is the same from one build to the next.
+# Debian's documentation files, the README that the About box points to and
+# its Japanese twin, and the manual pages, compressed as Debian wants them:
+# gzip -9 without a name or time stamp, so the package is the same from one
+# build to the next.
 find_program(GZIP gzip REQUIRED)
 set(NUMBERS_DOC ${CMAKE_BINARY_DIR}/doc)
 set(NUMBERS_GZ)
-foreach(pair IN ITEMS "data/changelog;changelog.gz" "README.md;README.md.gz" "man/numbers3.1;man/man1/numbers3.1.gz"
+foreach(pair IN ITEMS "data/changelog;changelog.gz" "README.md;README.md.gz" "README.ja.md;README.ja.md.gz"
+                      "man/numbers3.1;man/man1/numbers3.1.gz"
                       "man/ja/numbers3.1;man/ja/man1/numbers3.1.gz"
                       "man/numbers3-book.1;man/man1/numbers3-book.1.gz"
                       "man/ja/numbers3-book.1;man/ja/man1/numbers3-book.1.gz")
@@ -64,7 +66,8 @@ foreach(pair IN ITEMS "data/changelog;changelog.gz" "README.md;README.md.gz" "ma
     list(APPEND NUMBERS_GZ ${NUMBERS_DOC}/${target})
 endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${NUMBERS_GZ})
-install(FILES ${NUMBERS_DOC}/changelog.gz ${NUMBERS_DOC}/README.md.gz ${PROJECT_SOURCE_DIR}/data/copyright
+install(FILES ${NUMBERS_DOC}/changelog.gz ${NUMBERS_DOC}/README.md.gz ${NUMBERS_DOC}/README.ja.md.gz
+        ${PROJECT_SOURCE_DIR}/data/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${NUMBERS_DOC}/man/man1/numbers3.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${NUMBERS_DOC}/man/ja/man1/numbers3.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)

@@ -32,7 +32,8 @@ dpkg-deb -x "$deb" "$root"
 desktop=$root/usr/share/applications/io.github.numbers3.Numbers3.desktop
 for f in usr/bin/numbers3 usr/share/metainfo/io.github.numbers3.Numbers3.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/numbers3.svg usr/share/icons/hicolor/48x48/apps/numbers3.png \
-         usr/lib/numbers3/libnumbers3-click.so usr/share/doc/numbers3/README.md.gz; do
+         usr/lib/numbers3/libnumbers3-click.so usr/share/doc/numbers3/README.md.gz \
+         usr/share/doc/numbers3/README.ja.md.gz; do
     [ -f "$root/$f" ] || { echo "missing /$f"; exit 1; }
 done
 [ -f "$desktop" ] || { echo "missing launcher"; exit 1; }
