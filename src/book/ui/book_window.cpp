@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -51,12 +52,13 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     : QMainWindow(parent)
     , store(store)
 {
-    setWindowTitle(tr("Numbers3 results book"));
+    setWindowTitle(tr("Numbers3 and Numbers4 results book"));
     setAcceptDrops(true);
 
-    QGroupBox *state = buildState();
+    QWidget *state = buildState();
     buildTable();
     QGroupBox *lookup = buildLookup();
+    missingBox = buildMissing();
     buildTabs(state, lookup);
     setTabOrders();
 
@@ -64,6 +66,7 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     connect(lookupEdit, &QLineEdit::returnPressed, this, &BookWindow::lookUp);
     connect(lookupKind, &QComboBox::activated, lookupEdit, qOverload<>(&QWidget::setFocus));
     connect(tabs, &QTabWidget::currentChanged, this, &BookWindow::focusTab);
+    tabs->tabBar()->installEventFilter(this);
     connect(gameBox, &QComboBox::currentIndexChanged, this, &BookWindow::refresh);
 
     watchControls = std::make_unique<WatchControls>(store, this, watchLabel, [this](const QString &report) {
@@ -88,7 +91,7 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
 
 BookWindow::~BookWindow() = default;
 
-QGroupBox *BookWindow::buildState()
+QWidget *BookWindow::buildState()
 {
     // The labels' text is what a screen reader should say; the description
     // only says what the line is about.
@@ -104,33 +107,57 @@ QGroupBox *BookWindow::buildState()
     missingLabel = new QLabel(this);
     watchLabel = new QLabel(this);
     watchLabel->setAccessibleDescription(tr("The watched folder"));
-    missingList = new QListWidget(this);
-    missingList->setAccessibleName(tr("Missing draws"));
-    missingList->setAccessibleDescription(tr("Draws held so far, from the book's first, whose result the book does not hold"));
-    missingList->setMaximumHeight(fontMetrics().height() * 5);
-    missingLabel->setBuddy(missingList);
     // Reachable by Tab, so the lines can be read and copied by keyboard.
     for (QLabel *label : {upToLabel, nextLabel, missingLabel, watchLabel}) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         label->setFocusPolicy(Qt::StrongFocus);
-        label->setWordWrap(true);
     }
+    // One line each: a long line is cut at the window's edge rather than
+    // taking the tabs' height; its tooltip and a screen reader have it whole.
+    watchLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Wrapped only when the window is too narrow for the game's line.
+    nextLabel->setWordWrap(true);
     QFont bold = upToLabel->font();
     bold.setBold(true);
     upToLabel->setFont(bold);
 
-    auto *state = new QGroupBox(tr("The book"), this);
+    // Two lines above the tabs: the game and how far the book goes, the
+    // next draw; then how many held draws it lacks and the watched folder.
+    auto *state = new QWidget(this);
     auto *stateLayout = new QVBoxLayout(state);
+    stateLayout->setContentsMargins(0, 0, 0, 0);
+    stateLayout->setSpacing(2);
     auto *gameRow = new QHBoxLayout;
     gameRow->addWidget(gameLabel);
     gameRow->addWidget(gameBox);
-    gameRow->addWidget(upToLabel, 1);
+    gameRow->addWidget(upToLabel);
+    gameRow->addStretch(1);
+    gameRow->addWidget(nextLabel);
     stateLayout->addLayout(gameRow);
-    stateLayout->addWidget(nextLabel);
-    stateLayout->addWidget(missingLabel);
-    stateLayout->addWidget(missingList);
-    stateLayout->addWidget(watchLabel);
+    auto *bookRow = new QHBoxLayout;
+    bookRow->addWidget(missingLabel);
+    bookRow->addSpacing(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
+    bookRow->addWidget(watchLabel, 1);
+    stateLayout->addLayout(bookRow);
     return state;
+}
+
+// The draws the book lacks, beside the lookups; Return on one offers the
+// ways to bring it in.
+QGroupBox *BookWindow::buildMissing()
+{
+    missingList = new QListWidget(this);
+    missingList->setAccessibleName(tr("Missing draws"));
+    missingList->setAccessibleDescription(tr("Draws held so far, from the book's first, whose result the book does not hold; "
+                                             "Return on one offers to import it or enter it by hand"));
+    missingList->setMaximumHeight(fontMetrics().height() * 5);
+    missingLabel->setBuddy(missingList);
+    connect(missingList, &QListWidget::itemActivated, this, &BookWindow::bringInMissing);
+    auto *box = new QGroupBox(tr("Missing draws"), this);
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(missingList);
+    return box;
 }
 
 void BookWindow::buildTable()
@@ -201,7 +228,7 @@ QGroupBox *BookWindow::buildLookup()
     return lookup;
 }
 
-void BookWindow::buildTabs(QGroupBox *state, QGroupBox *lookup)
+void BookWindow::buildTabs(QWidget *state, QGroupBox *lookup)
 {
     chart = new DigitChart(this);
     tabs = new QTabWidget(this);
@@ -211,12 +238,18 @@ void BookWindow::buildTabs(QGroupBox *state, QGroupBox *lookup)
     tabs->addTab(tickets, tr("T&ickets"));
     stats = new StatsView(this);
     tabs->addTab(stats, tr("&Statistics"));
+    auto *side = new QWidget(this);
+    auto *sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(missingBox);
+    sideLayout->addWidget(lookup, 1);
     auto *split = new QSplitter(this);
     split->addWidget(tabs);
-    split->addWidget(lookup);
+    split->addWidget(side);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 1);
-    split->setSizes({740, 360});
+    // The tabs' lists get the width; the lookups keep enough for their lines.
+    split->setSizes({780, 300});
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -252,7 +285,8 @@ void BookWindow::createMenus()
     QMenu *book = menuBar()->addMenu(tr("&Book"));
     book->addAction(tr("&Import files..."), QKeySequence::Open, this, &BookWindow::importFiles);
     book->addAction(tr("Import a &folder..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this, &BookWindow::importFolder);
-    book->addAction(tr("&Enter a result by hand..."), QKeySequence::New, this, &BookWindow::enterByHand);
+    // Ctrl+N is the new ticket's, from every tab.
+    book->addAction(tr("&Enter a result by hand..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), this, [this] { enterByHand(); });
     book->addAction(tr("E&xport as CSV..."), QKeySequence(Qt::CTRL | Qt::Key_E), this, &BookWindow::exportCsv);
     book->addSeparator();
     watchControls->addActions(book);
@@ -283,6 +317,7 @@ void BookWindow::refresh()
     table->setColumnHidden(DrawTableModel::FirstWayColumn + DrawResult::Mini, !Games::hasMini(game));
     lookupEdit->setPlaceholderText(game == Game::Numbers4 ? tr("such as 1234") : tr("such as 123"));
     chart->setDraws(model->draws(), game);
+    tickets->setShownGame(game);
     tickets->reload();
     stats->setDraws(model->draws(), game);
     statusBar()->showMessage(tr("%1 draws in %2").arg(store.count(game)).arg(QDir::toNativeSeparators(store.path())));
@@ -302,8 +337,13 @@ void BookWindow::refreshNext()
     shownGame = gameBox->game();
     missingLabel->setText(BookTexts::missingCount(int(missing.size())));
     missingList->clear();
-    missingList->addItems(BookTexts::missingRanges(missing));
-    missingList->setVisible(!missing.isEmpty());
+    const QStringList ranges = BookTexts::missingRanges(missing);
+    const QList<int> firsts = BookTexts::rangeStarts(missing);
+    for (qsizetype i = 0; i < ranges.size(); ++i) {
+        auto *item = new QListWidgetItem(ranges.at(i), missingList);
+        item->setData(Qt::UserRole, firsts.value(i));
+    }
+    missingBox->setVisible(!missing.isEmpty());
 }
 
 void BookWindow::importFiles()
@@ -351,10 +391,10 @@ void BookWindow::showReport(const QString &text, bool failed, bool cancelled)
     dialog.exec();
 }
 
-void BookWindow::enterByHand()
+void BookWindow::enterByHand(int draw)
 {
     const std::optional<DrawResult> last = store.lastDraw(gameBox->game());
-    HandEntryDialog dialog(last ? last->draw + 1 : 1, gameBox->game(), this);
+    HandEntryDialog dialog(draw > 0 ? draw : last ? last->draw + 1 : 1, gameBox->game(), this);
     if (dialog.exec() != QDialog::Accepted || !dialog.result())
         return;
     const DrawResult result = *dialog.result();
@@ -412,7 +452,7 @@ void BookWindow::showTable()
 void BookWindow::showMissing()
 {
     // With no gaps the list is hidden; the line above says none are missing.
-    if (!missingList->isHidden())
+    if (!missingBox->isHidden())
         missingList->setFocus();
     else
         missingLabel->setFocus();
@@ -422,6 +462,36 @@ void BookWindow::showStats()
 {
     tabs->setCurrentWidget(stats);
     stats->rangeBox->setFocus();
+}
+
+// A missing draw's ways in: a file, the hand; fetching it over the network
+// would be offered here too.
+void BookWindow::bringInMissing(QListWidgetItem *item)
+{
+    const int draw = item ? item->data(Qt::UserRole).toInt() : 0;
+    if (draw <= 0)
+        return;
+    QMessageBox box(QMessageBox::Question, tr("Missing draw"),
+                    tr("The book lacks the result of %1 (%2). How should it come in?")
+                        .arg(DrawWords::drawName(draw, gameBox->game()), DrawWords::date(DrawCalendar::dateOf(draw))),
+                    QMessageBox::Cancel, this);
+    QPushButton *import = box.addButton(tr("&Import a file..."), QMessageBox::AcceptRole);
+    QPushButton *hand = box.addButton(tr("&Enter by hand..."), QMessageBox::AcceptRole);
+    box.setDefaultButton(import);
+    box.exec();
+    if (box.clickedButton() == import)
+        importFiles();
+    else if (box.clickedButton() == hand)
+        enterByHand(draw);
+}
+
+bool BookWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A tab's key (Alt+D) on the tab already shown changes nothing, yet
+    // still takes the keyboard to its list.
+    if (watched == tabs->tabBar() && event->type() == QEvent::Shortcut)
+        QMetaObject::invokeMethod(this, &BookWindow::focusTab, Qt::QueuedConnection);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // A tab chosen by its key or a click takes the keyboard to its main list,
@@ -469,7 +539,7 @@ void BookWindow::showHelp()
 void BookWindow::about()
 {
     QMessageBox::about(this, tr("About the results book"),
-                       tr("Numbers3 results book %1\n\nKeeps the results of the three-digit lottery in %2.\n"
+                       tr("Numbers3 and Numbers4 results book %1\n\nKeeps the results of Numbers3 and Numbers4, and your tickets, in %2.\n"
                           "Free software under the GNU General Public License, version 3 or later.")
                            .arg(QCoreApplication::applicationVersion(), QDir::toNativeSeparators(store.path())));
 }

@@ -120,7 +120,7 @@ void TestBookWindow::importThroughWindow()
         window->importPaths({dir.filePath(QStringLiteral("in"))});
         QCOMPARE(catcher.boxes.size(), 1);  // the report, closed
     }
-    QVERIFY2(window->lastReport.contains(QLatin1String("a.csv: 3 new, 0 already known")), qPrintable(window->lastReport));
+    QVERIFY2(window->lastReport.contains(QLatin1String("a.csv: 3 new results (3 draws), 0 already known")), qPrintable(window->lastReport));
     QVERIFY2(window->lastReport.contains(QLatin1String("b.csv: not imported")), qPrintable(window->lastReport));
     QVERIFY2(window->lastReport.contains(QLatin1String("b.csv:2")), qPrintable(window->lastReport));
     QCOMPARE(window->upToLabel->text(), QStringLiteral("Numbers3 results up to draw 7064 (2026-09-04 Fri)"));
@@ -131,6 +131,8 @@ void TestBookWindow::importThroughWindow()
     QCOMPARE(window->missingLabel->text(), QStringLiteral("Draws held so far that the book lacks: %1").arg(2 + drawn - 7064));
     QCOMPARE(window->missingList->count(), 2);
     QCOMPARE(window->missingList->item(0)->text(), QStringLiteral("draw 7062 to draw 7063 (2 draws)"));
+    // Return on the line offers to bring in its first draw.
+    QCOMPARE(window->missingList->item(0)->data(Qt::UserRole).toInt(), 7062);
     QCOMPARE(window->missingList->item(1)->text(), QStringLiteral("draw 7065 to draw %1 (%2 draws)").arg(drawn).arg(drawn - 7064));
     QCOMPARE(window->model->rowCount(), 3);
     QCOMPARE(window->model->index(0, DrawTableModel::DrawColumn).data().toInt(), 7064);
@@ -180,7 +182,9 @@ void TestBookWindow::lookups_data()
     QTest::newRow("box") << int(BookLookup::Box) << "512" << "draw 7064 (2026-09-04 Fri): 251" << 3;
     QTest::newRow("box, two equal digits") << int(BookLookup::Box) << "787" << "draw 7060 (2026-08-31 Mon): 877" << 3;
     QTest::newRow("draw") << int(BookLookup::Draw) << "7061" << "draw 7061 (2026-09-01 Tue): 882" << 3;
-    QTest::newRow("draw not held") << int(BookLookup::Draw) << "7063" << "draw 7063 is not in the book." << 3;
+    QTest::newRow("draw not held") << int(BookLookup::Draw) << "7063"
+                                   << "draw 7063 (2026-09-03 Thu) is not in the book. Import the operator's file A1007063.CSV" << 3;
+    QTest::newRow("four digits, draw not held") << int(BookLookup::Draw) << "7063" << "Numbers4 draw 7063 (2026-09-03 Thu) is not in the book." << 4;
     QTest::newRow("not a number") << int(BookLookup::Straight) << "1234" << "Type a number of one to three digits" << 3;
     // The field keeps all that is typed or pasted: leading zeros are no digits
     // of the number, and one digit too many is refused rather than cut off.
@@ -245,10 +249,13 @@ void TestBookWindow::tabKeys_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("afterTabBar");
-    QTest::newRow("draws") << int(Qt::Key_D) << "draws" << "draws";
-    QTest::newRow("digit chart") << int(Qt::Key_C) << "chart" << "chart";
-    QTest::newRow("tickets") << int(Qt::Key_I) << "tickets" << "tickets";
-    QTest::newRow("statistics") << int(Qt::Key_S) << "stats table" << "stats range";
+    QTest::addColumn<bool>("shown");  // the tab is the current one already
+    QTest::newRow("draws") << int(Qt::Key_D) << "draws" << "draws" << false;
+    QTest::newRow("digit chart") << int(Qt::Key_C) << "chart" << "chart" << false;
+    QTest::newRow("tickets") << int(Qt::Key_I) << "tickets" << "tickets" << false;
+    QTest::newRow("statistics") << int(Qt::Key_S) << "stats table" << "stats range" << false;
+    QTest::newRow("draws, shown") << int(Qt::Key_D) << "draws" << "draws" << true;
+    QTest::newRow("tickets, shown") << int(Qt::Key_I) << "tickets" << "tickets" << true;
 }
 
 void TestBookWindow::tabKeys()
@@ -256,6 +263,7 @@ void TestBookWindow::tabKeys()
     QFETCH(int, key);
     QFETCH(QString, list);
     QFETCH(QString, afterTabBar);
+    QFETCH(bool, shown);
     QMap<QString, QWidget *> widgets;
     widgets.insert(QStringLiteral("draws"), window->table);
     widgets.insert(QStringLiteral("chart"), window->chart);
@@ -266,9 +274,11 @@ void TestBookWindow::tabKeys()
     QVERIFY(QTest::qWaitForWindowActive(window));
     // From another tab, so that the key changes it.
     window->tabs->setCurrentIndex(key == Qt::Key_D ? 1 : 0);
+    if (shown)
+        QTest::keyClick(window->lookupEdit, Qt::Key(key), Qt::AltModifier);
     window->lookupEdit->setFocus();
     QTest::keyClick(window->lookupEdit, Qt::Key(key), Qt::AltModifier);
-    QCOMPARE(QApplication::focusWidget(), widgets.value(list));
+    QTRY_COMPARE(QApplication::focusWidget(), widgets.value(list));
     window->tabs->tabBar()->setFocus();
     QTest::keyClick(window->tabs->tabBar(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), widgets.value(afterTabBar));
@@ -491,8 +501,8 @@ void TestBookWindow::stoppedImportKeepsWhatWasRead()
     const int unread = left.captured(1).toInt();
     QVERIFY(unread > 0);
     const int read = files - unread;
-    QCOMPARE(int(report.count(QLatin1String(": 1 new, 0 already known"))), read);
-    QVERIFY2(report.endsWith(QStringLiteral("Files: %1; imported: %2; refused: 0. New draws in the book: %2.").arg(files).arg(read)),
+    QCOMPARE(int(report.count(QLatin1String(": 1 new result (1 draw), 0 already known"))), read);
+    QVERIFY2(report.endsWith(QStringLiteral("Files: %1; imported: %2; refused: 0. New in the book: %2 draws, %2 results.").arg(files).arg(read)),
              qPrintable(report.right(200)));
     QCOMPARE(store.count(), before + read);
 }
