@@ -1381,10 +1381,6 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
         <translation>%1 から %2 件を記録しました（記録済みのため記録しなかったもの：%3 件）</translation>
     </message>
     <message>
-        <source>no winner reported; check the ticket</source>
-        <translation>該当なしと発表（券を確認）</translation>
-    </message>
-    <message>
         <source>the operator reports no winner for this way; check the ticket</source>
         <translation>運営者はこの買い方を該当なしと発表しています。券を確認してください</translation>
     </message>
@@ -1403,6 +1399,10 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
     <message>
         <source>Totals over the tickets of %1</source>
         <translation>%1 の購入だけの合計</translation>
+    </message>
+    <message>
+        <source>no winner reported</source>
+        <translation>該当なしと発表</translation>
     </message>
 </context>
 <context>

@@ -114,7 +114,8 @@ QVariant TicketTableModel::display(const GradedTicket &g, int column)
     const Ticket &t = g.ticket;
     switch (column) {
     case DrawColumn: return t.draw;
-    case DateColumn: return DrawWords::date(g.drawDate);
+    // Without the weekday: the list needs the width for the outcome and the prize.
+    case DateColumn: return g.drawDate.toString(Qt::ISODate);
     case GameColumn: return DrawWords::gameName(t.game);
     case NumberColumn: return t.numberText();
     case WayColumn: return TicketTexts::wayName(t.way);

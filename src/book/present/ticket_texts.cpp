@@ -56,9 +56,9 @@ QString TicketTexts::prize(const TicketGrade &grade)
     if (!grade.won())
         return QString();
     // A win where the operator reports none: the ticket or the result is
-    // not what it seems, and the player should look at the ticket.
+    // not what it seems; the tooltip asks the player to look at the ticket.
     if (grade.prize == 0 && !grade.theoretical)
-        return tr("no winner reported; check the ticket");
+        return tr("no winner reported");
     // The sign keeps the column narrow; the tooltip and a screen reader say it in words.
     return grade.theoretical ? QStringLiteral("\u2248") + yen(grade.prize) : yen(grade.prize);
 }

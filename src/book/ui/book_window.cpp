@@ -82,7 +82,7 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     clock->start();
 
     // Within a small screen's free area, such as 1024 x 768 less a panel.
-    resize(QSize(1100, 680).boundedTo(screen()->availableSize() - QSize(24, 48)));
+    resize(QSize(1100, 820).boundedTo(screen()->availableSize() - QSize(24, 48)));
     refresh();
     lookupEdit->setFocus();
     // What landed in the folder since the book last looked comes in as the window opens.
@@ -115,14 +115,12 @@ QWidget *BookWindow::buildState()
     // One line each: a long line is cut at the window's edge rather than
     // taking the tabs' height; its tooltip and a screen reader have it whole.
     watchLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    // Wrapped only when the window is too narrow for the game's line.
-    nextLabel->setWordWrap(true);
     QFont bold = upToLabel->font();
     bold.setBold(true);
     upToLabel->setFont(bold);
 
-    // Two lines above the tabs: the game and how far the book goes, the
-    // next draw; then how many held draws it lacks and the watched folder.
+    // Two lines above the tabs: the game, how far the book goes and how
+    // many held draws it lacks; then the next draw and the watched folder.
     auto *state = new QWidget(this);
     auto *stateLayout = new QVBoxLayout(state);
     stateLayout->setContentsMargins(0, 0, 0, 0);
@@ -131,11 +129,12 @@ QWidget *BookWindow::buildState()
     gameRow->addWidget(gameLabel);
     gameRow->addWidget(gameBox);
     gameRow->addWidget(upToLabel);
+    gameRow->addSpacing(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
+    gameRow->addWidget(missingLabel);
     gameRow->addStretch(1);
-    gameRow->addWidget(nextLabel);
     stateLayout->addLayout(gameRow);
     auto *bookRow = new QHBoxLayout;
-    bookRow->addWidget(missingLabel);
+    bookRow->addWidget(nextLabel);
     bookRow->addSpacing(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
     bookRow->addWidget(watchLabel, 1);
     stateLayout->addLayout(bookRow);
@@ -249,7 +248,7 @@ void BookWindow::buildTabs(QWidget *state, QGroupBox *lookup)
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 1);
     // The tabs' lists get the width; the lookups keep enough for their lines.
-    split->setSizes({780, 300});
+    split->setSizes({800, 260});
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -275,9 +274,10 @@ void BookWindow::setTabOrders()
     setTabOrder(tickets, stats);
     setTabOrder(stats, gameBox);
     setTabOrder(gameBox, upToLabel);
-    setTabOrder(upToLabel, nextLabel);
-    setTabOrder(nextLabel, missingLabel);
-    setTabOrder(missingLabel, missingList);
+    setTabOrder(upToLabel, missingLabel);
+    setTabOrder(missingLabel, nextLabel);
+    setTabOrder(nextLabel, watchLabel);
+    setTabOrder(watchLabel, missingList);
 }
 
 void BookWindow::createMenus()

@@ -36,10 +36,10 @@ TicketTableView::TicketTableView(TicketTableModel *model, QSortFilterProxyModel 
         int width = metrics.horizontalAdvance(TicketTableModel::title(column));
         for (const QString &text : widest)
             width = qMax(width, metrics.horizontalAdvance(text));
-        setColumnWidth(column, width + digit * 3);
+        setColumnWidth(column, width + digit * 2);
     };
-    fit(TicketTableModel::DrawColumn, {QStringLiteral("000000")});
-    fit(TicketTableModel::DateColumn, {DrawWords::date(QDate(2026, 12, 30))});
+    fit(TicketTableModel::DrawColumn, {QStringLiteral("00000")});
+    fit(TicketTableModel::DateColumn, {QStringLiteral("2026-12-30")});
     fit(TicketTableModel::NumberColumn, {QStringLiteral("0000")});
     fit(TicketTableModel::WayColumn, {TicketTexts::wayName(Ticket::Straight)});
     fit(TicketTableModel::UnitsColumn, {QStringLiteral("00")});
