@@ -650,6 +650,10 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
         <source>The number must be four digits, 0000 to 9999, such as 0071.</source>
         <translation>番号は 0000 から 9999 までの 4 桁です（例：0071）。</translation>
     </message>
+    <message>
+        <source>The winners of %1 must be a count of units, such as 1,234; 0 only where the prize is 0 (no winner), or empty when not known.</source>
+        <translation>%1 の当せん口数は 1,234 のような口数で入力してください。0 は当せん金が 0（該当なし）のときだけです。わからなければ空欄にします。</translation>
+    </message>
 </context>
 <context>
     <name>HandEntryDialog</name>
@@ -688,10 +692,6 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
     <message>
         <source>&amp;Number:</source>
         <translation>当せん番号(&amp;N)：</translation>
-    </message>
-    <message>
-        <source>Prize per unit in yen (optional; 0 for no winner)</source>
-        <translation>1 口あたりの当せん金（円。省略可、該当なしは 0）</translation>
     </message>
     <message>
         <source>&amp;Straight:</source>
@@ -748,6 +748,18 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
     <message>
         <source>four digits, such as 0071</source>
         <translation>4 桁（例：0071）</translation>
+    </message>
+    <message>
+        <source>Prize per unit in yen and winners in units (optional; prize 0 for no winner)</source>
+        <translation>1 口あたりの当せん金（円）と当せん口数（省略可。当せん金 0 は該当なし）</translation>
+    </message>
+    <message>
+        <source>winners not known</source>
+        <translation>口数不明</translation>
+    </message>
+    <message>
+        <source>Winners of %1, in units</source>
+        <translation>%1 の当せん口数</translation>
     </message>
 </context>
 <context>
