@@ -166,10 +166,6 @@
         <translation>次の抽せん</translation>
     </message>
     <message>
-        <source>Missing draws</source>
-        <translation>抜けている回</translation>
-    </message>
-    <message>
         <source>Draws between the first and the last known that the book does not hold</source>
         <translation type="vanished">最初と最後の回の間で番号帳にない回</translation>
     </message>
@@ -182,52 +178,12 @@
         <translation>%1円（%2口）</translation>
     </message>
     <message>
-        <source>Which draws a number came up in</source>
-        <translation>数字が出た回（ストレート）</translation>
-    </message>
-    <message>
-        <source>Whether a number came up as a box</source>
-        <translation>数字がボックスで出たか</translation>
-    </message>
-    <message>
-        <source>The result of a draw</source>
-        <translation>ある回の抽せん結果</translation>
-    </message>
-    <message>
-        <source>What to look up</source>
-        <translation>調べる内容</translation>
-    </message>
-    <message>
-        <source>Number or draw to look up</source>
-        <translation>調べる数字または回号</translation>
-    </message>
-    <message>
         <source>such as 123</source>
         <translation>例：123</translation>
     </message>
     <message>
         <source>&amp;Look up</source>
         <translation>調べる(&amp;L)</translation>
-    </message>
-    <message>
-        <source>Answer</source>
-        <translation>答え</translation>
-    </message>
-    <message>
-        <source>&amp;What:</source>
-        <translation>調べる内容(&amp;W)：</translation>
-    </message>
-    <message>
-        <source>N&amp;umber or draw:</source>
-        <translation>数字または回号(&amp;U)：</translation>
-    </message>
-    <message>
-        <source>&amp;Answer:</source>
-        <translation>答え(&amp;A)：</translation>
-    </message>
-    <message>
-        <source>Look up in the whole book</source>
-        <translation>番号帳全体から調べる</translation>
     </message>
     <message>
         <source>&amp;Book</source>
@@ -424,10 +380,6 @@ Replace your value with the file&apos;s?</source>
         <translation>番号帳 %1 はこのプログラムの新しい版で書かれています。開かず、変更もしていません。</translation>
     </message>
     <message>
-        <source>Loo&amp;k up</source>
-        <translation>調べる(&amp;K)</translation>
-    </message>
-    <message>
         <source>&amp;Draws</source>
         <translation>一覧(&amp;D)</translation>
     </message>
@@ -528,10 +480,6 @@ Free software under the GNU General Public License, version 3 or later.</source>
 
 ナンバーズ3・ナンバーズ4 の当せん番号と購入の記録を %2 に記録します。
 GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布されるフリーソフトウェアです。</translation>
-    </message>
-    <message>
-        <source>Draws held so far, from the book&apos;s first, whose result the book does not hold; Return on one offers to import it or enter it by hand</source>
-        <translation>番号帳の最初の回から今までに抽せんがあり、番号帳に結果がない回。Enter キーで取り込みか手入力を選べます</translation>
     </message>
     <message>
         <source>Missing draw</source>
@@ -2728,6 +2676,64 @@ and paste again.</source>
     <message>
         <source>%1: warning: %2</source>
         <translation>%1：注意：%2</translation>
+    </message>
+</context>
+<context>
+    <name>MissingDrawsBox</name>
+    <message>
+        <source>Missing draws</source>
+        <translation>抜けている回</translation>
+    </message>
+    <message>
+        <source>Draws held so far, from the book&apos;s first, whose result the book does not hold; Return on one offers to import it or enter it by hand</source>
+        <translation>番号帳の最初の回から今までに抽せんがあり、番号帳に結果がない回。Enter キーで取り込みか手入力を選べます</translation>
+    </message>
+</context>
+<context>
+    <name>LookupBox</name>
+    <message>
+        <source>Which draws a number came up in</source>
+        <translation>数字が出た回（ストレート）</translation>
+    </message>
+    <message>
+        <source>Whether a number came up as a box</source>
+        <translation>数字がボックスで出たか</translation>
+    </message>
+    <message>
+        <source>The result of a draw</source>
+        <translation>ある回の抽せん結果</translation>
+    </message>
+    <message>
+        <source>What to look up</source>
+        <translation>調べる内容</translation>
+    </message>
+    <message>
+        <source>Number or draw to look up</source>
+        <translation>調べる数字または回号</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>答え</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>調べる内容(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>N&amp;umber or draw:</source>
+        <translation>数字または回号(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>答え(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Look up in the whole book</source>
+        <translation>番号帳全体から調べる</translation>
+    </message>
+    <message>
+        <source>Loo&amp;k up</source>
+        <translation>調べる(&amp;K)</translation>
     </message>
 </context>
 </TS>

@@ -44,6 +44,8 @@
 #include "import_run.h"
 #include "import_texts.h"
 #include "import_report_dialog.h"
+#include "lookup_box.h"
+#include "missing_draws_box.h"
 #include "ticket_view.h"
 #include "watch_controls.h"
 #include "stats_view.h"
@@ -57,8 +59,16 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
 
     QWidget *state = buildState();
     buildTable();
-    QGroupBox *lookup = buildLookup();
-    missingBox = buildMissing();
+    auto *lookup = new LookupBox(this);
+    lookupKind = lookup->kind;
+    lookupEdit = lookup->edit;
+    lookupButton = lookup->button;
+    answerView = lookup->answer;
+    // Beside the lookups; Return on a line offers the ways to bring it in.
+    missingBox = new MissingDrawsBox(this);
+    missingList = missingBox->list;
+    missingLabel->setBuddy(missingList);
+    connect(missingBox, &MissingDrawsBox::wanted, this, &BookWindow::bringInMissing);
     buildTabs(state, lookup);
     setTabOrders();
 
@@ -141,24 +151,6 @@ QWidget *BookWindow::buildState()
     return state;
 }
 
-// The draws the book lacks, beside the lookups; Return on one offers the
-// ways to bring it in.
-QGroupBox *BookWindow::buildMissing()
-{
-    missingList = new QListWidget(this);
-    missingList->setAccessibleName(tr("Missing draws"));
-    missingList->setAccessibleDescription(tr("Draws held so far, from the book's first, whose result the book does not hold; "
-                                             "Return on one offers to import it or enter it by hand"));
-    missingList->setMaximumHeight(fontMetrics().height() * 5);
-    missingLabel->setBuddy(missingList);
-    connect(missingList, &QListWidget::itemActivated, this, &BookWindow::bringInMissing);
-    auto *box = new QGroupBox(tr("Missing draws"), this);
-    auto *layout = new QVBoxLayout(box);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(missingList);
-    return box;
-}
-
 void BookWindow::buildTable()
 {
     model = new DrawTableModel(this);
@@ -187,44 +179,6 @@ void BookWindow::buildTable()
     table->horizontalHeader()->setStretchLastSection(true);
     // Tab leaves the table for the lookups; the arrows move within it.
     table->setTabKeyNavigation(false);
-}
-
-QGroupBox *BookWindow::buildLookup()
-{
-    lookupKind = new QComboBox(this);
-    lookupKind->addItem(tr("Which draws a number came up in"), BookLookup::Straight);
-    lookupKind->addItem(tr("Whether a number came up as a box"), BookLookup::Box);
-    lookupKind->addItem(tr("The result of a draw"), BookLookup::Draw);
-    lookupKind->setAccessibleName(tr("What to look up"));
-    // Narrower than its longest choice, which the open list still shows whole.
-    lookupKind->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    lookupKind->setMinimumContentsLength(16);
-    lookupEdit = new QLineEdit(this);
-    // No length limit: a longer number is refused by the lookup, not cut short unseen.
-    lookupEdit->setAccessibleName(tr("Number or draw to look up"));
-    lookupButton = new QPushButton(tr("Loo&k up"), this);
-    answerView = new QPlainTextEdit(this);
-    answerView->setReadOnly(true);
-    answerView->setAccessibleName(tr("Answer"));
-    auto *kindLabel = new QLabel(tr("&What:"), this);
-    kindLabel->setBuddy(lookupKind);
-    auto *editLabel = new QLabel(tr("N&umber or draw:"), this);
-    editLabel->setBuddy(lookupEdit);
-    auto *answerLabel = new QLabel(tr("&Answer:"), this);
-    answerLabel->setBuddy(answerView);
-
-    auto *lookup = new QGroupBox(tr("Look up in the whole book"), this);
-    auto *lookupLayout = new QVBoxLayout(lookup);
-    lookupLayout->addWidget(kindLabel);
-    lookupLayout->addWidget(lookupKind);
-    lookupLayout->addWidget(editLabel);
-    auto *editRow = new QHBoxLayout;
-    editRow->addWidget(lookupEdit, 1);
-    editRow->addWidget(lookupButton);
-    lookupLayout->addLayout(editRow);
-    lookupLayout->addWidget(answerLabel);
-    lookupLayout->addWidget(answerView, 1);
-    return lookup;
 }
 
 void BookWindow::buildTabs(QWidget *state, QGroupBox *lookup)
@@ -336,14 +290,7 @@ void BookWindow::refreshNext()
     shownMissing = missing;
     shownGame = gameBox->game();
     missingLabel->setText(BookTexts::missingCount(int(missing.size())));
-    missingList->clear();
-    const QStringList ranges = BookTexts::missingRanges(missing);
-    const QList<int> firsts = BookTexts::rangeStarts(missing);
-    for (qsizetype i = 0; i < ranges.size(); ++i) {
-        auto *item = new QListWidgetItem(ranges.at(i), missingList);
-        item->setData(Qt::UserRole, firsts.value(i));
-    }
-    missingBox->setVisible(!missing.isEmpty());
+    missingBox->showDraws(missing);
 }
 
 void BookWindow::importFiles()
@@ -466,11 +413,8 @@ void BookWindow::showStats()
 
 // A missing draw's ways in: a file, the hand; fetching it over the network
 // would be offered here too.
-void BookWindow::bringInMissing(QListWidgetItem *item)
+void BookWindow::bringInMissing(int draw)
 {
-    const int draw = item ? item->data(Qt::UserRole).toInt() : 0;
-    if (draw <= 0)
-        return;
     QMessageBox box(QMessageBox::Question, tr("Missing draw"),
                     tr("The book lacks the result of %1 (%2). How should it come in?")
                         .arg(DrawWords::drawName(draw, gameBox->game()), DrawWords::date(DrawCalendar::dateOf(draw))),
@@ -516,24 +460,7 @@ void BookWindow::focusLookup(int kind)
 
 void BookWindow::showHelp()
 {
-    const bool japanese = QLocale().language() == QLocale::Japanese;
-    const QString page = japanese ? QStringLiteral("book_ja.html") : QStringLiteral("book.html");
-    const QString found = HelpBrowser::find(page);
-    if (found.isEmpty()) {
-        QMessageBox::information(this, tr("Help"), tr("The help pages are not installed."));
-        return;
-    }
-    auto *help = findChild<HelpBrowser *>(QStringLiteral("bookHelp"));
-    if (!help) {
-        help = new HelpBrowser(found, page, this);
-        help->setObjectName(QStringLiteral("bookHelp"));
-        help->setWindowTitle(tr("Results book help"));
-    }
-    if (tabs->currentWidget() == tickets)
-        help->scrollToAnchor(QStringLiteral("tickets"));
-    help->show();
-    help->raise();
-    help->activateWindow();
+    HelpBrowser::showBookHelp(this, tabs->currentWidget() == tickets ? QStringLiteral("tickets") : QString());
 }
 
 void BookWindow::about()

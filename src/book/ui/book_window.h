@@ -12,6 +12,7 @@
 
 class DigitChart;
 class GameBox;
+class MissingDrawsBox;
 class WatchControls;
 class DrawTableModel;
 class StatsView;
@@ -20,7 +21,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -51,7 +51,7 @@ public:
     // Where new files are looked for, then what the last look brought.
     QLabel *watchLabel;
     QListWidget *missingList;
-    QGroupBox *missingBox;  // the list, shown when draws are missing
+    MissingDrawsBox *missingBox;  // the list, shown when draws are missing
     QTableView *table;
     DrawTableModel *model;
     DigitChart *chart;
@@ -77,9 +77,7 @@ protected:
 
 private:
     QWidget *buildState();
-    QGroupBox *buildMissing();
     void buildTable();
-    QGroupBox *buildLookup();
     void buildTabs(QWidget *state, QGroupBox *lookup);
     void setTabOrders();
     void createMenus();
@@ -87,7 +85,7 @@ private:
     void importFolder();
     // draw: the draw to offer, else the one after the book's last.
     void enterByHand(int draw = 0);
-    void bringInMissing(QListWidgetItem *item);
+    void bringInMissing(int draw);
     void exportCsv();
     void lookUp();
     void showTable();
