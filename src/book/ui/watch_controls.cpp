@@ -96,7 +96,8 @@ void WatchControls::showLooked(const WatchedFolder::Look &look)
     // One line in the window; the tooltip has each part on its own.
     line->setText(said.join(tr("; ")));
     line->setToolTip(said.join(QLatin1Char('\n')));
-    window->statusBar()->showMessage(said.constFirst());
+    // The status bar has the gist, short enough to stay whole.
+    window->statusBar()->showMessage(news.isEmpty() ? said.constFirst() : news.summary());
     // The line in the window says every new result; a notification is for a win.
     if (!news.wins.isEmpty() && WatchedFolder::notifying(store))
         DesktopNotifier::notify(news.summary(), news.body());
