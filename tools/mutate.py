@@ -210,8 +210,8 @@ FAULTS = [
       'both mode buttons read the same'),
     F('translations/numbers_ja.ts', '<translation>回号から当選番号へ</translation>', '<translation>Times to Data</translation>',
       'a mode is "translated" into English'),
-    F('translations/numbers3-book_ja.ts', '<translation>%1は番号帳にありません。</translation>',
-      '<translation>番号帳にありません。</translation>', 'a book message drops its number'),
+    F('translations/numbers3-book_ja.ts', '<translation>%1（%2）は番号帳にありません。',
+      '<translation>（%2）は番号帳にありません。', 'a book message drops its number'),
     # Help pages and the manual page
     F('html/bets.html', '<td>90</td><td>270</td>', '<td>90</td><td>240</td>', 'a wrong count in the box table'),
     F('html/bets_ja.html', '<td>90</td><td>270</td>', '<td>60</td><td>270</td>',

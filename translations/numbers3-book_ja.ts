@@ -8,10 +8,6 @@
         <translation>1 以上の回号を入力してください。</translation>
     </message>
     <message>
-        <source>%1 is not in the book.</source>
-        <translation>%1は番号帳にありません。</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
@@ -46,6 +42,10 @@
     <message>
         <source>Type a number of one to four digits, 0 to 9999.</source>
         <translation>1 桁から 4 桁の数字（0 から 9999）を入力してください。</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is not in the book. Import the operator&apos;s file %3 (Book, Import files) or enter the result by hand (Book, Enter a result by hand).</source>
+        <translation>%1（%2）は番号帳にありません。運営者のファイル %3 を取り込む（番号帳 → ファイルを取り込む）か、結果を手入力してください（番号帳 → 結果を手入力する）。</translation>
     </message>
 </context>
 <context>
@@ -158,10 +158,6 @@
         <translation>統計へ移動(&amp;S)</translation>
     </message>
     <message>
-        <source>Numbers3 results book</source>
-        <translation>ナンバーズ3 当せん番号帳</translation>
-    </message>
-    <message>
         <source>Results in the book</source>
         <translation>番号帳の結果</translation>
     </message>
@@ -170,16 +166,8 @@
         <translation>次の抽せん</translation>
     </message>
     <message>
-        <source>Missing draws</source>
-        <translation>抜けている回</translation>
-    </message>
-    <message>
         <source>Draws between the first and the last known that the book does not hold</source>
         <translation type="vanished">最初と最後の回の間で番号帳にない回</translation>
-    </message>
-    <message>
-        <source>The book</source>
-        <translation>番号帳</translation>
     </message>
     <message>
         <source>Draws in the book, newest first</source>
@@ -190,52 +178,12 @@
         <translation>%1円（%2口）</translation>
     </message>
     <message>
-        <source>Which draws a number came up in</source>
-        <translation>数字が出た回（ストレート）</translation>
-    </message>
-    <message>
-        <source>Whether a number came up as a box</source>
-        <translation>数字がボックスで出たか</translation>
-    </message>
-    <message>
-        <source>The result of a draw</source>
-        <translation>ある回の抽せん結果</translation>
-    </message>
-    <message>
-        <source>What to look up</source>
-        <translation>調べる内容</translation>
-    </message>
-    <message>
-        <source>Number or draw to look up</source>
-        <translation>調べる数字または回号</translation>
-    </message>
-    <message>
         <source>such as 123</source>
         <translation>例：123</translation>
     </message>
     <message>
         <source>&amp;Look up</source>
         <translation>調べる(&amp;L)</translation>
-    </message>
-    <message>
-        <source>Answer</source>
-        <translation>答え</translation>
-    </message>
-    <message>
-        <source>&amp;What:</source>
-        <translation>調べる内容(&amp;W)：</translation>
-    </message>
-    <message>
-        <source>N&amp;umber or draw:</source>
-        <translation>数字または回号(&amp;U)：</translation>
-    </message>
-    <message>
-        <source>&amp;Answer:</source>
-        <translation>答え(&amp;A)：</translation>
-    </message>
-    <message>
-        <source>Look up in the whole book</source>
-        <translation>番号帳全体から調べる</translation>
     </message>
     <message>
         <source>&amp;Book</source>
@@ -416,16 +364,6 @@ Replace your value with the file&apos;s?</source>
         <translation>当せん番号帳について</translation>
     </message>
     <message>
-        <source>Numbers3 results book %1
-
-Keeps the results of the three-digit lottery in %2.
-Free software under the GNU General Public License, version 3 or later.</source>
-        <translation>ナンバーズ3 当せん番号帳 %1
-
-3 桁の数字くじの当せん番号を %2 に記録します。
-GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布されるフリーソフトウェアです。</translation>
-    </message>
-    <message>
         <source>The book cannot be opened.</source>
         <translation>番号帳を開けません。</translation>
     </message>
@@ -440,10 +378,6 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>The book %1 was written by a newer version of the program. It was not opened and not changed.</source>
         <translation>番号帳 %1 はこのプログラムの新しい版で書かれています。開かず、変更もしていません。</translation>
-    </message>
-    <message>
-        <source>Loo&amp;k up</source>
-        <translation>調べる(&amp;K)</translation>
     </message>
     <message>
         <source>&amp;Draws</source>
@@ -472,10 +406,6 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>Import stopped; the files read before are in the book</source>
         <translation>取り込みを中止しました。それまでに読んだファイルは番号帳に入っています</translation>
-    </message>
-    <message>
-        <source>Draws held so far, from the book&apos;s first, whose result the book does not hold</source>
-        <translation>番号帳の最初の回からこれまでに行われた回のうち、結果が番号帳にない回</translation>
     </message>
     <message>
         <source>The watched folder</source>
@@ -536,6 +466,40 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>such as 1234</source>
         <translation>例：1234</translation>
+    </message>
+    <message>
+        <source>Numbers3 and Numbers4 results book</source>
+        <translation>ナンバーズ3・ナンバーズ4 当せん番号帳</translation>
+    </message>
+    <message>
+        <source>Numbers3 and Numbers4 results book %1
+
+Keeps the results of Numbers3 and Numbers4, and your tickets, in %2.
+Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>ナンバーズ3・ナンバーズ4 当せん番号帳 %1
+
+ナンバーズ3・ナンバーズ4 の当せん番号と購入の記録を %2 に記録します。
+GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布されるフリーソフトウェアです。</translation>
+    </message>
+    <message>
+        <source>Missing draw</source>
+        <translation>番号帳にない回</translation>
+    </message>
+    <message>
+        <source>The book lacks the result of %1 (%2). How should it come in?</source>
+        <translation>番号帳には %1（%2）の結果がありません。どの方法で入れますか？</translation>
+    </message>
+    <message>
+        <source>&amp;Import a file...</source>
+        <translation>ファイルを取り込む(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>&amp;Enter by hand...</source>
+        <translation>手入力する(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
     </message>
 </context>
 <context>
@@ -634,6 +598,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>The number must be four digits, 0000 to 9999, such as 0071.</source>
         <translation>番号は 0000 から 9999 までの 4 桁です（例：0071）。</translation>
     </message>
+    <message>
+        <source>The winners of %1 must be a count of units, such as 1,234; 0 only where the prize is 0 (no winner), or empty when not known.</source>
+        <translation>%1 の当せん口数は 1,234 のような口数で入力してください。0 は当せん金が 0（該当なし）のときだけです。わからなければ空欄にします。</translation>
+    </message>
 </context>
 <context>
     <name>HandEntryDialog</name>
@@ -672,10 +640,6 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>&amp;Number:</source>
         <translation>当せん番号(&amp;N)：</translation>
-    </message>
-    <message>
-        <source>Prize per unit in yen (optional; 0 for no winner)</source>
-        <translation>1 口あたりの当せん金（円。省略可、該当なしは 0）</translation>
     </message>
     <message>
         <source>&amp;Straight:</source>
@@ -727,11 +691,23 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     </message>
     <message>
         <source>Enter a Numbers4 result by hand</source>
-        <translation>Numbers4 の結果を手入力</translation>
+        <translation>ナンバーズ4 の結果を手入力</translation>
     </message>
     <message>
         <source>four digits, such as 0071</source>
         <translation>4 桁（例：0071）</translation>
+    </message>
+    <message>
+        <source>Prize per unit in yen and winners in units (optional; prize 0 for no winner)</source>
+        <translation>1 口あたりの当せん金（円）と当せん口数（省略可。当せん金 0 は該当なし）</translation>
+    </message>
+    <message>
+        <source>winners not known</source>
+        <translation>口数不明</translation>
+    </message>
+    <message>
+        <source>Winners of %1, in units</source>
+        <translation>%1 の当せん口数</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +990,18 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>The result must have four digits.</source>
         <translation>当せん番号は 4 桁です。</translation>
     </message>
+    <message>
+        <source>%1 new results (1 draw), %2 already known</source>
+        <translation>新規の結果 %1 件（1 回分）、登録済み %2 件</translation>
+    </message>
+    <message>
+        <source>%1 new results (%2 draws), %3 already known</source>
+        <translation>新規の結果 %1 件（%2 回分）、登録済み %3 件</translation>
+    </message>
+    <message>
+        <source>1 new result (1 draw), %1 already known</source>
+        <translation>新規の結果 1 件（1 回分）、登録済み %1 件</translation>
+    </message>
 </context>
 <context>
     <name>BookCli</name>
@@ -1193,6 +1181,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>the file&apos;s name is for draw %1, but it holds draws %2 to %3</source>
         <translation>ファイル名は第%1回のものですが、中身は第%2回から第%3回までの結果です</translation>
     </message>
+    <message>
+        <source>draw %1: the file has no block of %2; the download may have been cut short, download the file again</source>
+        <translation>第%1回：ファイルに%2のブロックがありません。ダウンロードが途中で切れたかもしれません。もう一度ダウンロードしてください</translation>
+    </message>
 </context>
 <context>
     <name>TicketTexts</name>
@@ -1231,14 +1223,6 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>-%1 yen</source>
         <translation>-%1円</translation>
-    </message>
-    <message>
-        <source>0 yen (no winner)</source>
-        <translation>0円（該当なし）</translation>
-    </message>
-    <message>
-        <source>0 yen, the draw had no winner for this way</source>
-        <translation>0円、この回はこの申込タイプの当せん該当なし</translation>
     </message>
     <message>
         <source>%1, theoretical prize</source>
@@ -1355,6 +1339,30 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>Tickets added from %1: %2; already in the book and not added again: %3</source>
         <translation>%1 から %2 件を記録しました（記録済みのため記録しなかったもの：%3 件）</translation>
+    </message>
+    <message>
+        <source>the operator reports no winner for this way; check the ticket</source>
+        <translation>運営者はこの買い方を該当なしと発表しています。券を確認してください</translation>
+    </message>
+    <message>
+        <source>Tickets: %1, waiting: %2, result not in the book: %3</source>
+        <translation>購入 %1 件（抽せん待ち %2 件、結果が番号帳にないもの %3 件）</translation>
+    </message>
+    <message>
+        <source>%1; spent %2, won %3, balance %4; no return yet, as no ticket has its result</source>
+        <translation>%1：購入額 %2、当せん金 %3、収支 %4。結果の出た購入がないため、回収率はまだありません</translation>
+    </message>
+    <message>
+        <source>%1; spent %2, won %3, balance %4, return %5</source>
+        <translation>%1：購入額 %2、当せん金 %3、収支 %4、回収率 %5</translation>
+    </message>
+    <message>
+        <source>Totals over the tickets of %1</source>
+        <translation>%1 の購入だけの合計</translation>
+    </message>
+    <message>
+        <source>no winner reported</source>
+        <translation>該当なしと発表</translation>
     </message>
 </context>
 <context>
@@ -1532,7 +1540,7 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     </message>
     <message>
         <source>A Numbers4 %1 ticket takes four digits, such as 0071.</source>
-        <translation>Numbers4 の%1は 4 桁の数字で買います（例：0071）。</translation>
+        <translation>ナンバーズ4 の%1は 4 桁の数字で買います（例：0071）。</translation>
     </message>
 </context>
 <context>
@@ -1714,10 +1722,6 @@ and paste again.</source>
         <translation>CSV ファイル (*.csv)</translation>
     </message>
     <message>
-        <source>Numbers3 tickets</source>
-        <translation>ナンバーズ3 購入の記録</translation>
-    </message>
-    <message>
         <source>%1: %2 of %3 tickets, printed %4</source>
         <translation>%1：%3 件中 %2 件、%4 印刷</translation>
     </message>
@@ -1821,6 +1825,30 @@ and paste again.</source>
         <source>&amp;Add them again</source>
         <translation>もう一度記録する(&amp;A)</translation>
     </message>
+    <message>
+        <source>Numbers3 and Numbers4 tickets</source>
+        <translation>ナンバーズ3・ナンバーズ4 購入の記録</translation>
+    </message>
+    <message>
+        <source>Result not in the book</source>
+        <translation>結果が番号帳にない</translation>
+    </message>
+    <message>
+        <source>Both games</source>
+        <translation>両方</translation>
+    </message>
+    <message>
+        <source>Which game&apos;s tickets to show and count</source>
+        <translation>どちらのゲームの購入を表示し集計するか</translation>
+    </message>
+    <message>
+        <source>Ga&amp;me:</source>
+        <translation>ゲーム(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
 </context>
 <context>
     <name>TicketRules</name>
@@ -1854,11 +1882,11 @@ and paste again.</source>
     </message>
     <message>
         <source>Numbers4 has no mini: buy straight, box or set.</source>
-        <translation>Numbers4 にミニはありません。ストレート、ボックス、セットで買ってください。</translation>
+        <translation>ナンバーズ4 にミニはありません。ストレート、ボックス、セットで買ってください。</translation>
     </message>
     <message>
         <source>A Numbers4 ticket takes four digits (0000 to 9999).</source>
-        <translation>Numbers4 の券は 4 桁（0000 から 9999）です。</translation>
+        <translation>ナンバーズ4 の券は 4 桁（0000 から 9999）です。</translation>
     </message>
     <message>
         <source>%1 has all four digits the same: it cannot be bought as box or set, only as straight.</source>
@@ -1939,10 +1967,6 @@ and paste again.</source>
         <translation>バイナリデータを含んでいます。購入リストではありません</translation>
     </message>
     <message>
-        <source>expected draw,number,way,units and an optional note separated by commas; fields found: %1</source>
-        <translation>回号,番号,申込タイプ,口数（とメモ）をコンマで区切った形のはずですが、項目が %1 個あります</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a way of buying; use straight, box, set or mini</source>
         <translation>「%1」は申込タイプではありません（straight・box・set・mini のどれかにしてください）</translation>
     </message>
@@ -1989,6 +2013,18 @@ and paste again.</source>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 に書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>expected draw,number,way,units, an optional note and the game column of the header; fields found: %1</source>
+        <translation>回,番号,買い方,口数、省略できるメモ、見出しにある game 列が必要です。見つかった欄：%1</translation>
+    </message>
+    <message>
+        <source>expected draw,number,way,units and an optional note separated by commas, and a game column when the header names one; fields found: %1</source>
+        <translation>回,番号,買い方,口数 と省略できるメモをカンマで区切って書き、見出しに game 列があればその欄も書いてください。見つかった欄：%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has four digits: for Numbers4 tickets, add a game column to the header (draw,number,way,units,game) and write numbers4 in it</source>
+        <translation>「%1」は 4 桁です。ナンバーズ4 の購入は、見出しに game 列を加え（draw,number,way,units,game）、その欄に numbers4（またはナンバーズ4）と書いてください</translation>
     </message>
 </context>
 <context>
@@ -2450,10 +2486,6 @@ and paste again.</source>
         <translation>オプションを表示して終了します。</translation>
     </message>
     <message>
-        <source>The Numbers3 results book.</source>
-        <translation>Numbers3 の当せん番号帳です。</translation>
-    </message>
-    <message>
         <source>Use the book at &lt;path&gt; instead of %1.</source>
         <translation>%1 の代わりに &lt;パス&gt; の番号帳を使います。</translation>
     </message>
@@ -2467,7 +2499,7 @@ and paste again.</source>
     </message>
     <message>
         <source>Add the tickets listed in &lt;file&gt; (draw,number,way,units[,note]; a game column for Numbers4), all or none, and exit.</source>
-        <translation>&lt;ファイル&gt; にある購入（回,番号,買い方,口数[,メモ]。Numbers4 は game 列で）をすべて加えるか、まったく加えずに終了します。</translation>
+        <translation>&lt;ファイル&gt; にある購入（回,番号,買い方,口数[,メモ]。ナンバーズ4 は game 列で）をすべて加えるか、まったく加えずに終了します。</translation>
     </message>
     <message>
         <source>file</source>
@@ -2513,6 +2545,10 @@ and paste again.</source>
         <source>Import the result files waiting in the watched folder (the download folder unless another was picked in the window) that the book has not taken before, print what --import prints, and exit.</source>
         <translation>見張るフォルダー（画面でほかを選んでいなければダウンロードフォルダー）で待っている結果ファイルのうち、番号帳がまだ受け取っていないものを取り込み、--import と同じ内容を表示して終わります。</translation>
     </message>
+    <message>
+        <source>The results book of Numbers3 and Numbers4.</source>
+        <translation>ナンバーズ3・ナンバーズ4 の当せん番号帳です。</translation>
+    </message>
 </context>
 <context>
     <name>BundledReport</name>
@@ -2552,18 +2588,6 @@ and paste again.</source>
 <context>
     <name>WatchNews</name>
     <message>
-        <source>Draw %1: %2</source>
-        <translation>第%1回: %2</translation>
-    </message>
-    <message>
-        <source>Draw %1, %2 %3: %4</source>
-        <translation>第%1回、%2 %3：%4</translation>
-    </message>
-    <message>
-        <source>Numbers4 draw %1, %2 %3: %4</source>
-        <translation>Numbers4 第%1回、%2 %3：%4</translation>
-    </message>
-    <message>
         <source>; </source>
         <translation>／</translation>
     </message>
@@ -2584,8 +2608,12 @@ and paste again.</source>
         <translation>%1 回分の新しい結果が番号帳に入りました</translation>
     </message>
     <message>
-        <source>Numbers4 draw %1: %2</source>
-        <translation>Numbers4 第%1回: %2</translation>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3: %4</source>
+        <translation>%1、%2 %3：%4</translation>
     </message>
 </context>
 <context>
@@ -2604,7 +2632,19 @@ and paste again.</source>
     </message>
     <message>
         <source>Numbers4 draw %1</source>
-        <translation>Numbers4 第%1回</translation>
+        <translation>ナンバーズ4 第%1回</translation>
+    </message>
+    <message>
+        <source>Numbers3</source>
+        <translation>ナンバーズ3</translation>
+    </message>
+    <message>
+        <source>Numbers4</source>
+        <translation>ナンバーズ4</translation>
+    </message>
+    <message>
+        <source>%1 draw %2</source>
+        <translation>%1 第%2回</translation>
     </message>
 </context>
 <context>
@@ -2634,16 +2674,78 @@ and paste again.</source>
         <translation>  %1：手入力の %2 を残しました（ファイルでは %3）</translation>
     </message>
     <message>
-        <source>Files: %1; imported: %2; refused: %3. New draws in the book: %4.</source>
-        <translation>ファイル %1 件：取り込み %2 件、取り込めず %3 件。番号帳に新しく %4 回分が入りました。</translation>
-    </message>
-    <message>
         <source>Tickets graded: %1; won: %2.</source>
         <translation>結果が出た購入：%1 件、うち当せん：%2 件。</translation>
     </message>
     <message>
         <source>The import was cancelled: %1 of the %2 files were not read and are not in the book; the files finished before are kept.</source>
         <translation>取り込みを中止しました。%2 個のファイルのうち %1 個は読んでおらず、番号帳に入っていません。それまでに済んだファイルはそのまま残します。</translation>
+    </message>
+    <message>
+        <source>Files: %1; imported: %2; refused: %3. New in the book: %4 draws, %5 results.</source>
+        <translation>ファイル %1 件：取り込み %2 件、取り込めず %3 件。番号帳に新しく %4 回分（結果 %5 件）が入りました。</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1：注意：%2</translation>
+    </message>
+</context>
+<context>
+    <name>MissingDrawsBox</name>
+    <message>
+        <source>Missing draws</source>
+        <translation>抜けている回</translation>
+    </message>
+    <message>
+        <source>Draws held so far, from the book&apos;s first, whose result the book does not hold; Return on one offers to import it or enter it by hand</source>
+        <translation>番号帳の最初の回から今までに抽せんがあり、番号帳に結果がない回。Enter キーで取り込みか手入力を選べます</translation>
+    </message>
+</context>
+<context>
+    <name>LookupBox</name>
+    <message>
+        <source>Which draws a number came up in</source>
+        <translation>数字が出た回（ストレート）</translation>
+    </message>
+    <message>
+        <source>Whether a number came up as a box</source>
+        <translation>数字がボックスで出たか</translation>
+    </message>
+    <message>
+        <source>The result of a draw</source>
+        <translation>ある回の抽せん結果</translation>
+    </message>
+    <message>
+        <source>What to look up</source>
+        <translation>調べる内容</translation>
+    </message>
+    <message>
+        <source>Number or draw to look up</source>
+        <translation>調べる数字または回号</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>答え</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>調べる内容(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>N&amp;umber or draw:</source>
+        <translation>数字または回号(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>答え(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Look up in the whole book</source>
+        <translation>番号帳全体から調べる</translation>
+    </message>
+    <message>
+        <source>Loo&amp;k up</source>
+        <translation>調べる(&amp;K)</translation>
     </message>
 </context>
 <context>

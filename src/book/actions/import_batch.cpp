@@ -59,6 +59,7 @@ QList<ImportBatch::Outcome> ImportBatch::store(BookStore &store, const QStringLi
         if (i < read.size() && read.at(i)) {
             outcome.report = reports.at(next);
             outcome.cancelled = false;
+            outcome.cutShort = toStore.at(next).cutShort;
             if (outcome.report.ok && !outcome.report.handConflicts.isEmpty())
                 outcome.toAsk = toStore.at(next);
             ++next;

@@ -31,6 +31,7 @@ public:
         QString path;
         ImportReport report;  // replaced counts the hand values the user agreed to replace
         bool cancelled = false;  // left unread when the import was cancelled: not in the book
+        bool cutShort = false;   // an operator's file with one game's block only (ImportedFile::cutShort)
         // The file, kept until the user is asked about the hand-entered
         // values it would replace (askReplace).
         std::optional<ImportedFile> toAsk;

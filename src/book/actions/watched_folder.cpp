@@ -10,6 +10,10 @@
 
 #include "book_meta.h"
 #include "book_store.h"
+#include "csv_reader.h"
+#include "operator_file.h"
+#include "result_importer.h"
+#include "result_text.h"
 #include "seen_files.h"
 
 namespace {
@@ -30,15 +34,34 @@ QString sha256Of(const QString &path)
     return QString::fromLatin1(hash.result().toHex());
 }
 
-bool startsLikeBookCsv(const QString &path)
+// The book's header, or the first line of an operator's file (A50, or
+// 第N回ナンバーズ in UTF-8 or Shift_JIS) under whatever name it was saved.
+bool startsLikeResults(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    QByteArray first = file.readLine(256).trimmed().toLower();
+    QByteArray first = file.readLine(256).trimmed();
     if (first.startsWith("\xef\xbb\xbf"))
         first.remove(0, 3);
-    return first.startsWith("draw,") || first.startsWith("draw ,");
+    const QByteArray lower = first.toLower();
+    if (lower.startsWith("draw,") || lower.startsWith("draw ,"))
+        return true;
+    bool ok = false;
+    const QString text = ResultText::decode(first, &ok);
+    return ok && OperatorFile::isOperatorLine(CsvReader::cells(text).value(0).trimmed());
+}
+
+// Firefox and Chrome write a download beside an empty file of its name
+// (NAME.part, NAME.crdownload) and rename it when done.
+bool downloadUnderWay(const QFileInfo &file)
+{
+    if (file.size() != 0)
+        return false;
+    for (const char *suffix : {".part", ".crdownload"})
+        if (QFileInfo::exists(file.filePath() + QLatin1String(suffix)))
+            return true;
+    return false;
 }
 
 } // namespace
@@ -75,12 +98,12 @@ BookError WatchedFolder::setNotifying(BookStore &store, bool on)
 
 bool WatchedFolder::wanted(const QFileInfo &file)
 {
-    static const QRegularExpression operatorName(QStringLiteral("^A100\\d{4}\\.CSV$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression operatorName = ResultImporter::perDrawName();
     if (!file.isFile())
         return false;
     if (operatorName.match(file.fileName()).hasMatch())
         return true;
-    return file.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0 && startsLikeBookCsv(file.filePath());
+    return file.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0 && startsLikeResults(file.filePath());
 }
 
 WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder, const QDateTime &now)
@@ -92,6 +115,10 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
     for (const QFileInfo &info : entries) {
         if (!wanted(info))
             continue;
+        if (downloadUnderWay(info)) {
+            ++result.growing;
+            continue;
+        }
         Stat stat{ info.size(), info.lastModified() };
         const auto before = lastLook.constFind(info.filePath());
         if (before == lastLook.cend() || before->size != stat.size || before->modified != stat.modified) {
@@ -139,6 +166,12 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
     QList<SeenFiles::Entry> keep;
     QStringList kept;
     for (qsizetype i = 0; i < entriesTaken.size(); ++i) {
+        // A download cut short is not taken for good: the same bytes are
+        // reported again on the next start, until a whole copy comes.
+        if (result.outcomes.at(i).cutShort) {
+            lastLook[files.at(i)].settled = true;
+            continue;
+        }
         if (entriesTaken.at(i).ok || !passing || result.outcomes.at(i).report.error != why.text) {
             keep << entriesTaken.at(i);
             kept << files.at(i);

@@ -12,8 +12,9 @@
 
 class BookStore;
 
-// The folder the book keeps up from: the operator's files (A100NNNN.CSV)
-// and book CSVs that land there go in through ImportBatch, like a menu
+// The folder the book keeps up from: the operator's files (A100NNNN.CSV,
+// also as a browser names a second download, and any CSV that starts as
+// one) and book CSVs that land there go in through ImportBatch, like a menu
 // import. A file is taken only once its size and time have stayed the same
 // between two looks (browsers write under another name and rename, but a
 // copy may still be growing), and never twice: what was taken is kept in
@@ -35,8 +36,10 @@ public:
     static bool notifying(BookStore &store);
     static BookError setNotifying(BookStore &store, bool on);
 
-    // Whether a file is one the folder takes: A100NNNN.CSV in any case, or
-    // a CSV whose first line is the book's header.
+    // Whether a file is one the folder takes: A100NNNN.CSV in any case (or
+    // A100NNNN(1).CSV, A100NNNN (1).CSV), or a CSV whose first line is the
+    // book's header or an operator file's. An empty file beside its .part or
+    // .crdownload is a download under way: counted as growing.
     static bool wanted(const QFileInfo &file);
 
     struct Look

@@ -155,7 +155,9 @@ int BookCli::importTickets(BookStore &store, const QString &file, bool addAgain,
 int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &out)
 {
     TicketStore tickets(store);
-    const QList<GradedTicket> rows = tickets.graded();
+    QList<GradedTicket> rows = tickets.graded();
+    // As the window shows them: a drawn ticket whose result the book lacks is not waiting.
+    TicketRules::markResultsDue(rows, QDateTime::currentDateTimeUtc());
     QString error = tickets.lastError().text;
     if (error.isEmpty())
         TicketList::write(file, rows, &error);

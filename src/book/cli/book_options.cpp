@@ -42,7 +42,7 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
         return std::nullopt;
     };
     QCommandLineParser parser;
-    parser.setApplicationDescription(tr("The Numbers3 results book."));
+    parser.setApplicationDescription(tr("The results book of Numbers3 and Numbers4."));
     // Not addHelpOption(): its words are Qt's, and Qt's catalogue lacks them.
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, tr("Print the options and exit."));
     parser.addOption(helpOption);

@@ -19,6 +19,10 @@ struct ImportedFile
     QList<DrawResult> draws;  // sorted by draw number, then game; each once per game; sourceKind File
     QStringList warnings;     // e.g. "draw 5001: 2018-01-05 is not its day in the calendar (2018-01-04)"
     QString error;            // "FILE:LINE: message"; empty when the file is good
+    // An operator's per-draw file with one game only (a download cut
+    // short): its draw goes in with a warning, and a whole copy is worth
+    // reading when it comes.
+    bool cutShort = false;
 
     bool ok() const { return error.isEmpty(); }
 };

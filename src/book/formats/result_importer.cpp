@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "csv_reader.h"
+#include "draw_words.h"
 #include "operator_file.h"
 #include "parsed_results.h"
 #include "result_text.h"
@@ -120,7 +121,7 @@ ParsedResults::Outcome parseLines(const QStringList &lines, ImportedFile &out, P
 // should hear about although the results themselves are good.
 QString nameMismatch(const QString &fileName, const QList<DrawResult> &draws)
 {
-    static const QRegularExpression perDraw(QStringLiteral("^A100(\\d{4,5})\\.CSV$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression perDraw(ResultImporter::perDrawName());
     const QRegularExpressionMatch m = perDraw.match(QFileInfo(fileName).fileName());
     if (!m.hasMatch() || draws.isEmpty())
         return QString();
@@ -135,6 +136,20 @@ QString nameMismatch(const QString &fileName, const QList<DrawResult> &draws)
         .arg(named).arg(draws.constFirst().draw).arg(draws.constLast().draw);
 }
 
+// The two games are drawn together and the operator's per-draw file gives
+// both: one with a single game is what is left of a download cut short.
+QString oneGameOnly(const QString &fileName, const ImportedFile &file)
+{
+    static const QRegularExpression perDraw(ResultImporter::perDrawName());
+    if (file.format != ImportedFile::OperatorFile || file.draws.size() != 1
+        || !perDraw.match(QFileInfo(fileName).fileName()).hasMatch())
+        return QString();
+    const DrawResult &held = file.draws.constFirst();
+    const Game missing = held.game == Game::Numbers4 ? Game::Numbers3 : Game::Numbers4;
+    return ResultImporter::tr("draw %1: the file has no block of %2; the download may have been cut short, "
+                              "download the file again").arg(held.draw).arg(DrawWords::gameName(missing));
+}
+
 } // namespace
 
 QString ResultImporter::decode(const QByteArray &bytes, bool *ok)
@@ -145,6 +160,13 @@ QString ResultImporter::decode(const QByteArray &bytes, bool *ok)
 QDate ResultImporter::parseDate(const QString &text)
 {
     return ResultText::parseDate(text);
+}
+
+QRegularExpression ResultImporter::perDrawName()
+{
+    // A browser saves a second download beside the first as A1007112(1).CSV
+    // (Firefox) or A1007112 (1).CSV (Chrome).
+    return QRegularExpression(QStringLiteral("^A100(\\d{4,5})(?: ?\\(\\d+\\))?\\.CSV$"), QRegularExpression::CaseInsensitiveOption);
 }
 
 ImportedFile ResultImporter::read(const QString &path)
@@ -205,5 +227,10 @@ ImportedFile ResultImporter::parse(const QByteArray &bytes, const QString &fileN
     const QString misnamed = nameMismatch(fileName, out.draws);
     if (!misnamed.isEmpty())
         out.warnings.append(misnamed);
+    const QString cut = oneGameOnly(fileName, out);
+    if (!cut.isEmpty()) {
+        out.warnings.append(cut);
+        out.cutShort = true;
+    }
     return out;
 }

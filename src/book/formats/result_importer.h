@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDate>
+#include <QRegularExpression>
 #include <QString>
 
 #include "imported_file.h"
@@ -33,6 +34,9 @@ public:
     // "平成16年7月1日", "令和元年5月7日", "2004年7月1日", "2004/07/01",
     // "2004-07-01" (after NFKC). Invalid when not a date or it does not exist.
     static QDate parseDate(const QString &text);
+    // The name of the operator's per-draw file, A100NNNN.CSV in any case, also
+    // as browsers name a second copy; the first capture is the draw.
+    static QRegularExpression perDrawName();
 };
 
 #endif

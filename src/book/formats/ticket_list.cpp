@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 #include "csv_reader.h"
 #include "csv_writer.h"
 #include "export_file.h"
@@ -68,12 +70,33 @@ int gameColumn(const QStringList &header)
     return -1;
 }
 
-// The ticket in one record of a list, or why there is none.
-QString readTicket(const QStringList &fields, int maxDraw, Game game, Ticket *ticket, bool *padded)
+// Whether a record is the header: it names the draw column, wherever.
+bool isHeader(const QStringList &fields)
+{
+    return std::any_of(fields.cbegin(), fields.cend(), [](const QString &f) {
+        return f.trimmed().compare(QLatin1String("draw"), Qt::CaseInsensitive) == 0;
+    });
+}
+
+// A game cell: numbers3 or numbers4 (3, 4), or the games' Japanese names
+// (ナンバーズ3, ナンバーズ４).
+std::optional<Game> gameOf(const QString &cell)
+{
+    QString key = cell.normalized(QString::NormalizationForm_KC).remove(QLatin1Char(' '));
+    if (key.startsWith(QStringLiteral("ナンバーズ")))
+        key.remove(0, 5);
+    return Games::fromKey(key);
+}
+
+// The ticket in one record of a list, or why there is none. gameNamed: the
+// list has a game column.
+QString readTicket(const QStringList &fields, int maxDraw, Game game, bool gameNamed, Ticket *ticket, bool *padded)
 {
     const qsizetype n = fields.size();
     if (n != PlainFields && n != NoteFields && n != ExportFields)
-        return tr("expected draw,number,way,units and an optional note separated by commas; fields found: %1").arg(n);
+        return gameNamed ? tr("expected draw,number,way,units, an optional note and the game column of the header; fields found: %1").arg(n + 1)
+                         : tr("expected draw,number,way,units and an optional note separated by commas, and a game column "
+                              "when the header names one; fields found: %1").arg(n);
     Ticket &t = *ticket;
     t.game = game;
     const std::optional<Ticket::Way> way = Ticket::wayFromKey(fields.at(2).trimmed());
@@ -87,6 +110,10 @@ QString readTicket(const QStringList &fields, int maxDraw, Game game, Ticket *ti
     const TicketRules::NumberReading number = TicketRules::readNumber(fields.at(1), t.way, t.game);
     if (number.status == TicketRules::NumberReading::NotDigits)
         return tr("\"%1\" is not a number (digits only)").arg(fields.at(1).trimmed().left(40));
+    if (number.status == TicketRules::NumberReading::TooManyDigits && !gameNamed && t.way != Ticket::Mini
+        && fields.at(1).trimmed().size() == Games::digits(Game::Numbers4))
+        return tr("\"%1\" has four digits: for Numbers4 tickets, add a game column to the header "
+                  "(draw,number,way,units,game) and write numbers4 in it").arg(fields.at(1).trimmed());
     t.number = number.number;
     *padded = number.padded;
     t.units = digitsValue(fields.at(3));
@@ -105,10 +132,11 @@ QByteArray kindKey(TicketGrade::Kind kind)
     return kind == TicketGrade::None ? QByteArray() : QByteArray::number(TicketGrade::orders(kind)) + "-way";
 }
 
-QByteArray outcomeKey(const TicketGrade &g)
+QByteArray outcomeKey(const GradedTicket &row)
 {
+    const TicketGrade &g = row.grade;
     switch (g.outcome) {
-    case TicketGrade::Waiting: return "waiting";
+    case TicketGrade::Waiting: return row.resultDue ? "result missing" : "waiting";
     case TicketGrade::NoWin: return "no win";
     case TicketGrade::StraightWin: return "straight";
     case TicketGrade::BoxWin: return "box " + kindKey(g.kind);
@@ -155,7 +183,7 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
             return fail(reader.errorLine(), reader.error());
         if (isBlank(record))
             continue;
-        const bool header = first && record.fields.constFirst().trimmed().compare(QLatin1String("draw"), Qt::CaseInsensitive) == 0;
+        const bool header = first && isHeader(record.fields);
         first = false;
         if (header) {
             gameAt = gameColumn(record.fields);
@@ -164,14 +192,14 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
         Game game = Game::Numbers3;
         if (gameAt >= 0 && gameAt < record.fields.size()) {
             const QString key = record.fields.takeAt(gameAt).trimmed();
-            const std::optional<Game> named = Games::fromKey(key);
+            const std::optional<Game> named = gameOf(key);
             if (!key.isEmpty() && !named)
                 return fail(record.line, tr("\"%1\" is not a game; use numbers3 or numbers4").arg(key.left(40)));
             game = named.value_or(Game::Numbers3);
         }
         Ticket t;
         bool padded = false;
-        const QString problem = readTicket(record.fields, maxDraw, game, &t, &padded);
+        const QString problem = readTicket(record.fields, maxDraw, game, gameAt >= 0, &t, &padded);
         if (!problem.isEmpty())
             return fail(record.line, problem);
         if (out.tickets.size() >= MaxTickets)
@@ -226,7 +254,7 @@ QByteArray exportCsv(const QList<GradedTicket> &rows)
             + QByteArray::number(t.units) + ',' + CsvWriter::field(t.note) + ','
             + r.drawDate.toString(Qt::ISODate).toLatin1() + ','
             + (r.resultNumber >= 0 ? Games::numberText(r.resultNumber, t.game).toLatin1() : QByteArray()) + ','
-            + outcomeKey(g) + ','
+            + outcomeKey(r) + ','
             + (g.outcome == TicketGrade::Waiting ? QByteArray() : QByteArray::number(g.prize)) + ','
             + (g.won() ? QByteArray(g.theoretical ? "theoretical" : "actual") : QByteArray()) + ','
             + Games::key(t.game) + '\n';

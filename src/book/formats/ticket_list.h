@@ -13,8 +13,9 @@
 // with an optional header line, and the book's own export format (the same
 // first five columns, then the draw's date, result, outcome, prize, whether
 // it is "actual" or "theoretical", and the game), which reads back to the
-// same tickets. A header may name a column "game" anywhere (numbers3 or
-// numbers4, also 3 or 4); a list without it, or a ticket whose cell is
+// same tickets. A header (the line that names "draw") may name a column
+// "game" anywhere, first too (numbers3 or numbers4, also 3 or 4 or
+// ナンバーズ3, ナンバーズ4); a list without it, or a ticket whose cell is
 // empty, is of the three-digit game. A list goes in whole or not at all.
 namespace TicketList {
 
@@ -32,7 +33,8 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw);
 Parsed read(const QString &path, int maxDraw);
 
 // The export: header row, then one row per ticket in the order given.
-// Outcome keys: "waiting", "no win", "straight", "box K", "set-straight K",
+// Outcome keys: "waiting", "result missing" (drawn, the book lacks the
+// result: GradedTicket::resultDue), "no win", "straight", "box K", "set-straight K",
 // "set-box K" with K the kind "6-way" or "3-way" (three digits), "24-way",
 // "12-way", "6-way" or "4-way" (four digits), "mini"; prize in yen; "actual"
 // / "theoretical" (empty while waiting or for no win); "numbers3" /

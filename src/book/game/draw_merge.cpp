@@ -78,6 +78,7 @@ DrawMerge::Step DrawMerge::take(DrawResult offered, const std::optional<DrawResu
     offered.storedAt = now;
     if (!held) {
         ++report.added;
+        report.newDraws.append(offered.draw);
         return { Added, offered };
     }
     if (!replaceExisting && held->sourceKind != DrawResult::Bundled)

@@ -19,3 +19,13 @@ QString DrawWords::drawName(int draw, Game game)
 {
     return game == Game::Numbers4 ? tr("Numbers4 draw %1").arg(draw) : drawName(draw);
 }
+
+QString DrawWords::gameName(Game game)
+{
+    return game == Game::Numbers4 ? tr("Numbers4") : tr("Numbers3");
+}
+
+QString DrawWords::gameDrawName(int draw, Game game)
+{
+    return tr("%1 draw %2").arg(gameName(game)).arg(draw);
+}

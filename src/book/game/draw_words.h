@@ -16,10 +16,14 @@ class DrawWords
 public:
     // "2026-09-04 Fri", or 2026年9月4日(金) in Japanese.
     static QString date(const QDate &date);
+    // The game's name in the user's language: "Numbers3", ナンバーズ3.
+    static QString gameName(Game game);
     // "draw 7073".
     static QString drawName(int draw);
     // The same, naming the game for the four-digit one: "Numbers4 draw 7073".
     static QString drawName(int draw, Game game);
+    // Naming either game: "Numbers3 draw 7073", where both may stand side by side.
+    static QString gameDrawName(int draw, Game game);
 };
 
 #endif

@@ -12,7 +12,8 @@ struct ImportReport
 {
     bool ok = false;
     QString error;            // why the file was refused or could not be stored
-    int added = 0;            // draws the book did not know
+    int added = 0;            // results (one game of one draw) the book did not know
+    QList<int> newDraws;      // the draws of those results, once per result
     int known = 0;            // draws the book already held with the same result
     int replaced = 0;         // bundled (or agreed hand) values replaced by the file
     int completed = 0;        // of the known draws, those the file gave a missing date or prizes
@@ -23,8 +24,11 @@ struct ImportReport
     // where it differs ("draw 6: kept 692 (A1000006.CSV), this release has 792").
     QStringList differences;
 
-    // "3 new, 117 already known, 1 replaced" (plus ", 2 kept (entered by hand)")
+    // "2 new results (1 draw), 117 already known, 1 replaced" (plus ", 2
+    // kept (entered by hand)"); "0 new, ..." when it added none.
     QString summary() const;
+    // How many draws newDraws names, each once.
+    static int drawCount(const QList<int> &draws);
 };
 
 #endif

@@ -15,7 +15,7 @@ void TicketTotals::add(const GradedTicket &row)
     ++tickets;
     spent += cost;
     if (row.grade.outcome == TicketGrade::Waiting) {
-        ++waiting;
+        ++(row.resultDue ? missing : waiting);
         return;
     }
     spentGraded += cost;

@@ -14,7 +14,8 @@
 struct TicketTotals
 {
     int tickets = 0;
-    int waiting = 0;
+    int waiting = 0;            // draws still to come
+    int missing = 0;            // drawn, but the book lacks the result (GradedTicket::resultDue)
     int wins = 0;
     qint64 spent = 0;
     qint64 won = 0;             // all prizes, theoretical ones included

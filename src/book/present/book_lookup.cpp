@@ -5,6 +5,7 @@
 
 #include "book_store.h"
 #include "book_texts.h"
+#include "draw_calendar.h"
 #include "draw_words.h"
 
 namespace {
@@ -40,8 +41,14 @@ QString BookLookup::answer(const BookStore &store, Kind kind, const QString &inp
         if (draw <= 0)
             return tr("Type a draw number of 1 or more.");
         const std::optional<DrawResult> result = store.draw(draw, game);
-        if (!result)
-            return tr("%1 is not in the book.").arg(DrawWords::drawName(draw, game));
+        if (!result) {
+            // The day it was (or will be) drawn, and how to bring it in.
+            const QDate day = DrawCalendar::dateOf(draw);
+            return tr("%1 (%2) is not in the book. Import the operator's file %3 (Book, Import files) "
+                      "or enter the result by hand (Book, Enter a result by hand).")
+                .arg(DrawWords::drawName(draw, game), DrawWords::date(day),
+                     QStringLiteral("A100%1.CSV").arg(draw, 4, 10, QLatin1Char('0')));
+        }
         QStringList lines{BookTexts::drawLine(*result)};
         const int ways = Games::hasMini(game) ? DrawResult::WayCount : DrawResult::Mini;
         for (int way = 0; way < ways; ++way) {

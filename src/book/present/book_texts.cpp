@@ -11,8 +11,8 @@ QString BookTexts::upTo(const BookStore &store, Game game)
 {
     const std::optional<DrawResult> last = store.lastDraw(game);
     if (!last)
-        return tr("The book holds no %1 results yet").arg(Games::name(game));
-    return tr("%1 results up to draw %2 (%3)").arg(Games::name(game)).arg(last->draw).arg(DrawWords::date(last->date));
+        return tr("The book holds no %1 results yet").arg(DrawWords::gameName(game));
+    return tr("%1 results up to draw %2 (%3)").arg(DrawWords::gameName(game)).arg(last->draw).arg(DrawWords::date(last->date));
 }
 
 QString BookTexts::next(const QDateTime &now)
@@ -30,6 +30,15 @@ QString BookTexts::next(const QDateTime &now)
 QString BookTexts::missingCount(int count)
 {
     return tr("Draws held so far that the book lacks: %1").arg(count);
+}
+
+QList<int> BookTexts::rangeStarts(const QList<int> &missing)
+{
+    QList<int> starts;
+    for (qsizetype i = 0; i < missing.size(); ++i)
+        if (i == 0 || missing.at(i) != missing.at(i - 1) + 1)
+            starts << missing.at(i);
+    return starts;
 }
 
 QStringList BookTexts::missingRanges(const QList<int> &missing)

@@ -28,6 +28,8 @@ public:
     static QString missingCount(int count);
     // Runs of missing draws, one line each: "7065" or "7065 to 7129 (65 draws)".
     static QStringList missingRanges(const QList<int> &missing);
+    // The first draw of each of those runs, line for line.
+    static QList<int> rangeStarts(const QList<int> &missing);
 
     static QString wayName(DrawResult::Way way);
     // "90,400 yen (78 units)", "no winner", or empty when not known.

@@ -21,7 +21,7 @@ QString BundledReport::headline(const BundledData::CatchUp &caughtUp)
     QStringList lines;
     for (Game game : Games::All)
         if (caughtUp.of(game).changed())
-            lines << tr("%1: %2").arg(Games::name(game), gained(caughtUp.of(game)));
+            lines << tr("%1: %2").arg(DrawWords::gameName(game), gained(caughtUp.of(game)));
     return lines.join(QLatin1Char(' '));
 }
 

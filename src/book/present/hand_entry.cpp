@@ -6,8 +6,21 @@
 #include "draw_calendar.h"
 #include "draw_words.h"
 
+namespace {
+
+// A count or an amount typed with or without thousands commas, full-width
+// digits too; empty when nothing was typed.
+QString plainDigits(const QString &typed)
+{
+    QString text = typed.trimmed().normalized(QString::NormalizationForm_KC);
+    text.remove(QLatin1Char(','));
+    return text;
+}
+
+} // namespace
+
 HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &number, const QStringList &prizes, const QDateTime &now,
-                                    Game game)
+                                    Game game, const QStringList &winners)
 {
     Checked checked;
     if (draw <= 0) {
@@ -53,8 +66,7 @@ HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &
     static const QRegularExpression amount(QStringLiteral("^[0-9]{1,9}$"));
     const int ways = Games::hasMini(game) ? DrawResult::WayCount : DrawResult::Mini;
     for (int way = 0; way < ways && way < prizes.size(); ++way) {
-        QString text = prizes.at(way).trimmed().normalized(QString::NormalizationForm_KC);
-        text.remove(QLatin1Char(','));
+        const QString text = plainDigits(prizes.at(way));
         if (text.isEmpty())
             continue;
         if (text == QLatin1String("-") || text == QLatin1String("0")) {
@@ -70,6 +82,8 @@ HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &
         }
         result.prize[way] = text.toLongLong();
     }
+    if (!readWinners(winners, ways, result, checked))
+        return checked;
 
     const QDate expected = DrawCalendar::dateOf(draw);
     if (expected.isValid() && expected != date) {
@@ -78,4 +92,27 @@ HandEntry::Checked HandEntry::check(int draw, const QDate &date, const QString &
     }
     checked.result = result;
     return checked;
+}
+
+// The winners beside the prizes: a count of units; a prize of no winner has
+// none, and a prize paid has some.
+bool HandEntry::readWinners(const QStringList &winners, int ways, DrawResult &result, Checked &checked)
+{
+    static const QRegularExpression count(QStringLiteral("^[0-9]{1,9}$"));
+    for (int way = 0; way < ways && way < winners.size(); ++way) {
+        const QString text = plainDigits(winners.at(way));
+        if (text.isEmpty())
+            continue;
+        const bool noWinner = result.winners[way] == 0 && !result.prize[way];
+        const qint64 units = count.match(text).hasMatch() ? text.toLongLong() : -1;
+        if (units < 0 || (units == 0) != noWinner) {
+            checked.error = tr("The winners of %1 must be a count of units, such as 1,234; 0 only where the prize is 0 "
+                               "(no winner), or empty when not known.")
+                                .arg(BookTexts::wayName(DrawResult::Way(way)));
+            checked.badField = WinnersField + way;
+            return false;
+        }
+        result.winners[way] = units;
+    }
+    return true;
 }

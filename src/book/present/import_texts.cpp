@@ -8,6 +8,7 @@ QString ImportTexts::report(const QList<ImportBatch::Outcome> &outcomes)
 {
     QStringList lines;
     int added = 0;
+    QList<int> newDraws;
     for (const ImportBatch::Outcome &outcome : outcomes) {
         if (outcome.cancelled)
             continue;
@@ -18,6 +19,7 @@ QString ImportTexts::report(const QList<ImportBatch::Outcome> &outcomes)
         } else {
             lines << tr("%1: %2").arg(name, outcome.report.summary());
             added += outcome.report.added;
+            newDraws << outcome.report.newDraws;
         }
         lines << details(outcome.report);
     }
@@ -27,8 +29,9 @@ QString ImportTexts::report(const QList<ImportBatch::Outcome> &outcomes)
     if (unread > 0)
         lines << tr("The import was cancelled: %1 of the %2 files were not read and are not in the book; "
                     "the files finished before are kept.").arg(unread).arg(outcomes.size());
-    lines << tr("Files: %1; imported: %2; refused: %3. New draws in the book: %4.")
-                 .arg(outcomes.size()).arg(outcomes.size() - bad - unread).arg(bad).arg(added);
+    lines << tr("Files: %1; imported: %2; refused: %3. New in the book: %4 draws, %5 results.")
+                 .arg(outcomes.size()).arg(outcomes.size() - bad - unread).arg(bad)
+                 .arg(ImportReport::drawCount(newDraws)).arg(added);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -42,6 +45,18 @@ QStringList ImportTexts::details(const ImportReport &report)
     for (const BookConflict &conflict : report.handConflicts) {
         lines << tr("  %1: kept %2 (entered by hand), the file has %3")
                      .arg(DrawWords::drawName(conflict.draw), conflict.kept.numberText(), conflict.offered.numberText());
+    }
+    return lines;
+}
+
+QStringList ImportTexts::warnings(const QList<ImportBatch::Outcome> &outcomes)
+{
+    QStringList lines;
+    for (const ImportBatch::Outcome &outcome : outcomes) {
+        if (outcome.cancelled || !outcome.report.ok)
+            continue;
+        for (const QString &warning : outcome.report.warnings)
+            lines << tr("%1: warning: %2").arg(QFileInfo(outcome.path).fileName(), warning);
     }
     return lines;
 }

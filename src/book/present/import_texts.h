@@ -20,6 +20,9 @@ public:
     // What a file's report adds under its first line, each line indented:
     // its warnings, its notes, and the hand-entered values it left alone.
     static QStringList details(const ImportReport &report);
+    // The warnings of the files taken, one line each, naming the file:
+    // what the watched folder's line says beside its news.
+    static QStringList warnings(const QList<ImportBatch::Outcome> &outcomes);
     // "Tickets graded: 3; won: 1.", or empty when no ticket was graded.
     static QString graded(const ImportBatch::Graded &graded);
 };

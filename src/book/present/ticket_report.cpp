@@ -11,7 +11,7 @@ QString TicketReport::html(const QString &filter, const QList<GradedTicket> &sho
 {
     // Printed from the tickets tab, the words keep its context in the catalogue.
     QString html;
-    html += QStringLiteral("<html><body><h2>%1</h2>").arg(QCoreApplication::translate("TicketView", "Numbers3 tickets").toHtmlEscaped());
+    html += QStringLiteral("<html><body><h2>%1</h2>").arg(QCoreApplication::translate("TicketView", "Numbers3 and Numbers4 tickets").toHtmlEscaped());
     html += QStringLiteral("<p>%1<br>%2</p>")
                 .arg(QCoreApplication::translate("TicketView", "%1: %2 of %3 tickets, printed %4")
                          .arg(filter, QString::number(shown.size()), QString::number(all.tickets),

@@ -1,5 +1,7 @@
 #include "ticket_table_model.h"
 
+#include <QRegularExpression>
+
 #include "book_texts.h"
 #include "draw_words.h"
 #include "ticket_texts.h"
@@ -43,8 +45,7 @@ QVariant TicketTableModel::data(const QModelIndex &index, int role) const
     const int column = index.column();
     switch (role) {
     case StateRole:
-        return g.grade.outcome == TicketGrade::Waiting ? QStringLiteral("waiting")
-             : g.grade.won() ? QStringLiteral("won") : QStringLiteral("lost");
+        return stateKey(g);
     case IdRole:
         return t.id;
     case SortRole:
@@ -83,6 +84,23 @@ QVariant TicketTableModel::data(const QModelIndex &index, int role) const
     }
 }
 
+QString TicketTableModel::stateKey(const GradedTicket &g)
+{
+    const QString state = g.grade.outcome == TicketGrade::Waiting ? (g.resultDue ? QStringLiteral("missing") : QStringLiteral("waiting"))
+                        : g.grade.won()                           ? QStringLiteral("won")
+                                                                  : QStringLiteral("lost");
+    return state + QLatin1Char(' ') + QLatin1String(Games::key(g.ticket.game));
+}
+
+QString TicketTableModel::filterPattern(const QString &state, const QString &gameKey)
+{
+    if (state.isEmpty() && gameKey.isEmpty())
+        return QString();
+    const QString any = QStringLiteral("[a-z0-9]+");
+    return QStringLiteral("^%1 %2$").arg(state.isEmpty() ? any : QRegularExpression::escape(state),
+                                         gameKey.isEmpty() ? any : QRegularExpression::escape(gameKey));
+}
+
 QVariant TicketTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
@@ -96,8 +114,9 @@ QVariant TicketTableModel::display(const GradedTicket &g, int column)
     const Ticket &t = g.ticket;
     switch (column) {
     case DrawColumn: return t.draw;
-    case DateColumn: return DrawWords::date(g.drawDate);
-    case GameColumn: return Games::name(t.game);
+    // Without the weekday: the list needs the width for the outcome and the prize.
+    case DateColumn: return g.drawDate.toString(Qt::ISODate);
+    case GameColumn: return DrawWords::gameName(t.game);
     case NumberColumn: return t.numberText();
     case WayColumn: return TicketTexts::wayName(t.way);
     case UnitsColumn: return t.units;

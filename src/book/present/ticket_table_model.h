@@ -7,9 +7,9 @@
 #include "graded_ticket.h"
 
 // The graded tickets for a table view, newest draw first. Cells are worded
-// only when shown; SortRole gives numbers for sorting, StateRole "waiting",
-// "won" or "lost" for filtering, and abbreviated cells carry their words in
-// Qt::AccessibleTextRole.
+// only when shown; SortRole gives numbers for sorting, StateRole the state
+// and the game for filtering (stateKey), and abbreviated cells carry their
+// words in Qt::AccessibleTextRole.
 class TicketTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -35,6 +35,12 @@ public:
     static QVariant display(const GradedTicket &row, int column);
     static Qt::Alignment alignment(int column);
     static QString title(int column);
+    // "waiting", "missing" (drawn, result not in the book), "won" or "lost",
+    // a space and the game's key: "won numbers4".
+    static QString stateKey(const GradedTicket &row);
+    // The pattern that keeps the rows of a state and a game's key (either
+    // empty for any); empty for every row.
+    static QString filterPattern(const QString &state, const QString &gameKey);
     // Whether a column reads best largest (newest) first: draws, dates, units, prizes.
     static bool largestFirst(int column);
 

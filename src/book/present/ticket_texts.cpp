@@ -55,8 +55,10 @@ QString TicketTexts::prize(const TicketGrade &grade)
 {
     if (!grade.won())
         return QString();
+    // A win where the operator reports none: the ticket or the result is
+    // not what it seems; the tooltip asks the player to look at the ticket.
     if (grade.prize == 0 && !grade.theoretical)
-        return tr("0 yen (no winner)");
+        return tr("no winner reported");
     // The sign keeps the column narrow; the tooltip and a screen reader say it in words.
     return grade.theoretical ? QStringLiteral("\u2248") + yen(grade.prize) : yen(grade.prize);
 }
@@ -66,7 +68,7 @@ QString TicketTexts::prizeSpoken(const TicketGrade &grade)
     if (!grade.won())
         return QString();
     if (grade.prize == 0 && !grade.theoretical)
-        return tr("0 yen, the draw had no winner for this way");
+        return tr("the operator reports no winner for this way; check the ticket");
     return grade.theoretical ? tr("%1, theoretical prize").arg(yen(grade.prize))
                              : tr("%1, actual prize").arg(yen(grade.prize));
 }
@@ -88,6 +90,15 @@ QString TicketTexts::summary(const TicketTotals &t)
     QString won = yen(t.won);
     if (t.wonTheoretical > 0)
         won = tr("%1 (of which %2 at theoretical prizes)").arg(won, yen(t.wonTheoretical));
+    if (t.missing > 0) {
+        // Drawn tickets whose result the book lacks are not "waiting": they are counted apart.
+        const QString counts = tr("Tickets: %1, waiting: %2, result not in the book: %3").arg(t.tickets).arg(t.waiting).arg(t.missing);
+        if (t.spentGraded <= 0)
+            return tr("%1; spent %2, won %3, balance %4; no return yet, as no ticket has its result")
+                .arg(counts, yen(t.spent), won, balance(t.balance()));
+        return tr("%1; spent %2, won %3, balance %4, return %5")
+            .arg(counts, yen(t.spent), won, balance(t.balance()), percent(t.returnPercent()));
+    }
     if (t.spentGraded <= 0)
         return tr("Tickets: %1, waiting: %2; spent %3, won %4, balance %5; no return yet, as no ticket has its result")
             .arg(t.tickets)
@@ -129,6 +140,11 @@ QString TicketTexts::totalsOver(int shown, int total)
     if (shown == total)
         return tr("Totals over all tickets");
     return tr("Totals over all %1 tickets, not only the %2 shown").arg(total).arg(shown);
+}
+
+QString TicketTexts::totalsOfGame(const QString &game)
+{
+    return tr("Totals over the tickets of %1").arg(game);
 }
 
 QString TicketTexts::added(qsizetype added, qsizetype skipped, int padded)

@@ -50,6 +50,8 @@ public:
     static QString listShown(int shown, int total, const QString &filter);
     // What the totals line counts, said apart when the list shows fewer.
     static QString totalsOver(int shown, int total);
+    // The same when one game is chosen: "Totals over the tickets of Numbers4".
+    static QString totalsOfGame(const QString &game);
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "book_store.h"
 #include "draw_changes.h"
+#include "draw_words.h"
 #include "ticket_store.h"
 #include "ticket_texts.h"
 
@@ -10,7 +11,7 @@ WatchNews WatchNews::since(BookStore &store, const QList<DrawResult> &before)
     WatchNews news;
     const QList<DrawResult> changedRows = DrawChanges::rows(before, store.everyDraw());
     for (const DrawResult &r : changedRows)
-        news.draws << (r.game == Game::Numbers4 ? tr("Numbers4 draw %1: %2") : tr("Draw %1: %2")).arg(r.draw).arg(r.numberText());
+        news.draws << tr("%1: %2").arg(DrawWords::gameDrawName(r.draw, r.game), r.numberText());
     const QList<int> changed = DrawChanges::draws(changedRows);
     if (changed.isEmpty())
         return news;
@@ -18,9 +19,10 @@ WatchNews WatchNews::since(BookStore &store, const QList<DrawResult> &before)
     for (const GradedTicket &g : tickets.gradedForDraws(changed)) {
         if (!g.grade.won())
             continue;
-        news.wins << (g.ticket.game == Game::Numbers4 ? tr("Numbers4 draw %1, %2 %3: %4") : tr("Draw %1, %2 %3: %4"))
-                         .arg(g.ticket.draw)
-                         .arg(g.ticket.numberText(), TicketTexts::wayName(g.ticket.way), TicketTexts::prizeSpoken(g.grade));
+        // The game, the ticket and how it won, which names its way: "box 6-way", "set-straight 3-way".
+        news.wins << tr("%1, %2 %3: %4")
+                         .arg(DrawWords::gameDrawName(g.ticket.draw, g.ticket.game), g.ticket.numberText(),
+                              TicketTexts::outcome(g.grade), TicketTexts::prizeSpoken(g.grade));
     }
     return news;
 }

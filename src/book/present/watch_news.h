@@ -11,7 +11,7 @@
 class BookStore;
 
 // What came in from the watched folder, in words: each new or changed
-// draw ("Draw 7131: 123") and each of the player's tickets of those draws
+// result ("Numbers3 draw 7131: 123") and each of the player's tickets of those draws
 // that won, with its prize, actual or theoretical.
 class WatchNews
 {
@@ -21,8 +21,8 @@ public:
     // The draws the book holds now that it did not hold as they are before.
     static WatchNews since(BookStore &store, const QList<DrawResult> &before);
 
-    QStringList draws;  // "Draw 7131: 123"
-    QStringList wins;   // "Draw 7131, 123 straight: 90,000 yen, actual prize"
+    QStringList draws;  // "Numbers3 draw 7131: 123"
+    QStringList wins;   // "Numbers4 draw 7131, 1234 box 12-way: 75,000 yen, actual prize"
 
     bool isEmpty() const { return draws.isEmpty(); }
     // One line for the window's status bar.

@@ -60,7 +60,7 @@ int runBookWindow(QApplication &app, BookStore &store)
     QApplication::setWindowIcon(appIcon());
 
     const BookStore::OpenResult opened = store.lastOpenResult();
-    const QString title = QCoreApplication::translate("BookWindow", "Numbers3 results book");
+    const QString title = QCoreApplication::translate("BookWindow", "Numbers3 and Numbers4 results book");
     if (!opened.usable()) {
         const QString text = opened.status == BookStore::OpenStatus::NewerSchema
             ? QCoreApplication::translate("BookWindow", "The book %1 was written by a newer version of the program. "

@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -43,6 +44,8 @@
 #include "import_run.h"
 #include "import_texts.h"
 #include "import_report_dialog.h"
+#include "lookup_box.h"
+#include "missing_draws_box.h"
 #include "ticket_view.h"
 #include "watch_controls.h"
 #include "stats_view.h"
@@ -51,12 +54,21 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     : QMainWindow(parent)
     , store(store)
 {
-    setWindowTitle(tr("Numbers3 results book"));
+    setWindowTitle(tr("Numbers3 and Numbers4 results book"));
     setAcceptDrops(true);
 
-    QGroupBox *state = buildState();
+    QWidget *state = buildState();
     buildTable();
-    QGroupBox *lookup = buildLookup();
+    auto *lookup = new LookupBox(this);
+    lookupKind = lookup->kind;
+    lookupEdit = lookup->edit;
+    lookupButton = lookup->button;
+    answerView = lookup->answer;
+    // Beside the lookups; Return on a line offers the ways to bring it in.
+    missingBox = new MissingDrawsBox(this);
+    missingList = missingBox->list;
+    missingLabel->setBuddy(missingList);
+    connect(missingBox, &MissingDrawsBox::wanted, this, &BookWindow::bringInMissing);
     buildTabs(state, lookup);
     setTabOrders();
 
@@ -64,6 +76,7 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     connect(lookupEdit, &QLineEdit::returnPressed, this, &BookWindow::lookUp);
     connect(lookupKind, &QComboBox::activated, lookupEdit, qOverload<>(&QWidget::setFocus));
     connect(tabs, &QTabWidget::currentChanged, this, &BookWindow::focusTab);
+    tabs->tabBar()->installEventFilter(this);
     connect(gameBox, &QComboBox::currentIndexChanged, this, &BookWindow::refresh);
 
     watchControls = std::make_unique<WatchControls>(store, this, watchLabel, [this](const QString &report) {
@@ -79,7 +92,7 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     clock->start();
 
     // Within a small screen's free area, such as 1024 x 768 less a panel.
-    resize(QSize(1100, 680).boundedTo(screen()->availableSize() - QSize(24, 48)));
+    resize(QSize(1100, 820).boundedTo(screen()->availableSize() - QSize(24, 48)));
     refresh();
     lookupEdit->setFocus();
     // What landed in the folder since the book last looked comes in as the window opens.
@@ -88,7 +101,7 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
 
 BookWindow::~BookWindow() = default;
 
-QGroupBox *BookWindow::buildState()
+QWidget *BookWindow::buildState()
 {
     // The labels' text is what a screen reader should say; the description
     // only says what the line is about.
@@ -104,32 +117,37 @@ QGroupBox *BookWindow::buildState()
     missingLabel = new QLabel(this);
     watchLabel = new QLabel(this);
     watchLabel->setAccessibleDescription(tr("The watched folder"));
-    missingList = new QListWidget(this);
-    missingList->setAccessibleName(tr("Missing draws"));
-    missingList->setAccessibleDescription(tr("Draws held so far, from the book's first, whose result the book does not hold"));
-    missingList->setMaximumHeight(fontMetrics().height() * 5);
-    missingLabel->setBuddy(missingList);
     // Reachable by Tab, so the lines can be read and copied by keyboard.
     for (QLabel *label : {upToLabel, nextLabel, missingLabel, watchLabel}) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         label->setFocusPolicy(Qt::StrongFocus);
-        label->setWordWrap(true);
     }
+    // One line each: a long line is cut at the window's edge rather than
+    // taking the tabs' height; its tooltip and a screen reader have it whole.
+    watchLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     QFont bold = upToLabel->font();
     bold.setBold(true);
     upToLabel->setFont(bold);
 
-    auto *state = new QGroupBox(tr("The book"), this);
+    // Two lines above the tabs: the game, how far the book goes and how
+    // many held draws it lacks; then the next draw and the watched folder.
+    auto *state = new QWidget(this);
     auto *stateLayout = new QVBoxLayout(state);
+    stateLayout->setContentsMargins(0, 0, 0, 0);
+    stateLayout->setSpacing(2);
     auto *gameRow = new QHBoxLayout;
     gameRow->addWidget(gameLabel);
     gameRow->addWidget(gameBox);
-    gameRow->addWidget(upToLabel, 1);
+    gameRow->addWidget(upToLabel);
+    gameRow->addSpacing(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
+    gameRow->addWidget(missingLabel);
+    gameRow->addStretch(1);
     stateLayout->addLayout(gameRow);
-    stateLayout->addWidget(nextLabel);
-    stateLayout->addWidget(missingLabel);
-    stateLayout->addWidget(missingList);
-    stateLayout->addWidget(watchLabel);
+    auto *bookRow = new QHBoxLayout;
+    bookRow->addWidget(nextLabel);
+    bookRow->addSpacing(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
+    bookRow->addWidget(watchLabel, 1);
+    stateLayout->addLayout(bookRow);
     return state;
 }
 
@@ -163,45 +181,7 @@ void BookWindow::buildTable()
     table->setTabKeyNavigation(false);
 }
 
-QGroupBox *BookWindow::buildLookup()
-{
-    lookupKind = new QComboBox(this);
-    lookupKind->addItem(tr("Which draws a number came up in"), BookLookup::Straight);
-    lookupKind->addItem(tr("Whether a number came up as a box"), BookLookup::Box);
-    lookupKind->addItem(tr("The result of a draw"), BookLookup::Draw);
-    lookupKind->setAccessibleName(tr("What to look up"));
-    // Narrower than its longest choice, which the open list still shows whole.
-    lookupKind->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    lookupKind->setMinimumContentsLength(16);
-    lookupEdit = new QLineEdit(this);
-    // No length limit: a longer number is refused by the lookup, not cut short unseen.
-    lookupEdit->setAccessibleName(tr("Number or draw to look up"));
-    lookupButton = new QPushButton(tr("Loo&k up"), this);
-    answerView = new QPlainTextEdit(this);
-    answerView->setReadOnly(true);
-    answerView->setAccessibleName(tr("Answer"));
-    auto *kindLabel = new QLabel(tr("&What:"), this);
-    kindLabel->setBuddy(lookupKind);
-    auto *editLabel = new QLabel(tr("N&umber or draw:"), this);
-    editLabel->setBuddy(lookupEdit);
-    auto *answerLabel = new QLabel(tr("&Answer:"), this);
-    answerLabel->setBuddy(answerView);
-
-    auto *lookup = new QGroupBox(tr("Look up in the whole book"), this);
-    auto *lookupLayout = new QVBoxLayout(lookup);
-    lookupLayout->addWidget(kindLabel);
-    lookupLayout->addWidget(lookupKind);
-    lookupLayout->addWidget(editLabel);
-    auto *editRow = new QHBoxLayout;
-    editRow->addWidget(lookupEdit, 1);
-    editRow->addWidget(lookupButton);
-    lookupLayout->addLayout(editRow);
-    lookupLayout->addWidget(answerLabel);
-    lookupLayout->addWidget(answerView, 1);
-    return lookup;
-}
-
-void BookWindow::buildTabs(QGroupBox *state, QGroupBox *lookup)
+void BookWindow::buildTabs(QWidget *state, QGroupBox *lookup)
 {
     chart = new DigitChart(this);
     tabs = new QTabWidget(this);
@@ -211,12 +191,18 @@ void BookWindow::buildTabs(QGroupBox *state, QGroupBox *lookup)
     tabs->addTab(tickets, tr("T&ickets"));
     stats = new StatsView(this);
     tabs->addTab(stats, tr("&Statistics"));
+    auto *side = new QWidget(this);
+    auto *sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(missingBox);
+    sideLayout->addWidget(lookup, 1);
     auto *split = new QSplitter(this);
     split->addWidget(tabs);
-    split->addWidget(lookup);
+    split->addWidget(side);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 1);
-    split->setSizes({740, 360});
+    // The tabs' lists get the width; the lookups keep enough for their lines.
+    split->setSizes({800, 260});
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -242,9 +228,10 @@ void BookWindow::setTabOrders()
     setTabOrder(tickets, stats);
     setTabOrder(stats, gameBox);
     setTabOrder(gameBox, upToLabel);
-    setTabOrder(upToLabel, nextLabel);
-    setTabOrder(nextLabel, missingLabel);
-    setTabOrder(missingLabel, missingList);
+    setTabOrder(upToLabel, missingLabel);
+    setTabOrder(missingLabel, nextLabel);
+    setTabOrder(nextLabel, watchLabel);
+    setTabOrder(watchLabel, missingList);
 }
 
 void BookWindow::createMenus()
@@ -252,7 +239,8 @@ void BookWindow::createMenus()
     QMenu *book = menuBar()->addMenu(tr("&Book"));
     book->addAction(tr("&Import files..."), QKeySequence::Open, this, &BookWindow::importFiles);
     book->addAction(tr("Import a &folder..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this, &BookWindow::importFolder);
-    book->addAction(tr("&Enter a result by hand..."), QKeySequence::New, this, &BookWindow::enterByHand);
+    // Ctrl+N is the new ticket's, from every tab.
+    book->addAction(tr("&Enter a result by hand..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), this, [this] { enterByHand(); });
     book->addAction(tr("E&xport as CSV..."), QKeySequence(Qt::CTRL | Qt::Key_E), this, &BookWindow::exportCsv);
     book->addSeparator();
     watchControls->addActions(book);
@@ -283,6 +271,7 @@ void BookWindow::refresh()
     table->setColumnHidden(DrawTableModel::FirstWayColumn + DrawResult::Mini, !Games::hasMini(game));
     lookupEdit->setPlaceholderText(game == Game::Numbers4 ? tr("such as 1234") : tr("such as 123"));
     chart->setDraws(model->draws(), game);
+    tickets->setShownGame(game);
     tickets->reload();
     stats->setDraws(model->draws(), game);
     statusBar()->showMessage(tr("%1 draws in %2").arg(store.count(game)).arg(QDir::toNativeSeparators(store.path())));
@@ -301,9 +290,7 @@ void BookWindow::refreshNext()
     shownMissing = missing;
     shownGame = gameBox->game();
     missingLabel->setText(BookTexts::missingCount(int(missing.size())));
-    missingList->clear();
-    missingList->addItems(BookTexts::missingRanges(missing));
-    missingList->setVisible(!missing.isEmpty());
+    missingBox->showDraws(missing);
 }
 
 void BookWindow::importFiles()
@@ -351,10 +338,10 @@ void BookWindow::showReport(const QString &text, bool failed, bool cancelled)
     dialog.exec();
 }
 
-void BookWindow::enterByHand()
+void BookWindow::enterByHand(int draw)
 {
     const std::optional<DrawResult> last = store.lastDraw(gameBox->game());
-    HandEntryDialog dialog(last ? last->draw + 1 : 1, gameBox->game(), this);
+    HandEntryDialog dialog(draw > 0 ? draw : last ? last->draw + 1 : 1, gameBox->game(), this);
     if (dialog.exec() != QDialog::Accepted || !dialog.result())
         return;
     const DrawResult result = *dialog.result();
@@ -411,7 +398,7 @@ void BookWindow::showTable()
 void BookWindow::showMissing()
 {
     // With no gaps the list is hidden; the line above says none are missing.
-    if (!missingList->isHidden())
+    if (!missingBox->isHidden())
         missingList->setFocus();
     else
         missingLabel->setFocus();
@@ -421,6 +408,33 @@ void BookWindow::showStats()
 {
     tabs->setCurrentWidget(stats);
     stats->rangeBox->setFocus();
+}
+
+// A missing draw's ways in: a file, the hand; fetching it over the network
+// would be offered here too.
+void BookWindow::bringInMissing(int draw)
+{
+    QMessageBox box(QMessageBox::Question, tr("Missing draw"),
+                    tr("The book lacks the result of %1 (%2). How should it come in?")
+                        .arg(DrawWords::drawName(draw, gameBox->game()), DrawWords::date(DrawCalendar::dateOf(draw))),
+                    QMessageBox::Cancel, this);
+    QPushButton *import = box.addButton(tr("&Import a file..."), QMessageBox::AcceptRole);
+    QPushButton *hand = box.addButton(tr("&Enter by hand..."), QMessageBox::AcceptRole);
+    box.setDefaultButton(import);
+    box.exec();
+    if (box.clickedButton() == import)
+        importFiles();
+    else if (box.clickedButton() == hand)
+        enterByHand(draw);
+}
+
+bool BookWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A tab's key (Alt+D) on the tab already shown changes nothing, yet
+    // still takes the keyboard to its list.
+    if (watched == tabs->tabBar() && event->type() == QEvent::Shortcut)
+        QMetaObject::invokeMethod(this, &BookWindow::focusTab, Qt::QueuedConnection);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // A tab chosen by its key or a click takes the keyboard to its main list,
@@ -445,30 +459,13 @@ void BookWindow::focusLookup(int kind)
 
 void BookWindow::showHelp()
 {
-    const bool japanese = QLocale().language() == QLocale::Japanese;
-    const QString page = japanese ? QStringLiteral("book_ja.html") : QStringLiteral("book.html");
-    const QString found = HelpBrowser::find(page);
-    if (found.isEmpty()) {
-        QMessageBox::information(this, tr("Help"), tr("The help pages are not installed."));
-        return;
-    }
-    auto *help = findChild<HelpBrowser *>(QStringLiteral("bookHelp"));
-    if (!help) {
-        help = new HelpBrowser(found, page, this);
-        help->setObjectName(QStringLiteral("bookHelp"));
-        help->setWindowTitle(tr("Results book help"));
-    }
-    if (tabs->currentWidget() == tickets)
-        help->scrollToAnchor(QStringLiteral("tickets"));
-    help->show();
-    help->raise();
-    help->activateWindow();
+    HelpBrowser::showBookHelp(this, tabs->currentWidget() == tickets ? QStringLiteral("tickets") : QString());
 }
 
 void BookWindow::about()
 {
     QMessageBox::about(this, tr("About the results book"),
-                       tr("Numbers3 results book %1\n\nKeeps the results of the three-digit lottery in %2.\n"
+                       tr("Numbers3 and Numbers4 results book %1\n\nKeeps the results of Numbers3 and Numbers4, and your tickets, in %2.\n"
                           "Free software under the GNU General Public License, version 3 or later.")
                            .arg(QCoreApplication::applicationVersion(), QDir::toNativeSeparators(store.path())));
 }

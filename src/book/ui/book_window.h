@@ -12,6 +12,7 @@
 
 class DigitChart;
 class GameBox;
+class MissingDrawsBox;
 class WatchControls;
 class DrawTableModel;
 class StatsView;
@@ -50,6 +51,7 @@ public:
     // Where new files are looked for, then what the last look brought.
     QLabel *watchLabel;
     QListWidget *missingList;
+    MissingDrawsBox *missingBox;  // the list, shown when draws are missing
     QTableView *table;
     DrawTableModel *model;
     DigitChart *chart;
@@ -71,17 +73,19 @@ public slots:
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QGroupBox *buildState();
+    QWidget *buildState();
     void buildTable();
-    QGroupBox *buildLookup();
-    void buildTabs(QGroupBox *state, QGroupBox *lookup);
+    void buildTabs(QWidget *state, QGroupBox *lookup);
     void setTabOrders();
     void createMenus();
     void importFiles();
     void importFolder();
-    void enterByHand();
+    // draw: the draw to offer, else the one after the book's last.
+    void enterByHand(int draw = 0);
+    void bringInMissing(int draw);
     void exportCsv();
     void lookUp();
     void showTable();

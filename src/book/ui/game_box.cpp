@@ -1,10 +1,12 @@
 #include "game_box.h"
 
+#include "draw_words.h"
+
 GameBox::GameBox(QWidget *parent)
     : QComboBox(parent)
 {
     for (Game g : Games::All)
-        addItem(Games::name(g), int(g));
+        addItem(DrawWords::gameName(g), int(g));
 }
 
 Game GameBox::game() const

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -67,10 +68,11 @@ HandEntryDialog::HandEntryDialog(int suggestedDraw, Game game, QWidget *parent)
     numberEdit->setFocus();
 }
 
-// One field per way, all optional.
+// Per way the prize and, beside it, the winners (口数), as the operator's
+// files give them; all optional.
 QGroupBox *HandEntryDialog::buildPrizes()
 {
-    auto *prizes = new QGroupBox(tr("Prize per unit in yen (optional; 0 for no winner)"), this);
+    auto *prizes = new QGroupBox(tr("Prize per unit in yen and winners in units (optional; prize 0 for no winner)"), this);
     auto *prizeForm = new QFormLayout(prizes);
     const QStringList mnemonics{tr("&Straight:"), tr("&Box:"), tr("Set (s&traight):"), tr("Set (b&ox):"), tr("&Mini:")};
     auto *amounts = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9０-９,，-]{0,13}")), this);
@@ -81,12 +83,22 @@ QGroupBox *HandEntryDialog::buildPrizes()
         edit->setAccessibleName(tr("Prize for %1").arg(BookTexts::wayName(DrawResult::Way(way))));
         auto *label = new QLabel(mnemonics.at(way), this);
         label->setBuddy(edit);
-        prizeForm->addRow(label, edit);
+        auto *winners = new QLineEdit(this);
+        winners->setValidator(amounts);
+        winners->setPlaceholderText(tr("winners not known"));
+        winners->setAccessibleName(tr("Winners of %1, in units").arg(BookTexts::wayName(DrawResult::Way(way))));
+        auto *row = new QWidget(this);
+        auto *rowLayout = new QHBoxLayout(row);
+        rowLayout->setContentsMargins(0, 0, 0, 0);
+        rowLayout->addWidget(edit, 3);
+        rowLayout->addWidget(winners, 2);
+        prizeForm->addRow(label, row);
         prizeEdits << edit;
+        winnerEdits << winners;
         // Only the three-digit game sells mini.
         const bool sold = way != DrawResult::Mini || Games::hasMini(game);
         label->setVisible(sold);
-        edit->setVisible(sold);
+        row->setVisible(sold);
     }
     return prizes;
 }
@@ -103,12 +115,17 @@ void HandEntryDialog::accept()
     QStringList prizes;
     for (QLineEdit *edit : prizeEdits)
         prizes << edit->text();
+    QStringList winners;
+    for (QLineEdit *edit : winnerEdits)
+        winners << edit->text();
     const HandEntry::Checked c = HandEntry::check(drawBox->value(), dateEdit->date(), numberEdit->text(), prizes,
-                                                  QDateTime::currentDateTimeUtc(), game);
+                                                  QDateTime::currentDateTimeUtc(), game, winners);
     if (!c.result) {
         QMessageBox::warning(this, tr("Enter a result by hand"), c.error);
         QWidget *fields[] = {drawBox, dateEdit, numberEdit};
-        QWidget *bad = c.badField >= 3 ? prizeEdits.value(c.badField - 3) : fields[qBound(0, c.badField, 2)];
+        QWidget *bad = c.badField >= HandEntry::WinnersField ? winnerEdits.value(c.badField - HandEntry::WinnersField)
+                     : c.badField >= 3                   ? prizeEdits.value(c.badField - 3)
+                                                         : fields[qBound(0, c.badField, 2)];
         bad->setFocus();
         return;
     }

@@ -14,7 +14,7 @@ class QLineEdit;
 class QSpinBox;
 
 // Asks for a result entered by hand: draw, date, number and, optionally, the
-// prize of each way. Return accepts, Escape cancels; bad input is named in a
+// prize and the winners of each way. Return accepts, Escape cancels; bad input is named in a
 // box and the dialog stays open on the field at fault.
 class HandEntryDialog : public QDialog
 {
@@ -30,6 +30,7 @@ public:
     QDateEdit *dateEdit;
     QLineEdit *numberEdit;
     QList<QLineEdit *> prizeEdits;
+    QList<QLineEdit *> winnerEdits;  // beside each prize
 
 public slots:
     void accept() override;

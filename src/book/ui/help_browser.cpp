@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
+#include <QMessageBox>
 #include <QShortcut>
 #include <QTextDocument>
 #include <QUrl>
@@ -50,4 +52,28 @@ QVariant HelpBrowser::loadResource(int type, const QUrl &name)
     // An empty answer, not a null one: the document would otherwise read the
     // file itself, without looking first.
     return RuntimeFile::read(url.toLocalFile(), type == QTextDocument::ImageResource ? MaxPictureBytes : MaxPageBytes);
+}
+
+void HelpBrowser::showBookHelp(QWidget *window, const QString &anchor)
+{
+    // The window's words, in its context.
+    const bool japanese = QLocale().language() == QLocale::Japanese;
+    const QString page = japanese ? QStringLiteral("book_ja.html") : QStringLiteral("book.html");
+    const QString found = find(page);
+    if (found.isEmpty()) {
+        QMessageBox::information(window, QCoreApplication::translate("BookWindow", "Help"),
+                                 QCoreApplication::translate("BookWindow", "The help pages are not installed."));
+        return;
+    }
+    auto *help = window->findChild<HelpBrowser *>(QStringLiteral("bookHelp"));
+    if (!help) {
+        help = new HelpBrowser(found, page, window);
+        help->setObjectName(QStringLiteral("bookHelp"));
+        help->setWindowTitle(QCoreApplication::translate("BookWindow", "Results book help"));
+    }
+    if (!anchor.isEmpty())
+        help->scrollToAnchor(anchor);
+    help->show();
+    help->raise();
+    help->activateWindow();
 }

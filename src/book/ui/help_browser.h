@@ -19,6 +19,9 @@ public:
     // html/ (the launcher sets it), html/ beside the program (the build), then
     // ../share/numbers3/html beside it (once installed). Empty when none does.
     static QString find(const QString &page);
+    // The book's page in the user's language, in one window kept as the
+    // window's child, at anchor when given; a box says when it is missing.
+    static void showBookHelp(QWidget *window, const QString &anchor);
 
     QVariant loadResource(int type, const QUrl &name) override;
 

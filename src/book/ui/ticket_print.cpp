@@ -12,7 +12,7 @@
 
 void TicketPrint::setUp(QPrinter *printer)
 {
-    printer->setDocName(QCoreApplication::translate("TicketView", "Numbers3 tickets"));
+    printer->setDocName(QCoreApplication::translate("TicketView", "Numbers3 and Numbers4 tickets"));
     printer->setPageOrientation(QPageLayout::Landscape);
 }
 
@@ -42,7 +42,7 @@ bool TicketPrint::writePdf(const QString &path, const QString &html, const QFont
     {
         QPdfWriter writer(&pdf);
         writer.setResolution(QPrinter(QPrinter::HighResolution).resolution());
-        writer.setTitle(QCoreApplication::translate("TicketView", "Numbers3 tickets"));
+        writer.setTitle(QCoreApplication::translate("TicketView", "Numbers3 and Numbers4 tickets"));
         writer.setPageOrientation(QPageLayout::Landscape);
         paint(&writer, html, font);
     }

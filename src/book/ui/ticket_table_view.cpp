@@ -1,6 +1,8 @@
 #include "ticket_table_view.h"
 
+#include <QActionGroup>
 #include <QHash>
+#include <QMenu>
 #include <QItemSelection>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
@@ -34,15 +36,15 @@ TicketTableView::TicketTableView(TicketTableModel *model, QSortFilterProxyModel 
         int width = metrics.horizontalAdvance(TicketTableModel::title(column));
         for (const QString &text : widest)
             width = qMax(width, metrics.horizontalAdvance(text));
-        setColumnWidth(column, width + digit * 3);
+        setColumnWidth(column, width + digit * 2);
     };
-    fit(TicketTableModel::DrawColumn, {QStringLiteral("000000")});
-    fit(TicketTableModel::DateColumn, {DrawWords::date(QDate(2026, 12, 30))});
+    fit(TicketTableModel::DrawColumn, {QStringLiteral("00000")});
+    fit(TicketTableModel::DateColumn, {QStringLiteral("2026-12-30")});
     fit(TicketTableModel::NumberColumn, {QStringLiteral("0000")});
     fit(TicketTableModel::WayColumn, {TicketTexts::wayName(Ticket::Straight)});
     fit(TicketTableModel::UnitsColumn, {QStringLiteral("00")});
     fit(TicketTableModel::ResultColumn, {QStringLiteral("0000")});
-    fit(TicketTableModel::GameColumn, {Games::name(Game::Numbers3), Games::name(Game::Numbers4)});
+    fit(TicketTableModel::GameColumn, {DrawWords::gameName(Game::Numbers3), DrawWords::gameName(Game::Numbers4)});
     fit(TicketTableModel::OutcomeColumn, {TicketTexts::outcome({TicketGrade::SetStraight, TicketGrade::TwentyFourWay}),
                                           TicketTexts::resultMissing()});
     TicketGrade noWinner;
@@ -109,4 +111,30 @@ void TicketTableView::selectTickets(const QList<qint64> &ids)
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (first.isValid())
         scrollTo(first);
+}
+
+void TicketTableView::sortBy(int column)
+{
+    const QHeaderView *header = horizontalHeader();
+    Qt::SortOrder order;
+    if (header->sortIndicatorSection() == column)
+        order = header->sortIndicatorOrder() == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    else
+        order = TicketTableModel::largestFirst(column) ? Qt::DescendingOrder : Qt::AscendingOrder;
+    sortByColumn(column, order);
+}
+
+QMenu *TicketTableView::buildSortMenu(const QString &title, QList<QAction *> *actions)
+{
+    auto *menu = new QMenu(title, this);
+    auto *group = new QActionGroup(menu);
+    for (int column = 0; column < TicketTableModel::ColumnCount; ++column) {
+        QAction *a = menu->addAction(TicketTableModel::title(column));
+        a->setCheckable(true);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, column] { sortBy(column); });
+        *actions << a;
+    }
+    addAction(menu->menuAction());
+    return menu;
 }

@@ -6,6 +6,8 @@
 
 #include "graded_ticket.h"
 
+class QAction;
+class QMenu;
 class QSortFilterProxyModel;
 class TicketTableModel;
 
@@ -23,6 +25,12 @@ public:
     // Selects the shown ones of these tickets, the first one current, and
     // takes the keyboard.
     void selectTickets(const QList<qint64> &ids);
+    // Sorts by a column, in the order it reads best first; chosen again,
+    // the other way round.
+    void sortBy(int column);
+    // "Sort by": one checkable action per column, also in the list's
+    // context menu; a column chosen again turns its order round.
+    QMenu *buildSortMenu(const QString &title, QList<QAction *> *actions);
 
 private:
     TicketTableModel *model;

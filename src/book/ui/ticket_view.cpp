@@ -1,10 +1,8 @@
 #include "ticket_view.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -15,7 +13,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStatusBar>
@@ -26,8 +23,10 @@
 #include "book_store.h"
 #include "book_texts.h"
 #include "draw_calendar.h"
+#include "draw_words.h"
 #include "tab_shortcuts.h"
 #include "ticket_dialog.h"
+#include "ticket_filter.h"
 #include "ticket_import.h"
 #include "ticket_list.h"
 #include "ticket_print.h"
@@ -53,14 +52,17 @@ TicketView::TicketView(BookStore &book, QWidget *parent)
     shortcuts = new TabShortcuts(this);
     // Built in this order, which is also the order Tab goes through them.
     buildTable();
-    QLabel *filterLabel = buildFilter();
+    filter = new TicketFilter(proxy, this);
+    filterBox = filter->stateBox;
     buildTotals();
     buildActions();
-    buildSortMenu();
+    // The headers take no keyboard: the same sorts by menu, the list's
+    // context menu among them.
+    sortMenu = table->buildSortMenu(tr("Sort &by"), &sortActions);
     buildMenu();
-    layOut(buildToolBar(), filterLabel);
+    layOut(buildToolBar());
 
-    connect(filterBox, &QComboBox::currentIndexChanged, this, &TicketView::filterChanged);
+    connect(filter, &TicketFilter::changed, this, &TicketView::filterChanged);
     connect(table, &QAbstractItemView::activated, this, &TicketView::editTicket);
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TicketView::updateActions);
     connect(table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, &TicketView::describeList);
@@ -80,18 +82,6 @@ void TicketView::buildTable()
     proxy->setFilterKeyColumn(TicketTableModel::DrawColumn);
 
     table = new TicketTableView(model, proxy, this);
-}
-
-QLabel *TicketView::buildFilter()
-{
-    filterBox = new QComboBox(this);
-    filterBox->addItem(tr("All tickets"), QString());
-    filterBox->addItem(tr("Waiting for the result"), QStringLiteral("waiting"));
-    filterBox->addItem(tr("Won"), QStringLiteral("won"));
-    filterBox->setAccessibleName(tr("Which tickets to show"));
-    auto *filterLabel = new QLabel(tr("Sh&ow:"), this);
-    filterLabel->setBuddy(filterBox);
-    return filterLabel;
 }
 
 void TicketView::buildTotals()
@@ -123,9 +113,9 @@ QAction *TicketView::keyedAction(const QString &text, void (TicketView::*slot)()
 void TicketView::buildActions()
 {
     // Keys the window does not use work from every tab and bring this one
-    // forward. Ctrl+N and Ctrl+E are the window's elsewhere; Ctrl+V and
+    // forward, Ctrl+N among them. Ctrl+E is the window's elsewhere; Ctrl+V and
     // Ctrl+Z act on what is shown, and an undo no one saw would be a loss.
-    newAction = keyedAction(tr("&New ticket..."), &TicketView::newTicket, {QKeySequence(Qt::Key_Insert)}, {QKeySequence::New});
+    newAction = keyedAction(tr("&New ticket..."), &TicketView::newTicket, {QKeySequence(Qt::Key_Insert), QKeySequence::New}, {});
     editAction = keyedAction(tr("&Edit ticket..."), &TicketView::editTicket, {QKeySequence(Qt::Key_F2)}, {}, Qt::WidgetWithChildrenShortcut);
     // Delete only where the list has the keyboard, never from a text field.
     deleteAction = keyedAction(tr("&Delete ticket"), &TicketView::deleteTickets, {QKeySequence::Delete}, {}, Qt::WidgetWithChildrenShortcut);
@@ -141,33 +131,6 @@ void TicketView::buildActions()
     table->addAction(undoAction);
 }
 
-// The headers take no keyboard: the same sorts by menu, the list's context
-// menu among them. A column chosen again turns its order round.
-void TicketView::buildSortMenu()
-{
-    sortMenu = new QMenu(tr("Sort &by"), this);
-    auto *group = new QActionGroup(this);
-    for (int column = 0; column < TicketTableModel::ColumnCount; ++column) {
-        QAction *a = sortMenu->addAction(TicketTableModel::title(column));
-        a->setCheckable(true);
-        group->addAction(a);
-        connect(a, &QAction::triggered, this, [this, column] { sortBy(column); });
-        sortActions << a;
-    }
-    table->addAction(sortMenu->menuAction());
-}
-
-void TicketView::sortBy(int column)
-{
-    const QHeaderView *header = table->horizontalHeader();
-    Qt::SortOrder order;
-    if (header->sortIndicatorSection() == column)
-        order = header->sortIndicatorOrder() == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-    else
-        order = TicketTableModel::largestFirst(column) ? Qt::DescendingOrder : Qt::AscendingOrder;
-    table->sortByColumn(column, order);
-}
-
 // What a screen reader says of the list and the totals follows the sort and the filter.
 void TicketView::describeList()
 {
@@ -176,8 +139,10 @@ void TicketView::describeList()
     table->setAccessibleName(TicketTexts::listName(column, header->sortIndicatorOrder()));
     const int shown = proxy->rowCount();
     const int total = model->rowCount();
-    table->setAccessibleDescription(TicketTexts::listShown(shown, total, filterBox->currentText()));
-    summaryLabel->setAccessibleDescription(TicketTexts::totalsOver(shown, total));
+    table->setAccessibleDescription(TicketTexts::listShown(shown, total, filter->words()));
+    const std::optional<Game> game = filter->game();
+    summaryLabel->setAccessibleDescription(game ? TicketTexts::totalsOfGame(DrawWords::gameName(*game))
+                                                : TicketTexts::totalsOver(shown, total));
     if (QAction *a = sortActions.value(column))
         a->setChecked(true);
 }
@@ -222,12 +187,11 @@ QToolBar *TicketView::buildToolBar()
     return tools;
 }
 
-void TicketView::layOut(QToolBar *tools, QLabel *filterLabel)
+void TicketView::layOut(QToolBar *tools)
 {
     auto *top = new QHBoxLayout;
     top->addWidget(tools, 1);
-    top->addWidget(filterLabel);
-    top->addWidget(filterBox);
+    top->addLayout(filter->row());
 
     auto *months = new QGroupBox(tr("Per month"), this);
     auto *monthLayout = new QVBoxLayout(months);
@@ -275,20 +239,31 @@ void TicketView::reload()
     QList<GradedTicket> rows = store.graded();
     TicketRules::markResultsDue(rows, QDateTime::currentDateTimeUtc());
     model->setRows(rows);
-    const TicketTotals totals = TicketTotals::over(rows);
-    summaryLabel->setText(TicketTexts::summary(totals));
-    monthTable->fill(rows);
+    showTotals();
     describeList();
     updateActions();
 }
 
+// Over the game chosen, or both: money of the two games is not mixed unasked.
+void TicketView::showTotals()
+{
+    const QList<GradedTicket> counted = filter->ofGame(model->rows());
+    summaryLabel->setText(TicketTexts::summary(TicketTotals::over(counted)));
+    monthTable->fill(counted);
+}
+
 void TicketView::filterChanged()
 {
-    const QString state = filterBox->currentData().toString();
-    proxy->setFilterRegularExpression(state.isEmpty() ? QRegularExpression()
-                                                      : QRegularExpression(QLatin1Char('^') + state + QLatin1Char('$')));
+    showTotals();
     describeList();
     updateActions();
+}
+
+void TicketView::setShownGame(Game game)
+{
+    if (game != shownGame)
+        lastGame = game;
+    shownGame = game;
 }
 
 void TicketView::updateActions()
@@ -490,7 +465,7 @@ void TicketView::exportList()
 
 QString TicketView::printHtml() const
 {
-    return TicketReport::html(filterBox->currentText(), shownRows(), TicketTotals::over(model->rows()), QDateTime::currentDateTime());
+    return TicketReport::html(filter->words(), shownRows(), TicketTotals::over(filter->ofGame(model->rows())), QDateTime::currentDateTime());
 }
 
 void TicketView::print()

@@ -22,6 +22,7 @@ class QSortFilterProxyModel;
 class QTabWidget;
 class QToolBar;
 class TabShortcuts;
+class TicketFilter;
 class TicketTableModel;
 
 // The tickets tab of the book's window: the player's tickets graded against
@@ -44,6 +45,8 @@ public:
     // Ctrl+E) lend them to it; its other keys work from every tab.
     void followTabs(QTabWidget *tabs);
     TicketStore &ticketStore() { return store; }
+    // The game the window shows, which a new ticket starts on when it changes.
+    void setShownGame(Game game);
 
     // The rows as shown: filtered and sorted.
     QList<GradedTicket> shownRows() const;
@@ -58,7 +61,8 @@ public:
     TicketTableView *table;
     TicketTableModel *model;
     QSortFilterProxyModel *proxy;
-    QComboBox *filterBox;
+    TicketFilter *filter;
+    QComboBox *filterBox;  // the filter's state box
     QLabel *summaryLabel;
     MonthTotalsTable *monthTable;
     QAction *newAction;
@@ -90,16 +94,14 @@ public slots:
 
 private:
     void buildTable();
-    QLabel *buildFilter();
     void buildTotals();
     QAction *keyedAction(const QString &text, void (TicketView::*slot)(), const QList<QKeySequence> &always,
                          const QList<QKeySequence> &onTab, Qt::ShortcutContext context = Qt::WindowShortcut);
     void buildActions();
     void buildMenu();
     QToolBar *buildToolBar();
-    void layOut(QToolBar *tools, QLabel *filterLabel);
-    void buildSortMenu();
-    void sortBy(int column);
+    void layOut(QToolBar *tools);
+    void showTotals();
     void describeList();
     void filterChanged();
     void updateActions();
@@ -109,6 +111,7 @@ private:
     // Asked before more than one ticket goes; Return deletes, Escape keeps.
     bool addParsed(const TicketList::Parsed &parsed, const QString &name, int maxDraw);
     Game lastGame = Game::Numbers3;  // the next new ticket's game, as the last one's
+    Game shownGame = Game::Numbers3;
 
     BookStore &book;
     TicketStore store;

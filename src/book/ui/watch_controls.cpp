@@ -70,6 +70,7 @@ void WatchControls::setNotifying(bool on)
 
 void WatchControls::showState()
 {
+    line->setToolTip(QString());
     if (!WatchedFolder::watching(store))
         line->setText(tr("New result files are not looked for."));
     else
@@ -83,6 +84,8 @@ void WatchControls::showLooked(const WatchedFolder::Look &look)
     QStringList said;
     if (!news.isEmpty())
         said << news.line();
+    // What the Import dialog and --import warn of, said here too.
+    said << ImportTexts::warnings(look.outcomes);
     // A refused file is said once, here; it is not looked at again.
     for (const ImportBatch::Outcome &outcome : look.outcomes)
         if (!outcome.report.ok)
@@ -91,8 +94,11 @@ void WatchControls::showLooked(const WatchedFolder::Look &look)
         said << look.error.text;
     if (said.isEmpty())
         said << tr("Nothing new in the files from the watched folder.");
-    line->setText(said.join(QLatin1Char('\n')));
-    window->statusBar()->showMessage(said.constFirst());
+    // One line in the window; the tooltip has each part on its own.
+    line->setText(said.join(tr("; ")));
+    line->setToolTip(said.join(QLatin1Char('\n')));
+    // The status bar has the gist, short enough to stay whole.
+    window->statusBar()->showMessage(news.isEmpty() ? said.constFirst() : news.summary());
     // The line in the window says every new result; a notification is for a win.
     if (!news.wins.isEmpty() && WatchedFolder::notifying(store))
         DesktopNotifier::notify(news.summary(), news.body());

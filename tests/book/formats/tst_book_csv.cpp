@@ -149,8 +149,9 @@ void TstBookCsv::exportTarget()
     QCOMPARE(got, csv);
 }
 
-// A list names the game in a column "game" anywhere; without it, the
-// three-digit game, as lists were before.
+// A list names the game in a column "game" anywhere, first too, by key or
+// by the games' Japanese names; without it, the three-digit game, as lists
+// were before, and a four-digit number says to add the column.
 void TstBookCsv::ticketGames_data()
 {
     QTest::addColumn<QByteArray>("data");
@@ -171,6 +172,15 @@ void TstBookCsv::ticketGames_data()
                                  << "list.csv:2: A Numbers4 ticket takes four digits";
     QTest::newRow("four alike as box") << QByteArray("draw,number,way,units,game\n7065,1111,box,1,numbers4\n")
                                        << "list.csv:2: 1111 has all four digits the same";
+    QTest::newRow("column first") << QByteArray("game,draw,number,way,units\nnumbers4,7065,0071,box,1\n,7065,123,box,1\n")
+                                  << "numbers4:0071:box numbers3:123:box";
+    QTest::newRow("Japanese names, full-width digit") << QByteArray("draw,number,way,units,game\n7065,0071,box,1,ナンバーズ4\n"
+                                                                    "7065,123,box,1,ナンバーズ３\n")
+                                                      << "numbers4:0071:box numbers3:123:box";
+    QTest::newRow("no column, four digits") << QByteArray("7065,0071,box,1\n")
+                                            << "list.csv:1: \"0071\" has four digits: for Numbers4 tickets, add a game column";
+    QTest::newRow("column named, a field short") << QByteArray("game,draw,number,way,units\nnumbers4,7065,0071,box\n")
+                                                 << "list.csv:2: expected draw,number,way,units, an optional note and the game column";
     QTest::newRow("no such game") << QByteArray("draw,number,way,units,game\n7065,123,box,1,numbers5\n")
                                   << "list.csv:2: \"numbers5\" is not a game; use numbers3 or numbers4";
 }
@@ -228,6 +238,12 @@ void TstBookCsv::ticketExportGames()
     QCOMPARE(back.tickets.size(), rows.size());
     for (int i = 0; i < rows.size(); ++i)
         QVERIFY(back.tickets.at(i).sameContent(rows.at(i).ticket));
+    // Drawn, its result not in the book: not "waiting", which is for draws to come.
+    GradedTicket due = rows.first();
+    due.grade = TicketGrade();
+    due.resultNumber = -1;
+    due.resultDue = true;
+    QVERIFY(TicketList::exportCsv({ due }).endsWith(",2026-09-01,,result missing,,,numbers4\n"));
 }
 
 QTEST_GUILESS_MAIN(TstBookCsv)

@@ -51,9 +51,11 @@ void TstBookImport::fixtures_data()
     QTest::addColumn<QString>("warning");     // part of the only warning; empty for none
 
     QTest::newRow("per-draw UTF-8, BOM, full-width, 令和元年, quoted amounts, 該当なし")
-        << "A1005167.CSV" << "" << 1 << 5167 << QDate(2019, 5, 1) << 335 << qint64(94500) << qint64(0) << "";
+        << "A1005167.CSV" << "" << 1 << 5167 << QDate(2019, 5, 1) << 335 << qint64(94500) << qint64(0)
+        << "draw 5167: the file has no block of Numbers4; the download may have been cut short, download the file again";
     QTest::newRow("per-draw Shift_JIS, 平成, blanks, thousands commas unquoted")
-        << "A1001340.CSV" << "" << 1 << 1340 << QDate(2004, 7, 1) << 597 << qint64(98300) << qint64(151) << "";
+        << "A1001340.CSV" << "" << 1 << 1340 << QDate(2004, 7, 1) << 597 << qint64(98300) << qint64(151)
+        << "draw 1340: the file has no block of Numbers4; the download may have been cut short, download the file again";
     QTest::newRow("multi-draw Shift_JIS, date forms, three-digit game only")
         << "multi_7060_7064.csv" << "" << 5 << 7062 << QDate(2026, 9, 2) << 212 << qint64(90200) << qint64(302) << "";
     QTest::newRow("multi-draw, 令和 with weekday")
@@ -179,33 +181,44 @@ void TstBookImport::eachFileOnItsOwn()
     QVERIFY2(good.ok(), qPrintable(good.error));
 }
 
-// The operator's per-draw files are named after their draw; one that holds
-// another goes in with a warning.
+// The operator's per-draw files, under their name or as a browser names a
+// second copy, are named after their draw and hold both games: one that
+// holds another draw, or one game only, goes in with a warning.
 void TstBookImport::nameForAnotherDraw_data()
 {
     QTest::addColumn<QString>("fixture");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("warning");  // empty for none
-    QTest::newRow("its own draw") << "A1005167.CSV" << "dl/A1005167.CSV" << "";
-    QTest::newRow("the next draw's name") << "A1005167.CSV" << "dl/A1005168.CSV"
-                                          << "the file's name is for draw 5168, but it holds draw 5167";
-    QTest::newRow("lower case") << "A1001340.CSV" << "a1001339.csv"
-                                << "the file's name is for draw 1339, but it holds draw 1340";
+    QTest::addColumn<QStringList>("warnings");
+    const QString whole = QStringLiteral("A1007073-as-text.txt");
+    const QString for7074 = QStringLiteral("the file's name is for draw 7074, but it holds draw 7073");
+    const auto cut = [](int draw) {
+        return QStringLiteral("draw %1: the file has no block of Numbers4; the download may have been cut short, "
+                              "download the file again").arg(draw);
+    };
+    QTest::newRow("its own draw") << whole << "dl/A1007073.CSV" << QStringList();
+    QTest::newRow("the next draw's name") << whole << "dl/A1007074.CSV" << QStringList{ for7074 };
+    QTest::newRow("Firefox's second copy") << whole << "A1007074(1).CSV" << QStringList{ for7074 };
+    QTest::newRow("Chrome's second copy") << whole << "dl/A1007074 (2).csv" << QStringList{ for7074 };
+    QTest::newRow("one game, its own draw") << "A1005167.CSV" << "A1005167(1).CSV" << QStringList{ cut(5167) };
+    QTest::newRow("one game, lower case, another draw") << "A1001340.CSV" << "a1001339.csv"
+        << QStringList{ QStringLiteral("the file's name is for draw 1339, but it holds draw 1340"), cut(1340) };
     QTest::newRow("several draws") << "multi_7060_7064.csv" << "A1007060.CSV"
-                                   << "the file's name is for draw 7060, but it holds draws 7060 to 7064";
-    QTest::newRow("another kind of name") << "A1005167.CSV" << "results-5168.csv" << "";
+                                   << QStringList{ QStringLiteral("the file's name is for draw 7060, but it holds draws 7060 to 7064") };
+    QTest::newRow("another kind of name") << "A1005167.CSV" << "results-5168.csv" << QStringList();
+    QTest::newRow("not a copy's name") << "A1005167.CSV" << "A1005168-1.CSV" << QStringList();
 }
 
 void TstBookImport::nameForAnotherDraw()
 {
     QFETCH(QString, fixture);
     QFETCH(QString, name);
-    QFETCH(QString, warning);
+    QFETCH(QStringList, warnings);
     QFile f(::fixture(fixture));
     QVERIFY(f.open(QIODevice::ReadOnly));
     const ImportedFile got = ResultImporter::parse(f.readAll(), name);
     QVERIFY2(got.ok(), qPrintable(got.error));
-    QCOMPARE(got.warnings, warning.isEmpty() ? QStringList() : QStringList{ warning });
+    QCOMPARE(got.warnings, warnings);
+    QCOMPARE(got.cutShort, warnings.join(QLatin1Char(' ')).contains(QLatin1String("cut short")));
 }
 
 // The line of a data file for a draw, by its header: column -> cell.
@@ -303,7 +316,9 @@ void TstBookImport::operatorBothGames()
     const ImportedFile got = ResultImporter::parse(bytes, QStringLiteral("A1007073.CSV"));
     QVERIFY2(got.ok(), qPrintable(got.error));
     QCOMPARE(got.format, ImportedFile::OperatorFile);
-    QVERIFY(got.warnings.isEmpty());
+    // One game alone is what a download cut short leaves: said, and marked.
+    QCOMPARE(got.cutShort, !games.contains(QLatin1Char(' ')));
+    QCOMPARE(got.warnings.size(), got.cutShort ? 1 : 0);
     QStringList keys;
     for (const DrawResult &r : got.draws) {
         keys << QLatin1String(Games::key(r.game));

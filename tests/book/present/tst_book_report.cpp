@@ -47,7 +47,7 @@ void TestBookReport::prizeCell_data()
     QTest::newRow("theoretical") << row(TicketGrade::BoxWin, 30000, true)
                                  << nowrap + QStringLiteral("\u224830,000 yen <small>(theoretical)</small></td>") << true;
     QTest::newRow("actual") << row(TicketGrade::BoxWin, 30000, false) << nowrap + QStringLiteral("30,000 yen</td>") << false;
-    QTest::newRow("no winner") << row(TicketGrade::BoxWin, 0, false) << nowrap + QStringLiteral("0 yen (no winner)</td>") << false;
+    QTest::newRow("no winner") << row(TicketGrade::BoxWin, 0, false) << nowrap + QStringLiteral("no winner reported</td>") << false;
     // A theoretical flag on a ticket that did not win shows no prize to mark.
     QTest::newRow("no win") << row(TicketGrade::NoWin, 0, true) << nowrap + QStringLiteral("</td><td>") << false;
     QTest::newRow("waiting") << row(TicketGrade::Waiting, 0, false) << nowrap + QStringLiteral("</td><td>") << false;
@@ -72,7 +72,7 @@ void TestBookReport::heading()
     const QList<GradedTicket> all{row(TicketGrade::BoxWin, 30000, true), row(TicketGrade::NoWin, 0, false),
                                   row(TicketGrade::Waiting, 0, false)};
     const QString html = TicketReport::html(QStringLiteral("Won"), {all.first()}, TicketTotals::over(all), Printed);
-    QVERIFY2(html.startsWith(QStringLiteral("<html><body><h2>Numbers3 tickets</h2><p>Won: 1 of 3 tickets, printed 2026-12-30 18:05<br>"
+    QVERIFY2(html.startsWith(QStringLiteral("<html><body><h2>Numbers3 and Numbers4 tickets</h2><p>Won: 1 of 3 tickets, printed 2026-12-30 18:05<br>"
                                             "Tickets: 3, waiting: 1; spent 1,200 yen, won 30,000 yen (of which 30,000 yen at theoretical prizes), "
                                             "balance +28,800 yen, return 3,750.0%</p>")),
              qPrintable(html));

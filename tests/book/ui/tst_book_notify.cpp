@@ -58,11 +58,13 @@ void TstBookNotify::notifies_data()
     QTest::addColumn<bool>("ticket");  // a winning straight ticket for the new draw
     QTest::addColumn<bool>("again");   // the same file was taken before: nothing comes in
     QTest::addColumn<QStringList>("calls");
-    // The file's prizes are the test fixture's, not the operator's.
+    // The operator's file for draw 7073: both games, each named.
     QTest::newRow("a win") << QString() << true << true << true << false
-                           << QStringList{ "A ticket won\nDraw 1340, 597 straight: 98,300 yen, actual prize\nDraw 1340: 597" };
+                           << QStringList{ "A ticket won\nNumbers3 draw 7073, 188 straight: 87,100 yen, actual prize\n"
+                                           "Numbers3 draw 7073: 188\nNumbers4 draw 7073: 6916" };
     QTest::newRow("a win in Japanese") << "numbers3-book_ja" << true << true << true << false
-                                       << QStringList{ "購入が当せんしました\n第1340回、597 ストレート：98,300円、実際の当せん金\n第1340回: 597" };
+                                       << QStringList{ "購入が当せんしました\nナンバーズ3 第7073回、188 ストレート：87,100円、実際の当せん金\n"
+                                                       "ナンバーズ3 第7073回：188\nナンバーズ4 第7073回：6916" };
     QTest::newRow("a result, no ticket") << QString() << true << true << false << false << QStringList();
     QTest::newRow("notifications off") << QString() << true << false << true << false << QStringList();
     QTest::newRow("nothing new") << QString() << true << true << true << true << QStringList();
@@ -92,17 +94,17 @@ void TstBookNotify::notifies()
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("in"));
     QVERIFY(QDir().mkpath(in));
-    QVERIFY(QFile::copy(QStringLiteral(BOOK_FIXTURES "/A1001340.CSV"), in + QStringLiteral("/A1001340.CSV")));
+    QVERIFY(QFile::copy(QStringLiteral(BOOK_FIXTURES "/A1007073-as-text.txt"), in + QStringLiteral("/A1007073.CSV")));
     BookStore store;
     QVERIFY(store.open(dir.filePath(QStringLiteral("book.sqlite"))).usable());
     QVERIFY(!WatchedFolder::setFolder(store, in).failed());
     QVERIFY(!WatchedFolder::setNotifying(store, notifying).failed());
     if (ticket) {
         Ticket t;
-        t.draw = 1340;
-        t.number = 597;
-        BookError error;
-        QVERIFY2(!(error = TicketStore(store).add({ t }, nullptr)).failed(), qPrintable(error.text));
+        t.draw = 7073;
+        t.number = 188;
+        const BookError error = TicketStore(store).add({ t }, nullptr);
+        QVERIFY2(!error.failed(), qPrintable(error.text));
     }
     if (again) {
         WatchedFolder before;
@@ -118,11 +120,11 @@ void TstBookNotify::notifies()
     const auto untranslate = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
     BookWindow window(store);
     // The window looks as it opens, and again once the file has kept its size.
-    QTRY_VERIFY_WITH_TIMEOUT(store.draw(1340).has_value(), WatchedFolder::SettleMs * 3);
+    QTRY_VERIFY_WITH_TIMEOUT(store.draw(7073).has_value(), WatchedFolder::SettleMs * 3);
     if (again) {
         QTest::qWait(WatchedFolder::SettleMs + 500);
     } else {
-        QTRY_VERIFY_WITH_TIMEOUT(window.watchLabel->text().contains(QStringLiteral("1340")), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(window.watchLabel->text().contains(QStringLiteral("7073")), 2000);
         QTest::qWait(300);  // for the call to reach the service
     }
     QTRY_COMPARE_WITH_TIMEOUT(server.calls, calls, 2000);

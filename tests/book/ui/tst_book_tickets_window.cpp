@@ -39,6 +39,7 @@
 #include "ticket_table_model.h"
 #include "ticket_texts.h"
 #include "ticket_totals.h"
+#include "ticket_filter.h"
 #include "ticket_view.h"
 #include "support/box_catcher.h"
 #include "support/self_child.h"
@@ -72,6 +73,13 @@ GradedTicket row(int draw, int units, TicketGrade::Outcome outcome, qint64 prize
     g.grade.outcome = outcome;
     g.grade.prize = prize;
     g.grade.theoretical = theoretical;
+    return g;
+}
+
+// Drawn, but the book lacks the result (TicketRules::markResultsDue).
+GradedTicket due(GradedTicket g)
+{
+    g.resultDue = true;
     return g;
 }
 
@@ -160,6 +168,11 @@ void TestBookTicketsWindow::totals_data()
         << QList<GradedTicket>{row(7064, 4, TicketGrade::MiniWin, 0), row(7065, 1, TicketGrade::NoWin)}
         << "Tickets: 2, waiting: 0; spent 1,000 yen, won 0 yen, balance -1,000 yen, return 0.0%"
         << QStringList{"2026-09 1000 0 0"};
+    QTest::newRow("drawn without its result in the book, counted apart")
+        << QList<GradedTicket>{due(row(7065, 1, TicketGrade::Waiting)), row(7085, 2, TicketGrade::Waiting)}
+        << "Tickets: 2, waiting: 1, result not in the book: 1; spent 600 yen, won 0 yen, balance -600 yen; "
+           "no return yet, as no ticket has its result"
+        << QStringList{"2026-09 200 0 0", "2026-10 400 0 0"};
 }
 
 void TestBookTicketsWindow::totals()
@@ -335,8 +348,8 @@ void TestBookTicketsWindow::window()
     QCOMPARE(view->model->rowCount(), 3);
     QCOMPARE(view->model->rows().first().ticket.note, QStringLiteral("birthday"));
 
-    // On the tab, Ctrl+N is a new ticket rather than a result entered by hand.
-    window->tabs->setCurrentWidget(view);
+    // From any tab, Ctrl+N is a new ticket; a result by hand has its own key.
+    window->tabs->setCurrentWidget(window->table);
     QString opened;
     QTimer::singleShot(0, [&opened] {
         QWidget *dialog = QApplication::activeModalWidget();
@@ -344,8 +357,9 @@ void TestBookTicketsWindow::window()
         if (auto *d = qobject_cast<QDialog *>(dialog))
             d->reject();
     });
-    QTest::keyClick(view->table, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(window->table, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(opened, QStringLiteral("TicketDialog"));
+    QCOMPARE(window->tabs->currentWidget(), view);
     QCOMPARE(view->model->rowCount(), 3);
     // Offscreen no window manager hands the activation back.
     window->activateWindow();
@@ -364,6 +378,17 @@ void TestBookTicketsWindow::window()
     QCOMPARE(shown(1), 0);
     QCOMPARE(shown(0), 3);
     QCOMPARE(view->summaryLabel->accessibleDescription(), QStringLiteral("Totals over all tickets"));
+    // The game filter: the list, the totals and the months of one game.
+    view->filter->gameBox->setCurrentIndex(view->filter->gameBox->findData(QStringLiteral("numbers4")));
+    QCOMPARE(view->proxy->rowCount(), 0);
+    QCOMPARE(view->summaryLabel->text(), QStringLiteral("No tickets yet."));
+    QCOMPARE(view->monthTable->rowCount(), 0);
+    QCOMPARE(view->summaryLabel->accessibleDescription(), QStringLiteral("Totals over the tickets of Numbers4"));
+    view->filter->gameBox->setCurrentIndex(view->filter->gameBox->findData(QStringLiteral("numbers3")));
+    QCOMPARE(view->proxy->rowCount(), 3);
+    QCOMPARE(shown(2), 1);
+    view->filter->gameBox->setCurrentIndex(0);
+    QCOMPARE(shown(0), 3);
 
     // Sorting by the Tickets menu, as the headers take no keys; the list's
     // name says the order. A column chosen again turns the order round.

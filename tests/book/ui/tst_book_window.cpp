@@ -120,7 +120,7 @@ void TestBookWindow::importThroughWindow()
         window->importPaths({dir.filePath(QStringLiteral("in"))});
         QCOMPARE(catcher.boxes.size(), 1);  // the report, closed
     }
-    QVERIFY2(window->lastReport.contains(QLatin1String("a.csv: 3 new, 0 already known")), qPrintable(window->lastReport));
+    QVERIFY2(window->lastReport.contains(QLatin1String("a.csv: 3 new results (3 draws), 0 already known")), qPrintable(window->lastReport));
     QVERIFY2(window->lastReport.contains(QLatin1String("b.csv: not imported")), qPrintable(window->lastReport));
     QVERIFY2(window->lastReport.contains(QLatin1String("b.csv:2")), qPrintable(window->lastReport));
     QCOMPARE(window->upToLabel->text(), QStringLiteral("Numbers3 results up to draw 7064 (2026-09-04 Fri)"));
@@ -131,6 +131,8 @@ void TestBookWindow::importThroughWindow()
     QCOMPARE(window->missingLabel->text(), QStringLiteral("Draws held so far that the book lacks: %1").arg(2 + drawn - 7064));
     QCOMPARE(window->missingList->count(), 2);
     QCOMPARE(window->missingList->item(0)->text(), QStringLiteral("draw 7062 to draw 7063 (2 draws)"));
+    // Return on the line offers to bring in its first draw.
+    QCOMPARE(window->missingList->item(0)->data(Qt::UserRole).toInt(), 7062);
     QCOMPARE(window->missingList->item(1)->text(), QStringLiteral("draw 7065 to draw %1 (%2 draws)").arg(drawn).arg(drawn - 7064));
     QCOMPARE(window->model->rowCount(), 3);
     QCOMPARE(window->model->index(0, DrawTableModel::DrawColumn).data().toInt(), 7064);
@@ -180,7 +182,9 @@ void TestBookWindow::lookups_data()
     QTest::newRow("box") << int(BookLookup::Box) << "512" << "draw 7064 (2026-09-04 Fri): 251" << 3;
     QTest::newRow("box, two equal digits") << int(BookLookup::Box) << "787" << "draw 7060 (2026-08-31 Mon): 877" << 3;
     QTest::newRow("draw") << int(BookLookup::Draw) << "7061" << "draw 7061 (2026-09-01 Tue): 882" << 3;
-    QTest::newRow("draw not held") << int(BookLookup::Draw) << "7063" << "draw 7063 is not in the book." << 3;
+    QTest::newRow("draw not held") << int(BookLookup::Draw) << "7063"
+                                   << "draw 7063 (2026-09-03 Thu) is not in the book. Import the operator's file A1007063.CSV" << 3;
+    QTest::newRow("four digits, draw not held") << int(BookLookup::Draw) << "7063" << "Numbers4 draw 7063 (2026-09-03 Thu) is not in the book." << 4;
     QTest::newRow("not a number") << int(BookLookup::Straight) << "1234" << "Type a number of one to three digits" << 3;
     // The field keeps all that is typed or pasted: leading zeros are no digits
     // of the number, and one digit too many is refused rather than cut off.
@@ -245,10 +249,13 @@ void TestBookWindow::tabKeys_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("afterTabBar");
-    QTest::newRow("draws") << int(Qt::Key_D) << "draws" << "draws";
-    QTest::newRow("digit chart") << int(Qt::Key_C) << "chart" << "chart";
-    QTest::newRow("tickets") << int(Qt::Key_I) << "tickets" << "tickets";
-    QTest::newRow("statistics") << int(Qt::Key_S) << "stats table" << "stats range";
+    QTest::addColumn<bool>("shown");  // the tab is the current one already
+    QTest::newRow("draws") << int(Qt::Key_D) << "draws" << "draws" << false;
+    QTest::newRow("digit chart") << int(Qt::Key_C) << "chart" << "chart" << false;
+    QTest::newRow("tickets") << int(Qt::Key_I) << "tickets" << "tickets" << false;
+    QTest::newRow("statistics") << int(Qt::Key_S) << "stats table" << "stats range" << false;
+    QTest::newRow("draws, shown") << int(Qt::Key_D) << "draws" << "draws" << true;
+    QTest::newRow("tickets, shown") << int(Qt::Key_I) << "tickets" << "tickets" << true;
 }
 
 void TestBookWindow::tabKeys()
@@ -256,6 +263,7 @@ void TestBookWindow::tabKeys()
     QFETCH(int, key);
     QFETCH(QString, list);
     QFETCH(QString, afterTabBar);
+    QFETCH(bool, shown);
     QMap<QString, QWidget *> widgets;
     widgets.insert(QStringLiteral("draws"), window->table);
     widgets.insert(QStringLiteral("chart"), window->chart);
@@ -266,9 +274,11 @@ void TestBookWindow::tabKeys()
     QVERIFY(QTest::qWaitForWindowActive(window));
     // From another tab, so that the key changes it.
     window->tabs->setCurrentIndex(key == Qt::Key_D ? 1 : 0);
+    if (shown)
+        QTest::keyClick(window->lookupEdit, Qt::Key(key), Qt::AltModifier);
     window->lookupEdit->setFocus();
     QTest::keyClick(window->lookupEdit, Qt::Key(key), Qt::AltModifier);
-    QCOMPARE(QApplication::focusWidget(), widgets.value(list));
+    QTRY_COMPARE(QApplication::focusWidget(), widgets.value(list));
     window->tabs->tabBar()->setFocus();
     QTest::keyClick(window->tabs->tabBar(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), widgets.value(afterTabBar));
@@ -307,29 +317,37 @@ void TestBookWindow::handEntry_data()
     QTest::addColumn<int>("badField");
     QTest::addColumn<QString>("shown");  // the number, the straight and box cells, or the warning
     QTest::addColumn<int>("game");
+    QTest::addColumn<QStringList>("winners");
     const QDate day(2026, 9, 4);
     const QStringList none{"", "", "", "", ""};
     // The four-digit game: four digits, and its mini cell is not read.
-    QTest::newRow("four digits") << 7064 << day << "0850" << QStringList{"958,300", "79,800", "", "", "9"} << -1 << "0850|958,300 yen|79,800 yen" << 4;
-    QTest::newRow("four digits, three typed") << 7064 << day << "850" << none << 2 << "" << 4;
-    QTest::newRow("plain") << 7064 << day << "251" << none << -1 << "251||" << 3;
-    QTest::newRow("full-width digits") << 7064 << day << QString::fromUtf8("２５１") << none << -1 << "251||" << 3;
-    QTest::newRow("prizes and no winner") << 7064 << day << "007" << QStringList{"90,400", "0", "", "", ""} << -1 << "007|90,400 yen|no winner" << 3;
-    QTest::newRow("two digits") << 7064 << day << "25" << none << 2 << "" << 3;
-    QTest::newRow("letters") << 7064 << day << "2a1" << none << 2 << "" << 3;
-    QTest::newRow("draw 0") << 0 << day << "251" << none << 0 << "" << 3;
-    QTest::newRow("prize not an amount") << 7064 << day << "251" << QStringList{"", "", "", "1.5", ""} << 6 << "" << 3;
-    QTest::newRow("no draw that day") << 7064 << QDate(2026, 9, 5) << "251" << none << 1 << "" << 3;
+    QTest::newRow("four digits") << 7064 << day << "0850" << QStringList{"958,300", "79,800", "", "", "9"} << -1 << "0850|958,300 yen|79,800 yen" << 4 << QStringList();
+    QTest::newRow("four digits, three typed") << 7064 << day << "850" << none << 2 << "" << 4 << QStringList();
+    QTest::newRow("plain") << 7064 << day << "251" << none << -1 << "251||" << 3 << QStringList();
+    QTest::newRow("full-width digits") << 7064 << day << QString::fromUtf8("２５１") << none << -1 << "251||" << 3 << QStringList();
+    QTest::newRow("prizes and no winner") << 7064 << day << "007" << QStringList{"90,400", "0", "", "", ""} << -1 << "007|90,400 yen|no winner" << 3 << QStringList();
+    // Winners beside the prizes, as the operator's files carry them.
+    QTest::newRow("winners") << 7064 << day << "251" << QStringList{"90,400", "0", "", "", ""} << -1
+                             << "251|90,400 yen (1,012 units)|no winner" << 3 << QStringList{QString::fromUtf8("１,０１２"), "0", "", "", ""};
+    QTest::newRow("no winners where a prize was paid") << 7064 << day << "251" << QStringList{"90,400", "", "", "", ""} << 3 + 5
+                                                       << "" << 3 << QStringList{"0", "", "", "", ""};
+    QTest::newRow("winners of a prize of no winner") << 7064 << day << "251" << QStringList{"", "0", "", "", ""} << 3 + 5 + 1
+                                                     << "" << 3 << QStringList{"", "3", "", "", ""};
+    QTest::newRow("two digits") << 7064 << day << "25" << none << 2 << "" << 3 << QStringList();
+    QTest::newRow("letters") << 7064 << day << "2a1" << none << 2 << "" << 3 << QStringList();
+    QTest::newRow("draw 0") << 0 << day << "251" << none << 0 << "" << 3 << QStringList();
+    QTest::newRow("prize not an amount") << 7064 << day << "251" << QStringList{"", "", "", "1.5", ""} << 6 << "" << 3 << QStringList();
+    QTest::newRow("no draw that day") << 7064 << QDate(2026, 9, 5) << "251" << none << 1 << "" << 3 << QStringList();
     QTest::newRow("not the calendar's day") << 7064 << QDate(2026, 9, 3) << "251" << none << -1
-                                            << "By the draw calendar draw 7064 was held on 2026-09-04 Fri, not on 2026-09-03 Thu." << 3;
+                                            << "By the draw calendar draw 7064 was held on 2026-09-04 Fri, not on 2026-09-03 Thu." << 3 << QStringList();
     // Typed on Monday 2026-09-07 at 20:00 in Japan, before that day's results.
     const QString toCome = QStringLiteral("draw %1 is drawn on %2; its result cannot be known before 20:30 Japan time that day.");
     QTest::newRow("today's draw, before its results") << 7065 << QDate(2026, 9, 7) << "282" << none << 1
-                                                       << toCome.arg(7065).arg("2026-09-07 Mon") << 3;
+                                                       << toCome.arg(7065).arg("2026-09-07 Mon") << 3 << QStringList();
     QTest::newRow("a draw to come, with a past day") << 7140 << day << "282" << none << 0
-                                                      << toCome.arg(7140).arg(DrawWords::date(DrawCalendar::dateOf(7140))) << 3;
+                                                      << toCome.arg(7140).arg(DrawWords::date(DrawCalendar::dateOf(7140))) << 3 << QStringList();
     QTest::newRow("a past draw, with a day to come") << 7064 << QDate(2026, 9, 8) << "251" << none << 1
-                                                      << toCome.arg(7064).arg("2026-09-08 Tue") << 3;
+                                                      << toCome.arg(7064).arg("2026-09-08 Tue") << 3 << QStringList();
 }
 
 void TestBookWindow::handEntry()
@@ -341,8 +359,9 @@ void TestBookWindow::handEntry()
     QFETCH(int, badField);
     QFETCH(QString, shown);
     QFETCH(int, game);
+    QFETCH(QStringList, winners);
     const QDateTime now(QDate(2026, 9, 7), QTime(20, 0), QTimeZone(9 * 3600));
-    const HandEntry::Checked c = HandEntry::check(draw, date, number, prizes, now, Game(game));
+    const HandEntry::Checked c = HandEntry::check(draw, date, number, prizes, now, Game(game), winners);
     QCOMPARE(c.badField, badField);
     QCOMPARE(bool(c.result), badField < 0);
     QCOMPARE(c.error.isEmpty(), badField < 0);
@@ -491,8 +510,8 @@ void TestBookWindow::stoppedImportKeepsWhatWasRead()
     const int unread = left.captured(1).toInt();
     QVERIFY(unread > 0);
     const int read = files - unread;
-    QCOMPARE(int(report.count(QLatin1String(": 1 new, 0 already known"))), read);
-    QVERIFY2(report.endsWith(QStringLiteral("Files: %1; imported: %2; refused: 0. New draws in the book: %2.").arg(files).arg(read)),
+    QCOMPARE(int(report.count(QLatin1String(": 1 new result (1 draw), 0 already known"))), read);
+    QVERIFY2(report.endsWith(QStringLiteral("Files: %1; imported: %2; refused: 0. New in the book: %2 draws, %2 results.").arg(files).arg(read)),
              qPrintable(report.right(200)));
     QCOMPARE(store.count(), before + read);
 }
