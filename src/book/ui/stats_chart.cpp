@@ -26,7 +26,9 @@ double highest(const QList<double> &values)
 }
 
 // Named categories, or for a long run of whole numbers (0..n-1) a value
-// axis that labels every few, as names that long would be cut short.
+// axis that labels every few, as names that long would be cut short. At
+// most about eight labels: the four-digit sums labelled every third were
+// cut to "…" in a chart half the tab wide.
 QAbstractAxis *categoryAxis(const QStringList &categories)
 {
     const int count = int(categories.size());
@@ -35,9 +37,10 @@ QAbstractAxis *categoryAxis(const QStringList &categories)
         axis->setRange(-0.5, count - 0.5);
         axis->setTickType(QValueAxis::TicksDynamic);
         axis->setTickAnchor(0);
-        axis->setTickInterval(count > 60 ? 10 : count > 24 ? 3 : 2);
+        axis->setTickInterval(count > 60 ? 10 : count > 30 ? 6 : count > 24 ? 3 : 2);
         axis->setLabelFormat(QStringLiteral("%d"));
         axis->setGridLineVisible(false);
+        axis->setTruncateLabels(false);
         return axis;
     }
     auto *axis = new QBarCategoryAxis;

@@ -156,7 +156,9 @@ QSplitter *StatsView::buildFigures()
     chartView = new QChartView(this);
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setFocusPolicy(Qt::StrongFocus);
-    chartView->setMinimumSize(360, 260);
+    // Low enough that the chart stays whole under a three-line summary in a
+    // window on a 1024 x 768 screen.
+    chartView->setMinimumSize(360, 200);
     tableModel = new QStandardItemModel(this);
     tableView = new QTableView(this);
     tableView->setModel(tableModel);
