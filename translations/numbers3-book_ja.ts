@@ -2028,280 +2028,6 @@ and paste again.</source>
     </message>
 </context>
 <context>
-    <name>StatsChart</name>
-    <message>
-        <source>chance</source>
-        <translation>偶然なら</translation>
-    </message>
-    <message>
-        <source>digit</source>
-        <translation>数字</translation>
-    </message>
-    <message>
-        <source>draws</source>
-        <translation>回数</translation>
-    </message>
-    <message>
-        <source>drawn</source>
-        <translation>出た回数</translation>
-    </message>
-    <message>
-        <source>sum of the digits</source>
-        <translation>3 つの数字の和</translation>
-    </message>
-    <message>
-        <source>box kind</source>
-        <translation>ボックスの種類</translation>
-    </message>
-    <message>
-        <source>number</source>
-        <translation>数字</translation>
-    </message>
-    <message>
-        <source>times drawn</source>
-        <translation>出た回数</translation>
-    </message>
-    <message>
-        <source>numbers</source>
-        <translation>数字の数</translation>
-    </message>
-    <message>
-        <source>%1 now</source>
-        <translation>%1 今</translation>
-    </message>
-    <message>
-        <source>longest</source>
-        <translation>最長</translation>
-    </message>
-    <message>
-        <source>place</source>
-        <translation>位</translation>
-    </message>
-    <message>
-        <source>repeats</source>
-        <translation>続けて同じ</translation>
-    </message>
-    <message>
-        <source>mini</source>
-        <translation>ミニ（下 2 けた）</translation>
-    </message>
-</context>
-<context>
-    <name>StatsTable</name>
-    <message>
-        <source>hundreds</source>
-        <translation>百の位</translation>
-    </message>
-    <message>
-        <source>tens</source>
-        <translation>十の位</translation>
-    </message>
-    <message>
-        <source>ones</source>
-        <translation>一の位</translation>
-    </message>
-    <message>
-        <source>all different</source>
-        <translation>3 つとも違う</translation>
-    </message>
-    <message>
-        <source>a pair</source>
-        <translation>2 つが同じ</translation>
-    </message>
-    <message>
-        <source>a triple</source>
-        <translation>ぞろ目</translation>
-    </message>
-    <message>
-        <source>Each digit in each place</source>
-        <translation>けたごとの数字</translation>
-    </message>
-    <message>
-        <source>Each digit anywhere in the number</source>
-        <translation>どこかの位に出た数字</translation>
-    </message>
-    <message>
-        <source>The sum of the three digits</source>
-        <translation>3 つの数字の和</translation>
-    </message>
-    <message>
-        <source>Box kinds</source>
-        <translation>ボックスの種類</translation>
-    </message>
-    <message>
-        <source>The numbers drawn most often</source>
-        <translation>よく出た数字</translation>
-    </message>
-    <message>
-        <source>How often the numbers came up</source>
-        <translation>数字ごとの出た回数の分かれ方</translation>
-    </message>
-    <message>
-        <source>How long each digit has been away</source>
-        <translation>出ていない回数</translation>
-    </message>
-    <message>
-        <source>The same digit again in the next draw</source>
-        <translation>次の回も同じ数字</translation>
-    </message>
-    <message>
-        <source>The mini: the last two digits</source>
-        <translation>ミニ（下 2 けた）</translation>
-    </message>
-    <message>
-        <source>chance</source>
-        <translation>偶然なら</translation>
-    </message>
-    <message>
-        <source>How often each digit came up as the hundreds, tens and ones digit. Chance gives each digit %1 draws in each place.</source>
-        <translation>百の位、十の位、一の位にそれぞれの数字が出た回数です。偶然ならどの数字もどの位でも %1 回です。</translation>
-    </message>
-    <message>
-        <source>digit</source>
-        <translation>数字</translation>
-    </message>
-    <message>
-        <source>In how many draws each digit appears in any place. Chance gives %1 draws (1 - 0.9 cubed of them).</source>
-        <translation>位を問わず、その数字を含む回の数です。偶然なら %1 回（1 − 0.9 の 3 乗）です。</translation>
-    </message>
-    <message>
-        <source>draws</source>
-        <translation>回数</translation>
-    </message>
-    <message>
-        <source>The sums run from 0 (000) to 27 (999); the middle sums have the most numbers, so chance gives them the most draws.</source>
-        <translation>和は 0（000）から 27（999）まであります。真ん中の和ほど当てはまる数字が多いので、偶然でも多く出ます。</translation>
-    </message>
-    <message>
-        <source>sum</source>
-        <translation>和</translation>
-    </message>
-    <message>
-        <source>Of the 1000 numbers, 720 have three different digits, 270 have a pair and 10 are triples.</source>
-        <translation>1000 通りの数字のうち、3 つとも違うものが 720、2 つが同じものが 270、ぞろ目が 10 です。</translation>
-    </message>
-    <message>
-        <source>kind</source>
-        <translation>種類</translation>
-    </message>
-    <message>
-        <source>%1 different numbers came up; %2 of the 1000 numbers never did, where chance gives about %3.</source>
-        <translation>出た数字は %1 通りで、1000 通りのうち %2 通りは一度も出ていません。偶然ならおよそ %3 通りです。</translation>
-    </message>
-    <message>
-        <source>number</source>
-        <translation>数字</translation>
-    </message>
-    <message>
-        <source>at draws</source>
-        <translation>出た回</translation>
-    </message>
-    <message>
-        <source>times drawn</source>
-        <translation>出た回数</translation>
-    </message>
-    <message>
-        <source>numbers</source>
-        <translation>数字の数</translation>
-    </message>
-    <message>
-        <source>For each place: how many draws have passed since the digit last came up there (0: it came up in the last draw of the range), and its longest absence in the range, counting the draws before it first came up and since it last did. A digit that never came up has been away for the whole range.</source>
-        <translation>位ごとに、その数字が最後に出てから何回たったか（0 は範囲の最後の回に出たこと）と、範囲の中で出なかった最も長い回数です。最長には、範囲で初めて出るまでの回と最後に出てからの回も数えます。一度も出ていない数字は、範囲のすべての回で出ていないことになります。</translation>
-    </message>
-    <message>
-        <source>%1 now</source>
-        <translation>%1 今</translation>
-    </message>
-    <message>
-        <source>%1 longest</source>
-        <translation>%1 最長</translation>
-    </message>
-    <message>
-        <source>How often a place shows the same digit as in the draw before, out of %1 pairs of draws in a row. Chance gives 10% (%2).</source>
-        <translation>続いた 2 回（%1 組）のうち、同じ位に前の回と同じ数字が出た回数です。偶然なら 10%（%2 回）です。</translation>
-    </message>
-    <message>
-        <source>place</source>
-        <translation>位</translation>
-    </message>
-    <message>
-        <source>repeats</source>
-        <translation>回数</translation>
-    </message>
-    <message>
-        <source>share</source>
-        <translation>割合</translation>
-    </message>
-    <message>
-        <source>The mini is the last two digits, 00 to 99. Chance gives each pair %1 draws.</source>
-        <translation>ミニは下 2 けた（00〜99）です。偶然ならどの組み合わせも %1 回です。</translation>
-    </message>
-    <message>
-        <source>mini</source>
-        <translation>ミニ</translation>
-    </message>
-    <message>
-        <source>The %1 numbers drawn most often, most first; numbers drawn as often are listed in number order.</source>
-        <translation>よく出た上位 %1 個の数字を多い順に並べています。回数が同じ数字は数字の小さい順です。</translation>
-    </message>
-    <message>
-        <source>Drawn as often as the last listed, but left out: %1.</source>
-        <translation>一覧の最後と同じ回数出たが載せていない数字：%1。</translation>
-    </message>
-    <message>
-        <source>thousands</source>
-        <translation>千の位</translation>
-    </message>
-    <message>
-        <source>all four different</source>
-        <translation>4 つとも違う</translation>
-    </message>
-    <message>
-        <source>one pair</source>
-        <translation>1 組が同じ</translation>
-    </message>
-    <message>
-        <source>two pairs</source>
-        <translation>2 組が同じ</translation>
-    </message>
-    <message>
-        <source>three alike</source>
-        <translation>3 つが同じ</translation>
-    </message>
-    <message>
-        <source>four alike</source>
-        <translation>4 つとも同じ</translation>
-    </message>
-    <message>
-        <source>%1-way</source>
-        <translation>%1 通り</translation>
-    </message>
-    <message>
-        <source>The sum of the four digits</source>
-        <translation>4 つの数字の和</translation>
-    </message>
-    <message>
-        <source>How often each digit came up as the thousands, hundreds, tens and ones digit. Chance gives each digit %1 draws in each place.</source>
-        <translation>千の位、百の位、十の位、一の位にそれぞれの数字が出た回数です。偶然ならどの数字もどの位でも %1 回です。</translation>
-    </message>
-    <message>
-        <source>In how many draws each digit appears in any place. Chance gives %1 draws (1 - 0.9 to the fourth power of them).</source>
-        <translation>位を問わず、その数字を含む回の数です。偶然なら %1 回（1 − 0.9 の 4 乗）です。</translation>
-    </message>
-    <message>
-        <source>The sums run from 0 (0000) to 36 (9999); the middle sums have the most numbers, so chance gives them the most draws.</source>
-        <translation>和は 0（0000）から 36（9999）まであります。真ん中の和ほど当てはまる数字が多いので、偶然でも多く出ます。</translation>
-    </message>
-    <message>
-        <source>Of the 10000 numbers, 5040 have four different digits, 4320 have one pair, 270 have two pairs, 360 have three alike and 10 are four alike.</source>
-        <translation>10000 通りの数字のうち、4 つとも違うものが 5040、1 組が同じものが 4320、2 組が同じものが 270、3 つが同じものが 360、4 つとも同じものが 10 です。</translation>
-    </message>
-    <message>
-        <source>%1 different numbers came up; %2 of the 10000 numbers never did, where chance gives about %3.</source>
-        <translation>出た数字は %1 通りで、10000 通りのうち %2 通りは一度も出ていません。偶然ならおよそ %3 通りです。</translation>
-    </message>
-</context>
-<context>
     <name>StatsView</name>
     <message>
         <source>The last %1 draws</source>
@@ -2893,6 +2619,255 @@ and paste again.</source>
     <message>
         <source>Results are fetched from %1</source>
         <translation>結果を %1 から取得します</translation>
+    </message>
+</context>
+<context>
+    <name>StatsDescription</name>
+    <message>
+        <source>hundreds</source>
+        <translation>百の位</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>十の位</translation>
+    </message>
+    <message>
+        <source>ones</source>
+        <translation>一の位</translation>
+    </message>
+    <message>
+        <source>all different</source>
+        <translation>3 つとも違う</translation>
+    </message>
+    <message>
+        <source>a pair</source>
+        <translation>2 つが同じ</translation>
+    </message>
+    <message>
+        <source>a triple</source>
+        <translation>ぞろ目</translation>
+    </message>
+    <message>
+        <source>Each digit in each place</source>
+        <translation>けたごとの数字</translation>
+    </message>
+    <message>
+        <source>Each digit anywhere in the number</source>
+        <translation>どこかの位に出た数字</translation>
+    </message>
+    <message>
+        <source>The sum of the three digits</source>
+        <translation>3 つの数字の和</translation>
+    </message>
+    <message>
+        <source>Box kinds</source>
+        <translation>ボックスの種類</translation>
+    </message>
+    <message>
+        <source>The numbers drawn most often</source>
+        <translation>よく出た数字</translation>
+    </message>
+    <message>
+        <source>How often the numbers came up</source>
+        <translation>数字ごとの出た回数の分かれ方</translation>
+    </message>
+    <message>
+        <source>How long each digit has been away</source>
+        <translation>出ていない回数</translation>
+    </message>
+    <message>
+        <source>The same digit again in the next draw</source>
+        <translation>次の回も同じ数字</translation>
+    </message>
+    <message>
+        <source>The mini: the last two digits</source>
+        <translation>ミニ（下 2 けた）</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>偶然なら</translation>
+    </message>
+    <message>
+        <source>How often each digit came up as the hundreds, tens and ones digit. Chance gives each digit %1 draws in each place.</source>
+        <translation>百の位、十の位、一の位にそれぞれの数字が出た回数です。偶然ならどの数字もどの位でも %1 回です。</translation>
+    </message>
+    <message>
+        <source>digit</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>In how many draws each digit appears in any place. Chance gives %1 draws (1 - 0.9 cubed of them).</source>
+        <translation>位を問わず、その数字を含む回の数です。偶然なら %1 回（1 − 0.9 の 3 乗）です。</translation>
+    </message>
+    <message>
+        <source>draws</source>
+        <translation>回数</translation>
+    </message>
+    <message>
+        <source>The sums run from 0 (000) to 27 (999); the middle sums have the most numbers, so chance gives them the most draws.</source>
+        <translation>和は 0（000）から 27（999）まであります。真ん中の和ほど当てはまる数字が多いので、偶然でも多く出ます。</translation>
+    </message>
+    <message>
+        <source>sum</source>
+        <translation>和</translation>
+    </message>
+    <message>
+        <source>Of the 1000 numbers, 720 have three different digits, 270 have a pair and 10 are triples.</source>
+        <translation>1000 通りの数字のうち、3 つとも違うものが 720、2 つが同じものが 270、ぞろ目が 10 です。</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>%1 different numbers came up; %2 of the 1000 numbers never did, where chance gives about %3.</source>
+        <translation>出た数字は %1 通りで、1000 通りのうち %2 通りは一度も出ていません。偶然ならおよそ %3 通りです。</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>at draws</source>
+        <translation>出た回</translation>
+    </message>
+    <message>
+        <source>times drawn</source>
+        <translation>出た回数</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>数字の数</translation>
+    </message>
+    <message>
+        <source>For each place: how many draws have passed since the digit last came up there (0: it came up in the last draw of the range), and its longest absence in the range, counting the draws before it first came up and since it last did. A digit that never came up has been away for the whole range.</source>
+        <translation>位ごとに、その数字が最後に出てから何回たったか（0 は範囲の最後の回に出たこと）と、範囲の中で出なかった最も長い回数です。最長には、範囲で初めて出るまでの回と最後に出てからの回も数えます。一度も出ていない数字は、範囲のすべての回で出ていないことになります。</translation>
+    </message>
+    <message>
+        <source>%1 now</source>
+        <translation>%1 今</translation>
+    </message>
+    <message>
+        <source>%1 longest</source>
+        <translation>%1 最長</translation>
+    </message>
+    <message>
+        <source>How often a place shows the same digit as in the draw before, out of %1 pairs of draws in a row. Chance gives 10% (%2).</source>
+        <translation>続いた 2 回（%1 組）のうち、同じ位に前の回と同じ数字が出た回数です。偶然なら 10%（%2 回）です。</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>位</translation>
+    </message>
+    <message>
+        <source>repeats</source>
+        <translation>回数</translation>
+    </message>
+    <message>
+        <source>share</source>
+        <translation>割合</translation>
+    </message>
+    <message>
+        <source>The mini is the last two digits, 00 to 99. Chance gives each pair %1 draws.</source>
+        <translation>ミニは下 2 けた（00〜99）です。偶然ならどの組み合わせも %1 回です。</translation>
+    </message>
+    <message>
+        <source>mini</source>
+        <translation>ミニ</translation>
+    </message>
+    <message>
+        <source>The %1 numbers drawn most often, most first; numbers drawn as often are listed in number order.</source>
+        <translation>よく出た上位 %1 個の数字を多い順に並べています。回数が同じ数字は数字の小さい順です。</translation>
+    </message>
+    <message>
+        <source>Drawn as often as the last listed, but left out: %1.</source>
+        <translation>一覧の最後と同じ回数出たが載せていない数字：%1。</translation>
+    </message>
+    <message>
+        <source>Drawn as often as the last listed, but left out: %1 and %2 more.</source>
+        <translation>一覧の最後と同じ回数出たが載せていない数字：%1 ほか %2 個。</translation>
+    </message>
+    <message>
+        <source>thousands</source>
+        <translation>千の位</translation>
+    </message>
+    <message>
+        <source>all four different</source>
+        <translation>4 つとも違う</translation>
+    </message>
+    <message>
+        <source>one pair</source>
+        <translation>1 組が同じ</translation>
+    </message>
+    <message>
+        <source>two pairs</source>
+        <translation>2 組が同じ</translation>
+    </message>
+    <message>
+        <source>three alike</source>
+        <translation>3 つが同じ</translation>
+    </message>
+    <message>
+        <source>four alike</source>
+        <translation>4 つとも同じ</translation>
+    </message>
+    <message>
+        <source>%1-way</source>
+        <translation>%1 通り</translation>
+    </message>
+    <message>
+        <source>The sum of the four digits</source>
+        <translation>4 つの数字の和</translation>
+    </message>
+    <message>
+        <source>How often each digit came up as the thousands, hundreds, tens and ones digit. Chance gives each digit %1 draws in each place.</source>
+        <translation>千の位、百の位、十の位、一の位にそれぞれの数字が出た回数です。偶然ならどの数字もどの位でも %1 回です。</translation>
+    </message>
+    <message>
+        <source>In how many draws each digit appears in any place. Chance gives %1 draws (1 - 0.9 to the fourth power of them).</source>
+        <translation>位を問わず、その数字を含む回の数です。偶然なら %1 回（1 − 0.9 の 4 乗）です。</translation>
+    </message>
+    <message>
+        <source>The sums run from 0 (0000) to 36 (9999); the middle sums have the most numbers, so chance gives them the most draws.</source>
+        <translation>和は 0（0000）から 36（9999）まであります。真ん中の和ほど当てはまる数字が多いので、偶然でも多く出ます。</translation>
+    </message>
+    <message>
+        <source>Of the 10000 numbers, 5040 have four different digits, 4320 have one pair, 270 have two pairs, 360 have three alike and 10 are four alike.</source>
+        <translation>10000 通りの数字のうち、4 つとも違うものが 5040、1 組が同じものが 4320、2 組が同じものが 270、3 つが同じものが 360、4 つとも同じものが 10 です。</translation>
+    </message>
+    <message>
+        <source>%1 different numbers came up; %2 of the 10000 numbers never did, where chance gives about %3.</source>
+        <translation>出た数字は %1 通りで、10000 通りのうち %2 通りは一度も出ていません。偶然ならおよそ %3 通りです。</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>出た回数</translation>
+    </message>
+    <message>
+        <source>sum of the three digits</source>
+        <translation>3 つの数字の和</translation>
+    </message>
+    <message>
+        <source>sum of the four digits</source>
+        <translation>4 つの数字の和</translation>
+    </message>
+    <message>
+        <source>repeats</source>
+        <comment>chart</comment>
+        <translation>続けて同じ</translation>
+    </message>
+    <message>
+        <source>mini</source>
+        <comment>chart</comment>
+        <translation>ミニ（下 2 けた）</translation>
+    </message>
+    <message>
+        <source>box kind</source>
+        <translation>ボックスの種類</translation>
+    </message>
+    <message>
+        <source>longest</source>
+        <translation>最長</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,6 @@
 #ifndef STATS_TABLE_H
 #define STATS_TABLE_H
 
-#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -10,19 +9,18 @@
 #include "game.h"
 
 
-// One view of the statistics as words and numbers: its title, a line saying
-// what chance gives, and the table a screen reader reads and the CSV export
-// writes. Counts are whole numbers, chance one decimal.
+// The table of one view of the statistics (see StatsDescription): a line
+// saying what chance gives, and the table a screen reader reads and the CSV
+// export writes. Counts are whole numbers, chance one decimal.
 class StatsTable
 {
-    Q_DECLARE_TR_FUNCTIONS(StatsTable)
-
 public:
     enum View { Places, Anywhere, Sums, Kinds, Most, Spread, Absence, Repeats, Minis };
     static constexpr int ViewCount = 9;
 
     // The views of a game: every view but the mini for four digits.
     static QList<View> views(Game game);
+    // The view's title and table, from its StatsDescription.
     static QString title(View view, Game game);
     // For the game the stats counted; a view the game lacks is left empty.
     static StatsTable make(View view, const DrawStats &stats);
@@ -39,15 +37,6 @@ public:
     // The name offered for an export: numbers3-stats-draws-6589-7088.csv,
     // numbers4-... for four digits; without draws numbers3-stats.csv.
     static QString fileName(int firstDraw, int lastDraw, const QString &suffix, Game game);
-
-    // What the most-often list holds, and the numbers tied with its last.
-    static QString mostSummary(const DrawStats::MostDrawn &most, Game game);
-    // The leftmost place first: hundreds, tens, ones; thousands before them for four digits.
-    static QStringList placeNames(Game game);
-    // By DrawStats' kinds.
-    static QStringList kindNames(Game game);
-    // The kinds by how many orders their digits have: "24-way" and so on.
-    static QStringList kindWays(Game game);
 };
 
 #endif

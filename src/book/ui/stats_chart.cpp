@@ -12,261 +12,196 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
-
-#include "draw_stats.h"
 
 namespace {
+
+using Chart = StatsDescription::Chart;
 
 const QColor Bar(0x4c, 0x72, 0xb0);
 const QColor Line(0xc4, 0x4e, 0x52);
 
-struct Builder
+double highest(const QList<double> &values)
 {
-    QChart *chart = new QChart;
-    // Named categories, or for a long run of whole numbers (0..n-1) a value
-    // axis that labels every few, as names that long would be cut short.
-    QAbstractAxis *x;
-    int count;
-    QValueAxis *y = new QValueAxis;
-    QBarSeries *bars = new QBarSeries;
-    QList<QAbstractSeries *> over;  // drawn over the bars
-    double top = 0;
-
-    Builder(const QStringList &categories, const QString &xTitle, const QString &yTitle)
-        : count(int(categories.size()))
-    {
-        chart->setAnimationOptions(QChart::NoAnimation);
-        if (count > 16) {
-            auto *axis = new QValueAxis;
-            axis->setRange(-0.5, count - 0.5);
-            axis->setTickType(QValueAxis::TicksDynamic);
-            axis->setTickAnchor(0);
-            axis->setTickInterval(count > 60 ? 10 : count > 24 ? 3 : 2);
-            axis->setLabelFormat(QStringLiteral("%d"));
-            axis->setGridLineVisible(false);
-            x = axis;
-        } else {
-            auto *axis = new QBarCategoryAxis;
-            axis->append(categories);
-            x = axis;
-        }
-        x->setTitleText(xTitle);
-        y->setTitleText(yTitle);
-        y->setLabelFormat(QStringLiteral("%d"));
-        chart->addAxis(x, Qt::AlignBottom);
-        chart->addAxis(y, Qt::AlignLeft);
-        chart->legend()->setAlignment(Qt::AlignBottom);
-    }
-
-    QBarSet *set(const QString &name, const QList<int> &values, const QColor &color = QColor())
-    {
-        auto *s = new QBarSet(name);
-        for (int v : values) {
-            s->append(v);
-            top = std::max(top, double(v));
-        }
-        if (color.isValid())
-            s->setColor(color);
-        bars->append(s);
-        return s;
-    }
-
-    // Chance across the categories: one value for all, or one per category.
-    void chance(const QList<double> &values)
-    {
-        auto *line = new QLineSeries;
-        line->setName(StatsChart::tr("chance"));
-        line->setPen(QPen(Line, 2));
-        if (values.size() == 1) {
-            // Across the whole width, edge to edge.
-            line->append(-0.5, values.first());
-            line->append(count - 0.5, values.first());
-            top = std::max(top, values.first());
-        } else {
-            for (int i = 0; i < count; ++i) {
-                line->append(i, values.value(i));
-                top = std::max(top, values.value(i));
-            }
-        }
-        over.append(line);
-    }
-
-    QChart *finish()
-    {
-        // Four places and chance, or four places and the longest, in one
-        // row under a chart the width of half the tab.
-        if (bars->count() + over.size() > 4) {
-            QFont small = chart->legend()->font();
-            small.setPointSizeF(small.pointSizeF() * 0.85);
-            chart->legend()->setFont(small);
-        }
-        chart->addSeries(bars);
-        bars->attachAxis(x);
-        bars->attachAxis(y);
-        for (QAbstractSeries *s : over) {
-            chart->addSeries(s);
-            s->attachAxis(x);
-            s->attachAxis(y);
-        }
-        y->setRange(0, std::max(5.0, top * 1.15));
-        y->applyNiceNumbers();
-        return chart;
-    }
-};
-
-QStringList numbered(int from, int to, int width = 1)
-{
-    QStringList out;
-    for (int i = from; i <= to; ++i)
-        out << QString::number(i).rightJustified(width, QLatin1Char('0'));
-    return out;
+    return values.isEmpty() ? 0.0 : *std::max_element(values.begin(), values.end());
 }
 
-QList<int> values(const std::array<int, 10> &a)
+// Named categories, or for a long run of whole numbers (0..n-1) a value
+// axis that labels every few, as names that long would be cut short. At
+// most about eight labels: the four-digit sums labelled every third were
+// cut to "…" in a chart half the tab wide.
+QAbstractAxis *categoryAxis(const QStringList &categories)
 {
-    return QList<int>(a.begin(), a.end());
+    const int count = int(categories.size());
+    if (count > 16) {
+        auto *axis = new QValueAxis;
+        axis->setRange(-0.5, count - 0.5);
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
+        axis->setTickInterval(count > 60 ? 10 : count > 30 ? 6 : count > 24 ? 3 : 2);
+        axis->setLabelFormat(QStringLiteral("%d"));
+        axis->setGridLineVisible(false);
+        axis->setTruncateLabels(false);
+        return axis;
+    }
+    auto *axis = new QBarCategoryAxis;
+    axis->append(categories);
+    axis->setTruncateLabels(false);
+    return axis;
+}
+
+QBarSet *barSet(const QString &name, const QList<double> &values, const QColor &color)
+{
+    auto *set = new QBarSet(name);
+    for (double v : values)
+        set->append(v);
+    if (color.isValid())
+        set->setColor(color);
+    return set;
+}
+
+// Chance across the categories: one value for all, edge to edge, or one per category.
+QLineSeries *chanceLine(const Chart &c)
+{
+    auto *line = new QLineSeries;
+    line->setName(c.chanceName);
+    line->setPen(QPen(Line, 2));
+    const auto count = c.categories.size();
+    if (c.chance.size() == 1) {
+        line->append(-0.5, c.chance.first());
+        line->append(count - 0.5, c.chance.first());
+    } else {
+        for (qsizetype i = 0; i < count; ++i)
+            line->append(double(i), c.chance.value(i));
+    }
+    return line;
+}
+
+// A mark over the middle of each bar: a group of bars is half a category wide.
+QScatterSeries *marks(const Chart &c)
+{
+    auto *marks = new QScatterSeries;
+    marks->setName(c.marksName);
+    marks->setMarkerSize(7);
+    marks->setColor(Line);
+    marks->setBorderColor(Line);
+    const auto sets = c.marks.size();
+    for (qsizetype i = 0; i < c.categories.size(); ++i) {
+        for (qsizetype p = 0; p < sets; ++p)
+            marks->append(i + (p - (sets - 1) / 2.0) * 0.5 / sets, c.marks.at(p).value(i));
+    }
+    return marks;
+}
+
+// Each bar's figure over it, standing on end: side by side, a count and a
+// chance ("10" and "0.1") or two counts ("3597" and "3562") ran into one number.
+void writeFigures(QBarSeries *bars)
+{
+    bars->setLabelsVisible(true);
+    bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    bars->setLabelsPrecision(4);
+    bars->setLabelsAngle(-90);
+    const QList<QBarSet *> sets = bars->barSets();
+    for (QBarSet *set : sets)
+        set->setLabelColor(set->color() == Line ? Line.darker(130) : QColor(Qt::black));
+}
+
+QChart *grouped(const Chart &c)
+{
+    auto *chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    QAbstractAxis *x = categoryAxis(c.categories);
+    x->setTitleText(c.xTitle);
+    auto *y = new QValueAxis;
+    y->setTitleText(c.yTitle);
+    y->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+
+    auto *bars = new QBarSeries;
+    double top = 0;
+    for (const StatsDescription::Bars &b : c.bars) {
+        // One set in the book's blue; places each in a colour of their own.
+        bars->append(barSet(b.name, b.values, c.bars.size() == 1 ? Bar : QColor()));
+        top = std::max(top, highest(b.values));
+    }
+    QList<QAbstractSeries *> over;  // drawn over the bars
+    if (!c.chance.isEmpty()) {
+        if (c.chanceShape == Chart::ChanceBars)
+            bars->append(barSet(c.chanceName, c.chance, Line));
+        else
+            over.append(chanceLine(c));
+        top = std::max(top, highest(c.chance));
+    }
+    if (!c.marks.isEmpty()) {
+        over.append(marks(c));
+        for (const QList<double> &m : c.marks)
+            top = std::max(top, highest(m));
+    }
+    if (c.valueLabels)
+        writeFigures(bars);
+    // Four places and chance, or four places and the longest, in one row
+    // under a chart the width of half the tab.
+    if (bars->count() + over.size() > 4) {
+        QFont small = chart->legend()->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        chart->legend()->setFont(small);
+    }
+    over.prepend(bars);
+    for (QAbstractSeries *s : over) {
+        chart->addSeries(s);
+        s->attachAxis(x);
+        s->attachAxis(y);
+    }
+    // Figures standing on their bars need the room above the highest.
+    y->setRange(0, std::max(5.0, top * (c.valueLabels ? 1.3 : 1.15)));
+    y->applyNiceNumbers();
+    return chart;
+}
+
+// Standing bars, named under them on end: lying bars left each too little
+// height for its name, which was cut to "…".
+QChart *ranked(const Chart &c)
+{
+    auto *chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    auto *names = new QBarCategoryAxis;
+    names->append(c.categories);
+    names->setTitleText(c.xTitle);
+    names->setLabelsAngle(-90);
+    names->setTruncateLabels(false);
+    // Qt hides the first and last name when its bar is narrower than
+    // the name is high: a smaller type and no frame around the plot
+    // leave 20 bars room for theirs at the tab's least width.
+    QFont small = names->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    names->setLabelsFont(small);
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    const QList<double> values = c.bars.value(0).values;
+    auto *counts = new QValueAxis;
+    counts->setTitleText(c.yTitle);
+    counts->setLabelFormat(QStringLiteral("%d"));
+    counts->setRange(0, std::max(5.0, highest(values) + 1));
+    counts->applyNiceNumbers();
+    auto *series = new QBarSeries;
+    series->append(barSet(c.bars.value(0).name, values, Bar));
+    chart->addSeries(series);
+    chart->addAxis(names, Qt::AlignBottom);
+    chart->addAxis(counts, Qt::AlignLeft);
+    series->attachAxis(names);
+    series->attachAxis(counts);
+    chart->legend()->hide();
+    return chart;
 }
 
 } // namespace
 
-QChart *StatsChart::make(StatsTable::View view, const DrawStats &s)
+QChart *StatsChart::make(const StatsDescription &d)
 {
-    const Game game = s.game;
-    const int digits = Games::digits(game);
-    const QStringList places = StatsTable::placeNames(game);
-    switch (view) {
-    case StatsTable::Places: {
-        Builder b(numbered(0, 9), tr("digit"), tr("draws"));
-        for (int p = 0; p < digits; ++p)
-            b.set(places.at(p), values(s.places[p]));
-        b.chance({s.placeChance()});
-        return b.finish();
-    }
-    case StatsTable::Anywhere: {
-        Builder b(numbered(0, 9), tr("digit"), tr("draws"));
-        b.set(tr("drawn"), values(s.anywhere), Bar);
-        b.chance({s.anywhereChance()});
-        return b.finish();
-    }
-    case StatsTable::Sums: {
-        Builder b(numbered(0, Games::highestSum(game)), tr("sum of the digits"), tr("draws"));
-        b.set(tr("drawn"), s.sums, Bar);
-        QList<double> chance;
-        for (int sum = 0; sum < s.sums.size(); ++sum)
-            chance << s.sumChance(sum);
-        b.chance(chance);
-        return b.finish();
-    }
-    case StatsTable::Kinds: {
-        // Five kinds' names are too wide to stand side by side under their
-        // bars: the four-digit chart names them by their orders.
-        Builder b(game == Game::Numbers4 ? StatsTable::kindWays(game) : StatsTable::kindNames(game), tr("box kind"), tr("draws"));
-        b.set(tr("drawn"), s.kinds, Bar);
-        if (auto *names = qobject_cast<QBarCategoryAxis *>(b.x))
-            names->setTruncateLabels(false);
-        auto *chance = new QBarSet(tr("chance"));
-        for (int kind = 0; kind < s.kinds.size(); ++kind) {
-            // One decimal at most, as in the table beside it.
-            chance->append(DrawStats::tenths(s.kindChance(kind)));
-            b.top = std::max(b.top, s.kindChance(kind));
-        }
-        chance->setColor(Line);
-        b.bars->append(chance);
-        // A triple is 1 number in 100 (four alike 1 in 1000): its bars are short, so the counts are written on them.
-        b.bars->setLabelsVisible(true);
-        for (QBarSet *set : b.bars->barSets())
-            set->setLabelColor(Qt::black);
-        b.bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-        b.bars->setLabelsPrecision(4);
-        return b.finish();
-    }
-    case StatsTable::Most: {
-        // Standing bars, the most drawn at the left, the same numbers as the
-        // table beside. The numbers stand on end under their bars: lying
-        // bars left each too little height for its name, which was cut to "…".
-        const QList<DrawStats::Often> most = s.mostDrawn().listed;
-        auto *chart = new QChart;
-        chart->setAnimationOptions(QChart::NoAnimation);
-        auto *names = new QBarCategoryAxis;
-        auto *set = new QBarSet(tr("drawn"));
-        set->setColor(Bar);
-        int top = 0;
-        for (const DrawStats::Often &o : most) {
-            names->append(Games::numberText(o.number, game));
-            set->append(o.count);
-            top = std::max(top, o.count);
-        }
-        names->setTitleText(tr("number"));
-        names->setLabelsAngle(-90);
-        names->setTruncateLabels(false);
-        // Qt hides the first and last name when its bar is narrower than
-        // the name is high: a smaller type and no frame around the plot
-        // leave 20 bars room for theirs at the tab's least width.
-        QFont small = names->labelsFont();
-        small.setPointSizeF(small.pointSizeF() * 0.8);
-        names->setLabelsFont(small);
-        chart->layout()->setContentsMargins(0, 0, 0, 0);
-        chart->setMargins(QMargins(4, 4, 4, 4));
-        auto *counts = new QValueAxis;
-        counts->setTitleText(tr("draws"));
-        counts->setLabelFormat(QStringLiteral("%d"));
-        counts->setRange(0, std::max(5, top + 1));
-        counts->applyNiceNumbers();
-        auto *series = new QBarSeries;
-        series->append(set);
-        chart->addSeries(series);
-        chart->addAxis(names, Qt::AlignBottom);
-        chart->addAxis(counts, Qt::AlignLeft);
-        series->attachAxis(names);
-        series->attachAxis(counts);
-        chart->legend()->hide();
-        return chart;
-    }
-    case StatsTable::Spread: {
-        const QList<int> spread = s.spread();
-        Builder b(numbered(0, int(spread.size()) - 1), tr("times drawn"), tr("numbers"));
-        b.set(tr("numbers"), spread, Bar);
-        QList<double> chance;
-        for (int k = 0; k < spread.size(); ++k)
-            chance << s.spreadChance(k);
-        b.chance(chance);
-        return b.finish();
-    }
-    case StatsTable::Absence: {
-        Builder b(numbered(0, 9), tr("digit"), tr("draws"));
-        for (int p = 0; p < digits; ++p)
-            b.set(tr("%1 now").arg(places.at(p)), values(s.absentNow[p]));
-        // The longest absence as a mark above each bar.
-        auto *longest = new QScatterSeries;
-        longest->setName(tr("longest"));
-        longest->setMarkerSize(7);
-        longest->setColor(Line);
-        longest->setBorderColor(Line);
-        for (int digit = 0; digit < 10; ++digit) {
-            for (int p = 0; p < digits; ++p) {
-                // Over the middle of its bar: a group is half a category wide.
-                longest->append(digit + (p - (digits - 1) / 2.0) * 0.5 / digits, s.absentLongest[p][digit]);
-                b.top = std::max(b.top, double(s.absentLongest[p][digit]));
-            }
-        }
-        b.over.append(longest);
-        return b.finish();
-    }
-    case StatsTable::Repeats: {
-        Builder b(places, tr("place"), tr("draws"));
-        b.set(tr("repeats"), s.repeats, Bar);
-        b.chance({s.repeatChance()});
-        return b.finish();
-    }
-    case StatsTable::Minis: {
-        if (!Games::hasMini(game))
-            return new QChart;
-        Builder b(numbered(0, 99, 2), tr("mini"), tr("draws"));
-        b.set(tr("drawn"), s.minis, Bar);
-        b.chance({s.miniChance()});
-        return b.finish();
-    }
-    }
-    return new QChart;
+    QChart *chart = d.chart.bars.isEmpty() ? new QChart
+                    : d.chart.shape == Chart::Ranked ? ranked(d.chart)
+                                                     : grouped(d.chart);
+    chart->setTitle(d.title);
+    return chart;
 }

@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -27,11 +28,15 @@
 #include "book_file_dialog.h"
 #include "book_texts.h"
 #include "stats_chart.h"
+#include "stats_description.h"
 
 namespace {
 
 // The choices of the range box: a count of last draws, 0 for all, -1 for dates.
 const int Choices[] = {50, 100, 500, 1000, 0, -1};
+
+// On a date edit: the part a digit was last typed into, until the part ends.
+const char TypedPart[] = "typedPart";
 
 } // namespace
 
@@ -73,6 +78,14 @@ StatsView::StatsView(QWidget *parent)
     rangeChosen();
 }
 
+// A date edit losing the focus as it goes commits a half-typed date, which
+// would recount in a view whose figures are already gone.
+StatsView::~StatsView()
+{
+    fromEdit->disconnect(this);
+    toEdit->disconnect(this);
+}
+
 QGridLayout *StatsView::buildControls()
 {
     rangeBox = new QComboBox(this);
@@ -96,6 +109,7 @@ QGridLayout *StatsView::buildControls()
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         edit->setDateRange(QDate(1994, 10, 7), QDate(2100, 12, 31));
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 48);
+        edit->installEventFilter(this);
     }
     fromEdit->setAccessibleName(tr("First date"));
     toEdit->setAccessibleName(tr("Last date"));
@@ -142,7 +156,9 @@ QSplitter *StatsView::buildFigures()
     chartView = new QChartView(this);
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setFocusPolicy(Qt::StrongFocus);
-    chartView->setMinimumSize(360, 260);
+    // Low enough that the chart stays whole under a three-line summary in a
+    // window on a 1024 x 768 screen.
+    chartView->setMinimumSize(360, 200);
     tableModel = new QStandardItemModel(this);
     tableView = new QTableView(this);
     tableView->setModel(tableModel);
@@ -209,6 +225,45 @@ void StatsView::setView(StatsTable::View view)
         viewBox->setCurrentIndex(index);
 }
 
+// A date typed as written, 2026-01-05: a separator or Tab ends the part
+// being typed and moves to the next. Qt's own edit moves on by itself once a
+// part is full, so the separator after it skipped the month.
+bool StatsView::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *edit = qobject_cast<QDateEdit *>(watched);
+    if (!edit || (edit != fromEdit && edit != toEdit))
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn)
+        edit->setProperty(TypedPart, QVariant());
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const QString text = key->text();
+    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    const bool separator = text.size() == 1 && QStringLiteral("-/.").contains(text);
+    if (text.size() == 1 && text.at(0).isDigit()) {
+        edit->setProperty(TypedPart, edit->currentSectionIndex());
+        return false;
+    }
+    if (!tab && !separator) {
+        edit->setProperty(TypedPart, QVariant());
+        return false;
+    }
+    const QVariant typed = edit->property(TypedPart);
+    edit->setProperty(TypedPart, QVariant());
+    const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+    const int part = (typed.isValid() ? typed.toInt() : edit->currentSectionIndex()) + (back && tab ? -1 : 1);
+    if (part < 0 || part >= edit->sectionCount()) {
+        // Past the last part a separator does nothing and Tab leaves the date.
+        if (tab)
+            focusNextPrevChild(!back);
+        return true;
+    }
+    edit->setCurrentSectionIndex(part);
+    edit->setSelectedSection(edit->sectionAt(part));
+    return true;
+}
+
 void StatsView::rangeChosen()
 {
     const bool dates = rangeBox->currentData().toInt() < 0;
@@ -243,15 +298,14 @@ void StatsView::recount()
 
 void StatsView::redraw()
 {
-    const StatsTable::View v = view();
-    current = StatsTable::make(v, stats);
+    const StatsDescription described = StatsDescription::of(view(), stats);
+    current = described.table;
     // With no draws, what chance gives for none says nothing; the range
     // line already says why the figures are empty.
     summaryLabel->setText(stats.draws > 0 ? current.summary : QString());
 
-    QChart *chart = StatsChart::make(v, stats);
-    const QString title = StatsTable::title(v, shownGame);
-    chart->setTitle(title);
+    QChart *chart = StatsChart::make(described);
+    const QString title = described.title;
     QChart *old = chartView->chart();
     chartView->setChart(chart);
     delete old;

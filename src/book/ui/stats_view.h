@@ -29,6 +29,7 @@ class StatsView : public QWidget
 
 public:
     explicit StatsView(QWidget *parent = nullptr);
+    ~StatsView() override;
 
     // The book's draws of one game, newest first, as the draw table holds
     // them. The views offered are the game's.
@@ -60,6 +61,9 @@ public:
 
 public slots:
     void recount();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QGridLayout *buildControls();
