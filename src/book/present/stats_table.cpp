@@ -34,7 +34,7 @@ QString StatsTable::fileName(int firstDraw, int lastDraw, const QString &suffix,
     return QStringLiteral("%1-stats-draws-%2-%3.%4").arg(key).arg(firstDraw).arg(lastDraw).arg(suffix);
 }
 
-bool StatsTable::writeCsv(const QString &path, const QString &coverage, bool bom, QString *error) const
+BookError StatsTable::writeCsv(const QString &path, const QString &coverage, bool bom) const
 {
     QByteArray csv;
     if (bom)
@@ -43,5 +43,8 @@ bool StatsTable::writeCsv(const QString &path, const QString &coverage, bool bom
     csv += CsvWriter::record(header);
     for (const QStringList &row : rows)
         csv += CsvWriter::record(row);
-    return ExportFile::write(path, csv, error);
+    QString why;
+    if (ExportFile::write(path, csv, &why))
+        return BookError();
+    return BookError{ BookError::Other, why };
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "book_error.h"
 #include "draw_stats.h"
 #include "game.h"
 
@@ -33,7 +34,7 @@ public:
     // header row; fields quoted where they hold a comma or quote. With bom
     // the file starts with a byte order mark, which spreadsheets set to a
     // Japanese locale need to read it as UTF-8 rather than Shift_JIS.
-    bool writeCsv(const QString &path, const QString &coverage, bool bom, QString *error) const;
+    BookError writeCsv(const QString &path, const QString &coverage, bool bom) const;
     // The name offered for an export: numbers3-stats-draws-6589-7088.csv,
     // numbers4-... for four digits; without draws numbers3-stats.csv.
     static QString fileName(int firstDraw, int lastDraw, const QString &suffix, Game game);

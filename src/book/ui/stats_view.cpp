@@ -358,12 +358,11 @@ bool StatsView::renderChart(QPaintDevice *device, const QSize &size)
     return true;
 }
 
-bool StatsView::exportChart(const QString &path, QString *error)
+BookError StatsView::exportChart(const QString &path)
 {
     const QSize size = chartView->size().isEmpty() ? QSize(800, 500) : chartView->size();
-    const auto failed = [error](const QString &why) {
-        *error = why.isEmpty() ? tr("The file could not be written.") : why;
-        return false;
+    const auto failed = [](const QString &why) {
+        return BookError{ BookError::Other, why.isEmpty() ? tr("The file could not be written.") : why };
     };
     const QString suffix = QFileInfo(path).suffix().toLower();
     const char *format = suffix == QLatin1String("png") ? "PNG"
@@ -383,7 +382,7 @@ bool StatsView::exportChart(const QString &path, QString *error)
         svg.setDescription(rangeLabel->text() + QLatin1Char(' ') + current.summary);
         if (!renderChart(&svg, size))
             return failed(QString());
-        return out.commit() || failed(out.error());
+        return out.commit() ? BookError() : failed(out.error());
     }
     // JPEG holds no transparency: both start from white.
     QImage image(size * chartView->devicePixelRatioF(), QImage::Format_RGB32);
@@ -393,12 +392,12 @@ bool StatsView::exportChart(const QString &path, QString *error)
     image.setText(QStringLiteral("Description"), rangeLabel->text());
     if (!renderChart(&image, size) || !image.save(out.device(), format))
         return failed(QString());
-    return out.commit() || failed(out.error());
+    return out.commit() ? BookError() : failed(out.error());
 }
 
-bool StatsView::exportTable(const QString &path, QString *error, bool bom) const
+BookError StatsView::exportTable(const QString &path, bool bom) const
 {
-    return current.writeCsv(path, rangeLabel->text(), bom, error);
+    return current.writeCsv(path, rangeLabel->text(), bom);
 }
 
 void StatsView::saveChart()
@@ -414,9 +413,9 @@ void StatsView::saveChart()
     QString file = path;
     if (QFileInfo(file).suffix().isEmpty())
         file += filter == svg ? QStringLiteral(".svg") : filter == jpeg ? QStringLiteral(".jpg") : QStringLiteral(".png");
-    QString error;
-    if (!exportChart(file, &error))
-        QMessageBox::warning(this, tr("Save the chart"), tr("The chart was not written to %1.").arg(file) + QLatin1Char('\n') + error);
+    const BookError error = exportChart(file);
+    if (error.failed())
+        QMessageBox::warning(this, tr("Save the chart"), tr("The chart was not written to %1.").arg(file) + QLatin1Char('\n') + error.text);
 }
 
 void StatsView::saveTable()
@@ -428,7 +427,7 @@ void StatsView::saveTable()
                                                       QStringList{plain, spreadsheet}.join(QLatin1String(";;")), &filter);
     if (path.isEmpty())
         return;
-    QString error;
-    if (!exportTable(path, &error, filter == spreadsheet))
-        QMessageBox::warning(this, tr("Export the table as CSV"), tr("The table was not written to %1.").arg(path) + QLatin1Char('\n') + error);
+    const BookError error = exportTable(path, filter == spreadsheet);
+    if (error.failed())
+        QMessageBox::warning(this, tr("Export the table as CSV"), tr("The table was not written to %1.").arg(path) + QLatin1Char('\n') + error.text);
 }

@@ -42,9 +42,9 @@ public:
 
     // The chart by the file's suffix: .png, .jpg (or .jpeg) and .svg; any
     // other is refused. The picture says which draws it counts.
-    bool exportChart(const QString &path, QString *error);
+    BookError exportChart(const QString &path);
     // With bom, for spreadsheets: see StatsTable::writeCsv.
-    bool exportTable(const QString &path, QString *error, bool bom = false) const;
+    BookError exportTable(const QString &path, bool bom = false) const;
     // The file name offered for an export, naming the draws counted.
     QString suggestedName(const QString &suffix) const;
 

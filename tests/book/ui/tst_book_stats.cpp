@@ -479,14 +479,13 @@ void TestBookStats::view()
     // Exports: the chart as PNG and SVG, the table as CSV.
     view.setView(StatsTable::Most);
     QTemporaryDir dir;
-    QString error;
-    QVERIFY(view.exportChart(dir.filePath(QStringLiteral("chart.png")), &error));
+    QVERIFY(!view.exportChart(dir.filePath(QStringLiteral("chart.png"))).failed());
     QVERIFY(!QImage(dir.filePath(QStringLiteral("chart.png"))).isNull());
-    QVERIFY(view.exportChart(dir.filePath(QStringLiteral("chart.svg")), &error));
+    QVERIFY(!view.exportChart(dir.filePath(QStringLiteral("chart.svg"))).failed());
     QFile svg(dir.filePath(QStringLiteral("chart.svg")));
     QVERIFY(svg.open(QIODevice::ReadOnly));
     QVERIFY(svg.readAll().contains("<svg"));
-    QVERIFY(view.exportTable(dir.filePath(QStringLiteral("table.csv")), &error));
+    QVERIFY(!view.exportTable(dir.filePath(QStringLiteral("table.csv"))).failed());
     QFile csv(dir.filePath(QStringLiteral("table.csv")));
     QVERIFY(csv.open(QIODevice::ReadOnly | QIODevice::Text));
     const QList<QByteArray> lines = csv.readAll().split('\n');
@@ -518,7 +517,7 @@ void TestBookStats::view()
     QVERIFY2(names.contains(QString::number(top.number).rightJustified(3, QLatin1Char('0'))), qPrintable(shown));
     QCOMPARE(names.filter(QRegularExpression(QStringLiteral("^[0-9]{3}$"))).size(), DrawStats::MostListed);
     QCOMPARE(lines.size() - 3, view.tableModel->rowCount());
-    QVERIFY(!view.exportTable(dir.filePath(QStringLiteral("no/such/folder/table.csv")), &error));
+    QVERIFY(view.exportTable(dir.filePath(QStringLiteral("no/such/folder/table.csv"))).failed());
 
     // One draw is "1 draw", and no draws at all say why, in every view.
     view.setDraws(draws.mid(0, 1), Game::Numbers3);
@@ -641,8 +640,9 @@ void TestBookStats::exports()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
-    QString error;
-    const bool written = suffix == QLatin1String("csv") ? view.exportTable(path, &error, bom) : view.exportChart(path, &error);
+    const BookError failed = suffix == QLatin1String("csv") ? view.exportTable(path, bom) : view.exportChart(path);
+    const bool written = !failed.failed();
+    const QString error = failed.text;
     QCOMPARE(written, !starts.isEmpty());
     if (!written) {
         QVERIFY(!QFileInfo::exists(path));
