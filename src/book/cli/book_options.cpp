@@ -104,27 +104,27 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
     options.fetch = parser.isSet(fetchOption);
     if (parser.isSet(fetchAddressOption))
         options.fetchAddress = parser.value(fetchAddressOption);
-    if (options.addAgain && !options.importTickets) {
-        std::fprintf(stderr, "numbers3-book: %s\n",
-                     qPrintable(tr("%1 needs %2").arg(QLatin1String("--add-again"), QLatin1String("--import-tickets"))));
-        return stop(2);
-    }
     if (parser.isSet(exportTicketsOption))
         options.exportTickets = parser.value(exportTicketsOption);
-    if (!options.import && !options.files.isEmpty()) {
-        std::fprintf(stderr, "numbers3-book: %s\n", qPrintable(tr("%1: files need --import").arg(options.files.first())));
-        return stop(2);
-    }
-    if (options.import && options.files.isEmpty()) {
-        std::fprintf(stderr, "numbers3-book: %s\n", qPrintable(tr("%1 needs at least one file or folder").arg(QLatin1String("--import"))));
-        return stop(2);
-    }
-    // Whatever got past the checks above without --import wants the window;
-    // refuse before the book is opened rather than run it without a display.
-    if (!options.batch() && !withWindow) {
-        std::fprintf(stderr, "numbers3-book: %s\n",
-                     qPrintable(tr("nothing to do without --import; run it without arguments (or with --database PATH) for the window")));
+    const QString problem = options.problem(withWindow);
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "numbers3-book: %s\n", qPrintable(problem));
         return stop(2);
     }
     return options;
+}
+
+QString BookOptions::problem(bool withWindow) const
+{
+    if (addAgain && !importTickets)
+        return tr("%1 needs %2").arg(QLatin1String("--add-again"), QLatin1String("--import-tickets"));
+    if (!import && !files.isEmpty())
+        return tr("%1: files need --import").arg(files.first());
+    if (import && files.isEmpty())
+        return tr("%1 needs at least one file or folder").arg(QLatin1String("--import"));
+    // Whatever got past the checks above without --import wants the window;
+    // refuse before the book is opened rather than run it without a display.
+    if (!batch() && !withWindow)
+        return tr("nothing to do without --import; run it without arguments (or with --database PATH) for the window");
+    return QString();
 }

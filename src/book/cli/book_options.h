@@ -36,6 +36,10 @@ public:
     // *exitCode (0 for --version, 2 for a mistake). withWindow says whether
     // a window could be shown.
     static std::optional<BookOptions> parse(bool withWindow, int *exitCode);
+
+private:
+    // Why the options read cannot be carried out, or nothing.
+    QString problem(bool withWindow) const;
 };
 
 #endif
