@@ -1193,6 +1193,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <source>the file&apos;s name is for draw %1, but it holds draws %2 to %3</source>
         <translation>ファイル名は第%1回のものですが、中身は第%2回から第%3回までの結果です</translation>
     </message>
+    <message>
+        <source>draw %1: &quot;%2&quot; is not a payment period after the draw</source>
+        <translation>第%1回：「%2」は抽せん日より後の支払期間ではありません</translation>
+    </message>
 </context>
 <context>
     <name>TicketTexts</name>
@@ -1410,6 +1414,14 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
     <message>
         <source>Game</source>
         <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>支払最終日</translation>
+    </message>
+    <message>
+        <source>Collected</source>
+        <translation>換金</translation>
     </message>
 </context>
 <context>
@@ -1821,6 +1833,18 @@ and paste again.</source>
         <source>&amp;Add them again</source>
         <translation>もう一度記録する(&amp;A)</translation>
     </message>
+    <message>
+        <source>To collect</source>
+        <translation>未換金の当せん</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>何も変更していません。</translation>
+    </message>
+    <message>
+        <source>Undone: collected and online marks (%1)</source>
+        <translation>取り消しました：換金済み・ネット購入の印（%1 件）</translation>
+    </message>
 </context>
 <context>
     <name>TicketRules</name>
@@ -1989,6 +2013,14 @@ and paste again.</source>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 に書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the day a win was collected (YYYY-MM-DD)</source>
+        <translation>「%1」は換金した日（YYYY-MM-DD）ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mark of a ticket bought online; use yes or leave it empty</source>
+        <translation>「%1」はネット購入の印ではありません（yes と書くか空にしてください）</translation>
     </message>
 </context>
 <context>
@@ -2501,6 +2533,10 @@ and paste again.</source>
         <source>Import the result files waiting in the watched folder (the download folder unless another was picked in the window) that the book has not taken before, print what --import prints, and exit.</source>
         <translation>見張るフォルダー（画面でほかを選んでいなければダウンロードフォルダー）で待っている結果ファイルのうち、番号帳がまだ受け取っていないものを取り込み、--import と同じ内容を表示して終わります。</translation>
     </message>
+    <message>
+        <source>With --export-tickets, add the columns last_day (the last day a win is paid), collected (the day it was marked collected) and online (yes for a ticket bought online) at the end of each line.</source>
+        <translation>--export-tickets とともに使い、各行の末尾に last_day（当せん金が支払われる最終日）、collected（換金済みにした日）、online（ネット購入なら yes）の列を加えます。</translation>
+    </message>
 </context>
 <context>
     <name>BundledReport</name>
@@ -2628,6 +2664,132 @@ and paste again.</source>
     <message>
         <source>The import was cancelled: %1 of the %2 files were not read and are not in the book; the files finished before are kept.</source>
         <translation>取り込みを中止しました。%2 個のファイルのうち %1 個は読んでおらず、番号帳に入っていません。それまでに済んだファイルはそのまま残します。</translation>
+    </message>
+</context>
+<context>
+    <name>CollectMarks</name>
+    <message>
+        <source>Mark as &amp;collected</source>
+        <translation>換金済みにする(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Mark as bought on&amp;line</source>
+        <translation>ネット購入にする(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Unmark as &amp;collected</source>
+        <translation>換金済みを外す(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Unmark as bought on&amp;line</source>
+        <translation>ネット購入を外す(&amp;L)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ticket(s) no longer marked collected</source>
+        <translation>
+            <numerusform>%n 件の換金済みの印を外しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ticket(s) marked collected</source>
+        <translation>
+            <numerusform>%n 件を換金済みにしました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mark as collected</source>
+        <translation>換金済みにする</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ticket(s) no longer marked bought online</source>
+        <translation>
+            <numerusform>%n 件のネット購入の印を外しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ticket(s) marked bought online</source>
+        <translation>
+            <numerusform>%n 件をネット購入にしました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mark as bought online</source>
+        <translation>ネット購入にする</translation>
+    </message>
+</context>
+<context>
+    <name>CollectTexts</name>
+    <message>
+        <source>%1 (by the rule)</source>
+        <translation>%1（規定による）</translation>
+    </message>
+    <message>
+        <source>online, paid into the account</source>
+        <translation>ネット購入：口座に自動で入金</translation>
+    </message>
+    <message>
+        <source>collected %1</source>
+        <translation>%1 に換金済み</translation>
+    </message>
+    <message>
+        <source>lost: not collected in time</source>
+        <translation>時効：期限内に換金されませんでした</translation>
+    </message>
+    <message>
+        <source>to collect, last day today</source>
+        <translation>未換金：今日が最終日</translation>
+    </message>
+    <message numerus="yes">
+        <source>to collect, %n days left</source>
+        <translation>
+            <numerusform>未換金：あと %n 日</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>to collect %n ticket(s), %1, nearest last day %2</source>
+        <translation>
+            <numerusform>未換金 %n 件、%1、最も近い最終日 %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n ticket(s), %1</source>
+        <translation>
+            <numerusform>時効 %n 件、%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>／</translation>
+    </message>
+    <message numerus="yes">
+        <source>draw %1 %2 %3: %4 by %5 (%n days)</source>
+        <translation>
+            <numerusform>第%1回 %2 %3：%4、%5 まで（あと %n 日）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Collect soon: %1</source>
+        <translation>換金の期限が近い当せん：%1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform>、ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n win(s) to collect soon</source>
+        <translation>
+            <numerusform>換金の期限が近い当せんが %n 件あります</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

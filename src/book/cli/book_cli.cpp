@@ -44,7 +44,7 @@ int BookCli::run(BookStore &store, const BookStore::OpenResult &opened, const Bo
     if (options.importTickets)
         status = qMax(status, importTickets(store, *options.importTickets, options.addAgain, out));
     if (options.exportTickets)
-        status = qMax(status, exportTickets(store, *options.exportTickets, out));
+        status = qMax(status, exportTickets(store, *options.exportTickets, out, options.withCollecting));
     return status;
 }
 
@@ -147,13 +147,13 @@ int BookCli::importTickets(BookStore &store, const QString &file, bool addAgain,
     return ticketOutcome(out, file, outcome.error.text, TicketTexts::added(outcome.added.size(), outcome.skipped, list.padded));
 }
 
-int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &out)
+int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &out, bool withCollecting)
 {
     TicketStore tickets(store);
     const QList<GradedTicket> rows = tickets.graded();
     QString error = tickets.lastError().text;
     if (error.isEmpty())
-        TicketList::write(file, rows, &error);
+        TicketList::write(file, rows, &error, withCollecting ? TicketList::Layout::WithCollecting : TicketList::Layout::Results);
     // Exported to standard output, the report goes beside it, not into it.
     QTextStream side(stderr);
     const QString written = rows.size() == 1 ? QCoreApplication::translate("BookCli", "1 ticket written")

@@ -47,8 +47,9 @@ public:
     // Every ticket with its draw's result, outcome and prize, as the
     // window exports them: "FILE: 12 tickets written" and 0, or an error and 1.
     // FILE may be "-" or /dev/stdout, a pipe or a device (see ExportFile);
-    // the line then goes to standard error.
-    static int exportTickets(BookStore &store, const QString &file, QTextStream &out);
+    // the line then goes to standard error. withCollecting adds the columns
+    // last_day, collected and online (TicketList::Layout::WithCollecting).
+    static int exportTickets(BookStore &store, const QString &file, QTextStream &out, bool withCollecting = false);
 
 private:
     static int printOutcomes(BookStore &store, const QList<ImportBatch::Outcome> &outcomes, const QList<DrawResult> &before,

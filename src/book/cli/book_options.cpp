@@ -62,6 +62,9 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
     const QCommandLineOption exportTicketsOption(QStringLiteral("export-tickets"),
         tr("Write every ticket with its draw's result, outcome and prize to <file> (CSV) and exit."),
         tr("file"));
+    const QCommandLineOption withCollectingOption(QStringLiteral("with-collecting"),
+        tr("With --export-tickets, add the columns last_day (the last day a win is paid), collected (the day it was "
+           "marked collected) and online (yes for a ticket bought online) at the end of each line."));
     const QCommandLineOption watchOption(QStringLiteral("watch"),
         tr("Import the result files waiting in the watched folder (the download folder unless another was picked "
            "in the window) that the book has not taken before, print what --import prints, and exit."));
@@ -70,6 +73,7 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
     parser.addOption(importTicketsOption);
     parser.addOption(addAgainOption);
     parser.addOption(exportTicketsOption);
+    parser.addOption(withCollectingOption);
     parser.addOption(watchOption);
     parser.addPositionalArgument(tr("files"), tr("Result files or folders to import."), tr("[FILE...]"));
     // Parsed by hand for --version: the application name is "numbers3",
@@ -100,6 +104,12 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
     }
     if (parser.isSet(exportTicketsOption))
         options.exportTickets = parser.value(exportTicketsOption);
+    options.withCollecting = parser.isSet(withCollectingOption);
+    if (options.withCollecting && !options.exportTickets) {
+        std::fprintf(stderr, "numbers3-book: %s\n",
+                     qPrintable(tr("%1 needs %2").arg(QLatin1String("--with-collecting"), QLatin1String("--export-tickets"))));
+        return stop(2);
+    }
     if (!options.import && !options.files.isEmpty()) {
         std::fprintf(stderr, "numbers3-book: %s\n", qPrintable(tr("%1: files need --import").arg(options.files.first())));
         return stop(2);

@@ -1,6 +1,7 @@
 #include "ticket_table_model.h"
 
 #include "book_texts.h"
+#include "collect_texts.h"
 #include "draw_words.h"
 #include "ticket_texts.h"
 
@@ -43,6 +44,8 @@ QVariant TicketTableModel::data(const QModelIndex &index, int role) const
     const int column = index.column();
     switch (role) {
     case StateRole:
+        if (g.grade.won() && WinCollect::of(g, QDate::currentDate()) == WinCollect::ToCollect)
+            return QStringLiteral("won tocollect");
         return g.grade.outcome == TicketGrade::Waiting ? QStringLiteral("waiting")
              : g.grade.won() ? QStringLiteral("won") : QStringLiteral("lost");
     case IdRole:
@@ -58,6 +61,8 @@ QVariant TicketTableModel::data(const QModelIndex &index, int role) const
         case ResultColumn: return g.resultNumber;
         case OutcomeColumn: return int(g.grade.outcome) * 8 + int(g.grade.kind);
         case PrizeColumn: return g.grade.prize;
+        case LastDayColumn: return g.grade.won() ? g.period.until() : QDate();
+        case CollectedColumn: return int(WinCollect::of(g, QDate::currentDate()));
         case NoteColumn: return t.note;
         }
         return QVariant();
@@ -104,6 +109,8 @@ QVariant TicketTableModel::display(const GradedTicket &g, int column)
     case ResultColumn: return g.resultNumber < 0 ? QString() : Games::numberText(g.resultNumber, t.game);
     case OutcomeColumn: return g.resultDue ? TicketTexts::resultMissing() : TicketTexts::outcome(g.grade);
     case PrizeColumn: return TicketTexts::prize(g.grade);
+    case LastDayColumn: return CollectTexts::lastDay(g);
+    case CollectedColumn: return CollectTexts::state(g, QDate::currentDate());
     case NoteColumn: return t.note;
     }
     return QVariant();
@@ -111,8 +118,9 @@ QVariant TicketTableModel::display(const GradedTicket &g, int column)
 
 Qt::Alignment TicketTableModel::alignment(int column)
 {
-    return column == NoteColumn || column == WayColumn || column == OutcomeColumn || column == GameColumn ? Qt::AlignLeft | Qt::AlignVCenter
-                                                                                    : Qt::AlignRight | Qt::AlignVCenter;
+    return column == NoteColumn || column == WayColumn || column == OutcomeColumn || column == GameColumn || column == CollectedColumn
+               ? Qt::AlignLeft | Qt::AlignVCenter
+               : Qt::AlignRight | Qt::AlignVCenter;
 }
 
 bool TicketTableModel::largestFirst(int column)
@@ -132,6 +140,8 @@ QString TicketTableModel::title(int column)
     case ResultColumn: return tr("Result");
     case OutcomeColumn: return tr("Outcome");
     case PrizeColumn: return tr("Prize");
+    case LastDayColumn: return tr("Last day");
+    case CollectedColumn: return tr("Collected");
     case NoteColumn: return tr("Note");
     }
     return QString();

@@ -8,14 +8,15 @@
 
 // The graded tickets for a table view, newest draw first. Cells are worded
 // only when shown; SortRole gives numbers for sorting, StateRole "waiting",
-// "won" or "lost" for filtering, and abbreviated cells carry their words in
+// "won" (with "tocollect" after a space for a win still to collect) or
+// "lost" for filtering, and abbreviated cells carry their words in
 // Qt::AccessibleTextRole.
 class TicketTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Column { DrawColumn, DateColumn, GameColumn, NumberColumn, WayColumn, UnitsColumn, ResultColumn, OutcomeColumn, PrizeColumn, NoteColumn, ColumnCount };
+    enum Column { DrawColumn, DateColumn, GameColumn, NumberColumn, WayColumn, UnitsColumn, ResultColumn, OutcomeColumn, PrizeColumn, NoteColumn, LastDayColumn, CollectedColumn, ColumnCount };
     enum Role { SortRole = Qt::UserRole, StateRole, IdRole };
 
     explicit TicketTableModel(QObject *parent = nullptr);

@@ -1,3 +1,4 @@
+#include "win_reminders.h"
 #include "book_window.h"
 
 #include <QAction>
@@ -284,6 +285,7 @@ void BookWindow::refresh()
     lookupEdit->setPlaceholderText(game == Game::Numbers4 ? tr("such as 1234") : tr("such as 123"));
     chart->setDraws(model->draws(), game);
     tickets->reload();
+    dueLine = WinReminders::check(store, tickets->allRows());
     stats->setDraws(model->draws(), game);
     statusBar()->showMessage(tr("%1 draws in %2").arg(store.count(game)).arg(QDir::toNativeSeparators(store.path())));
     refreshNext();
@@ -292,7 +294,7 @@ void BookWindow::refresh()
 void BookWindow::refreshNext()
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    nextLabel->setText(BookTexts::next(now));
+    nextLabel->setText(dueLine.isEmpty() ? BookTexts::next(now) : BookTexts::next(now) + QLatin1Char('\n') + dueLine);
     // Up to the last draw whose result is out, which moves on with the clock;
     // the list is refilled only when it changed, keeping the reader's place.
     const QList<int> missing = store.missingDraws(DrawCalendar::lastDrawWithResult(now), gameBox->game());

@@ -1,3 +1,5 @@
+#include "collect_marks.h"
+#include "collect_texts.h"
 #include "ticket_view.h"
 
 #include <QAction>
@@ -88,6 +90,7 @@ QLabel *TicketView::buildFilter()
     filterBox->addItem(tr("All tickets"), QString());
     filterBox->addItem(tr("Waiting for the result"), QStringLiteral("waiting"));
     filterBox->addItem(tr("Won"), QStringLiteral("won"));
+    filterBox->addItem(tr("To collect"), QStringLiteral("tocollect"));
     filterBox->setAccessibleName(tr("Which tickets to show"));
     auto *filterLabel = new QLabel(tr("Sh&ow:"), this);
     filterLabel->setBuddy(filterBox);
@@ -139,6 +142,15 @@ void TicketView::buildActions()
     table->setContextMenuPolicy(Qt::ActionsContextMenu);
     table->insertAction(editAction, newAction);
     table->addAction(undoAction);
+    marks = new CollectMarks(store, history, table);
+    connect(marks, &CollectMarks::changed, this, [this](const QList<qint64> &ids, const QString &said) {
+        reload();
+        table->selectTickets(ids);
+        say(said);
+    });
+    connect(marks, &CollectMarks::failed, this, [this](const QString &title, const QString &text) {
+        QMessageBox::warning(this, title, tr("Nothing was changed.") + QLatin1Char('\n') + text);
+    });
 }
 
 // The headers take no keyboard: the same sorts by menu, the list's context
@@ -188,6 +200,8 @@ void TicketView::buildMenu()
     ticketMenu->addAction(newAction);
     ticketMenu->addAction(editAction);
     ticketMenu->addAction(deleteAction);
+    ticketMenu->addAction(marks->collectAction());
+    ticketMenu->addAction(marks->onlineAction());
     ticketMenu->addAction(undoAction);
     ticketMenu->addMenu(sortMenu);
     ticketMenu->addSeparator();
@@ -276,7 +290,8 @@ void TicketView::reload()
     TicketRules::markResultsDue(rows, QDateTime::currentDateTimeUtc());
     model->setRows(rows);
     const TicketTotals totals = TicketTotals::over(rows);
-    summaryLabel->setText(TicketTexts::summary(totals));
+    const QString collecting = CollectTexts::totals(WinCollect::perGame(rows, QDate::currentDate()));
+    summaryLabel->setText(collecting.isEmpty() ? TicketTexts::summary(totals) : TicketTexts::summary(totals) + QLatin1Char('\n') + collecting);
     monthTable->fill(rows);
     describeList();
     updateActions();
@@ -285,8 +300,9 @@ void TicketView::reload()
 void TicketView::filterChanged()
 {
     const QString state = filterBox->currentData().toString();
+    // A state is one word of the row's (StateRole).
     proxy->setFilterRegularExpression(state.isEmpty() ? QRegularExpression()
-                                                      : QRegularExpression(QLatin1Char('^') + state + QLatin1Char('$')));
+                                                      : QRegularExpression(QStringLiteral("(^| )%1( |$)").arg(state)));
     describeList();
     updateActions();
 }
@@ -296,10 +312,16 @@ void TicketView::updateActions()
     const bool selected = table->selectionModel()->hasSelection();
     editAction->setEnabled(selected);
     deleteAction->setEnabled(selected);
+    marks->updateActions();
     undoAction->setEnabled(history.canUndo());
     exportAction->setEnabled(model->rowCount() > 0);
     printAction->setEnabled(proxy->rowCount() > 0);
     pdfAction->setEnabled(proxy->rowCount() > 0);
+}
+
+const QList<GradedTicket> &TicketView::allRows() const
+{
+    return model->rows();
 }
 
 QList<GradedTicket> TicketView::shownRows() const
@@ -403,6 +425,7 @@ void TicketView::undo()
     case TicketHistory::Added: say(tr("Undone: tickets added (%1)").arg(undone.tickets.size())); break;
     case TicketHistory::Edited: say(tr("Undone: the change to a ticket")); break;
     case TicketHistory::Deleted: say(tr("Undone: tickets deleted (%1)").arg(undone.tickets.size())); break;
+    case TicketHistory::Marked: say(tr("Undone: collected and online marks (%1)").arg(undone.tickets.size())); break;
     }
 }
 
@@ -472,7 +495,7 @@ bool TicketView::exportTo(const QString &path)
 {
     QString error;
     // Every ticket, as the command line exports them, whatever is shown.
-    if (!TicketList::write(path, model->rows(), &error)) {
+    if (!TicketList::write(path, model->rows(), &error, TicketList::Layout::WithCollecting)) {
         QMessageBox::warning(this, tr("Export tickets"), tr("The tickets were not written to %1.").arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + error);
         return false;
     }

@@ -14,6 +14,7 @@
 #include "ticket_table_view.h"
 
 class BookStore;
+class CollectMarks;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -47,6 +48,8 @@ public:
 
     // The rows as shown: filtered and sorted.
     QList<GradedTicket> shownRows() const;
+    // Every ticket as last read, graded.
+    const QList<GradedTicket> &allRows() const;
     // The shown list with its summary as an HTML page, as printed.
     QString printHtml() const;
     bool writePdf(const QString &path);
@@ -70,6 +73,7 @@ public:
     QAction *exportAction;
     QAction *printAction;
     QAction *pdfAction;
+    CollectMarks *marks = nullptr;
     // "Sort by": one action per column; the checked one is the list's order.
     QMenu *sortMenu;
     QList<QAction *> sortActions;

@@ -76,6 +76,7 @@ private slots:
     void repeatsLeftOut_data();
     void repeatsLeftOut();
     void undoesNewestFirst();
+    void marksKeptAndUndone();
     void tableChecks();
     void listErrors_data();
     void listErrors();
@@ -424,6 +425,41 @@ void TstBookTickets::undoesNewestFirst()
     while (many.canUndo() && !(error = many.undo(store, nullptr, nullptr)).failed())
         ++undoable;
     QCOMPARE(undoable, 50);
+}
+
+// Marks are not content: an edit keeps them, a deleted ticket comes back
+// with them, and undoing a marking puts the ones before back.
+void TstBookTickets::marksKeptAndUndone()
+{
+    BookStore book;
+    QVERIFY(book.open(bookPath()).usable());
+    TicketStore store(book);
+    TicketHistory history;
+    BookError error;
+    QList<qint64> ids;
+    Ticket online = ticket(7066, 45, Ticket::Mini);
+    online.online = true;
+    QVERIFY(!(error = store.add({ ticket(7065, 123, Ticket::Box), online }, &ids, MaxDraw)).failed());
+    const QList<Ticket> before{ *store.ticket(ids.at(0)), *store.ticket(ids.at(1)) };
+    QVERIFY(!before.at(0).online && before.at(1).online);
+    QList<Ticket> marked = before;
+    for (Ticket &t : marked)
+        t.collected = QDate(2026, 10, 1);
+    QVERIFY(!(error = store.setMarks(marked)).failed());
+    history.record(TicketHistory::Marked, before);
+    Ticket edited = *store.ticket(ids.at(0));
+    edited.units = 3;
+    QVERIFY(!(error = store.update(edited, MaxDraw)).failed());
+    QVERIFY(!(error = store.remove({ ids.at(1) })).failed());
+    QVERIFY(!(error = store.add({ marked.at(1) }, nullptr, MaxDraw)).failed());
+    for (qint64 id : ids)
+        QCOMPARE(store.ticket(id)->collected, QDate(2026, 10, 1));
+    QList<qint64> touched;
+    QVERIFY2(!(error = history.undo(store, nullptr, &touched)).failed(), qPrintable(error.text));
+    QCOMPARE(touched, ids);
+    QVERIFY(!store.ticket(ids.at(0))->collected.isValid() && !store.ticket(ids.at(1))->collected.isValid());
+    QVERIFY(store.ticket(ids.at(1))->online);
+    QCOMPARE(store.ticket(ids.at(0))->units, 3);
 }
 
 // The table's own checks hold even for writes that skip the rules: a mini

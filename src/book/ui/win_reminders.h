@@ -1,0 +1,21 @@
+#ifndef WIN_REMINDERS_H
+#define WIN_REMINDERS_H
+
+#include <QList>
+#include <QString>
+
+#include "graded_ticket.h"
+
+class BookStore;
+
+// The window's part in not losing a win: the line naming the wins whose
+// last day is near, and a desktop notification of those the book has not
+// reminded of yet (DueReminders), remembered once the desktop took it.
+class WinReminders
+{
+public:
+    // The line for the window (empty when nothing is near); sends what is due.
+    static QString check(BookStore &store, const QList<GradedTicket> &rows);
+};
+
+#endif
