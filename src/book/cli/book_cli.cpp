@@ -8,6 +8,8 @@
 #include "book_options.h"
 #include "book_store.h"
 #include "bundled_report.h"
+#include "collect_texts.h"
+#include "due_reminders.h"
 #include "export_file.h"
 #include "import_batch.h"
 #include "import_texts.h"
@@ -39,8 +41,10 @@ int BookCli::run(BookStore &store, const BookStore::OpenResult &opened, const Bo
     }
     out.flush();
     int status = options.import ? importFiles(store, options.files, QDateTime::currentDateTimeUtc(), out) : 0;
-    if (options.watch)
+    if (options.watch) {
         status = qMax(status, watch(store, QDateTime::currentDateTimeUtc(), out));
+        remind(store, QDate::currentDate());
+    }
     if (options.importTickets)
         status = qMax(status, importTickets(store, *options.importTickets, options.addAgain, out));
     if (options.exportTickets)
@@ -82,6 +86,29 @@ int BookCli::printOutcomes(BookStore &store, const QList<ImportBatch::Outcome> &
         out << graded << '\n';
     out.flush();
     return status;
+}
+
+namespace {
+BookCli::Notifier &notifierHook()
+{
+    static BookCli::Notifier hook;
+    return hook;
+}
+} // namespace
+
+void BookCli::setNotifier(const Notifier &notifier)
+{
+    notifierHook() = notifier;
+}
+
+void BookCli::remind(BookStore &store, const QDate &today)
+{
+    const Notifier &notify = notifierHook();
+    if (!notify)
+        return;
+    const QList<GradedTicket> unsent = DueReminders::unsent(store, TicketStore(store).graded(), today);
+    if (!unsent.isEmpty() && notify(CollectTexts::reminderTitle(int(unsent.size())), CollectTexts::reminderBody(unsent, today)))
+        DueReminders::markSent(store, unsent, today, QDateTime::currentDateTimeUtc());
 }
 
 int BookCli::watch(BookStore &store, const QDateTime &now, QTextStream &out, int settleMs)

@@ -4,11 +4,14 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 #include "draw_result.h"
 #include "book_store.h"
 #include "import_batch.h"
 
 class BookOptions;
+class QDate;
 class QDateTime;
 class QTextStream;
 
@@ -37,6 +40,13 @@ public:
     // importFiles prints, or "FOLDER: nothing new". Files are looked at
     // again every settleMs until none is still growing (a few times at most).
     static int watch(BookStore &store, const QDateTime &now, QTextStream &out, int settleMs = 1000);
+    // How --watch sends a reminder of wins whose last day is near (the
+    // desktop's notifications, given by main()); true when it was taken.
+    // Without one, none is sent.
+    using Notifier = std::function<bool(const QString &summary, const QString &body)>;
+    static void setNotifier(const Notifier &notifier);
+    // Sends the reminders the book has not sent yet, and remembers them.
+    static void remind(BookStore &store, const QDate &today);
 
     // The ticket list in FILE (draw,number,way,units[,note] or the book's
     // ticket export), all or nothing: "FILE: 12 tickets added" and 0, or

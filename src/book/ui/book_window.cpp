@@ -1,4 +1,3 @@
-#include "win_reminders.h"
 #include "book_window.h"
 
 #include <QAction>
@@ -47,6 +46,7 @@
 #include "ticket_view.h"
 #include "watch_controls.h"
 #include "stats_view.h"
+#include "win_reminders.h"
 
 BookWindow::BookWindow(BookStore &store, QWidget *parent)
     : QMainWindow(parent)

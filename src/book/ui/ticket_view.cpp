@@ -1,5 +1,3 @@
-#include "collect_marks.h"
-#include "collect_texts.h"
 #include "ticket_view.h"
 
 #include <QAction>
@@ -27,6 +25,8 @@
 
 #include "book_store.h"
 #include "book_texts.h"
+#include "collect_marks.h"
+#include "collect_texts.h"
 #include "draw_calendar.h"
 #include "tab_shortcuts.h"
 #include "ticket_dialog.h"

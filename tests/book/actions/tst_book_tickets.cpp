@@ -14,6 +14,7 @@
 #include "book_store.h"
 #include "support/bundled_rows.h"
 #include "draw_calendar.h"
+#include "due_reminders.h"
 #include "ticket_history.h"
 #include "ticket_list.h"
 #include "ticket_rules.h"
@@ -77,6 +78,8 @@ private slots:
     void repeatsLeftOut();
     void undoesNewestFirst();
     void marksKeptAndUndone();
+    void remindersOnce_data();
+    void remindersOnce();
     void tableChecks();
     void listErrors_data();
     void listErrors();
@@ -460,6 +463,41 @@ void TstBookTickets::marksKeptAndUndone()
     QVERIFY(!store.ticket(ids.at(0))->collected.isValid() && !store.ticket(ids.at(1))->collected.isValid());
     QVERIFY(store.ticket(ids.at(1))->online);
     QCOMPARE(store.ticket(ids.at(0))->units, 3);
+}
+
+// A reminder goes out when a win's last day comes within 30 days and
+// again within 7, each once, remembered in the book; none for a win
+// collected or further off.
+void TstBookTickets::remindersOnce_data()
+{
+    QTest::addColumn<QList<int>>("looks");  // days before the last day at each look
+    QTest::addColumn<QList<int>>("sent");   // reminders sent at each look
+    QTest::newRow("29 then 6 days") << QList<int>{ 29, 28, 6, 5 } << QList<int>{ 1, 0, 1, 0 };
+    QTest::newRow("first seen at 6 days") << QList<int>{ 6, 6, 0 } << QList<int>{ 1, 0, 0 };
+    QTest::newRow("far, then near") << QList<int>{ 200, 31, 30 } << QList<int>{ 0, 0, 1 };
+    QTest::newRow("past the last day") << QList<int>{ -1 } << QList<int>{ 0 };
+}
+
+void TstBookTickets::remindersOnce()
+{
+    QFETCH(QList<int>, looks);
+    QFETCH(QList<int>, sent);
+    BookStore book;
+    QVERIFY(book.open(bookPath()).usable());
+    GradedTicket win;
+    win.ticket.id = 7;
+    win.grade.outcome = TicketGrade::StraightWin;
+    win.grade.prize = 90000;
+    win.period = PaymentPeriod::byRule(QDate(2026, 1, 30));
+    GradedTicket collected = win;
+    collected.ticket.id = 8;
+    collected.ticket.collected = QDate(2026, 2, 2);
+    for (int i = 0; i < looks.size(); ++i) {
+        const QDate today = win.period.until().addDays(-looks.at(i));
+        const QList<GradedTicket> unsent = DueReminders::unsent(book, { win, collected }, today);
+        QVERIFY2(unsent.size() == sent.at(i), qPrintable(QStringLiteral("look %1").arg(i)));
+        QVERIFY(!DueReminders::markSent(book, unsent, today, QDateTime::currentDateTimeUtc()).failed());
+    }
 }
 
 // The table's own checks hold even for writes that skip the rules: a mini
