@@ -2684,33 +2684,25 @@ and paste again.</source>
         <source>Unmark as bought on&amp;line</source>
         <translation>ネット購入を外す(&amp;L)</translation>
     </message>
-    <message numerus="yes">
-        <source>%n ticket(s) no longer marked collected</source>
-        <translation>
-            <numerusform>%n 件の換金済みの印を外しました</numerusform>
-        </translation>
+    <message>
+        <source>No longer marked collected (tickets: %1)</source>
+        <translation>換金済みの印を外しました（%1 件）</translation>
     </message>
-    <message numerus="yes">
-        <source>%n ticket(s) marked collected</source>
-        <translation>
-            <numerusform>%n 件を換金済みにしました</numerusform>
-        </translation>
+    <message>
+        <source>Marked collected (tickets: %1)</source>
+        <translation>換金済みにしました（%1 件）</translation>
     </message>
     <message>
         <source>Mark as collected</source>
         <translation>換金済みにする</translation>
     </message>
-    <message numerus="yes">
-        <source>%n ticket(s) no longer marked bought online</source>
-        <translation>
-            <numerusform>%n 件のネット購入の印を外しました</numerusform>
-        </translation>
+    <message>
+        <source>No longer marked bought online (tickets: %1)</source>
+        <translation>ネット購入の印を外しました（%1 件）</translation>
     </message>
-    <message numerus="yes">
-        <source>%n ticket(s) marked bought online</source>
-        <translation>
-            <numerusform>%n 件をネット購入にしました</numerusform>
-        </translation>
+    <message>
+        <source>Marked bought online (tickets: %1)</source>
+        <translation>ネット購入にしました（%1 件）</translation>
     </message>
     <message>
         <source>Mark as bought online</source>
@@ -2739,23 +2731,17 @@ and paste again.</source>
         <source>to collect, last day today</source>
         <translation>未換金：今日が最終日</translation>
     </message>
-    <message numerus="yes">
-        <source>to collect, %n days left</source>
-        <translation>
-            <numerusform>未換金：あと %n 日</numerusform>
-        </translation>
+    <message>
+        <source>to collect, days left: %1</source>
+        <translation>未換金：あと %1 日</translation>
     </message>
-    <message numerus="yes">
-        <source>to collect %n ticket(s), %1, nearest last day %2</source>
-        <translation>
-            <numerusform>未換金 %n 件、%1、最も近い最終日 %2</numerusform>
-        </translation>
+    <message>
+        <source>to collect %1 (tickets: %2), nearest last day %3</source>
+        <translation>未換金 %1（%2 件）、最も近い最終日 %3</translation>
     </message>
-    <message numerus="yes">
-        <source>lost %n ticket(s), %1</source>
-        <translation>
-            <numerusform>時効 %n 件、%1</numerusform>
-        </translation>
+    <message>
+        <source>lost %1 (tickets: %2)</source>
+        <translation>時効 %1（%2 件）</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -2765,11 +2751,9 @@ and paste again.</source>
         <source>; </source>
         <translation>／</translation>
     </message>
-    <message numerus="yes">
-        <source>draw %1 %2 %3: %4 by %5 (%n days)</source>
-        <translation>
-            <numerusform>第%1回 %2 %3：%4、%5 まで（あと %n 日）</numerusform>
-        </translation>
+    <message>
+        <source>draw %1 %2 %3: %4 by %5 (days left: %6)</source>
+        <translation>第%1回 %2 %3：%4、%5 まで（あと %6 日）</translation>
     </message>
     <message>
         <source>Collect soon: %1</source>
@@ -2779,17 +2763,13 @@ and paste again.</source>
         <source>, </source>
         <translation>、</translation>
     </message>
-    <message numerus="yes">
-        <source> and %n more</source>
-        <translation>
-            <numerusform>、ほか %n 件</numerusform>
-        </translation>
+    <message>
+        <source> and %1 more</source>
+        <translation>、ほか %1 件</translation>
     </message>
-    <message numerus="yes">
-        <source>%n win(s) to collect soon</source>
-        <translation>
-            <numerusform>換金の期限が近い当せんが %n 件あります</numerusform>
-        </translation>
+    <message>
+        <source>Wins to collect soon: %1</source>
+        <translation>換金の期限が近い当せん：%1 件</translation>
     </message>
 </context>
 </TS>

@@ -27,7 +27,7 @@ QString CollectTexts::state(const GradedTicket &row, const QDate &today)
     case WinCollect::Lost: return tr("lost: not collected in time");
     case WinCollect::ToCollect: {
         const qint64 left = row.period.daysLeft(today);
-        return left == 0 ? tr("to collect, last day today") : tr("to collect, %n days left", nullptr, int(left));
+        return left == 0 ? tr("to collect, last day today") : tr("to collect, days left: %1").arg(left);
     }
     }
     return QString();
@@ -40,10 +40,10 @@ QString CollectTexts::totals(const std::array<WinCollect::Totals, 2> &perGame)
         const WinCollect::Totals &t = perGame[g];
         QStringList parts;
         if (t.toCollect > 0)
-            parts << tr("to collect %n ticket(s), %1, nearest last day %2", nullptr, t.toCollect)
-                         .arg(TicketTexts::yen(t.toCollectYen), DrawWords::date(t.nearest));
+            parts << tr("to collect %1 (tickets: %2), nearest last day %3")
+                         .arg(TicketTexts::yen(t.toCollectYen)).arg(t.toCollect).arg(DrawWords::date(t.nearest));
         if (t.lost > 0)
-            parts << tr("lost %n ticket(s), %1", nullptr, t.lost).arg(TicketTexts::yen(t.lostYen));
+            parts << tr("lost %1 (tickets: %2)").arg(TicketTexts::yen(t.lostYen)).arg(t.lost);
         if (!parts.isEmpty())
             lines << tr("%1: %2").arg(Games::name(g == 0 ? Game::Numbers3 : Game::Numbers4), parts.join(tr("; ")));
     }
@@ -52,10 +52,11 @@ QString CollectTexts::totals(const std::array<WinCollect::Totals, 2> &perGame)
 
 QString CollectTexts::named(const GradedTicket &row, const QDate &today)
 {
-    return tr("draw %1 %2 %3: %4 by %5 (%n days)", nullptr, int(row.period.daysLeft(today)))
+    return tr("draw %1 %2 %3: %4 by %5 (days left: %6)")
         .arg(row.ticket.draw)
         .arg(Games::name(row.ticket.game), row.ticket.numberText(), TicketTexts::yen(row.grade.prize),
-             DrawWords::date(row.period.until()));
+             DrawWords::date(row.period.until()))
+        .arg(row.period.daysLeft(today));
 }
 
 QString CollectTexts::dueLine(const QList<GradedTicket> &due, const QDate &today)
@@ -67,13 +68,13 @@ QString CollectTexts::dueLine(const QList<GradedTicket> &due, const QDate &today
         names << named(due.at(i), today);
     QString line = tr("Collect soon: %1").arg(names.join(tr(", ")));
     if (due.size() > NamedInLine)
-        line += tr(" and %n more", nullptr, int(due.size() - NamedInLine));
+        line += tr(" and %1 more").arg(due.size() - NamedInLine);
     return line;
 }
 
 QString CollectTexts::reminderTitle(int count)
 {
-    return tr("%n win(s) to collect soon", nullptr, count);
+    return tr("Wins to collect soon: %1").arg(count);
 }
 
 QString CollectTexts::reminderBody(const QList<GradedTicket> &due, const QDate &today)

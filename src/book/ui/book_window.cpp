@@ -210,6 +210,10 @@ void BookWindow::buildTabs(QGroupBox *state, QGroupBox *lookup)
     tabs->addTab(chart, tr("Digit &chart"));
     tickets = new TicketView(store, this);
     tabs->addTab(tickets, tr("T&ickets"));
+    connect(tickets, &TicketView::reloaded, this, [this] {
+        dueLine = WinReminders::check(store, tickets->allRows());
+        refreshNext();
+    });
     stats = new StatsView(this);
     tabs->addTab(stats, tr("&Statistics"));
     auto *split = new QSplitter(this);
@@ -285,7 +289,6 @@ void BookWindow::refresh()
     lookupEdit->setPlaceholderText(game == Game::Numbers4 ? tr("such as 1234") : tr("such as 123"));
     chart->setDraws(model->draws(), game);
     tickets->reload();
-    dueLine = WinReminders::check(store, tickets->allRows());
     stats->setDraws(model->draws(), game);
     statusBar()->showMessage(tr("%1 draws in %2").arg(store.count(game)).arg(QDir::toNativeSeparators(store.path())));
     refreshNext();

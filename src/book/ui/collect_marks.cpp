@@ -52,8 +52,7 @@ void CollectMarks::toggleCollected()
     for (Ticket &t : after)
         t.collected = unmark ? QDate() : (t.collected.isValid() ? t.collected : QDate::currentDate());
     store(before, after,
-          unmark ? tr("%n ticket(s) no longer marked collected", nullptr, int(after.size()))
-                 : tr("%n ticket(s) marked collected", nullptr, int(after.size())),
+          (unmark ? tr("No longer marked collected (tickets: %1)") : tr("Marked collected (tickets: %1)")).arg(after.size()),
           tr("Mark as collected"));
 }
 
@@ -67,8 +66,7 @@ void CollectMarks::toggleOnline()
     for (Ticket &t : after)
         t.online = !unmark;
     store(before, after,
-          unmark ? tr("%n ticket(s) no longer marked bought online", nullptr, int(after.size()))
-                 : tr("%n ticket(s) marked bought online", nullptr, int(after.size())),
+          (unmark ? tr("No longer marked bought online (tickets: %1)") : tr("Marked bought online (tickets: %1)")).arg(after.size()),
           tr("Mark as bought online"));
 }
 

@@ -295,6 +295,7 @@ void TicketView::reload()
     monthTable->fill(rows);
     describeList();
     updateActions();
+    emit reloaded();
 }
 
 void TicketView::filterChanged()

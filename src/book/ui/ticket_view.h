@@ -92,6 +92,10 @@ public slots:
     void print();
     void saveAsPdf();
 
+signals:
+    // The tickets were read again (after any change to them).
+    void reloaded();
+
 private:
     void buildTable();
     QLabel *buildFilter();
