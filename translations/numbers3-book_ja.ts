@@ -1838,10 +1838,6 @@ and paste again.</source>
         <translation>未換金の当せん</translation>
     </message>
     <message>
-        <source>Nothing was changed.</source>
-        <translation>何も変更していません。</translation>
-    </message>
-    <message>
         <source>Undone: collected and online marks (%1)</source>
         <translation>取り消しました：換金済み・ネット購入の印（%1 件）</translation>
     </message>
@@ -2707,6 +2703,10 @@ and paste again.</source>
     <message>
         <source>Mark as bought online</source>
         <translation>ネット購入にする</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>何も変更していません。</translation>
     </message>
 </context>
 <context>

@@ -210,10 +210,7 @@ void BookWindow::buildTabs(QGroupBox *state, QGroupBox *lookup)
     tabs->addTab(chart, tr("Digit &chart"));
     tickets = new TicketView(store, this);
     tabs->addTab(tickets, tr("T&ickets"));
-    connect(tickets, &TicketView::reloaded, this, [this] {
-        dueLine = WinReminders::check(store, tickets->allRows());
-        refreshNext();
-    });
+    connect(tickets, &TicketView::reloaded, this, &BookWindow::refreshNext);
     stats = new StatsView(this);
     tabs->addTab(stats, tr("&Statistics"));
     auto *split = new QSplitter(this);
@@ -297,7 +294,7 @@ void BookWindow::refresh()
 void BookWindow::refreshNext()
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    nextLabel->setText(dueLine.isEmpty() ? BookTexts::next(now) : BookTexts::next(now) + QLatin1Char('\n') + dueLine);
+    nextLabel->setText(WinReminders::check(store, tickets->allRows(), BookTexts::next(now)));
     // Up to the last draw whose result is out, which moves on with the clock;
     // the list is refilled only when it changed, keeping the reader's place.
     const QList<int> missing = store.missingDraws(DrawCalendar::lastDrawWithResult(now), gameBox->game());

@@ -46,7 +46,6 @@ public:
     GameBox *gameBox;
     QLabel *upToLabel;
     QLabel *nextLabel;
-    QString dueLine;  // wins whose last day is near (WinReminders)
     QLabel *missingLabel;
     // Where new files are looked for, then what the last look brought.
     QLabel *watchLabel;

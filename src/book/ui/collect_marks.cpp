@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDate>
+#include <QMessageBox>
 
 #include <algorithm>
 
@@ -74,7 +75,7 @@ void CollectMarks::store(const QList<Ticket> &before, const QList<Ticket> &after
 {
     const BookError error = tickets.setMarks(after);
     if (error.failed()) {
-        emit failed(title, error.text);
+        QMessageBox::warning(table, title, tr("Nothing was changed.") + QLatin1Char('\n') + error.text);
         return;
     }
     history.record(TicketHistory::Marked, before);

@@ -31,7 +31,6 @@ signals:
     // Tickets were marked: the list is to be read again, these selected and
     // the words said.
     void changed(const QList<qint64> &ids, const QString &said);
-    void failed(const QString &title, const QString &text);
 
 private:
     void toggleCollected();

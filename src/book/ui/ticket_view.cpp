@@ -148,9 +148,6 @@ void TicketView::buildActions()
         table->selectTickets(ids);
         say(said);
     });
-    connect(marks, &CollectMarks::failed, this, [this](const QString &title, const QString &text) {
-        QMessageBox::warning(this, title, tr("Nothing was changed.") + QLatin1Char('\n') + text);
-    });
 }
 
 // The headers take no keyboard: the same sorts by menu, the list's context

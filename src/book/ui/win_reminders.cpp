@@ -7,7 +7,7 @@
 #include "desktop_notifier.h"
 #include "due_reminders.h"
 
-QString WinReminders::check(BookStore &store, const QList<GradedTicket> &rows)
+QString WinReminders::check(BookStore &store, const QList<GradedTicket> &rows, const QString &next)
 {
     const QDate today = QDate::currentDate();
     const QList<GradedTicket> unsent = DueReminders::unsent(store, rows, today);
@@ -15,5 +15,6 @@ QString WinReminders::check(BookStore &store, const QList<GradedTicket> &rows)
     if (!unsent.isEmpty()
         && DesktopNotifier::notify(CollectTexts::reminderTitle(int(unsent.size())), CollectTexts::reminderBody(unsent, today)))
         DueReminders::markSent(store, unsent, today, QDateTime::currentDateTimeUtc());
-    return CollectTexts::dueLine(DueReminders::near(rows, today), today);
+    const QString due = CollectTexts::dueLine(DueReminders::near(rows, today), today);
+    return due.isEmpty() ? next : next + QLatin1Char('\n') + due;
 }

@@ -14,8 +14,10 @@ class BookStore;
 class WinReminders
 {
 public:
-    // The line for the window (empty when nothing is near); sends what is due.
-    static QString check(BookStore &store, const QList<GradedTicket> &rows);
+    // The window's line: `next`, then the wins whose last day is near, if
+    // any. Sends the reminders due; asked on the window's clock too, so a
+    // window left open sends them as the days pass.
+    static QString check(BookStore &store, const QList<GradedTicket> &rows, const QString &next);
 };
 
 #endif

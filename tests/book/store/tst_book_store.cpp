@@ -364,6 +364,9 @@ void TstBookStore::olderBooksMigrate()
         QCOMPARE(p.until(), QDate(2027, 9, 17));
         QVERIFY(!p.isByRule());
     }
+    // A bundled draw of 29 February ends on 28 February by the rule.
+    const PaymentPeriod leap = PaymentPeriod::of(*store.draw(6415, Game::Numbers4));
+    QVERIFY(leap.isByRule() && leap.until() == QDate(2025, 2, 28));
 }
 
 // What a book holds of the bundled data before it is opened: one of the
