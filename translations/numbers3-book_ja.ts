@@ -1185,6 +1185,10 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
         <source>draw %1: the file has no block of %2; the download may have been cut short, download the file again</source>
         <translation>第%1回：ファイルに%2のブロックがありません。ダウンロードが途中で切れたかもしれません。もう一度ダウンロードしてください</translation>
     </message>
+    <message>
+        <source>draw %1: &quot;%2&quot; is not a payment period after the draw</source>
+        <translation>第%1回：「%2」は抽せん日より後の支払期間ではありません</translation>
+    </message>
 </context>
 <context>
     <name>TicketTexts</name>
@@ -1418,6 +1422,14 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
     <message>
         <source>Game</source>
         <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>支払最終日</translation>
+    </message>
+    <message>
+        <source>Collected</source>
+        <translation>換金</translation>
     </message>
 </context>
 <context>
@@ -1849,6 +1861,14 @@ and paste again.</source>
         <source>%1, %2</source>
         <translation>%1、%2</translation>
     </message>
+    <message>
+        <source>To collect</source>
+        <translation>未換金の当せん</translation>
+    </message>
+    <message>
+        <source>Undone: collected and online marks (%1)</source>
+        <translation>取り消しました：換金済み・ネット購入の印（%1 件）</translation>
+    </message>
 </context>
 <context>
     <name>TicketRules</name>
@@ -2013,6 +2033,14 @@ and paste again.</source>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 に書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the day a win was collected (YYYY-MM-DD)</source>
+        <translation>「%1」は換金した日（YYYY-MM-DD）ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mark of a ticket bought online; use yes or leave it empty</source>
+        <translation>「%1」はネット購入の印ではありません（yes と書くか空にしてください）</translation>
     </message>
     <message>
         <source>expected draw,number,way,units, an optional note and the game column of the header; fields found: %1</source>
@@ -2274,6 +2302,10 @@ and paste again.</source>
     <message>
         <source>The results book of Numbers3 and Numbers4.</source>
         <translation>ナンバーズ3・ナンバーズ4 の当せん番号帳です。</translation>
+    </message>
+    <message>
+        <source>With --export-tickets, add the columns last_day (the last day a win is paid), collected (the day it was marked collected) and online (yes for a ticket bought online) at the end of each line.</source>
+        <translation>--export-tickets とともに使い、各行の末尾に last_day（当せん金が支払われる最終日）、collected（換金済みにした日）、online（ネット購入なら yes）の列を加えます。</translation>
     </message>
 </context>
 <context>
@@ -2868,6 +2900,116 @@ and paste again.</source>
     <message>
         <source>longest</source>
         <translation>最長</translation>
+    </message>
+</context>
+<context>
+    <name>CollectMarks</name>
+    <message>
+        <source>Mark as &amp;collected</source>
+        <translation>換金済みにする(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Mark as bought on&amp;line</source>
+        <translation>ネット購入にする(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Unmark as &amp;collected</source>
+        <translation>換金済みを外す(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Unmark as bought on&amp;line</source>
+        <translation>ネット購入を外す(&amp;L)</translation>
+    </message>
+    <message>
+        <source>No longer marked collected (tickets: %1)</source>
+        <translation>換金済みの印を外しました（%1 件）</translation>
+    </message>
+    <message>
+        <source>Marked collected (tickets: %1)</source>
+        <translation>換金済みにしました（%1 件）</translation>
+    </message>
+    <message>
+        <source>Mark as collected</source>
+        <translation>換金済みにする</translation>
+    </message>
+    <message>
+        <source>No longer marked bought online (tickets: %1)</source>
+        <translation>ネット購入の印を外しました（%1 件）</translation>
+    </message>
+    <message>
+        <source>Marked bought online (tickets: %1)</source>
+        <translation>ネット購入にしました（%1 件）</translation>
+    </message>
+    <message>
+        <source>Mark as bought online</source>
+        <translation>ネット購入にする</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>何も変更していません。</translation>
+    </message>
+</context>
+<context>
+    <name>CollectTexts</name>
+    <message>
+        <source>%1 (by the rule)</source>
+        <translation>%1（規定による）</translation>
+    </message>
+    <message>
+        <source>online, paid into the account</source>
+        <translation>ネット購入：口座に自動で入金</translation>
+    </message>
+    <message>
+        <source>collected %1</source>
+        <translation>%1 に換金済み</translation>
+    </message>
+    <message>
+        <source>lost: not collected in time</source>
+        <translation>時効：期限内に換金されませんでした</translation>
+    </message>
+    <message>
+        <source>to collect, last day today</source>
+        <translation>未換金：今日が最終日</translation>
+    </message>
+    <message>
+        <source>to collect, days left: %1</source>
+        <translation>未換金：あと %1 日</translation>
+    </message>
+    <message>
+        <source>to collect %1 (tickets: %2), nearest last day %3</source>
+        <translation>未換金 %1（%2 件）、最も近い最終日 %3</translation>
+    </message>
+    <message>
+        <source>lost %1 (tickets: %2)</source>
+        <translation>時効 %1（%2 件）</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>／</translation>
+    </message>
+    <message>
+        <source>draw %1 %2 %3: %4 by %5 (days left: %6)</source>
+        <translation>第%1回 %2 %3：%4、%5 まで（あと %6 日）</translation>
+    </message>
+    <message>
+        <source>Collect soon: %1</source>
+        <translation>換金の期限が近い当せん：%1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation>、ほか %1 件</translation>
+    </message>
+    <message>
+        <source>Wins to collect soon: %1</source>
+        <translation>換金の期限が近い当せん：%1 件</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@
 #include "book_gui.h"
 #include "book_options.h"
 #include "book_store.h"
+#include "desktop_notifier.h"
 #include "export_file.h"
 
 int main(int argc, char **argv)
@@ -37,8 +38,10 @@ int main(int argc, char **argv)
 
     BookStore store;
     const BookStore::OpenResult opened = store.open(options->database);
-    if (options->batch())
+    if (options->batch()) {
+        BookCli::setNotifier(&DesktopNotifier::notify);
         return BookCli::run(store, opened, *options);
+    }
 
     // The window shows the outcome of open() itself (store.lastOpenResult()).
     if (opened.usable())

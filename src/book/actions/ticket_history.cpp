@@ -36,6 +36,11 @@ BookError TicketHistory::undo(TicketStore &store, Change *undone, QList<qint64> 
         failed = store.update(change.tickets.constFirst(), maxDraw);
         touched << change.tickets.constFirst().id;
         break;
+    case Marked:
+        failed = store.setMarks(change.tickets);
+        for (const Ticket &t : change.tickets)
+            touched << t.id;
+        break;
     case Deleted:
         // Stored again under their old ids.
         failed = store.add(change.tickets, &touched, maxDraw);

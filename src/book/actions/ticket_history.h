@@ -16,11 +16,13 @@ class TicketStore;
 class TicketHistory
 {
 public:
-    enum Kind { Added, Edited, Deleted };
+    enum Kind { Added, Edited, Deleted, Marked };
     struct Change
     {
         Kind kind = Added;
-        QList<Ticket> tickets;  // as stored (Added, Deleted) or as before (Edited)
+        // As stored (Added, Deleted) or as before (Edited; Marked: their
+        // collected and online marks before).
+        QList<Ticket> tickets;
     };
     // Undo goes back this many changes; older ones are forgotten.
     static constexpr int Depth = 50;

@@ -8,6 +8,8 @@
 #include "book_options.h"
 #include "book_store.h"
 #include "bundled_report.h"
+#include "collect_texts.h"
+#include "due_reminders.h"
 #include "export_file.h"
 #include "fetch_cli.h"
 #include "import_batch.h"
@@ -46,10 +48,13 @@ int BookCli::run(BookStore &store, const BookStore::OpenResult &opened, const Bo
         status = qMax(status, FetchCli::setAddress(store, *options.fetchAddress, out));
     if (options.fetch && status < 2)
         status = qMax(status, FetchCli::run(store, QDateTime::currentDateTimeUtc(), out));
+    // Wins whose last day comes near are said when results come in without the window.
+    if (options.watch || options.fetch)
+        remind(store, QDate::currentDate());
     if (options.importTickets)
         status = qMax(status, importTickets(store, *options.importTickets, options.addAgain, out));
     if (options.exportTickets)
-        status = qMax(status, exportTickets(store, *options.exportTickets, out));
+        status = qMax(status, exportTickets(store, *options.exportTickets, out, options.withCollecting));
     return status;
 }
 
@@ -87,6 +92,29 @@ int BookCli::printOutcomes(BookStore &store, const QList<ImportBatch::Outcome> &
         out << graded << '\n';
     out.flush();
     return status;
+}
+
+namespace {
+BookCli::Notifier &notifierHook()
+{
+    static BookCli::Notifier hook;
+    return hook;
+}
+} // namespace
+
+void BookCli::setNotifier(const Notifier &notifier)
+{
+    notifierHook() = notifier;
+}
+
+void BookCli::remind(BookStore &store, const QDate &today)
+{
+    const Notifier &notify = notifierHook();
+    if (!notify)
+        return;
+    const QList<GradedTicket> unsent = DueReminders::unsent(store, TicketStore(store).graded(), today);
+    if (!unsent.isEmpty() && notify(CollectTexts::reminderTitle(int(unsent.size())), CollectTexts::reminderBody(unsent, today)))
+        DueReminders::markSent(store, unsent, today, QDateTime::currentDateTimeUtc());
 }
 
 int BookCli::watch(BookStore &store, const QDateTime &now, QTextStream &out, int settleMs)
@@ -152,7 +180,7 @@ int BookCli::importTickets(BookStore &store, const QString &file, bool addAgain,
     return ticketOutcome(out, file, outcome.error.text, TicketTexts::added(outcome.added.size(), outcome.skipped, list.padded));
 }
 
-int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &out)
+int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &out, bool withCollecting)
 {
     TicketStore tickets(store);
     QList<GradedTicket> rows = tickets.graded();
@@ -160,7 +188,7 @@ int BookCli::exportTickets(BookStore &store, const QString &file, QTextStream &o
     TicketRules::markResultsDue(rows, QDateTime::currentDateTimeUtc());
     QString error = tickets.lastError().text;
     if (error.isEmpty())
-        TicketList::write(file, rows, &error);
+        TicketList::write(file, rows, &error, withCollecting ? TicketList::Layout::WithCollecting : TicketList::Layout::Results);
     // Exported to standard output, the report goes beside it, not into it.
     QTextStream side(stderr);
     const QString written = rows.size() == 1 ? QCoreApplication::translate("BookCli", "1 ticket written")

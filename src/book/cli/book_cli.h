@@ -4,11 +4,14 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 #include "draw_result.h"
 #include "book_store.h"
 #include "import_batch.h"
 
 class BookOptions;
+class QDate;
 class QDateTime;
 class QTextStream;
 
@@ -37,6 +40,13 @@ public:
     // importFiles prints, or "FOLDER: nothing new". Files are looked at
     // again every settleMs until none is still growing (a few times at most).
     static int watch(BookStore &store, const QDateTime &now, QTextStream &out, int settleMs = 1000);
+    // How --watch sends a reminder of wins whose last day is near (the
+    // desktop's notifications, given by main()); true when it was taken.
+    // Without one, none is sent.
+    using Notifier = std::function<bool(const QString &summary, const QString &body)>;
+    static void setNotifier(const Notifier &notifier);
+    // Sends the reminders the book has not sent yet, and remembers them.
+    static void remind(BookStore &store, const QDate &today);
 
     // The ticket list in FILE (draw,number,way,units[,note] or the book's
     // ticket export), all or nothing: "FILE: 12 tickets added" and 0, or
@@ -47,8 +57,9 @@ public:
     // Every ticket with its draw's result, outcome and prize, as the
     // window exports them: "FILE: 12 tickets written" and 0, or an error and 1.
     // FILE may be "-" or /dev/stdout, a pipe or a device (see ExportFile);
-    // the line then goes to standard error.
-    static int exportTickets(BookStore &store, const QString &file, QTextStream &out);
+    // the line then goes to standard error. withCollecting adds the columns
+    // last_day, collected and online (TicketList::Layout::WithCollecting).
+    static int exportTickets(BookStore &store, const QString &file, QTextStream &out, bool withCollecting = false);
 
 private:
     static int printOutcomes(BookStore &store, const QList<ImportBatch::Outcome> &outcomes, const QList<DrawResult> &before,

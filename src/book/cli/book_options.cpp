@@ -62,6 +62,9 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
     const QCommandLineOption exportTicketsOption(QStringLiteral("export-tickets"),
         tr("Write every ticket with its draw's result, outcome and prize to <file> (CSV) and exit."),
         tr("file"));
+    const QCommandLineOption withCollectingOption(QStringLiteral("with-collecting"),
+        tr("With --export-tickets, add the columns last_day (the last day a win is paid), collected (the day it was "
+           "marked collected) and online (yes for a ticket bought online) at the end of each line."));
     const QCommandLineOption watchOption(QStringLiteral("watch"),
         tr("Import the result files waiting in the watched folder (the download folder unless another was picked "
            "in the window) that the book has not taken before, print what --import prints, and exit."));
@@ -76,6 +79,7 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
     parser.addOption(importTicketsOption);
     parser.addOption(addAgainOption);
     parser.addOption(exportTicketsOption);
+    parser.addOption(withCollectingOption);
     parser.addOption(watchOption);
     parser.addOption(fetchOption);
     parser.addOption(fetchAddressOption);
@@ -106,6 +110,7 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
         options.fetchAddress = parser.value(fetchAddressOption);
     if (parser.isSet(exportTicketsOption))
         options.exportTickets = parser.value(exportTicketsOption);
+    options.withCollecting = parser.isSet(withCollectingOption);
     const QString problem = options.problem(withWindow);
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "numbers3-book: %s\n", qPrintable(problem));
@@ -118,6 +123,8 @@ QString BookOptions::problem(bool withWindow) const
 {
     if (addAgain && !importTickets)
         return tr("%1 needs %2").arg(QLatin1String("--add-again"), QLatin1String("--import-tickets"));
+    if (withCollecting && !exportTickets)
+        return tr("%1 needs %2").arg(QLatin1String("--with-collecting"), QLatin1String("--export-tickets"));
     if (!import && !files.isEmpty())
         return tr("%1: files need --import").arg(files.first());
     if (import && files.isEmpty())

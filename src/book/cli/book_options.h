@@ -19,6 +19,7 @@ public:
     QStringList files;
     std::optional<QString> importTickets;  // --import-tickets FILE
     bool addAgain = false;                 // --add-again: tickets already held too
+    bool withCollecting = false;           // --with-collecting: last day, collected, online
     std::optional<QString> exportTickets;  // --export-tickets FILE
     bool watch = false;                    // --watch: what waits in the watched folder
     bool fetch = false;                    // --fetch: what the results address has that the book lacks

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "csv_reader.h"
+#include "payment_line.h"
 #include "result_importer.h"
 #include "result_text.h"
 
@@ -85,6 +86,8 @@ Outcome OperatorFile::readLine(const QStringList &row, int line)
     }
     if (!block.open || block.draw == 0)
         return std::nullopt;
+    if (PaymentLine::isPaymentLine(first))
+        return PaymentLine::read(row, line, block.draw, block.date, block.payFrom, block.payUntil);
     const QRegularExpressionMatch nm = first.startsWith(NumbersLabel) ? numberLine.match(first) : QRegularExpressionMatch();
     if (nm.hasMatch())
         return readNumberLine(row, line, nm.captured(1) == QLatin1String("4") ? Game::Numbers4 : Game::Numbers3);
@@ -222,5 +225,7 @@ Outcome OperatorFile::finishPart(Part &part, int line)
     }
     part.r.draw = block.draw;
     part.r.date = block.date;
+    part.r.payFrom = block.payFrom;
+    part.r.payUntil = block.payUntil;
     return out.add(part.r, block.drawLineNo);
 }

@@ -43,6 +43,7 @@ private:
         int drawLineNo = 0;
         int draw = 0;
         QDate date;
+        QDate payFrom, payUntil;  // the payment period, when the block gives it
         int reading = -1;         // the part whose way lines come next
         Part parts[2];            // Numbers3, Numbers4
     };

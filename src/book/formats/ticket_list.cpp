@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <array>
 
 #include "csv_reader.h"
 #include "csv_writer.h"
@@ -28,6 +29,10 @@ constexpr int NoteFields = 5;
 constexpr int ExportFields = 10;
 
 const char *const ExportHeader = "draw,number,way,units,note,date,result,outcome,prize,prize_kind,game\n";
+// Written after them by the full export, and read by name.
+const char *const CollectingHeader = ",last_day,collected,online";
+enum Named { GameColumn, LastDayColumn, CollectedColumn, OnlineColumn, NamedCount };
+const char *const NamedKeys[NamedCount] = { "game", "last_day", "collected", "online" };
 
 bool isBlank(const CsvReader::Record &r)
 {
@@ -61,13 +66,45 @@ int firstNonUtf8Line(QByteArrayView bytes)
     return line;
 }
 
-// The column "game" of a header, or -1.
-int gameColumn(const QStringList &header)
+// The columns a header names (game, last_day, collected, online), -1 for
+// those it lacks.
+std::array<int, NamedCount> namedColumns(const QStringList &header)
 {
+    std::array<int, NamedCount> at;
+    at.fill(-1);
     for (int i = 0; i < header.size(); ++i)
-        if (header.at(i).trimmed().compare(QLatin1String("game"), Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+        for (int n = 0; n < NamedCount; ++n)
+            if (header.at(i).trimmed().compare(QLatin1String(NamedKeys[n]), Qt::CaseInsensitive) == 0)
+                at[size_t(n)] = i;
+    return at;
+}
+
+// Takes the named columns out of a record, the rightmost first so the
+// others keep their places; a column the record is too short for is empty.
+std::array<QString, NamedCount> takeNamed(QStringList &fields, const std::array<int, NamedCount> &at)
+{
+    std::array<QString, NamedCount> out;
+    for (int i = int(fields.size()) - 1; i >= 0; --i)
+        for (int n = 0; n < NamedCount; ++n)
+            if (at[size_t(n)] == i)
+                out[size_t(n)] = fields.takeAt(i).trimmed();
+    return out;
+}
+
+// The marks of a ticket from its cells: collected is the day (YYYY-MM-DD)
+// or empty, online "yes" or empty ("no" too).
+QString readMarks(const QString &collected, const QString &online, Ticket &t)
+{
+    if (!collected.isEmpty()) {
+        t.collected = QDate::fromString(collected, Qt::ISODate);
+        if (!t.collected.isValid())
+            return tr("\"%1\" is not the day a win was collected (YYYY-MM-DD)").arg(collected.left(40));
+    }
+    const bool yes = online.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0;
+    if (!yes && !online.isEmpty() && online.compare(QLatin1String("no"), Qt::CaseInsensitive) != 0)
+        return tr("\"%1\" is not a mark of a ticket bought online; use yes or leave it empty").arg(online.left(40));
+    t.online = yes;
+    return QString();
 }
 
 // Whether a record is the header: it names the draw column, wherever.
@@ -177,7 +214,8 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
     CsvReader reader(text);
     CsvReader::Record record;
     bool first = true;
-    int gameAt = -1;  // without the column, a list is of the three-digit game
+    std::array<int, NamedCount> named;  // without a game column, a list is of the three-digit game
+    named.fill(-1);
     while (!reader.atEnd()) {
         if (!reader.next(record))
             return fail(reader.errorLine(), reader.error());
@@ -186,20 +224,19 @@ Parsed parse(const QByteArray &data, const QString &fileName, int maxDraw)
         const bool header = first && isHeader(record.fields);
         first = false;
         if (header) {
-            gameAt = gameColumn(record.fields);
+            named = namedColumns(record.fields);
             continue;
         }
-        Game game = Game::Numbers3;
-        if (gameAt >= 0 && gameAt < record.fields.size()) {
-            const QString key = record.fields.takeAt(gameAt).trimmed();
-            const std::optional<Game> named = gameOf(key);
-            if (!key.isEmpty() && !named)
-                return fail(record.line, tr("\"%1\" is not a game; use numbers3 or numbers4").arg(key.left(40)));
-            game = named.value_or(Game::Numbers3);
-        }
+        const std::array<QString, NamedCount> cells = takeNamed(record.fields, named);
+        const QString &key = cells[GameColumn];
+        const std::optional<Game> game = gameOf(key);
+        if (!key.isEmpty() && !game)
+            return fail(record.line, tr("\"%1\" is not a game; use numbers3 or numbers4").arg(key.left(40)));
         Ticket t;
         bool padded = false;
-        const QString problem = readTicket(record.fields, maxDraw, game, gameAt >= 0, &t, &padded);
+        QString problem = readTicket(record.fields, maxDraw, game.value_or(Game::Numbers3), named[GameColumn] >= 0, &t, &padded);
+        if (problem.isEmpty())
+            problem = readMarks(cells[CollectedColumn], cells[OnlineColumn], t);
         if (!problem.isEmpty())
             return fail(record.line, problem);
         if (out.tickets.size() >= MaxTickets)
@@ -243,9 +280,11 @@ Parsed read(const QString &path, int maxDraw)
     return parse(data, path, maxDraw);
 }
 
-QByteArray exportCsv(const QList<GradedTicket> &rows)
+QByteArray exportCsv(const QList<GradedTicket> &rows, Layout layout)
 {
     QByteArray out(ExportHeader);
+    if (layout == Layout::WithCollecting)
+        out.insert(out.size() - 1, CollectingHeader);
     out.reserve(out.size() + rows.size() * 64);
     for (const GradedTicket &r : rows) {
         const Ticket &t = r.ticket;
@@ -257,15 +296,19 @@ QByteArray exportCsv(const QList<GradedTicket> &rows)
             + outcomeKey(r) + ','
             + (g.outcome == TicketGrade::Waiting ? QByteArray() : QByteArray::number(g.prize)) + ','
             + (g.won() ? QByteArray(g.theoretical ? "theoretical" : "actual") : QByteArray()) + ','
-            + Games::key(t.game) + '\n';
+            + Games::key(t.game);
+        if (layout == Layout::WithCollecting)
+            out += ',' + (r.grade.won() ? r.period.until().toString(Qt::ISODate).toLatin1() : QByteArray()) + ','
+                + t.collected.toString(Qt::ISODate).toLatin1() + ',' + (t.online ? "yes" : "");
+        out += '\n';
     }
     return out;
 }
 
-bool write(const QString &path, const QList<GradedTicket> &rows, QString *error)
+bool write(const QString &path, const QList<GradedTicket> &rows, QString *error, Layout layout)
 {
     QString why;
-    if (ExportFile::write(path, exportCsv(rows), &why))
+    if (ExportFile::write(path, exportCsv(rows, layout), &why))
         return true;
     if (error)
         *error = tr("Cannot write %1: %2").arg(path, why);

@@ -16,7 +16,10 @@
 // same tickets. A header (the line that names "draw") may name a column
 // "game" anywhere, first too (numbers3 or numbers4, also 3 or 4 or
 // ナンバーズ3, ナンバーズ4); a list without it, or a ticket whose cell is
-// empty, is of the three-digit game. A list goes in whole or not at all.
+// empty, is of the three-digit game. The full export adds "last_day" (of a
+// win's payment period), "collected" (the day, YYYY-MM-DD) and "online"
+// ("yes"); a header may name the last two anywhere, and they are read back
+// as the ticket's marks. A list goes in whole or not at all.
 namespace TicketList {
 
 struct Parsed
@@ -39,8 +42,11 @@ Parsed read(const QString &path, int maxDraw);
 // "12-way", "6-way" or "4-way" (four digits), "mini"; prize in yen; "actual"
 // / "theoretical" (empty while waiting or for no win); "numbers3" /
 // "numbers4".
-QByteArray exportCsv(const QList<GradedTicket> &rows);
-bool write(const QString &path, const QList<GradedTicket> &rows, QString *error);
+// Layout::WithCollecting adds last_day, collected and online at the end,
+// which the program's own exports write; Results is the layout before them.
+enum class Layout { Results, WithCollecting };
+QByteArray exportCsv(const QList<GradedTicket> &rows, Layout layout = Layout::Results);
+bool write(const QString &path, const QList<GradedTicket> &rows, QString *error, Layout layout = Layout::Results);
 
 } // namespace TicketList
 

@@ -110,6 +110,14 @@ DrawMerge::Step DrawMerge::sameNumber(const DrawResult &offered, const DrawResul
     merged.sourceKind = offered.sourceKind;
     merged.source = offered.source;
     merged.storedAt = now;
+    // A period the file states is kept as stated; it changes no result. A
+    // hand value stays as typed, its period the rule's.
+    const bool periodGiven = held.sourceKind != DrawResult::Hand && offered.payUntil.isValid()
+        && (offered.payFrom != held.payFrom || offered.payUntil != held.payUntil);
+    if (periodGiven) {
+        merged.payFrom = offered.payFrom;
+        merged.payUntil = offered.payUntil;
+    }
     if (!changed.isEmpty()) {
         ++report.replaced;
         report.notes.append(tr("draw %1: %2 from %3").arg(offered.draw).arg(changed.join(QLatin1String(", ")), name));
@@ -117,7 +125,7 @@ DrawMerge::Step DrawMerge::sameNumber(const DrawResult &offered, const DrawResul
     }
     ++report.known;
     if (!dateFilled && !prizesFilled)
-        return { Known, held };
+        return { periodGiven ? Filled : Known, periodGiven ? merged : held };
     ++report.completed;
     completed.append(offered.draw);
     datesAdded = datesAdded || dateFilled;
@@ -185,6 +193,10 @@ DrawMerge::Step DrawMerge::otherNumber(DrawResult offered, const DrawResult &hel
     // result's prizes stay with it in replaced.
     if (!offered.date.isValid())
         offered.date = held.date;
+    if (!offered.payUntil.isValid() && offered.date == held.date) {
+        offered.payFrom = held.payFrom;
+        offered.payUntil = held.payUntil;
+    }
     ++report.replaced;
     report.notes.append(tr("draw %1: %2 %3 replaced by %4 from %5")
                             .arg(offered.draw)

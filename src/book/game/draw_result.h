@@ -31,6 +31,11 @@ struct DrawResult
     std::array<std::optional<qint64>, WayCount> prize;    // yen per unit
     std::array<std::optional<qint64>, WayCount> winners;  // units won
 
+    // The payment period as the operator's file gave it; invalid when no
+    // file did (PaymentPeriod::of then uses the rule).
+    QDate payFrom;
+    QDate payUntil;
+
     SourceKind sourceKind = File;
     QString source;        // file name for File, empty otherwise
     QDateTime storedAt;    // when the book stored it (UTC); invalid before storing

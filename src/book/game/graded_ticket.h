@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "payment_period.h"
 #include "ticket.h"
 #include "ticket_grade.h"
 
@@ -16,6 +17,7 @@ struct GradedTicket
     QDate drawDate;            // the result's date, else the draw calendar's
     int resultNumber = -1;     // the draw's number, -1 while waiting
     TicketGrade grade;
+    PaymentPeriod period;      // the draw's, by the file or the rule
     // Waiting, though the draw has been held and its result is out: the
     // book lacks it (TicketRules::markResultsDue).
     bool resultDue = false;

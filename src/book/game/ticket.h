@@ -29,6 +29,11 @@ struct Ticket
     int units = 1;         // 1..MaxUnits
     QString note;          // free text, may be empty
     QDateTime createdAt;   // when it was entered (UTC); invalid before storing
+    // Marks, not content: the day a win was marked collected (invalid while
+    // not), and a ticket bought online, whose wins are paid into the
+    // player's account without collecting.
+    QDate collected;
+    bool online = false;
 
     qint64 cost() const { return qint64(units) * UnitPrice; }
 

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "book_texts.h"
+#include "collect_texts.h"
 #include "draw_words.h"
 #include "ticket_texts.h"
 
@@ -59,6 +60,8 @@ QVariant TicketTableModel::data(const QModelIndex &index, int role) const
         case ResultColumn: return g.resultNumber;
         case OutcomeColumn: return int(g.grade.outcome) * 8 + int(g.grade.kind);
         case PrizeColumn: return g.grade.prize;
+        case LastDayColumn: return g.grade.won() ? g.period.until() : QDate();
+        case CollectedColumn: return int(WinCollect::of(g, QDate::currentDate()));
         case NoteColumn: return t.note;
         }
         return QVariant();
@@ -89,7 +92,8 @@ QString TicketTableModel::stateKey(const GradedTicket &g)
     const QString state = g.grade.outcome == TicketGrade::Waiting ? (g.resultDue ? QStringLiteral("missing") : QStringLiteral("waiting"))
                         : g.grade.won()                           ? QStringLiteral("won")
                                                                   : QStringLiteral("lost");
-    return state + QLatin1Char(' ') + QLatin1String(Games::key(g.ticket.game));
+    const bool toCollect = g.grade.won() && WinCollect::of(g, QDate::currentDate()) == WinCollect::ToCollect;
+    return state + QLatin1Char(' ') + QLatin1String(Games::key(g.ticket.game)) + (toCollect ? QStringLiteral(" tocollect") : QString());
 }
 
 QString TicketTableModel::filterPattern(const QString &state, const QString &gameKey)
@@ -97,8 +101,11 @@ QString TicketTableModel::filterPattern(const QString &state, const QString &gam
     if (state.isEmpty() && gameKey.isEmpty())
         return QString();
     const QString any = QStringLiteral("[a-z0-9]+");
-    return QStringLiteral("^%1 %2$").arg(state.isEmpty() ? any : QRegularExpression::escape(state),
-                                         gameKey.isEmpty() ? any : QRegularExpression::escape(gameKey));
+    const QString game = gameKey.isEmpty() ? any : QRegularExpression::escape(gameKey);
+    // A win still to collect is a win too.
+    if (state == QLatin1String("tocollect"))
+        return QStringLiteral("^won %1 tocollect$").arg(game);
+    return QStringLiteral("^%1 %2( tocollect)?$").arg(state.isEmpty() ? any : QRegularExpression::escape(state), game);
 }
 
 QVariant TicketTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -123,6 +130,8 @@ QVariant TicketTableModel::display(const GradedTicket &g, int column)
     case ResultColumn: return g.resultNumber < 0 ? QString() : Games::numberText(g.resultNumber, t.game);
     case OutcomeColumn: return g.resultDue ? TicketTexts::resultMissing() : TicketTexts::outcome(g.grade);
     case PrizeColumn: return TicketTexts::prize(g.grade);
+    case LastDayColumn: return CollectTexts::lastDay(g);
+    case CollectedColumn: return CollectTexts::state(g, QDate::currentDate());
     case NoteColumn: return t.note;
     }
     return QVariant();
@@ -130,8 +139,9 @@ QVariant TicketTableModel::display(const GradedTicket &g, int column)
 
 Qt::Alignment TicketTableModel::alignment(int column)
 {
-    return column == NoteColumn || column == WayColumn || column == OutcomeColumn || column == GameColumn ? Qt::AlignLeft | Qt::AlignVCenter
-                                                                                    : Qt::AlignRight | Qt::AlignVCenter;
+    return column == NoteColumn || column == WayColumn || column == OutcomeColumn || column == GameColumn || column == CollectedColumn
+               ? Qt::AlignLeft | Qt::AlignVCenter
+               : Qt::AlignRight | Qt::AlignVCenter;
 }
 
 bool TicketTableModel::largestFirst(int column)
@@ -151,6 +161,8 @@ QString TicketTableModel::title(int column)
     case ResultColumn: return tr("Result");
     case OutcomeColumn: return tr("Outcome");
     case PrizeColumn: return tr("Prize");
+    case LastDayColumn: return tr("Last day");
+    case CollectedColumn: return tr("Collected");
     case NoteColumn: return tr("Note");
     }
     return QString();

@@ -7,15 +7,16 @@
 #include "graded_ticket.h"
 
 // The graded tickets for a table view, newest draw first. Cells are worded
-// only when shown; SortRole gives numbers for sorting, StateRole the state
-// and the game for filtering (stateKey), and abbreviated cells carry their
-// words in Qt::AccessibleTextRole.
+// only when shown; SortRole gives numbers for sorting, StateRole the state,
+// the game and, for a win still to collect, "tocollect" for filtering
+// (stateKey), and abbreviated cells carry their words in
+// Qt::AccessibleTextRole.
 class TicketTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Column { DrawColumn, DateColumn, GameColumn, NumberColumn, WayColumn, UnitsColumn, ResultColumn, OutcomeColumn, PrizeColumn, NoteColumn, ColumnCount };
+    enum Column { DrawColumn, DateColumn, GameColumn, NumberColumn, WayColumn, UnitsColumn, ResultColumn, OutcomeColumn, PrizeColumn, NoteColumn, LastDayColumn, CollectedColumn, ColumnCount };
     enum Role { SortRole = Qt::UserRole, StateRole, IdRole };
 
     explicit TicketTableModel(QObject *parent = nullptr);

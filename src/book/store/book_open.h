@@ -9,7 +9,7 @@
 struct BookOpen
 {
     // The schema this program writes.
-    static constexpr int SchemaVersion = 5;
+    static constexpr int SchemaVersion = 6;
     // Milliseconds that opening waits for another program to let the book go,
     // and that a write waits for SQLite's own lock.
     static constexpr int BusyTimeoutMs = 5000;

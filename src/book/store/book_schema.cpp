@@ -141,11 +141,32 @@ QStringList version5()
     };
 }
 
+// Version 6: the payment period of a draw as the operator's file gave it
+// (NULL when none did: the rule's period is worked out from the date, never
+// stored as if a file had said it); per ticket the day its win was marked
+// collected and whether it was bought online; and the reminders sent of a
+// win's last day (by ticket, last day and days before it), each sent once.
+QStringList version6()
+{
+    return {
+        QStringLiteral("ALTER TABLE draws ADD COLUMN pay_from TEXT"),
+        QStringLiteral("ALTER TABLE draws ADD COLUMN pay_until TEXT"),
+        QStringLiteral("ALTER TABLE tickets ADD COLUMN collected TEXT"),
+        QStringLiteral("ALTER TABLE tickets ADD COLUMN online INTEGER NOT NULL DEFAULT 0 CHECK (online IN (0, 1))"),
+        QStringLiteral("CREATE TABLE reminders ("
+                       " ticket INTEGER NOT NULL,"
+                       " last_day TEXT NOT NULL,"
+                       " within INTEGER NOT NULL CHECK (within > 0),"
+                       " at TEXT NOT NULL,"
+                       " PRIMARY KEY (ticket, last_day, within))"),
+    };
+}
+
 } // namespace
 
 const QList<QStringList> &BookSchema::steps()
 {
-    static const QList<QStringList> steps = { version1(), version2(), version3(), version4(), version5() };
+    static const QList<QStringList> steps = { version1(), version2(), version3(), version4(), version5(), version6() };
     return steps;
 }
 

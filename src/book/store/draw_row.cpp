@@ -9,7 +9,7 @@ namespace {
 const char *const DrawColumns =
     "draw, date, number, straight_prize, straight_winners, box_prize, box_winners,"
     " set_straight_prize, set_straight_winners, set_box_prize, set_box_winners,"
-    " mini_prize, mini_winners, source_kind, source, stored_at, game";
+    " mini_prize, mini_winners, source_kind, source, stored_at, game, pay_from, pay_until";
 
 std::optional<qint64> toOptional(const QVariant &v)
 {
@@ -47,6 +47,8 @@ DrawResult fromQuery(const QSqlQuery &q, int first)
     r.source = q.value(first + 14).toString();
     r.storedAt = QDateTime::fromString(q.value(first + 15).toString(), Qt::ISODateWithMs);
     r.game = Games::fromStored(q.value(first + 16).toInt()).value_or(Game::Numbers3);
+    r.payFrom = QDate::fromString(q.value(first + 17).toString(), Qt::ISODate);
+    r.payUntil = QDate::fromString(q.value(first + 18).toString(), Qt::ISODate);
     return r;
 }
 

@@ -18,14 +18,16 @@ namespace {
 QString writeDrawSql()
 {
     QStringList set;
+    QStringList values;
     for (const QString &column : DrawRow::columns().split(QLatin1Char(','))) {
         const QString c = column.trimmed();
+        values << QStringLiteral("?");
         if (c != QLatin1String("draw") && c != QLatin1String("game"))
             set << QStringLiteral("%1 = excluded.%1").arg(c);
     }
-    return QStringLiteral("INSERT INTO draws (%1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"
+    return QStringLiteral("INSERT INTO draws (%1) VALUES (%3)"
                           " ON CONFLICT(game, draw) DO UPDATE SET %2")
-        .arg(DrawRow::columns(), set.join(QLatin1String(", ")));
+        .arg(DrawRow::columns(), set.join(QLatin1String(", ")), values.join(QLatin1Char(',')));
 }
 
 QVariant optionalValue(const std::optional<qint64> &v)
@@ -75,6 +77,8 @@ void bindDraw(QSqlQuery &q, const DrawResult &r)
     q.addBindValue(sourceValue(r.source));
     q.addBindValue(isoUtc(r.storedAt));
     q.addBindValue(int(r.game));
+    q.addBindValue(dateValue(r.payFrom));
+    q.addBindValue(dateValue(r.payUntil));
 }
 
 // The lowest and highest draw the files give; lo > hi when they give none.

@@ -12,6 +12,7 @@
 #include "book_session.h"
 #include "draw_row.h"
 #include "draw_calendar.h"
+#include "payment_period.h"
 #include "sql_transaction.h"
 #include "ticket_rules.h"
 
@@ -22,13 +23,17 @@ QString tr(const char *text)
     return QCoreApplication::translate("TicketStore", text);
 }
 
-// A ticket's eight columns, then its draw's row of the same game (all NULL
+// A ticket's columns, as rowToTicket() reads them.
+const char *const TicketColumns = "t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at, t.game, t.collected, t.online";
+constexpr int TicketColumnCount = 10;
+
+// A ticket's columns, then its draw's row of the same game (all NULL
 // while waiting).
 QString gradedSelect()
 {
-    return QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at, t.game, %1"
+    return QStringLiteral("SELECT %1, %2"
                           " FROM tickets t LEFT JOIN draws d ON d.game = t.game AND d.draw = t.draw")
-        .arg(DrawRow::columns(QStringLiteral("d")));
+        .arg(QLatin1String(TicketColumns), DrawRow::columns(QStringLiteral("d")));
 }
 
 // Within a draw in the order entered, so a list exported and read back
@@ -40,7 +45,7 @@ QString isoUtc(const QDateTime &t)
     return t.toUTC().toString(Qt::ISODateWithMs);
 }
 
-// The first eight columns of both selects.
+// The first columns of every select, TicketColumns.
 Ticket rowToTicket(const QSqlQuery &q)
 {
     Ticket t;
@@ -52,6 +57,8 @@ Ticket rowToTicket(const QSqlQuery &q)
     t.note = q.value(5).toString();
     t.createdAt = QDateTime::fromString(q.value(6).toString(), Qt::ISODateWithMs);
     t.game = Games::fromStored(q.value(7).toInt()).value_or(Game::Numbers3);
+    t.collected = QDate::fromString(q.value(8).toString(), Qt::ISODate);
+    t.online = q.value(9).toInt() != 0;
     return t;
 }
 
@@ -59,13 +66,15 @@ GradedTicket rowToGraded(const QSqlQuery &q)
 {
     GradedTicket g;
     g.ticket = rowToTicket(q);
-    if (q.value(8).isNull()) {
+    if (q.value(TicketColumnCount).isNull()) {
         g.drawDate = DrawCalendar::dateOf(g.ticket.draw);
         g.grade = TicketRules::grade(g.ticket, nullptr);
+        g.period = PaymentPeriod::byRule(g.drawDate);
         return g;
     }
-    const DrawResult r = DrawRow::fromQuery(q, 8);
+    const DrawResult r = DrawRow::fromQuery(q, TicketColumnCount);
     g.drawDate = r.date.isValid() ? r.date : DrawCalendar::dateOf(r.draw);
+    g.period = r.payUntil.isValid() ? PaymentPeriod::of(r) : PaymentPeriod::byRule(g.drawDate);
     g.resultNumber = r.number;
     g.grade = TicketRules::grade(g.ticket, &r);
     return g;
@@ -80,6 +89,11 @@ QString describe(const Ticket &t)
     };
     const int way = qBound(0, int(t.way), Ticket::WayCount - 1);
     return tr("draw %1, %2 %3").arg(t.draw).arg(t.numberText(), tr(ways[way]));
+}
+
+QVariant collectedValue(const Ticket &t)
+{
+    return t.collected.isValid() ? QVariant(t.collected.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString));
 }
 
 // Content only, as Ticket::sameContent() compares.
@@ -208,9 +222,11 @@ BookError TicketStore::insert(const QSqlDatabase &db, const QList<Ticket> &ticke
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     QSqlQuery fresh(db);
-    fresh.prepare(QStringLiteral("INSERT INTO tickets (game, draw, number, way, units, note, created_at) VALUES (?,?,?,?,?,?,?)"));
+    fresh.prepare(QStringLiteral("INSERT INTO tickets (game, draw, number, way, units, note, created_at, collected, online)"
+                                 " VALUES (?,?,?,?,?,?,?,?,?)"));
     QSqlQuery kept(db);
-    kept.prepare(QStringLiteral("INSERT INTO tickets (id, game, draw, number, way, units, note, created_at) VALUES (?,?,?,?,?,?,?,?)"));
+    kept.prepare(QStringLiteral("INSERT INTO tickets (id, game, draw, number, way, units, note, created_at, collected, online)"
+                                " VALUES (?,?,?,?,?,?,?,?,?,?)"));
     made.reserve(tickets.size());
     for (const Ticket &t : tickets) {
         QSqlQuery &q = t.id > 0 ? kept : fresh;
@@ -223,6 +239,8 @@ BookError TicketStore::insert(const QSqlDatabase &db, const QList<Ticket> &ticke
         q.addBindValue(t.units);
         q.addBindValue(t.note.isNull() ? QStringLiteral("") : t.note);
         q.addBindValue(isoUtc(t.createdAt.isValid() ? t.createdAt : now));
+        q.addBindValue(collectedValue(t));
+        q.addBindValue(t.online ? 1 : 0);
         if (!q.exec()) {
             BookError why = BookError::fromSql(q.lastError());
             // A full disk or a busy book is no fault of the ticket it met.
@@ -290,6 +308,26 @@ BookError TicketStore::update(const Ticket &ticket, int maxDraw)
     });
 }
 
+BookError TicketStore::setMarks(const QList<Ticket> &tickets)
+{
+    if (!book.isOpen())
+        return keep(refused(BookError::NotOpen, tr("The book is not open.")));
+    return inTransaction([&tickets](const QSqlDatabase &db) {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("UPDATE tickets SET collected = ?, online = ? WHERE id = ?"));
+        for (const Ticket &t : tickets) {
+            q.addBindValue(collectedValue(t));
+            q.addBindValue(t.online ? 1 : 0);
+            q.addBindValue(t.id);
+            if (!q.exec())
+                return BookError::fromSql(q.lastError());
+            if (q.numRowsAffected() != 1)
+                return refused(BookError::Refused, tr("The ticket is no longer in the book (deleted elsewhere?). Nothing was changed."));
+        }
+        return BookError();
+    });
+}
+
 BookError TicketStore::remove(const QList<qint64> &ids)
 {
     if (!book.isOpen())
@@ -325,7 +363,7 @@ std::optional<Ticket> TicketStore::ticket(qint64 id) const
     if (!book.isOpen())
         return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
-    q.prepare(QStringLiteral("SELECT id, draw, number, way, units, note, created_at, game FROM tickets WHERE id = ?"));
+    q.prepare(QStringLiteral("SELECT %1 FROM tickets t WHERE t.id = ?").arg(QLatin1String(TicketColumns)));
     q.addBindValue(id);
     if (!q.exec()) {
         error = BookError::fromSql(q.lastError());
@@ -371,7 +409,7 @@ QList<Row> selectAll(const BookSession &book, const QString &select, Row (*toRow
 
 QList<Ticket> TicketStore::tickets() const
 {
-    return selectAll(book, QStringLiteral("SELECT t.id, t.draw, t.number, t.way, t.units, t.note, t.created_at, t.game FROM tickets t"),
+    return selectAll(book, QStringLiteral("SELECT %1 FROM tickets t").arg(QLatin1String(TicketColumns)),
                      rowToTicket, error);
 }
 

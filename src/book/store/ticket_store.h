@@ -45,6 +45,9 @@ public:
 
     // Replaces a stored ticket's content (matched by id).
     BookError update(const Ticket &ticket, int maxDraw = 0);
+    // Writes the marks of stored tickets (collected, online), matched by id,
+    // in one transaction; their content is left as it is.
+    BookError setMarks(const QList<Ticket> &tickets);
     // Deletes tickets by id in one transaction.
     BookError remove(const QList<qint64> &ids);
 

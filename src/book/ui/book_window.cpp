@@ -49,6 +49,7 @@
 #include "ticket_view.h"
 #include "watch_controls.h"
 #include "stats_view.h"
+#include "win_reminders.h"
 
 BookWindow::BookWindow(BookStore &store, QWidget *parent)
     : QMainWindow(parent)
@@ -189,6 +190,7 @@ void BookWindow::buildTabs(QWidget *state, QGroupBox *lookup)
     tabs->addTab(chart, tr("Digit &chart"));
     tickets = new TicketView(store, this);
     tabs->addTab(tickets, tr("T&ickets"));
+    connect(tickets, &TicketView::reloaded, this, &BookWindow::refreshNext);
     stats = new StatsView(this);
     tabs->addTab(stats, tr("&Statistics"));
     auto *side = new QWidget(this);
@@ -281,7 +283,7 @@ void BookWindow::refresh()
 void BookWindow::refreshNext()
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    nextLabel->setText(BookTexts::next(now));
+    nextLabel->setText(WinReminders::check(store, tickets->allRows(), BookTexts::next(now)));
     // Up to the last draw whose result is out, which moves on with the clock;
     // the list is refilled only when it changed, keeping the reader's place.
     const QList<int> missing = store.missingDraws(DrawCalendar::lastDrawWithResult(now), gameBox->game());

@@ -16,6 +16,7 @@ TicketFilter::TicketFilter(QSortFilterProxyModel *proxy, QWidget *parent)
     stateBox->addItem(QCoreApplication::translate("TicketView", "All tickets"), QString());
     stateBox->addItem(QCoreApplication::translate("TicketView", "Waiting for the result"), QStringLiteral("waiting"));
     stateBox->addItem(QCoreApplication::translate("TicketView", "Won"), QStringLiteral("won"));
+    stateBox->addItem(QCoreApplication::translate("TicketView", "To collect"), QStringLiteral("tocollect"));
     stateBox->addItem(QCoreApplication::translate("TicketView", "Result not in the book"), QStringLiteral("missing"));
     stateBox->setAccessibleName(QCoreApplication::translate("TicketView", "Which tickets to show"));
     auto *stateLabel = new QLabel(QCoreApplication::translate("TicketView", "Sh&ow:"), parent);

@@ -10,9 +10,23 @@
 #include <algorithm>
 
 #include "book_texts.h"
+#include "collect_texts.h"
 #include "draw_words.h"
 #include "ticket_table_model.h"
 #include "ticket_texts.h"
+
+namespace {
+
+// A win whose last day, by the rule, reads as long as any.
+GradedTicket widestLastDay()
+{
+    GradedTicket g;
+    g.grade.outcome = TicketGrade::StraightWin;
+    g.period = PaymentPeriod::byRule(QDate(2025, 12, 30));
+    return g;
+}
+
+} // namespace
 
 TicketTableView::TicketTableView(TicketTableModel *model, QSortFilterProxyModel *proxy, QWidget *parent)
     : QTableView(parent)
@@ -50,6 +64,7 @@ TicketTableView::TicketTableView(TicketTableModel *model, QSortFilterProxyModel 
     TicketGrade noWinner;
     noWinner.outcome = TicketGrade::MiniWin;
     fit(TicketTableModel::PrizeColumn, {QStringLiteral("\u2248") + TicketTexts::yen(99999999), TicketTexts::prize(noWinner)});
+    fit(TicketTableModel::LastDayColumn, {CollectTexts::lastDay(widestLastDay())});
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setSortIndicator(TicketTableModel::DrawColumn, Qt::DescendingOrder);
     setSortingEnabled(true);

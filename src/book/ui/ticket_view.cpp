@@ -22,6 +22,8 @@
 
 #include "book_store.h"
 #include "book_texts.h"
+#include "collect_marks.h"
+#include "collect_texts.h"
 #include "draw_calendar.h"
 #include "draw_words.h"
 #include "tab_shortcuts.h"
@@ -129,6 +131,12 @@ void TicketView::buildActions()
     table->setContextMenuPolicy(Qt::ActionsContextMenu);
     table->insertAction(editAction, newAction);
     table->addAction(undoAction);
+    marks = new CollectMarks(store, history, table);
+    connect(marks, &CollectMarks::changed, this, [this](const QList<qint64> &ids, const QString &said) {
+        reload();
+        table->selectTickets(ids);
+        say(said);
+    });
 }
 
 // What a screen reader says of the list and the totals follows the sort and the filter.
@@ -153,6 +161,8 @@ void TicketView::buildMenu()
     ticketMenu->addAction(newAction);
     ticketMenu->addAction(editAction);
     ticketMenu->addAction(deleteAction);
+    ticketMenu->addAction(marks->collectAction());
+    ticketMenu->addAction(marks->onlineAction());
     ticketMenu->addAction(undoAction);
     ticketMenu->addMenu(sortMenu);
     ticketMenu->addSeparator();
@@ -242,13 +252,16 @@ void TicketView::reload()
     showTotals();
     describeList();
     updateActions();
+    emit reloaded();
 }
 
 // Over the game chosen, or both: money of the two games is not mixed unasked.
 void TicketView::showTotals()
 {
     const QList<GradedTicket> counted = filter->ofGame(model->rows());
-    summaryLabel->setText(TicketTexts::summary(TicketTotals::over(counted)));
+    const QString summary = TicketTexts::summary(TicketTotals::over(counted));
+    const QString collecting = CollectTexts::totals(WinCollect::perGame(counted, QDate::currentDate()));
+    summaryLabel->setText(collecting.isEmpty() ? summary : summary + QLatin1Char('\n') + collecting);
     monthTable->fill(counted);
 }
 
@@ -271,10 +284,16 @@ void TicketView::updateActions()
     const bool selected = table->selectionModel()->hasSelection();
     editAction->setEnabled(selected);
     deleteAction->setEnabled(selected);
+    marks->updateActions();
     undoAction->setEnabled(history.canUndo());
     exportAction->setEnabled(model->rowCount() > 0);
     printAction->setEnabled(proxy->rowCount() > 0);
     pdfAction->setEnabled(proxy->rowCount() > 0);
+}
+
+const QList<GradedTicket> &TicketView::allRows() const
+{
+    return model->rows();
 }
 
 QList<GradedTicket> TicketView::shownRows() const
@@ -378,6 +397,7 @@ void TicketView::undo()
     case TicketHistory::Added: say(tr("Undone: tickets added (%1)").arg(undone.tickets.size())); break;
     case TicketHistory::Edited: say(tr("Undone: the change to a ticket")); break;
     case TicketHistory::Deleted: say(tr("Undone: tickets deleted (%1)").arg(undone.tickets.size())); break;
+    case TicketHistory::Marked: say(tr("Undone: collected and online marks (%1)").arg(undone.tickets.size())); break;
     }
 }
 
@@ -447,7 +467,7 @@ bool TicketView::exportTo(const QString &path)
 {
     QString error;
     // Every ticket, as the command line exports them, whatever is shown.
-    if (!TicketList::write(path, model->rows(), &error)) {
+    if (!TicketList::write(path, model->rows(), &error, TicketList::Layout::WithCollecting)) {
         QMessageBox::warning(this, tr("Export tickets"), tr("The tickets were not written to %1.").arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + error);
         return false;
     }

@@ -14,6 +14,7 @@
 #include "ticket_table_view.h"
 
 class BookStore;
+class CollectMarks;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -50,6 +51,8 @@ public:
 
     // The rows as shown: filtered and sorted.
     QList<GradedTicket> shownRows() const;
+    // Every ticket as last read, graded.
+    const QList<GradedTicket> &allRows() const;
     // The shown list with its summary as an HTML page, as printed.
     QString printHtml() const;
     bool writePdf(const QString &path);
@@ -74,6 +77,7 @@ public:
     QAction *exportAction;
     QAction *printAction;
     QAction *pdfAction;
+    CollectMarks *marks = nullptr;
     // "Sort by": one action per column; the checked one is the list's order.
     QMenu *sortMenu;
     QList<QAction *> sortActions;
@@ -91,6 +95,10 @@ public slots:
     void exportList();
     void print();
     void saveAsPdf();
+
+signals:
+    // The tickets were read again (after any change to them).
+    void reloaded();
 
 private:
     void buildTable();

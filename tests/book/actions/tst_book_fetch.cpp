@@ -14,7 +14,14 @@
 
 namespace {
 
-// An operator file of one draw in the published layout, made up for the test.
+// "令和8年9月18日"
+QString era(const QDate &day)
+{
+    return QStringLiteral("令和%1年%2月%3日").arg(day.year() - 2018).arg(day.month()).arg(day.day());
+}
+
+// An operator file of one draw in the published layout, made up for the test;
+// payment runs from the day after the draw to the same date a year later.
 QByteArray operatorFile(int draw)
 {
     const QDate day = DrawCalendar::dateOf(draw);
@@ -22,12 +29,13 @@ QByteArray operatorFile(int draw)
     const QString n4 = QString::number(draw).rightJustified(4, QLatin1Char('0'));
     const QString text = QStringLiteral(
         "A50\r\n第%1回ナンバーズ,数字選択式全国自治宝くじ,令和%2年%3月%4日,東京 宝くじドリーム館\r\n"
-        "支払期間,令和%2年%3月%4日から令和%5年%3月%4日まで\r\n"
-        "ナンバーズ３抽せん数字,%6\r\nストレート,%6,62口,87100円\r\nボックス,253口,29000円\r\n"
+        "支払期間,%7から%8まで\r\n"
+        "ナンバーズ３抽せん数字,%5\r\nストレート,%5,62口,87100円\r\nボックス,253口,29000円\r\n"
         "セット（ストレート）,162口,58000円\r\nセット（ボックス）,419口,14500円\r\nミニ,下２ケタ,468口,8700円\r\n\r\n"
-        "ナンバーズ４抽せん数字,%7\r\nストレート,%7,18口,986400円\r\nボックス,153口,82200円\r\n"
+        "ナンバーズ４抽せん数字,%6\r\nストレート,%6,18口,986400円\r\nボックス,153口,82200円\r\n"
         "セット（ストレート）,51口,534300円\r\nセット（ボックス）,680口,41100円\r\n")
-        .arg(draw).arg(day.year() - 2018).arg(day.month()).arg(day.day()).arg(day.year() - 2017).arg(n3, n4);
+        .arg(draw).arg(day.year() - 2018).arg(day.month()).arg(day.day()).arg(n3, n4)
+        .arg(era(day.addDays(1)), era(day.addYears(1)));
     return text.toUtf8();
 }
 

@@ -14,6 +14,7 @@
 #include "book_store.h"
 #include "support/bundled_rows.h"
 #include "draw_calendar.h"
+#include "due_reminders.h"
 #include "ticket_history.h"
 #include "ticket_list.h"
 #include "ticket_rules.h"
@@ -76,6 +77,9 @@ private slots:
     void repeatsLeftOut_data();
     void repeatsLeftOut();
     void undoesNewestFirst();
+    void marksKeptAndUndone();
+    void remindersOnce_data();
+    void remindersOnce();
     void tableChecks();
     void listErrors_data();
     void listErrors();
@@ -424,6 +428,76 @@ void TstBookTickets::undoesNewestFirst()
     while (many.canUndo() && !(error = many.undo(store, nullptr, nullptr)).failed())
         ++undoable;
     QCOMPARE(undoable, 50);
+}
+
+// Marks are not content: an edit keeps them, a deleted ticket comes back
+// with them, and undoing a marking puts the ones before back.
+void TstBookTickets::marksKeptAndUndone()
+{
+    BookStore book;
+    QVERIFY(book.open(bookPath()).usable());
+    TicketStore store(book);
+    TicketHistory history;
+    BookError error;
+    QList<qint64> ids;
+    Ticket online = ticket(7066, 45, Ticket::Mini);
+    online.online = true;
+    QVERIFY(!(error = store.add({ ticket(7065, 123, Ticket::Box), online }, &ids, MaxDraw)).failed());
+    const QList<Ticket> before{ *store.ticket(ids.at(0)), *store.ticket(ids.at(1)) };
+    QVERIFY(!before.at(0).online && before.at(1).online);
+    QList<Ticket> marked = before;
+    for (Ticket &t : marked)
+        t.collected = QDate(2026, 10, 1);
+    QVERIFY(!(error = store.setMarks(marked)).failed());
+    history.record(TicketHistory::Marked, before);
+    Ticket edited = *store.ticket(ids.at(0));
+    edited.units = 3;
+    QVERIFY(!(error = store.update(edited, MaxDraw)).failed());
+    QVERIFY(!(error = store.remove({ ids.at(1) })).failed());
+    QVERIFY(!(error = store.add({ marked.at(1) }, nullptr, MaxDraw)).failed());
+    for (qint64 id : ids)
+        QCOMPARE(store.ticket(id)->collected, QDate(2026, 10, 1));
+    QList<qint64> touched;
+    QVERIFY2(!(error = history.undo(store, nullptr, &touched)).failed(), qPrintable(error.text));
+    QCOMPARE(touched, ids);
+    QVERIFY(!store.ticket(ids.at(0))->collected.isValid() && !store.ticket(ids.at(1))->collected.isValid());
+    QVERIFY(store.ticket(ids.at(1))->online);
+    QCOMPARE(store.ticket(ids.at(0))->units, 3);
+}
+
+// A reminder goes out when a win's last day comes within 30 days and
+// again within 7, each once, remembered in the book; none for a win
+// collected or further off.
+void TstBookTickets::remindersOnce_data()
+{
+    QTest::addColumn<QList<int>>("looks");  // days before the last day at each look
+    QTest::addColumn<QList<int>>("sent");   // reminders sent at each look
+    QTest::newRow("29 then 6 days") << QList<int>{ 29, 28, 6, 5 } << QList<int>{ 1, 0, 1, 0 };
+    QTest::newRow("first seen at 6 days") << QList<int>{ 6, 6, 0 } << QList<int>{ 1, 0, 0 };
+    QTest::newRow("far, then near") << QList<int>{ 200, 31, 30 } << QList<int>{ 0, 0, 1 };
+    QTest::newRow("past the last day") << QList<int>{ -1 } << QList<int>{ 0 };
+}
+
+void TstBookTickets::remindersOnce()
+{
+    QFETCH(QList<int>, looks);
+    QFETCH(QList<int>, sent);
+    BookStore book;
+    QVERIFY(book.open(bookPath()).usable());
+    GradedTicket win;
+    win.ticket.id = 7;
+    win.grade.outcome = TicketGrade::StraightWin;
+    win.grade.prize = 90000;
+    win.period = PaymentPeriod::byRule(QDate(2026, 1, 30));
+    GradedTicket collected = win;
+    collected.ticket.id = 8;
+    collected.ticket.collected = QDate(2026, 2, 2);
+    for (int i = 0; i < looks.size(); ++i) {
+        const QDate today = win.period.until().addDays(-looks.at(i));
+        const QList<GradedTicket> unsent = DueReminders::unsent(book, { win, collected }, today);
+        QVERIFY2(unsent.size() == sent.at(i), qPrintable(QStringLiteral("look %1").arg(i)));
+        QVERIFY(!DueReminders::markSent(book, unsent, today, QDateTime::currentDateTimeUtc()).failed());
+    }
 }
 
 // The table's own checks hold even for writes that skip the rules: a mini

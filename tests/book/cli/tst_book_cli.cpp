@@ -159,6 +159,8 @@ void TstBookCli::helpLanguage_data()
                                            << "numbers3-book: --import にはファイルかフォルダーが 1 つ以上必要です\n";
     QTest::newRow("a file without --import, no display") << QStringList{"LANG=C", "QT_QPA_PLATFORM=none-such"} << QStringList{"foo.csv"}
                                                          << "numbers3-book: foo.csv: files need --import\n";
+    QTest::newRow("the columns of collecting without an export") << QStringList{"LANG=ja_JP.UTF-8"} << QStringList{"--with-collecting"}
+                                                                 << "numbers3-book: --with-collecting には --export-tickets が必要です\n";
     QTest::newRow("a folder without CSV files") << QStringList{"LANG=ja_JP.UTF-8"} << QStringList{"--import", "/dev/shm/.."}
                                                 << "エラー：指定したものの中に CSV ファイルがありません\n";
 }

@@ -30,6 +30,8 @@ private slots:
     void ticketGames_data();
     void ticketGames();
     void ticketExportGames();
+    void ticketMarks_data();
+    void ticketMarks();
 };
 
 void TstBookCsv::read_data()
@@ -244,6 +246,58 @@ void TstBookCsv::ticketExportGames()
     due.resultNumber = -1;
     due.resultDue = true;
     QVERIFY(TicketList::exportCsv({ due }).endsWith(",2026-09-01,,result missing,,,numbers4\n"));
+}
+
+// The marks of collecting: optional columns read by name; the full
+// export writes them, with the last day of a win, and reads them back.
+void TstBookCsv::ticketMarks_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("read");  // collected:online per ticket, or the start of the error
+    QTest::newRow("a list without them") << QByteArray("draw,number,way,units\n7065,123,box,1\n") << "-:no";
+    QTest::newRow("both, anywhere after the draw") << QByteArray("draw,online,number,way,units,collected\n7065,yes,123,box,1,\n7065,,124,box,1,2026-10-02\n")
+                                        << "-:yes 2026-10-02:no";
+    QTest::newRow("the full export")
+        << QByteArray("draw,number,way,units,note,date,result,outcome,prize,prize_kind,game,last_day,collected,online\n"
+                      "7073,188,straight,1,,2026-09-17,188,straight,87100,actual,numbers3,2027-09-17,2026-09-20,\n"
+                      "7073,6916,box,1,,2026-09-17,6916,box 24-way,82200,actual,numbers4,2027-09-17,,YES\n")
+        << "2026-09-20:no -:yes";
+    QTest::newRow("not a day") << QByteArray("draw,number,way,units,collected\n7065,123,box,1,2026-02-30\n")
+                               << "list.csv:2: \"2026-02-30\" is not the day";
+    QTest::newRow("not yes") << QByteArray("draw,number,way,units,online\n7065,123,box,1,maybe\n")
+                             << "list.csv:2: \"maybe\" is not a mark";
+}
+
+void TstBookCsv::ticketMarks()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QString, read);
+    const TicketList::Parsed parsed = TicketList::parse(data, QStringLiteral("list.csv"), 8000);
+    if (!parsed.ok()) {
+        QVERIFY2(parsed.error.startsWith(read), qPrintable(parsed.error));
+        return;
+    }
+    QStringList seen;
+    QList<GradedTicket> rows;
+    for (const Ticket &t : parsed.tickets) {
+        seen << QStringLiteral("%1:%2").arg(t.collected.isValid() ? t.collected.toString(Qt::ISODate) : QStringLiteral("-"),
+                                            t.online ? QStringLiteral("yes") : QStringLiteral("no"));
+        GradedTicket g;
+        g.ticket = t;
+        g.grade.outcome = TicketGrade::StraightWin;
+        g.period = PaymentPeriod::byRule(QDate(2026, 9, 17));
+        rows << g;
+    }
+    QCOMPARE(seen.join(QLatin1Char(' ')), read);
+    // Written in full and read again, the marks come back.
+    const QByteArray full = TicketList::exportCsv(rows, TicketList::Layout::WithCollecting);
+    QVERIFY(full.split('\n').at(1).contains(",2027-09-17,"));
+    const TicketList::Parsed back = TicketList::parse(full, QStringLiteral("export.csv"), 8000);
+    QVERIFY2(back.ok(), qPrintable(back.error));
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        QCOMPARE(back.tickets.at(i).collected, parsed.tickets.at(i).collected);
+        QCOMPARE(back.tickets.at(i).online, parsed.tickets.at(i).online);
+    }
 }
 
 QTEST_GUILESS_MAIN(TstBookCsv)

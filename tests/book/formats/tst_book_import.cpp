@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "payment_period.h"
 #include "result_importer.h"
 #include "results_csv.h"
 #include "support/bundled_rows.h"
@@ -31,6 +32,8 @@ private slots:
     void plainGames();
     void fourDigitData_data();
     void fourDigitData();
+    void paymentPeriods_data();
+    void paymentPeriods();
 };
 
 static QString fixture(const QString &name)
@@ -410,6 +413,56 @@ void TstBookImport::fourDigitData()
         QCOMPARE(waysText(*it), waysText(row));
     }
     QCOMPARE(ResultsCsv::write(got.draws), bytes);
+}
+
+// The period a file states stays as stated; where none is stated, the
+// rule's: the day after the draw to the same date a year later.
+void TstBookImport::paymentPeriods_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("from");   // line text replaced in the file, empty for none
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("period"); // "FROM UNTIL rule|file" of the first draw, or "error"
+    const QString text = QStringLiteral("A1007073-as-text.txt");
+    const QString line = QStringLiteral("支払期間,令和8年9月18日から令和9年9月17日まで");
+    QTest::newRow("7073 as the operator wrote it") << text << "" << "" << "2026-09-18 2027-09-17 file";
+    QTest::newRow("a period longer than the rule's") << text << line << "支払期間,令和8年9月18日から令和9年9月30日まで"
+                                                     << "2026-09-18 2027-09-30 file";
+    QTest::newRow("no period line") << text << line << "" << "2026-09-18 2027-09-17 rule";
+    QTest::newRow("words, no dates") << "A1001340.CSV" << "" << "" << "2004-07-02 2005-07-01 rule";
+    QTest::newRow("the book's CSV") << "plain_1338_1340.csv" << "" << "" << "2004-06-29 2005-06-28 rule";
+    QTest::newRow("a day that does not exist") << text << line << "支払期間,令和8年9月18日から令和9年2月30日まで" << "error";
+    QTest::newRow("ends before it starts") << text << line << "支払期間,令和9年9月18日から令和8年9月17日まで" << "error";
+    QTest::newRow("starts on the draw day") << text << line << "支払期間,令和8年9月17日から令和9年9月17日まで" << "error";
+    QTest::newRow("one date only") << text << line << "支払期間,令和9年9月17日まで" << "error";
+}
+
+void TstBookImport::paymentPeriods()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, period);
+    QFile f(fixture(file));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QByteArray bytes = f.readAll();
+    if (!from.isEmpty())
+        bytes.replace(from.toUtf8() + (to.isEmpty() ? "\n" : ""), to.toUtf8());
+    const ImportedFile got = ResultImporter::parse(bytes, file);
+    if (period == QLatin1String("error")) {
+        QVERIFY(!got.ok());
+        QVERIFY2(got.error.contains(QStringLiteral(":3:")), qPrintable(got.error));
+        return;
+    }
+    QVERIFY2(got.ok(), qPrintable(got.error));
+    for (const DrawResult &r : got.draws) {
+        if (r.draw != got.draws.constFirst().draw)
+            continue;
+        const PaymentPeriod p = PaymentPeriod::of(r);
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(p.from().toString(Qt::ISODate), p.until().toString(Qt::ISODate),
+                                                p.isByRule() ? QStringLiteral("rule") : QStringLiteral("file")),
+                 period);
+    }
 }
 
 QTEST_GUILESS_MAIN(TstBookImport)

@@ -21,6 +21,7 @@
 #include "bundled_data.h"
 #include "support/bundled_rows.h"
 #include "draw_calendar.h"
+#include "payment_period.h"
 #include "result_importer.h"
 #include "ticket_store.h"
 #include "support/self_child.h"
@@ -318,6 +319,7 @@ void TstBookStore::olderBooksMigrate_data()
     QTest::newRow("schema 2") << "schema2.sql" << 0;
     QTest::newRow("schema 3") << "schema3.sql" << 2;
     QTest::newRow("schema 4") << "schema4.sql" << 2;
+    QTest::newRow("schema 5") << "schema5.sql" << 2;
 }
 
 void TstBookStore::olderBooksMigrate()
@@ -345,7 +347,26 @@ void TstBookStore::olderBooksMigrate()
     for (const GradedTicket &g : TicketStore(store).graded()) {
         QCOMPARE(g.ticket.game, Game::Numbers3);
         QCOMPARE(g.ticket.note, g.ticket.id == 1 ? QStringLiteral("birthday") : QString());
+        // Uncollected, bought on paper, each with its draw's period by the rule.
+        QVERIFY(!g.ticket.collected.isValid() && !g.ticket.online);
+        QCOMPARE(g.period.until(), g.drawDate.addYears(1));
+        QVERIFY(g.period.isByRule());
     }
+    for (const DrawResult &r : store.allDraws())
+        QCOMPARE(PaymentPeriod::of(r).until(), r.date.addYears(1));
+    // The period the operator's file states is kept with the draw, even
+    // one the book held from the bundled data with the same result.
+    QVERIFY(store.loadBundled());
+    QVERIFY(store.importFile(ResultImporter::read(fixture(QStringLiteral("A1007073-as-text.txt")))).ok);
+    for (const Game game : { Game::Numbers3, Game::Numbers4 }) {
+        const PaymentPeriod p = PaymentPeriod::of(*store.draw(7073, game));
+        QCOMPARE(p.from(), QDate(2026, 9, 18));
+        QCOMPARE(p.until(), QDate(2027, 9, 17));
+        QVERIFY(!p.isByRule());
+    }
+    // A bundled draw of 29 February ends on 28 February by the rule.
+    const PaymentPeriod leap = PaymentPeriod::of(*store.draw(6415, Game::Numbers4));
+    QVERIFY(leap.isByRule() && leap.until() == QDate(2025, 2, 28));
 }
 
 // What a book holds of the bundled data before it is opened: one of the
@@ -368,6 +389,7 @@ void TstBookStore::booksCatchUp_data()
     QTest::newRow("schema 2") << "schema2.sql" << "" << allBut567 << prized - 2 << snapshotKept;
     QTest::newRow("schema 3") << "schema3.sql" << "" << allBut567 << prized - 2 << snapshotKept;
     QTest::newRow("schema 4") << "schema4.sql" << "" << allBut567 << prized - 2 << snapshotKept;
+    QTest::newRow("schema 5") << "schema5.sql" << "" << allBut567 << prized - 2 << snapshotKept;
     // A book marked as holding fewer bundled draws was never looked at again.
     QTest::newRow("schema 1, 2,000 bundled draws") << "schema1.sql" << "INSERT INTO meta VALUES ('bundled', '2000')"
                                                    << allBut567 << prized - 2 << snapshotKept;
