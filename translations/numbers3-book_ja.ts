@@ -1015,6 +1015,10 @@ GNU 一般公衆利用許諾書バージョン 3 以降のもとで配布され�
         <translation>索引 %1 が表 %2 と一致しません</translation>
     </message>
     <message>
+        <source>its header says schema %1, which no version of this program writes</source>
+        <translation>ヘッダーのスキーマ番号 %1 は、このプログラムのどの版も書かない番号です</translation>
+    </message>
+    <message>
         <source>straight prize %1</source>
         <translation>ストレート当せん金 %1</translation>
     </message>
@@ -2462,6 +2466,10 @@ and paste again.</source>
 </context>
 <context>
     <name>ExportFile</name>
+    <message>
+        <source>it is the book this program has open, or a file the book keeps beside it</source>
+        <translation>このプログラムが開いている番号帳か、番号帳がその隣に置くファイルです</translation>
+    </message>
     <message>
         <source>it is a link to %1, which does not exist</source>
         <translation>%1 へのリンクですが、リンク先がありません</translation>

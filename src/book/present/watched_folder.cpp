@@ -131,24 +131,17 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
     result.outcomes = ImportBatch::run(store, files, now);
     for (qsizetype i = 0; i < entriesTaken.size(); ++i)
         entriesTaken[i].ok = result.outcomes.at(i).report.ok;
-    // A file the book could not store for a passing reason (busy, disk
-    // full) is tried again on the next look rather than remembered as bad.
+    // When the book could not store for a passing reason (busy, disk full),
+    // nothing of the look went in: every file of it is tried again on the
+    // next look rather than remembered as bad.
     const BookError why = store.lastFailure();
-    const bool passing = why.kind == BookError::NotOpen || why.kind == BookError::Busy || why.kind == BookError::DiskFull
-                         || why.kind == BookError::ReadOnly || why.kind == BookError::Io;
-    QList<SeenFiles::Entry> keep;
-    QStringList kept;
-    for (qsizetype i = 0; i < entriesTaken.size(); ++i) {
-        if (entriesTaken.at(i).ok || !passing || result.outcomes.at(i).report.error != why.text) {
-            keep << entriesTaken.at(i);
-            kept << files.at(i);
-        }
-    }
-    if (!seen.remember(keep, now)) {
+    if (why.kind == BookError::NotOpen || why.passes())
+        return result;
+    if (!seen.remember(entriesTaken, now)) {
         result.error = seen.lastError();
         return result;
     }
-    for (const QString &path : std::as_const(kept))
+    for (const QString &path : std::as_const(files))
         lastLook[path].settled = true;
     return result;
 }

@@ -24,6 +24,9 @@ struct BookError
     QString text;
 
     bool failed() const { return kind != None; }
+    // Trouble of the moment, not of what was given: the same may go in
+    // once it has passed (space freed, the other program done).
+    bool passes() const { return kind == Busy || kind == DiskFull || kind == ReadOnly || kind == Io; }
 
     // A failed statement in words for the user, by SQLite's primary result code.
     static BookError fromSql(const QSqlError &error);

@@ -16,11 +16,13 @@
 #include <thread>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "book_store.h"
 #include "bundled_data.h"
 #include "support/bundled_rows.h"
 #include "draw_calendar.h"
+#include "export_file.h"
 #include "result_importer.h"
 #include "ticket_store.h"
 #include "support/self_child.h"
@@ -82,8 +84,9 @@ bool writeUnchecked(const QString &path, const QString &sql)
 }
 
 // Flips the last byte of the right-most leaf page of an index: a rowid in
-// its last cell, which only a full integrity check notices.
-bool flipIndexByte(const QString &path, const QString &index)
+// its last cell, which only a full integrity check notices. inText: the last
+// small letter there instead, a text key changed but not its length.
+bool flipIndexByte(const QString &path, const QString &index, bool inText = false)
 {
     int root = 0;
     {
@@ -110,10 +113,13 @@ bool flipIndexByte(const QString &path, const QString &index)
             return false;
         page = qFromBigEndian<quint32>(header.constData() + 8);  // the right-most child
     }
-    f.seek(page * pageSize - 1);
-    const char last = f.read(1).at(0);
-    f.seek(page * pageSize - 1);
-    return f.write(QByteArray(1, char(last ^ 0x01))) == 1;
+    f.seek((page - 1) * pageSize);
+    const QByteArray bytes = f.read(pageSize);
+    qint64 at = pageSize - 1;
+    while (inText && at > 0 && !(bytes.at(at) >= 'a' && bytes.at(at) <= 'z'))
+        --at;
+    f.seek((page - 1) * pageSize + at);
+    return f.write(QByteArray(1, char(bytes.at(at) ^ 0x01))) == 1;
 }
 
 // Writes a book from one of the snapshots beside this test (schemaN.sql: an
@@ -171,6 +177,8 @@ private slots:
     void init();
     void conflictsAndIdempotency();
     void exportRoundTrips();
+    void exportsKeepOffTheBook_data();
+    void exportsKeepOffTheBook();
     void olderBooksMigrate_data();
     void olderBooksMigrate();
     void booksCatchUp_data();
@@ -308,6 +316,48 @@ void TstBookStore::exportRoundTrips()
     QCOMPARE(b.size(), a.size());
     for (qsizetype i = 0; i < a.size(); ++i)
         QVERIFY2(a.at(i).sameContent(b.at(i)), qPrintable(QString::number(a.at(i).draw)));
+}
+
+void TstBookStore::exportsKeepOffTheBook_data()
+{
+    QTest::addColumn<QString>("target");  // relative to the test's folder; "link": a link to the book
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("the book") << "book.sqlite" << true;
+    QTest::newRow("by ./ and ..") << "./sub/../book.sqlite" << true;
+    QTest::newRow("a link to the book") << "link" << true;
+    QTest::newRow("a hard link to the book") << "hard" << true;
+    QTest::newRow("its lock") << "book.sqlite.lock" << true;
+    QTest::newRow("its journal, not there yet") << "sub/../book.sqlite-journal" << true;
+    QTest::newRow("its check mark") << "book.sqlite.checked" << true;
+    QTest::newRow("a file beside it") << "book.csv" << false;
+}
+
+// No export goes over the open book or a file it keeps, however spelt.
+void TstBookStore::exportsKeepOffTheBook()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, kept);
+    BookStore store;
+    QVERIFY(store.open(bookPath()).usable());
+    QVERIFY(store.loadBundled());
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("sub")));
+    QFile(bookPath() + QStringLiteral(".checked")).open(QIODevice::WriteOnly);
+    if (target == QLatin1String("link"))
+        QVERIFY(QFile::link(bookPath(), dir->filePath(target)));
+    if (target == QLatin1String("hard"))
+        QVERIFY(::link(QFile::encodeName(bookPath()).constData(), QFile::encodeName(dir->filePath(target)).constData()) == 0);
+    struct stat lockBefore;
+    QVERIFY(::stat(QFile::encodeName(bookPath() + QStringLiteral(".lock")).constData(), &lockBefore) == 0);
+    QString why;
+    QCOMPARE(ExportFile::write(QDir(dir->path()).filePath(target), "draw,number\n", &why), !kept);
+    QVERIFY(!kept || QFileInfo(dir->filePath(QStringLiteral("book.sqlite-journal"))).size() == 0);
+    struct stat lockAfter;
+    QVERIFY(::stat(QFile::encodeName(bookPath() + QStringLiteral(".lock")).constData(), &lockAfter) == 0);
+    QCOMPARE(lockAfter.st_ino, lockBefore.st_ino);
+    QFile book(bookPath());
+    QVERIFY(book.open(QIODevice::ReadOnly) && book.read(15) == "SQLite format 3");
+    store.close();
+    QVERIFY(ExportFile::write(bookPath() + QStringLiteral(".lock"), "once closed\n", &why));  // let go with the book
 }
 
 void TstBookStore::olderBooksMigrate_data()
@@ -596,6 +646,15 @@ void TstBookStore::unusableBookMovedAside_data()
                                                    << QString() << "Page ";
     QTest::newRow("earlier leftovers") << text << 0 << QByteArray(600, '\x01') << true << QString() << "not a database";
     QTest::newRow("a flipped byte in the number index") << none << 0 << none << false << "index" << "draws_by_number";
+    QTest::newRow("a changed letter in the index of settings")
+        << none << 0 << none << false << "letter:sqlite_autoindex_meta_1:INSERT INTO meta VALUES ('watch_folder', '/home/a')"
+        << "sqlite_autoindex_meta_1";
+    QTest::newRow("a changed letter in the index of files seen")
+        << none << 0 << none << false
+        << "letter:sqlite_autoindex_seen_files_1:INSERT INTO seen_files VALUES ('9f86d081884c7d659a2feaa0c55ad015', 'a.csv', '', 1)"
+        << "sqlite_autoindex_seen_files_1";
+    QTest::newRow("a flipped bit in the header's schema number") << QByteArray("\x01", 1) << 61 << none << false << QString()
+                                                                 << "schema 65541";
     QTest::newRow("a draw of 1234") << none << 0 << none << false << "UPDATE draws SET number = 1234 WHERE draw = 7000"
                                     << "table draws holds values that break its CHECK";
     QTest::newRow("a draw of 1234 written while the book was open")
@@ -623,10 +682,14 @@ void TstBookStore::unusableBookMovedAside()
         if (!whileOpen.isEmpty())
             QVERIFY(writeUnchecked(bookPath(), whileOpen));
     }
-    if (sql == QLatin1String("index"))
+    if (sql == QLatin1String("index")) {
         QVERIFY(flipIndexByte(bookPath(), QStringLiteral("draws_by_number")));
-    else if (!sql.isEmpty() && whileOpen.isEmpty())
+    } else if (sql.startsWith(QLatin1String("letter:"))) {
+        QVERIFY(writeUnchecked(bookPath(), sql.section(QLatin1Char(':'), 2)));
+        QVERIFY(flipIndexByte(bookPath(), sql.section(QLatin1Char(':'), 1, 1), true));
+    } else if (!sql.isEmpty() && whileOpen.isEmpty()) {
         QVERIFY(writeUnchecked(bookPath(), sql));
+    }
     QFile f(bookPath());
     QVERIFY(f.open(QIODevice::ReadWrite));
     if (offset == 0 && !damage.isEmpty())
