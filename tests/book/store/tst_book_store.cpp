@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <thread>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -854,6 +855,7 @@ void TstBookStore::leftLocks_data()
     QTest::newRow("garbage") << QByteArray("\x01\xfe garbage\n") << true;
     QTest::newRow("another host's") << QByteArray("4242\nnumbers3-book\nelsewhere\n") << true;
     QTest::newRow("a folder") << QByteArray("dir") << false;
+    QTest::newRow("a named pipe") << QByteArray("fifo") << false;
 }
 
 // A lock file nobody holds is left over, whatever it says; what cannot be
@@ -864,6 +866,8 @@ void TstBookStore::leftLocks()
     const QString lockPath = bookPath() + QStringLiteral(".lock");
     if (lock == "dir") {
         QVERIFY(QDir().mkdir(lockPath));
+    } else if (lock == "fifo") {
+        QVERIFY(::mkfifo(QFile::encodeName(lockPath).constData(), 0600) == 0);
     } else {
         QFile f(lockPath);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -873,7 +877,23 @@ void TstBookStore::leftLocks()
     store.setBusyTimeout(1000);
     QElapsedTimer waited;
     waited.start();
+    // Whoever opens the pipe to read would wait for a writer for ever: one
+    // comes, is noted, and lets it go.
+    std::atomic<bool> done{ false }, blocked{ false };
+    std::thread writer([&] {
+        while (lock == "fifo" && !done) {
+            const int fd = ::open(QFile::encodeName(lockPath).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                blocked = true;
+                ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
     const BookStore::OpenResult r = store.open(bookPath());
+    done = true;
+    writer.join();
+    QVERIFY(!blocked);
     QFETCH(bool, opens);
     QCOMPARE(r.usable(), opens);
     if (opens) {
