@@ -6,6 +6,7 @@
 
 #include "draw_result.h"
 #include "import_batch.h"
+#include "watched_folder.h"
 
 class BookStore;
 class QDateTime;
@@ -29,7 +30,7 @@ public:
     // What is waiting in the watched folder (WatchedFolder), printed as
     // importFiles prints, or "FOLDER: nothing new". Files are looked at
     // again every settleMs until none is still growing (a few times at most).
-    static int watch(BookStore &store, const QDateTime &now, QTextStream &out, int settleMs = 1000);
+    static int watch(BookStore &store, const QDateTime &now, QTextStream &out, int settleMs = WatchedFolder::SettleMs);
 
     // The ticket list in FILE (draw,number,way,units[,note] or the book's
     // ticket export), all or nothing: "FILE: 12 tickets added" and 0, or

@@ -88,6 +88,7 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
     Look result;
     QHash<QString, Stat> seenNow;
     QStringList still;
+    const QDateTime wallClock = QDateTime::currentDateTimeUtc();
     const QFileInfoList entries = QDir(folder).entryInfoList({QStringLiteral("*")}, QDir::Files, QDir::Name);
     for (const QFileInfo &info : entries) {
         if (!wanted(info))
@@ -98,7 +99,11 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
             ++result.growing;
         } else {
             stat.settled = before->settled;
-            if (!stat.settled)
+            // A writer that pauses leaves a file the same between two looks:
+            // it is read once it has not been written for a settle.
+            if (!stat.settled && stat.modified.msecsTo(wallClock) < settleMs)
+                ++result.growing;
+            else if (!stat.settled)
                 still << info.filePath();
         }
         seenNow.insert(info.filePath(), stat);

@@ -15,8 +15,9 @@ class BookStore;
 // The folder the book keeps up from: the operator's files (A100NNNN.CSV)
 // and book CSVs that land there go in through ImportBatch, like a menu
 // import. A file is taken only once its size and time have stayed the same
-// between two looks (browsers write under another name and rename, but a
-// copy may still be growing), and never twice: what was taken is kept in
+// between two looks and it was last written a settle ago (browsers write
+// under another name and rename, but a copy or a download under its own
+// name may still be growing, with pauses), and never twice: what was taken is kept in
 // the book by content (SeenFiles), a failed file too, so it is reported
 // once and left where it is.
 class WatchedFolder
@@ -25,6 +26,9 @@ public:
     // How long after a change the folder is looked at again, to see that
     // a file has stopped growing.
     static constexpr int SettleMs = 3000;
+
+    // settleMs: how long ago a file must have been written last to be taken.
+    explicit WatchedFolder(int settleMs = SettleMs) : settleMs(settleMs) {}
 
     // The choices, kept in the book: the folder (the download folder
     // unless another was picked), and whether to watch and to notify.
@@ -58,6 +62,7 @@ private:
         bool settled = false;  // taken or known already: not read again while it stays the same
     };
     QHash<QString, Stat> lastLook;
+    int settleMs;
 };
 
 #endif

@@ -49,6 +49,8 @@ public:
     QList<GradedTicket> shownRows() const;
     // The shown list with its summary as an HTML page, as printed.
     QString printHtml() const;
+    // The same in parts, as it is laid out for paper.
+    QStringList printParts() const;
     bool writePdf(const QString &path);
     bool exportTo(const QString &path);
     // Adds the tickets of a list (file or pasted text), all or none; a box

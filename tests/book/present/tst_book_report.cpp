@@ -1,10 +1,12 @@
 // The tickets' print page: a theoretical prize is marked in words and
 // explained under the table, other prizes are not; cells are escaped, only
 // the note may wrap; the heading counts the shown tickets out of all of them.
+#include <QRegularExpression>
 #include <QTest>
 
 #include "graded_ticket.h"
 #include "ticket_report.h"
+#include "ticket_table_model.h"
 #include "ticket_totals.h"
 
 class TestBookReport : public QObject
@@ -15,6 +17,8 @@ private slots:
     void prizeCell_data();
     void prizeCell();
     void heading();
+    void parts_data();
+    void parts();
 };
 
 namespace {
@@ -78,6 +82,50 @@ void TestBookReport::heading()
              qPrintable(html));
     // One heading row and one row for the one shown ticket.
     QCOMPARE(html.count(QStringLiteral("<tr>")), 2);
+}
+
+void TestBookReport::parts_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("perPart");
+    QTest::addColumn<int>("parts");
+    QTest::newRow("none") << 0 << 30 << 1;
+    QTest::newRow("one part, not full") << 29 << 30 << 1;
+    QTest::newRow("parts just full") << 60 << 30 << 2;
+    QTest::newRow("a last part of one") << 61 << 30 << 3;
+}
+
+// A long list prints in parts: every row once and in order, each part a
+// table with its heading row, the title first and the note last.
+void TestBookReport::parts()
+{
+    QFETCH(int, rows);
+    QFETCH(int, perPart);
+    QList<GradedTicket> shown;
+    for (int i = 0; i < rows; ++i) {
+        shown << row(TicketGrade::BoxWin, 30000, i == rows - 1);
+        shown.last().ticket.note = QString::number(i);
+    }
+    const QStringList parts = TicketReport::parts(QStringLiteral("All tickets"), shown, TicketTotals::over(shown), Printed, perPart);
+    QTEST(int(parts.size()), "parts");
+    QString notes;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString &part = parts.at(i);
+        QVERIFY(part.startsWith(QLatin1String("<html><body>")) && part.endsWith(QLatin1String("</body></html>")));
+        QCOMPARE(part.contains(QLatin1String("<h2>")), i == 0);
+        QCOMPARE(part.contains(QStringLiteral("\u2248 theoretical prize")), rows > 0 && i == parts.size() - 1);
+        QCOMPARE(part.count(QLatin1String("<th>")), int(TicketTableModel::ColumnCount));
+        QVERIFY(part.count(QLatin1String("<tr>")) <= perPart + 1);
+        static const QRegularExpression note(QStringLiteral("<td>(\\d+)</td>"));
+        for (const QRegularExpressionMatch &m : note.globalMatch(part))
+            notes += m.captured(1) + QLatin1Char(' ');
+    }
+    QString expected;
+    for (int i = 0; i < rows; ++i)
+        expected += QString::number(i) + QLatin1Char(' ');
+    QCOMPARE(notes, expected);
+    if (rows > 0 && rows <= perPart)
+        QCOMPARE(parts.constFirst(), TicketReport::html(QStringLiteral("All tickets"), shown, TicketTotals::over(shown), Printed));
 }
 
 QTEST_GUILESS_MAIN(TestBookReport)

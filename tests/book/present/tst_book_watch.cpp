@@ -33,10 +33,12 @@ QByteArray fixture(const QString &name)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Written a minute ago, as if the writer were done.
 bool write(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size() && f.flush()
+        && f.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
 }
 
 // After every result of this program's draws: none is refused as still to come.
@@ -46,7 +48,7 @@ const QDateTime Later(QDate(2030, 1, 1), QTime(0, 0), Qt::UTC);
 
 // Steps, one a string: "put NAME FIXTURE", "half NAME FIXTURE" (the first
 // half of its bytes, as while it downloads), "many NAME" (a book CSV of
-// draws 100 to 899), "mv FROM TO", "full" (the book's disk full) and "room"
+// draws 100 to 899), "mv FROM TO", "now NAME" (written a moment ago), "full" (the book's disk full) and "room"
 // (space freed), and
 // "look IN REFUSED GROWING": a look that imports IN files, refuses
 // REFUSED and sees GROWING files still changing.
@@ -73,6 +75,10 @@ void TstBookWatch::looks_data()
     QTest::newRow("other files are left alone")
         << QStringList{ "put notes.csv bad_prose.txt", "put A1005167.txt A1005167.CSV", "look 0 0 0", "look 0 0 0" }
         << QStringList{ "A1005167.txt", "notes.csv" };
+    QTest::newRow("a download that pauses under its own name is read once complete")
+        << QStringList{ "half A1005167.CSV A1005167.CSV", "now A1005167.CSV", "look 0 0 1", "look 0 0 1",
+                        "put A1005167.CSV A1005167.CSV", "look 0 0 1", "look 1 0 0", "look 0 0 0" }
+        << QStringList{ "A1005167.CSV" };
     QTest::newRow("a full disk leaves every file of the look for later")
         << QStringList{ "many a.csv", "put results.csv plain_1338_1340.csv", "put A1007064.CSV bad_truncated.csv", "look 0 0 3",
                         "full", "look 0 3 0", "look 0 3 0", "room", "look 2 1 0", "look 0 0 0" }
@@ -109,6 +115,9 @@ void TstBookWatch::looks()
             QSqlQuery q(QSqlDatabase::database(store.connectionName()));
             QVERIFY(q.exec(QStringLiteral("PRAGMA page_count")) && q.next());
             QVERIFY(q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(full ? q.value(0).toInt() : 1 << 30)));
+        } else if (w.at(0) == QLatin1String("now")) {
+            QFile f(folder.filePath(w.at(1)));
+            QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime));
         } else if (w.at(0) == QLatin1String("mv")) {
             QVERIFY(QFile::rename(folder.filePath(w.at(1)), folder.filePath(w.at(2))));
         } else {
