@@ -1790,6 +1790,26 @@ and paste again.</source>
         <translation>購入の記録の印刷</translation>
     </message>
     <message>
+        <source>Laying out the ticket list...</source>
+        <translation>購入の記録をページに割り付けています...</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>中止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Ticket list layout progress</source>
+        <translation>購入の記録の割り付けの進み具合</translation>
+    </message>
+    <message>
+        <source>The tickets were not printed to %1: it is the book or a file the book keeps.</source>
+        <translation>購入の記録を %1 に印刷しませんでした。番号帳か、番号帳が使うファイルです。</translation>
+    </message>
+    <message>
+        <source>Stopped before the end; nothing was written.</source>
+        <translation>最後まで行く前に中止しました。何も書き込んでいません。</translation>
+    </message>
+    <message>
         <source>Save tickets as PDF</source>
         <translation>購入の記録を PDF に保存</translation>
     </message>
