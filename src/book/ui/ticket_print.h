@@ -20,8 +20,8 @@ class TicketPrint
 public:
     // After each part: how many are done of how many; false stops.
     using Going = std::function<bool(int done, int total)>;
-    // Rows in a part: a part is laid out in a moment, and most fit a page.
-    static constexpr int RowsPerPart = 30;
+    // Rows in a part: a part is laid out in a moment, and two fit a page.
+    static constexpr int RowsPerPart = 10;
 
     // parts are made again each time the preview paints; the page takes the
     // parent's font.
