@@ -140,7 +140,8 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
     // nothing of the look went in: every file of it is tried again on the
     // next look rather than remembered as bad.
     const BookError why = store.lastFailure();
-    if (why.kind == BookError::NotOpen || why.passes())
+    result.again = why.kind == BookError::NotOpen || why.passes();
+    if (result.again)
         return result;
     if (!seen.remember(entriesTaken, now)) {
         result.error = seen.lastError();

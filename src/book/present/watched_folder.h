@@ -26,6 +26,9 @@ public:
     // How long after a change the folder is looked at again, to see that
     // a file has stopped growing.
     static constexpr int SettleMs = 3000;
+    // How long after a look the book could not keep (a full disk, a busy
+    // book) the folder is looked at again, with nothing changed in it.
+    static constexpr int RetryMs = 30000;
 
     // settleMs: how long ago a file must have been written last to be taken.
     explicit WatchedFolder(int settleMs = SettleMs) : settleMs(settleMs) {}
@@ -49,6 +52,7 @@ public:
         QList<DrawResult> before;              // the book's draws before them
         int growing = 0;                       // files seen but not yet still; look again
         QString error;                         // the book could not keep what was taken
+        bool again = false;                    // ... for a passing reason: every file is tried again
     };
     // Looks at the folder once; imports what has stayed the same since the
     // last look and was not taken before.

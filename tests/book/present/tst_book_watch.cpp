@@ -123,6 +123,7 @@ void TstBookWatch::looks()
         } else {
             const WatchedFolder::Look look = watched.look(store, folder.path(), Later);
             QVERIFY2(look.error.isEmpty(), qPrintable(look.error));
+            QCOMPARE(look.again, full);
             int in = 0;
             for (const ImportBatch::Outcome &o : look.outcomes) {
                 in += o.report.ok ? 1 : 0;
