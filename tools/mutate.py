@@ -354,7 +354,7 @@ FAULTS = [
       'an export through a link or .. replaces the book'),
     F('src/book/store/book_store.cpp', 'if (why.passes() || !tx.rollbackTo(QStringLiteral("file"))) {', 'if (!tx.rollbackTo(QStringLiteral("file"))) {',
       'a full disk fails one file and the rest of the batch goes in a transaction SQLite already ended'),
-    F('src/book/present/watched_folder.cpp', 'if (why.kind == BookError::NotOpen || why.passes())', 'if (why.kind == BookError::NotOpen)',
+    F('src/book/present/watched_folder.cpp', 'result.again = why.kind == BookError::NotOpen || why.passes();', 'result.again = why.kind == BookError::NotOpen;',
       'the watched folder remembers files refused for a full disk as bad'),
     F('src/book/store/book_error.h', 'kind == Busy || kind == DiskFull || kind == ReadOnly', 'kind == Busy || kind == ReadOnly',
       'a full disk is taken for a fault of the file'),
