@@ -361,6 +361,29 @@ FAULTS = [
       '    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);\n'
       '    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);\n', '',
       'a fetch keeps the cookies the server sets and sends them back'),
+    # Exports, passing failures, damage found at open, the lock file
+    F('src/book/formats/export_file.cpp', '    if (isKept(path))\n        return fail(', '    if (false)\n        return fail(',
+      'an export replaces the open book, its lock or its journal'),
+    F('src/book/formats/export_file.cpp', "rest.startsWith(QLatin1Char('.')) || ", '',
+      'an export replaces the book\'s lock file while the book is open'),
+    F('src/book/formats/export_file.cpp', '    if (info.exists())\n        return info.canonicalFilePath();', '    if (info.exists())\n        return info.absoluteFilePath();',
+      'an export through a link or .. replaces the book'),
+    F('src/book/store/book_store.cpp', 'if (why.passes() || !tx.rollbackTo(QStringLiteral("file"))) {', 'if (!tx.rollbackTo(QStringLiteral("file")) && false) {',
+      'a full disk fails one file and the rest of the batch goes in a transaction SQLite already ended'),
+    F('src/book/actions/watched_folder.cpp', 'result.again = why.kind == BookError::NotOpen || why.passes();', 'result.again = why.kind == BookError::NotOpen;',
+      'the watched folder remembers files refused for a full disk as bad'),
+    F('src/book/store/book_error.h', 'kind == Busy || kind == DiskFull || kind == ReadOnly', 'kind == Busy || kind == ReadOnly',
+      'a full disk is taken for a fault of the file'),
+    F('src/book/actions/watched_folder.cpp', 'stat.modified.msecsTo(wallClock) < settleMs', 'false',
+      'a download that pauses is read half-written and remembered as refused'),
+    F('src/book/store/book_content_check.cpp', '            if (!index.text || index.columns.contains(QString()))\n                continue;',
+      '            continue;', 'a changed letter in the index of a text key opens as a good book'),
+    F('src/book/store/book_probe.cpp', 'constexpr int NewestPossible = BookOpen::SchemaVersion + 64;',
+      'constexpr int NewestPossible = 1 << 30;', 'a flipped bit in the schema number makes the book "newer" for good'),
+    F('src/book/store/book_lock.cpp', '        if (unreadable()) {', '        if (false) {',
+      'a named pipe at the lock\'s path hangs the program before any window'),
+    F('src/book/present/ticket_report.cpp', 'for (qsizetype i = first; i < qMin(shown.size(), first + rowsPerPart); ++i)',
+      'for (qsizetype i = first + 1; i < qMin(shown.size(), first + rowsPerPart); ++i)', 'the printed list drops the first row of each part'),
 ]
 
 

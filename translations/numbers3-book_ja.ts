@@ -939,6 +939,10 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
         <translation>索引 %1 が表 %2 と一致しません</translation>
     </message>
     <message>
+        <source>its header says schema %1, which no version of this program writes</source>
+        <translation>ヘッダーのスキーマ番号 %1 は、このプログラムのどの版も書かない番号です</translation>
+    </message>
+    <message>
         <source>straight prize %1</source>
         <translation>ストレート当せん金 %1</translation>
     </message>
@@ -1750,6 +1754,26 @@ and paste again.</source>
         <translation>購入の記録の印刷</translation>
     </message>
     <message>
+        <source>Laying out the ticket list...</source>
+        <translation>購入の記録をページに割り付けています...</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>中止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Ticket list layout progress</source>
+        <translation>購入の記録の割り付けの進み具合</translation>
+    </message>
+    <message>
+        <source>The tickets were not printed to %1: it is the book or a file the book keeps.</source>
+        <translation>購入の記録を %1 に印刷しませんでした。番号帳か、番号帳が使うファイルです。</translation>
+    </message>
+    <message>
+        <source>Stopped before the end; nothing was written.</source>
+        <translation>最後まで行く前に中止しました。何も書き込んでいません。</translation>
+    </message>
+    <message>
         <source>Save tickets as PDF</source>
         <translation>購入の記録を PDF に保存</translation>
     </message>
@@ -2192,6 +2216,10 @@ and paste again.</source>
 </context>
 <context>
     <name>ExportFile</name>
+    <message>
+        <source>it is the book this program has open, or a file the book keeps beside it</source>
+        <translation>このプログラムが開いている番号帳か、番号帳がその隣に置くファイルです</translation>
+    </message>
     <message>
         <source>it is a link to %1, which does not exist</source>
         <translation>%1 へのリンクですが、リンク先がありません</translation>

@@ -100,16 +100,15 @@ if command -v lintian >/dev/null; then
 fi
 
 # Every program and module is built as Debian builds its own: PIE, stack
-# protector, fortified libc calls, RELRO and immediate binding. Debian 12's
-# dpkg-buildflags has no control-flow protection to give, so that one is not
-# asked for.
+# protector, fortified libc calls, RELRO and immediate binding, and with
+# stack clash and control-flow protection, which Debian 12's checker asks for.
 # A sanitizer or Debug build is not hardened (FORTIFY needs optimisation), so
 # only the release build's package is checked.
 if grep -q '^NUMBERS_SANITIZE:BOOL=ON' "$build/CMakeCache.txt" || grep -q '^CMAKE_BUILD_TYPE:STRING=Debug' "$build/CMakeCache.txt"; then
     echo "hardening: not checked in a sanitizer or Debug build"
 else
     for elf in "$root"/usr/bin/* "$root"/usr/lib/numbers3/*.so; do
-        hardening-check --nocfprotection "$elf"
+        hardening-check "$elf"
     done
 fi
 

@@ -111,6 +111,7 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
     Look result;
     QHash<QString, Stat> seenNow;
     QStringList still;
+    const QDateTime wallClock = QDateTime::currentDateTimeUtc();
     const QFileInfoList entries = QDir(folder).entryInfoList({QStringLiteral("*")}, QDir::Files, QDir::Name);
     for (const QFileInfo &info : entries) {
         if (!wanted(info))
@@ -125,7 +126,11 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
             ++result.growing;
         } else {
             stat.settled = before->settled;
-            if (!stat.settled)
+            // A writer that pauses leaves a file the same between two looks:
+            // it is read once it has not been written for a settle.
+            if (!stat.settled && stat.modified.msecsTo(wallClock) < settleMs)
+                ++result.growing;
+            else if (!stat.settled)
                 still << info.filePath();
         }
         seenNow.insert(info.filePath(), stat);
@@ -158,11 +163,13 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
     result.outcomes = ImportBatch::run(store, files, now);
     for (qsizetype i = 0; i < entriesTaken.size(); ++i)
         entriesTaken[i].ok = result.outcomes.at(i).report.ok;
-    // A file the book could not store for a passing reason (busy, disk
-    // full) is tried again on the next look rather than remembered as bad.
+    // When the book could not store for a passing reason (busy, disk full),
+    // nothing of the look went in: every file of it is tried again on the
+    // next look rather than remembered as bad.
     const BookError why = store.lastError();
-    const bool passing = why.kind == BookError::NotOpen || why.kind == BookError::Busy || why.kind == BookError::DiskFull
-                         || why.kind == BookError::ReadOnly || why.kind == BookError::Io;
+    result.again = why.kind == BookError::NotOpen || why.passes();
+    if (result.again)
+        return result;
     QList<SeenFiles::Entry> keep;
     QStringList kept;
     for (qsizetype i = 0; i < entriesTaken.size(); ++i) {
@@ -172,10 +179,8 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
             lastLook[files.at(i)].settled = true;
             continue;
         }
-        if (entriesTaken.at(i).ok || !passing || result.outcomes.at(i).report.error != why.text) {
-            keep << entriesTaken.at(i);
-            kept << files.at(i);
-        }
+        keep << entriesTaken.at(i);
+        kept << files.at(i);
     }
     result.error = seen.remember(keep, now);
     if (result.error.failed())

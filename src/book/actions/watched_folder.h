@@ -16,8 +16,9 @@ class BookStore;
 // also as a browser names a second download, and any CSV that starts as
 // one) and book CSVs that land there go in through ImportBatch, like a menu
 // import. A file is taken only once its size and time have stayed the same
-// between two looks (browsers write under another name and rename, but a
-// copy may still be growing), and never twice: what was taken is kept in
+// between two looks and it was last written a settle ago (browsers write
+// under another name and rename, but a copy or a download under its own
+// name may still be growing, with pauses), and never twice: what was taken is kept in
 // the book by content (SeenFiles), a failed file too, so it is reported
 // once and left where it is.
 class WatchedFolder
@@ -26,6 +27,12 @@ public:
     // How long after a change the folder is looked at again, to see that
     // a file has stopped growing.
     static constexpr int SettleMs = 3000;
+    // How long after a look the book could not keep (a full disk, a busy
+    // book) the folder is looked at again, with nothing changed in it.
+    static constexpr int RetryMs = 30000;
+
+    // settleMs: how long ago a file must have been written last to be taken.
+    explicit WatchedFolder(int settleMs = SettleMs) : settleMs(settleMs) {}
 
     // The choices, kept in the book: the folder (the download folder
     // unless another was picked), and whether to watch and to notify.
@@ -48,6 +55,7 @@ public:
         QList<DrawResult> before;              // the book's draws before them
         int growing = 0;                       // files seen but not yet still; look again
         BookError error;                       // the book could not keep what was taken
+        bool again = false;                    // ... for a passing reason: every file is tried again
     };
     // Looks at the folder once; imports what has stayed the same since the
     // last look and was not taken before.
@@ -61,6 +69,7 @@ private:
         bool settled = false;  // taken or known already: not read again while it stays the same
     };
     QHash<QString, Stat> lastLook;
+    int settleMs;
 };
 
 #endif

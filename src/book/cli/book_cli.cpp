@@ -125,9 +125,9 @@ int BookCli::watch(BookStore &store, const QDateTime &now, QTextStream &out, int
         out.flush();
         return 1;
     }
-    // A file is taken once it has kept its size between two looks; one
-    // still being written after a few looks is left for the next run.
-    WatchedFolder watched;
+    // A file is taken once it has kept its size between two looks a settle
+    // apart; one still being written after a few looks is left for the next run.
+    WatchedFolder watched(settleMs);
     QList<ImportBatch::Outcome> outcomes;
     const QList<DrawResult> before = store.everyDraw();
     WatchedFolder::Look look;

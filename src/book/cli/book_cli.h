@@ -9,6 +9,7 @@
 #include "draw_result.h"
 #include "book_store.h"
 #include "import_batch.h"
+#include "watched_folder.h"
 
 class BookOptions;
 class QDate;
@@ -39,7 +40,7 @@ public:
     // What is waiting in the watched folder (WatchedFolder), printed as
     // importFiles prints, or "FOLDER: nothing new". Files are looked at
     // again every settleMs until none is still growing (a few times at most).
-    static int watch(BookStore &store, const QDateTime &now, QTextStream &out, int settleMs = 1000);
+    static int watch(BookStore &store, const QDateTime &now, QTextStream &out, int settleMs = WatchedFolder::SettleMs);
     // How --watch sends a reminder of wins whose last day is near (the
     // desktop's notifications, given by main()); true when it was taken.
     // Without one, none is sent.

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -37,7 +39,86 @@ std::bitset<256> &inherited()
     return fds;
 }
 
+// The open books, each as its folder's real path and its file's name, and
+// again as its file's real path when that differs (a book reached by a link).
+struct KeptBooks
+{
+    QMutex mutex;
+    QList<std::pair<QString, QStringList>> books;  // as given, its real paths
+};
+
+KeptBooks &keptBooks()
+{
+    static KeptBooks kept;
+    return kept;
+}
+
+// The real path a write to path would reach: links, "." and ".." followed,
+// the name kept when the file is not there yet. Empty when the folder is not.
+QString realTarget(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.canonicalFilePath();
+    if (info.isSymLink())
+        return realTarget(info.symLinkTarget());
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + info.fileName();
+}
+
+// A book's own file, or one SQLite or the book keeps beside it under its
+// name (.lock, -journal, .checked, .broken-...).
+bool belongsTo(const QString &target, const QString &book)
+{
+    if (!target.startsWith(book))
+        return false;
+    const QStringView rest = QStringView(target).mid(book.size());
+    return rest.isEmpty() || rest.startsWith(QLatin1Char('.')) || rest.startsWith(QLatin1Char('-'));
+}
+
 } // namespace
+
+void ExportFile::keepOff(const QString &bookPath)
+{
+    KeptBooks &kept = keptBooks();
+    const QMutexLocker lock(&kept.mutex);
+    kept.books.append({ bookPath, { realTarget(bookPath), QFileInfo(bookPath).canonicalFilePath() } });
+}
+
+void ExportFile::release(const QString &bookPath)
+{
+    KeptBooks &kept = keptBooks();
+    const QMutexLocker lock(&kept.mutex);
+    for (qsizetype i = 0; i < kept.books.size(); ++i) {
+        if (kept.books.at(i).first == bookPath) {
+            kept.books.removeAt(i);
+            return;
+        }
+    }
+}
+
+bool ExportFile::isKept(const QString &path)
+{
+    const QString target = realTarget(path);
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st;
+    const bool exists = ::stat(name.constData(), &st) == 0;
+    KeptBooks &kept = keptBooks();
+    const QMutexLocker lock(&kept.mutex);
+    for (const auto &[given, real] : std::as_const(kept.books)) {
+        for (const QString &book : real) {
+            if (book.isEmpty())
+                continue;
+            if (!target.isEmpty() && belongsTo(target, book))
+                return true;
+            // Another name of the same file (a hard link).
+            struct stat held;
+            if (exists && ::stat(QFile::encodeName(book).constData(), &held) == 0 && held.st_dev == st.st_dev && held.st_ino == st.st_ino)
+                return true;
+        }
+    }
+    return false;
+}
 
 void ExportFile::noteInheritedStreams()
 {
@@ -91,6 +172,8 @@ bool ExportFile::open()
     const int fd = ownStream(path);
     if (fd >= 0)
         return openStream(fd);
+    if (isKept(path))
+        return fail(tr("it is the book this program has open, or a file the book keeps beside it"));
     const QByteArray name = QFile::encodeName(path);
     struct stat st;
     if (::stat(name.constData(), &st) != 0) {

@@ -18,7 +18,9 @@ class QSaveFile;
 // as they are, and so are a character device (/dev/null) and a named pipe
 // that a program reads. Nothing else is touched: a folder, a block device,
 // a socket, a pipe no one reads or a link to nothing is refused by name, and
-// no device or pipe is ever replaced by a file.
+// no device or pipe is ever replaced by a file. Neither is an open book nor
+// any file beside it that starts with its name (its lock, its journal, a
+// copy moved aside), however the path is spelt.
 class ExportFile
 {
     Q_DECLARE_TR_FUNCTIONS(ExportFile)
@@ -49,6 +51,13 @@ public:
     // Whether the path is the program's standard output ("-", /dev/stdout,
     // /dev/fd/1), where a report line would mix with the export.
     static bool isStandardOutput(const QString &path);
+    // A book open from now until release(): no export goes over it or the
+    // files it keeps beside it.
+    static void keepOff(const QString &bookPath);
+    static void release(const QString &bookPath);
+    // Whether path, once its links, "." and ".." are followed, is a kept
+    // book or one of its files.
+    static bool isKept(const QString &path);
 
 private:
     class QuietPipe;

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "graded_ticket.h"
 #include "ticket_totals.h"
@@ -19,6 +20,11 @@ public:
     // filter: the name of what is shown ("All tickets", "Won"...).
     static QString html(const QString &filter, const QList<GradedTicket> &shown, const TicketTotals &all,
                         const QDateTime &printed);
+    // The same page in parts of at most rowsPerPart rows, each a table with
+    // its header (the first with the title, the last with the note), which
+    // print one after another: a long list is laid out a part at a time.
+    static QStringList parts(const QString &filter, const QList<GradedTicket> &shown, const TicketTotals &all,
+                             const QDateTime &printed, qsizetype rowsPerPart);
 };
 
 #endif

@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 
 #include "book_check_mark.h"
+#include "export_file.h"
 #include "book_files.h"
 #include "book_lock.h"
 #include "book_probe.h"
@@ -45,6 +46,9 @@ void BookConnection::close()
             BookCheckMark::remove(path);
     }
     openedVersion = -1;
+    if (exportsKeptOff)
+        ExportFile::release(path);
+    exportsKeptOff = false;
     lock.reset();
 }
 
@@ -68,10 +72,13 @@ BookOpen::Result BookConnection::open(const QString &bookPath, int busyTimeoutMs
         if (connect(result))
             migrate(existed, result);
     }
-    if (result.usable())
+    if (result.usable()) {
         openedVersion = dataVersion();
-    else
+        ExportFile::keepOff(path);
+        exportsKeptOff = true;
+    } else {
         close();
+    }
     return result;
 }
 

@@ -53,6 +53,7 @@ private:
     std::unique_ptr<BookLock> lock;  // book.sqlite.lock while the book is open
     BookError error;
     qint64 openedVersion = -1;  // data_version once the book was open
+    bool exportsKeptOff = false;  // ExportFile told of the book
 };
 
 #endif

@@ -38,11 +38,25 @@ bool BookLock::heldByNoOne() const
     return free;
 }
 
+bool BookLock::unreadable() const
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(lockPath).constData(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
 QString BookLock::take(int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     bool unheldBefore = false;
     for (;;) {
+        // QLockFile reads a lock it cannot take, and reading a pipe waits
+        // for a writer for ever: anything but a file is left to its owner.
+        if (unreadable()) {
+            if (deadline.hasExpired())
+                return refusal();
+            QThread::msleep(ulong(qBound(qint64(1), deadline.remainingTime(), qint64(LookAgainMs))));
+            continue;
+        }
         if (file.tryLock(0))
             return QString();
         if (file.error() != QLockFile::LockFailedError)
@@ -64,7 +78,7 @@ QString BookLock::refusal()
     qint64 pid = 0;
     QString host;
     QString program;
-    if (file.getLockInfo(&pid, &host, &program) && pid > 0 && !heldByNoOne())
+    if (!unreadable() && file.getLockInfo(&pid, &host, &program) && pid > 0 && !heldByNoOne())
         return QCoreApplication::translate("BookStore", "The book %1 is open in another program (%2, process %3). "
                                                         "Close it there, or import there. Nothing was changed.")
             .arg(QDir::toNativeSeparators(bookPath), QFileInfo(program).fileName())

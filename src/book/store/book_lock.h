@@ -25,6 +25,8 @@ private:
     // lock file nobody has flocked is left over, whatever it holds: empty
     // (a kill right after it was made), garbage, or another host's name.
     bool heldByNoOne() const;
+    // Something other than a file at the lock's path (a folder, a pipe).
+    bool unreadable() const;
     QString refusal();
 
     QString bookPath;

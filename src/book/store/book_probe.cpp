@@ -22,6 +22,15 @@ QString tr(const char *text)
     return QCoreApplication::translate("BookStore", text);
 }
 
+// A release adds a step or two to the schema: a number this far beyond the
+// newest known is a flipped bit in the header, not a newer book.
+constexpr int NewestPossible = BookOpen::SchemaVersion + 64;
+
+bool plausible(int version)
+{
+    return version >= 0 && version <= NewestPossible;
+}
+
 } // namespace
 
 BookProbe::BookProbe(const QString &path, const QString &connectionName, int busyTimeoutMs)
@@ -77,7 +86,7 @@ BookProbe::Finding BookProbe::look() const
     // read the header first, and look inside as an immutable file.
     const Header header = readHeader();
     const bool noWal = !QFileInfo::exists(path + QStringLiteral("-wal"));
-    if (noWal && header.isDatabase && header.userVersion > BookOpen::SchemaVersion) {
+    if (noWal && header.isDatabase && header.userVersion > BookOpen::SchemaVersion && plausible(header.userVersion)) {
         seen.status = BookOpen::Status::NewerSchema;
         seen.message = newerMessage(header.userVersion);
         return seen;
@@ -146,12 +155,18 @@ void BookProbe::lookInside(QSqlQuery &q, Finding &seen, bool contentKnown) const
     int version = 0;
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
         unreadable(q.lastError(), seen);
-    } else if ((version = q.value(0).toInt()) > BookOpen::SchemaVersion) {
+    } else if ((version = q.value(0).toInt()) > BookOpen::SchemaVersion && plausible(version)) {
         seen.status = BookOpen::Status::NewerSchema;
         seen.message = newerMessage(version);
-    } else if (version == 0 && (!q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) || !q.next())) {
+    } else if ((version == 0 || !plausible(version))
+               && (!q.exec(QStringLiteral("SELECT COUNT(*), COUNT(*) FILTER (WHERE name IN ('draws', 'meta')) FROM sqlite_master"))
+                   || !q.next())) {
         unreadable(q.lastError(), seen);
-    } else if (version < 0 || (version == 0 && q.value(0).toInt() > 0)) {
+    } else if (!plausible(version) && q.value(1).toInt() == 2) {
+        // A book's own tables under a number no release writes.
+        seen.moveAside = true;
+        seen.why = tr("its header says schema %1, which no version of this program writes").arg(version);
+    } else if (!plausible(version) || (version == 0 && q.value(0).toInt() > 0)) {
         // A book gets its version with its first tables, in one
         // transaction: tables without a version are another program's.
         seen.message = tr("%1 is another program's database, not a results book. "

@@ -195,8 +195,17 @@ QList<ImportReport> BookStore::importFiles(const QList<ImportedFile> &files, con
                 r.error = why;
         return reports;
     };
+    // Nothing of the batch stored: every file read whole fails for why.
+    const auto failBatch = [this, &files, &reports](const BookError &why) {
+        d->fail(why);
+        for (qsizetype i = 0; i < files.size(); ++i)
+            if (files.at(i).ok())
+                reports[i] = failedReport(why.text, files.at(i).warnings);
+        return reports;
+    };
+    d->lastError = BookError();
     if (!isOpen())
-        return failAll(tr("The book is not open."));
+        return failAll(d->fail(BookError{ BookError::NotOpen, tr("The book is not open.") }));
     SqlTransaction tx(d->db);
     if (!tx.begin())
         return failAll(d->fail(tx.error()));
@@ -211,14 +220,23 @@ QList<ImportReport> BookStore::importFiles(const QList<ImportedFile> &files, con
         // A savepoint per file: a file goes in whole or not at all.
         if (!tx.savepoint(QStringLiteral("file"))) {
             r.error = d->fail(tx.error());
+            if (tx.error().passes())
+                return failBatch(tx.error());
             continue;
         }
         if (d->writer->store(f, DrawResult::File, true, replaceHand, r)) {
             tx.release(QStringLiteral("file"));
             r.ok = true;
         } else {
-            tx.rollbackTo(QStringLiteral("file"));
-            r = failedReport(d->fail(d->writer->error()), f.warnings);
+            // A full disk, a busy or read-only book is no fault of the file,
+            // and SQLite may have ended the whole transaction for it: the
+            // batch is kept whole for a later try.
+            const BookError why = d->writer->error();
+            if (why.passes() || !tx.rollbackTo(QStringLiteral("file"))) {
+                tx.rollback();
+                return failBatch(why);
+            }
+            r = failedReport(d->fail(why), f.warnings);
         }
     }
     if (!tx.commit()) {

@@ -66,11 +66,12 @@ void SqlTransaction::release(const QString &name)
     run(QStringLiteral("RELEASE ") + name);
 }
 
-void SqlTransaction::rollbackTo(const QString &name)
+bool SqlTransaction::rollbackTo(const QString &name)
 {
     QSqlQuery q(db);
-    q.exec(QStringLiteral("ROLLBACK TO ") + name);
+    const bool held = q.exec(QStringLiteral("ROLLBACK TO ") + name);
     q.exec(QStringLiteral("RELEASE ") + name);
+    return held;
 }
 
 BookError SqlTransaction::apply(const QSqlDatabase &db, const std::function<bool(QSqlQuery &)> &work)

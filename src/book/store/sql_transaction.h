@@ -34,7 +34,8 @@ public:
     // RELEASE name: what was done since the savepoint stays.
     void release(const QString &name);
     // ROLLBACK TO name, then RELEASE name: what was done since is undone.
-    void rollbackTo(const QString &name);
+    // False when the savepoint was gone: SQLite ended the transaction.
+    bool rollbackTo(const QString &name);
 
     // Why the last step failed.
     BookError error() const { return failure; }

@@ -35,7 +35,7 @@ void FolderWatch::restart()
 
 void FolderWatch::changed()
 {
-    settle.start();
+    settle.start(WatchedFolder::SettleMs);
 }
 
 void FolderWatch::lookNow()
@@ -46,7 +46,9 @@ void FolderWatch::lookNow()
     // A file still being written may change no more entries of the folder:
     // its own changes bring the next look.
     if (look.growing > 0)
-        settle.start();
+        settle.start(WatchedFolder::SettleMs);
+    else if (look.again)
+        settle.start(WatchedFolder::RetryMs);  // space may be freed with no change in the folder
     if (!look.outcomes.isEmpty() || look.error.failed())
         emit looked(look);
 }

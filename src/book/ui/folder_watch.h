@@ -11,7 +11,8 @@ class BookStore;
 
 // Keeps the window's book up with its watched folder: a look when started,
 // then one a few seconds after each change the system reports (to see that
-// a file stopped growing). Nothing polls while the folder is quiet.
+// a file stopped growing). Nothing polls while the folder is quiet, but
+// for a look again a while after the book could not keep what it took.
 class FolderWatch : public QObject
 {
     Q_OBJECT

@@ -488,16 +488,22 @@ QString TicketView::printHtml() const
     return TicketReport::html(filter->words(), shownRows(), TicketTotals::over(filter->ofGame(model->rows())), QDateTime::currentDateTime());
 }
 
+QStringList TicketView::printParts() const
+{
+    return TicketReport::parts(filter->words(), shownRows(), TicketTotals::over(filter->ofGame(model->rows())), QDateTime::currentDateTime(),
+                               TicketPrint::RowsPerPart);
+}
+
 void TicketView::print()
 {
     showTab();
-    TicketPrint::preview(this, [this] { return printHtml(); });
+    TicketPrint::preview(this, [this] { return printParts(); });
 }
 
 bool TicketView::writePdf(const QString &path)
 {
     QString error;
-    if (!TicketPrint::writePdf(path, printHtml(), font(), &error)) {
+    if (!TicketPrint::writePdf(this, path, printParts(), &error)) {
         QMessageBox::warning(this, tr("Save tickets as PDF"),
                              tr("The PDF could not be written to %1.").arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + error);
         return false;

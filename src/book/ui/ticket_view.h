@@ -55,6 +55,8 @@ public:
     const QList<GradedTicket> &allRows() const;
     // The shown list with its summary as an HTML page, as printed.
     QString printHtml() const;
+    // The same in parts, as it is laid out for paper.
+    QStringList printParts() const;
     bool writePdf(const QString &path);
     bool exportTo(const QString &path);
     // Adds the tickets of a list (file or pasted text), all or none; a box

@@ -1,10 +1,12 @@
 // The tickets' print page: a theoretical prize is marked in words and
 // explained under the table, other prizes are not; cells are escaped, only
 // the note may wrap; the heading counts the shown tickets out of all of them.
+#include <QRegularExpression>
 #include <QTest>
 
 #include "graded_ticket.h"
 #include "ticket_report.h"
+#include "ticket_table_model.h"
 #include "ticket_totals.h"
 
 class TestBookReport : public QObject
@@ -15,6 +17,8 @@ private slots:
     void prizeCell_data();
     void prizeCell();
     void heading();
+    void parts_data();
+    void parts();
 };
 
 namespace {
@@ -78,6 +82,40 @@ void TestBookReport::heading()
              qPrintable(html));
     // One heading row and one row for the one shown ticket.
     QCOMPARE(html.count(QStringLiteral("<tr>")), 2);
+}
+
+void TestBookReport::parts_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("parts");  // of 30 rows at most
+    QTest::newRow("none") << 0 << 1;
+    QTest::newRow("parts just full") << 60 << 2;
+    QTest::newRow("a last part of one") << 61 << 3;
+}
+
+// A long list prints in parts: every row once and in order, each part a
+// table with its heading row, the title first and the note last.
+void TestBookReport::parts()
+{
+    QFETCH(int, rows);
+    QList<GradedTicket> shown;
+    for (int i = 0; i < rows; ++i)
+        shown << row(TicketGrade::BoxWin, 30000, i == rows - 1, QString::number(i));
+    const QStringList parts = TicketReport::parts(QStringLiteral("All tickets"), shown, TicketTotals::over(shown), Printed, 30);
+    QTEST(int(parts.size()), "parts");
+    QStringList notes;
+    static const QRegularExpression note(QStringLiteral("<td>(\\d+)</td>"));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QVERIFY(parts.at(i).startsWith(QLatin1String("<html><body>")) && parts.at(i).endsWith(QLatin1String("</body></html>")));
+        QCOMPARE(parts.at(i).contains(QLatin1String("<h2>")), i == 0);
+        QCOMPARE(parts.at(i).contains(QStringLiteral("\u2248 theoretical prize")), rows > 0 && i == parts.size() - 1);
+        QCOMPARE(parts.at(i).count(QLatin1String("<th>")), int(TicketTableModel::ColumnCount));
+        for (const QRegularExpressionMatch &m : note.globalMatch(parts.at(i)))
+            notes << m.captured(1);
+    }
+    for (int i = 0; i < rows; ++i)
+        QCOMPARE(notes.value(i), QString::number(i));
+    QCOMPARE(notes.size(), rows);
 }
 
 QTEST_GUILESS_MAIN(TestBookReport)

@@ -4,10 +4,13 @@
 // with the player's winning tickets.
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "book_store.h"
+#include "draw_calendar.h"
 #include "import_texts.h"
 #include "ticket_store.h"
 #include "watch_news.h"
@@ -31,10 +34,12 @@ QByteArray fixture(const QString &name)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Written a minute ago, as if the writer were done.
 bool write(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size() && f.flush()
+        && f.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
 }
 
 // After every result of this program's draws: none is refused as still to come.
@@ -43,8 +48,10 @@ const QDateTime Later(QDate(2030, 1, 1), QTime(0, 0), Qt::UTC);
 } // namespace
 
 // Steps, one a string: "put NAME FIXTURE", "half NAME FIXTURE" (the first
-// half of its bytes, as while it downloads), "empty NAME", "mv FROM TO"
-// (over TO, as a browser does), "restart" (the program started again), and
+// half of its bytes, as while it downloads), "empty NAME", "many NAME" (a
+// book CSV of draws 100 to 899), "mv FROM TO" (over TO, as a browser does),
+// "now NAME" (written a moment ago), "full" (the book's disk full), "room"
+// (space freed), "restart" (the program started again), and
 // "look IN REFUSED GROWING": a look that imports IN files, refuses
 // REFUSED and sees GROWING files still changing.
 void TstBookWatch::looks_data()
@@ -84,6 +91,14 @@ void TstBookWatch::looks_data()
     QTest::newRow("other files are left alone")
         << QStringList{ "put notes.csv bad_prose.txt", "put A1005167.txt A1005167.CSV", "look 0 0 0", "look 0 0 0" }
         << QStringList{ "A1005167.txt", "notes.csv" };
+    QTest::newRow("a download that pauses under its own name is read once complete")
+        << QStringList{ "half A1005167.CSV A1005167.CSV", "now A1005167.CSV", "look 0 0 1", "look 0 0 1",
+                        "put A1005167.CSV A1005167.CSV", "look 0 0 1", "look 1 0 0", "look 0 0 0" }
+        << QStringList{ "A1005167.CSV" };
+    QTest::newRow("a full disk leaves every file of the look for later")
+        << QStringList{ "many a.csv", "put results.csv plain_1338_1340.csv", "put A1007064.CSV bad_truncated.csv", "look 0 0 3",
+                        "full", "look 0 3 0", "look 0 3 0", "room", "look 2 1 0", "look 0 0 0" }
+        << QStringList{ "A1007064.CSV", "a.csv", "results.csv" };
 }
 
 void TstBookWatch::looks()
@@ -96,6 +111,7 @@ void TstBookWatch::looks()
     BookStore store;
     QVERIFY(store.open(dir.filePath(QStringLiteral("book.sqlite"))).usable());
     WatchedFolder watched;
+    bool full = false;
     for (const QString &step : std::as_const(steps)) {
         // A "+" in a name stands for a space.
         const QStringList w = step.split(QLatin1Char(' ')).replaceInStrings(QStringLiteral("+"), QStringLiteral(" "));
@@ -109,15 +125,33 @@ void TstBookWatch::looks()
             QVERIFY(write(folder.filePath(w.at(1)), QByteArray()));
         } else if (w.at(0) == QLatin1String("restart")) {
             watched = WatchedFolder();
+        } else if (w.at(0) == QLatin1String("many")) {
+            QByteArray csv = "draw,date,number\n";
+            for (int n = 100; n < 900; ++n)
+                csv += QByteArray::number(n) + ',' + DrawCalendar::dateOf(n).toString(Qt::ISODate).toLatin1() + ','
+                    + QByteArray::number(n % 1000).rightJustified(3, '0') + '\n';
+            QVERIFY(write(folder.filePath(w.at(1)), csv));
+        } else if (w.at(0) == QLatin1String("full") || w.at(0) == QLatin1String("room")) {
+            full = w.at(0) == QLatin1String("full");
+            QSqlQuery q(QSqlDatabase::database(store.connectionName()));
+            QVERIFY(q.exec(QStringLiteral("PRAGMA page_count")) && q.next());
+            QVERIFY(q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(full ? q.value(0).toInt() : 1 << 30)));
+        } else if (w.at(0) == QLatin1String("now")) {
+            QFile f(folder.filePath(w.at(1)));
+            QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime));
         } else if (w.at(0) == QLatin1String("mv")) {
             QFile::remove(folder.filePath(w.at(2)));
             QVERIFY(QFile::rename(folder.filePath(w.at(1)), folder.filePath(w.at(2))));
         } else {
             const WatchedFolder::Look look = watched.look(store, folder.path(), Later);
             QVERIFY2(!look.error.failed(), qPrintable(look.error.text));
+            QCOMPARE(look.again, full);
             int in = 0;
-            for (const ImportBatch::Outcome &o : look.outcomes)
+            for (const ImportBatch::Outcome &o : look.outcomes) {
                 in += o.report.ok ? 1 : 0;
+                QVERIFY2(!full || o.report.error.contains(QLatin1String("disk is full")) || o.path.endsWith(QLatin1String("A1007064.CSV")),
+                         qPrintable(o.report.error));
+            }
             QCOMPARE(QStringList({ QString::number(in), QString::number(ImportBatch::failed(look.outcomes)),
                                    QString::number(look.growing) }).join(QLatin1Char(' ')),
                      step.mid(5));

@@ -15,12 +15,15 @@
 #include <cstdio>
 #include <thread>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "book_store.h"
 #include "bundled_data.h"
 #include "support/bundled_rows.h"
 #include "draw_calendar.h"
+#include "export_file.h"
 #include "payment_period.h"
 #include "result_importer.h"
 #include "ticket_store.h"
@@ -83,8 +86,9 @@ bool writeUnchecked(const QString &path, const QString &sql)
 }
 
 // Flips the last byte of the right-most leaf page of an index: a rowid in
-// its last cell, which only a full integrity check notices.
-bool flipIndexByte(const QString &path, const QString &index)
+// its last cell, which only a full integrity check notices. inText: the last
+// small letter there instead, a text key changed but not its length.
+bool flipIndexByte(const QString &path, const QString &index, bool inText = false)
 {
     int root = 0;
     {
@@ -111,10 +115,13 @@ bool flipIndexByte(const QString &path, const QString &index)
             return false;
         page = qFromBigEndian<quint32>(header.constData() + 8);  // the right-most child
     }
-    f.seek(page * pageSize - 1);
-    const char last = f.read(1).at(0);
-    f.seek(page * pageSize - 1);
-    return f.write(QByteArray(1, char(last ^ 0x01))) == 1;
+    f.seek((page - 1) * pageSize);
+    const QByteArray bytes = f.read(pageSize);
+    qint64 at = pageSize - 1;
+    while (inText && at > 0 && !(bytes.at(at) >= 'a' && bytes.at(at) <= 'z'))
+        --at;
+    f.seek((page - 1) * pageSize + at);
+    return f.write(QByteArray(1, char(bytes.at(at) ^ 0x01))) == 1;
 }
 
 // Writes a book from one of the snapshots beside this test (schemaN.sql: an
@@ -172,6 +179,8 @@ private slots:
     void init();
     void conflictsAndIdempotency();
     void exportRoundTrips();
+    void exportsKeepOffTheBook_data();
+    void exportsKeepOffTheBook();
     void olderBooksMigrate_data();
     void olderBooksMigrate();
     void booksCatchUp_data();
@@ -309,6 +318,42 @@ void TstBookStore::exportRoundTrips()
     QCOMPARE(b.size(), a.size());
     for (qsizetype i = 0; i < a.size(); ++i)
         QVERIFY2(a.at(i).sameContent(b.at(i)), qPrintable(QString::number(a.at(i).draw)));
+}
+
+void TstBookStore::exportsKeepOffTheBook_data()
+{
+    QTest::addColumn<QString>("target");  // in the test's folder; "link": a link to the book, "link.lock" to its lock
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("the book") << "book.sqlite" << true;
+    QTest::newRow("by ./ and ..") << "./sub/../book.sqlite" << true;
+    QTest::newRow("a link to the book") << "link" << true;
+    QTest::newRow("a hard link to the book") << "hard" << true;
+    QTest::newRow("its lock") << "book.sqlite.lock" << true;
+    QTest::newRow("a link to its lock") << "link.lock" << true;
+    QTest::newRow("its journal, not there yet") << "sub/../book.sqlite-journal" << true;
+    QTest::newRow("a file beside it") << "book.csv" << false;
+}
+
+// No export goes over the open book or a file it keeps, however spelt.
+void TstBookStore::exportsKeepOffTheBook()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, kept);
+    BookStore store;
+    QVERIFY(store.open(bookPath()).usable());
+    QVERIFY(store.loadBundled());
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("sub")));
+    if (target.startsWith(QLatin1String("link")))
+        QVERIFY(QFile::link(bookPath() + QStringLiteral(".lock").left(target.size() - 4), dir->filePath(target)));
+    if (target == QLatin1String("hard"))
+        QVERIFY(::link(QFile::encodeName(bookPath()).constData(), QFile::encodeName(dir->filePath(target)).constData()) == 0);
+    const QByteArray lock = digest(bookPath() + QStringLiteral(".lock"));
+    QString why;
+    QCOMPARE(ExportFile::write(QDir(dir->path()).filePath(target), "draw,number\n", &why), !kept);
+    QVERIFY(!kept || QFileInfo(dir->filePath(QStringLiteral("book.sqlite-journal"))).size() == 0);
+    QCOMPARE(digest(bookPath() + QStringLiteral(".lock")), lock);
+    QFile book(bookPath());
+    QVERIFY(book.open(QIODevice::ReadOnly) && book.read(15) == "SQLite format 3");
 }
 
 void TstBookStore::olderBooksMigrate_data()
@@ -618,6 +663,15 @@ void TstBookStore::unusableBookMovedAside_data()
                                                    << QString() << "Page ";
     QTest::newRow("earlier leftovers") << text << 0 << QByteArray(600, '\x01') << true << QString() << "not a database";
     QTest::newRow("a flipped byte in the number index") << none << 0 << none << false << "index" << "draws_by_number";
+    QTest::newRow("a changed letter in the index of settings")
+        << none << 0 << none << false << "letter:sqlite_autoindex_meta_1:INSERT INTO meta VALUES ('watch_folder', '/home/a')"
+        << "sqlite_autoindex_meta_1";
+    QTest::newRow("a changed letter in the index of files seen")
+        << none << 0 << none << false
+        << "letter:sqlite_autoindex_seen_files_1:INSERT INTO seen_files VALUES ('9f86d081884c7d659a2feaa0c55ad015', 'a.csv', '', 1)"
+        << "sqlite_autoindex_seen_files_1";
+    QTest::newRow("a flipped bit in the header's schema number") << QByteArray("\x01", 1) << 61 << none << false << QString()
+                                                                 << QStringLiteral("schema %1").arg(BookStore::SchemaVersion + 0x10000);
     QTest::newRow("a draw of 1234") << none << 0 << none << false << "UPDATE draws SET number = 1234 WHERE draw = 7000"
                                     << "table draws holds values that break its CHECK";
     QTest::newRow("a draw of 1234 written while the book was open")
@@ -645,10 +699,14 @@ void TstBookStore::unusableBookMovedAside()
         if (!whileOpen.isEmpty())
             QVERIFY(writeUnchecked(bookPath(), whileOpen));
     }
-    if (sql == QLatin1String("index"))
+    if (sql == QLatin1String("index")) {
         QVERIFY(flipIndexByte(bookPath(), QStringLiteral("draws_by_number")));
-    else if (!sql.isEmpty() && whileOpen.isEmpty())
+    } else if (sql.startsWith(QLatin1String("letter:"))) {
+        QVERIFY(writeUnchecked(bookPath(), sql.section(QLatin1Char(':'), 2)));
+        QVERIFY(flipIndexByte(bookPath(), sql.section(QLatin1Char(':'), 1, 1), true));
+    } else if (!sql.isEmpty() && whileOpen.isEmpty()) {
         QVERIFY(writeUnchecked(bookPath(), sql));
+    }
     QFile f(bookPath());
     QVERIFY(f.open(QIODevice::ReadWrite));
     if (offset == 0 && !damage.isEmpty())
@@ -813,6 +871,7 @@ void TstBookStore::leftLocks_data()
     QTest::newRow("garbage") << QByteArray("\x01\xfe garbage\n") << true;
     QTest::newRow("another host's") << QByteArray("4242\nnumbers3-book\nelsewhere\n") << true;
     QTest::newRow("a folder") << QByteArray("dir") << false;
+    QTest::newRow("a named pipe") << QByteArray("fifo") << false;
 }
 
 // A lock file nobody holds is left over, whatever it says; what cannot be
@@ -823,6 +882,8 @@ void TstBookStore::leftLocks()
     const QString lockPath = bookPath() + QStringLiteral(".lock");
     if (lock == "dir") {
         QVERIFY(QDir().mkdir(lockPath));
+    } else if (lock == "fifo") {
+        QVERIFY(::mkfifo(QFile::encodeName(lockPath).constData(), 0600) == 0);
     } else {
         QFile f(lockPath);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -832,7 +893,19 @@ void TstBookStore::leftLocks()
     store.setBusyTimeout(1000);
     QElapsedTimer waited;
     waited.start();
+    // Whoever opens the pipe to read would wait for a writer for ever: one
+    // comes, is noted, and lets it go.
+    std::atomic<bool> done{ false }, blocked{ false };
+    std::thread writer([&] {
+        for (; lock == "fifo" && !done; std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
+            const int fd = ::open(QFile::encodeName(lockPath).constData(), O_WRONLY | O_NONBLOCK);
+            blocked = blocked || (fd >= 0 && ::close(fd) == 0);
+        }
+    });
     const BookStore::OpenResult r = store.open(bookPath());
+    done = true;
+    writer.join();
+    QVERIFY(!blocked);
     QFETCH(bool, opens);
     QCOMPARE(r.usable(), opens);
     if (opens) {

@@ -95,6 +95,12 @@ void TstBookNotify::notifies()
     const QString in = dir.filePath(QStringLiteral("in"));
     QVERIFY(QDir().mkpath(in));
     QVERIFY(QFile::copy(QStringLiteral(BOOK_FIXTURES "/A1007073-as-text.txt"), in + QStringLiteral("/A1007073.CSV")));
+    {
+        // Downloaded a minute ago: complete.
+        QFile copied(in + QStringLiteral("/A1007073.CSV"));
+        QVERIFY(copied.open(QIODevice::ReadWrite)
+                && copied.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    }
     BookStore store;
     QVERIFY(store.open(dir.filePath(QStringLiteral("book.sqlite"))).usable());
     QVERIFY(!WatchedFolder::setFolder(store, in).failed());
