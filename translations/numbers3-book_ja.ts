@@ -266,32 +266,6 @@
         <translation>指定されたものに CSV ファイルがありません。</translation>
     </message>
     <message>
-        <source>Replace a result entered by hand?</source>
-        <translation>手入力した結果を置き換えますか？</translation>
-    </message>
-    <message>
-        <source>You entered %1 for %2 by hand. The file %3 gives %4.
-Replace your value with the file&apos;s?</source>
-        <translation>%2には %1 を手入力しています。ファイル %3 では %4 です。
-手入力の値をファイルの値で置き換えますか？</translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <translation>置き換える(&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Keep mine</source>
-        <translation>手入力を残す(&amp;K)</translation>
-    </message>
-    <message>
-        <source>Replace &amp;all %1</source>
-        <translation>%1 件すべて置き換える(&amp;A)</translation>
-    </message>
-    <message>
-        <source>Keep all &amp;mine</source>
-        <translation>手入力をすべて残す(&amp;M)</translation>
-    </message>
-    <message>
         <source>Import finished; some files were refused</source>
         <translation>取り込みが終わりました。取り込めなかったファイルがあります</translation>
     </message>
@@ -302,22 +276,6 @@ Replace your value with the file&apos;s?</source>
     <message>
         <source>Enter a result by hand</source>
         <translation>結果の手入力</translation>
-    </message>
-    <message>
-        <source>The book already holds this result for %1.</source>
-        <translation>%1のこの結果はすでに番号帳にあります。</translation>
-    </message>
-    <message>
-        <source>Replace a result?</source>
-        <translation>結果を置き換えますか？</translation>
-    </message>
-    <message>
-        <source>The book holds %1 for %2 (%3). Replace it with %4?</source>
-        <translation>番号帳では%2は %1（%3）です。%4 に置き換えますか？</translation>
-    </message>
-    <message>
-        <source>&amp;Keep it</source>
-        <translation>置き換えない(&amp;K)</translation>
     </message>
     <message>
         <source>The result was not stored.</source>
@@ -348,36 +306,8 @@ Replace your value with the file&apos;s?</source>
         <translation>%2 に %1 回分を書き出しました</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>ヘルプ</translation>
-    </message>
-    <message>
-        <source>The help pages are not installed.</source>
-        <translation>ヘルプのページがインストールされていません。</translation>
-    </message>
-    <message>
-        <source>Results book help</source>
-        <translation>当せん番号帳のヘルプ</translation>
-    </message>
-    <message>
         <source>About the results book</source>
         <translation>当せん番号帳について</translation>
-    </message>
-    <message>
-        <source>The book cannot be opened.</source>
-        <translation>番号帳を開けません。</translation>
-    </message>
-    <message>
-        <source>The book could not be read, so a new one was started. The old file was kept as %1.</source>
-        <translation>番号帳を読めなかったので、新しい番号帳を始めました。元のファイルは %1 として残してあります。</translation>
-    </message>
-    <message>
-        <source>The past results could not be stored in the book.</source>
-        <translation>過去の当せん番号を番号帳に保存できませんでした。</translation>
-    </message>
-    <message>
-        <source>The book %1 was written by a newer version of the program. It was not opened and not changed.</source>
-        <translation>番号帳 %1 はこのプログラムの新しい版で書かれています。開かず、変更もしていません。</translation>
     </message>
     <message>
         <source>&amp;Draws</source>
@@ -396,60 +326,12 @@ Replace your value with the file&apos;s?</source>
         <translation type="vanished">結果が出た購入：%1 件、うち当せん：%2 件。</translation>
     </message>
     <message>
-        <source>Reading %1 files...</source>
-        <translation>%1 個のファイルを読んでいます...</translation>
-    </message>
-    <message>
-        <source>Stop the import</source>
-        <translation>取り込みを中止</translation>
-    </message>
-    <message>
         <source>Import stopped; the files read before are in the book</source>
         <translation>取り込みを中止しました。それまでに読んだファイルは番号帳に入っています</translation>
     </message>
     <message>
         <source>The watched folder</source>
         <translation>見張るフォルダー</translation>
-    </message>
-    <message>
-        <source>&amp;Watched folder...</source>
-        <translation>見張るフォルダー(&amp;W)...</translation>
-    </message>
-    <message>
-        <source>&amp;Keep up from the watched folder</source>
-        <translation>見張るフォルダーから取り込む(&amp;K)</translation>
-    </message>
-    <message>
-        <source>&amp;Notify when a ticket wins</source>
-        <translation>購入が当せんしたら通知する(&amp;N)</translation>
-    </message>
-    <message>
-        <source>Folder to watch for result files</source>
-        <translation>結果ファイルを見張るフォルダー</translation>
-    </message>
-    <message>
-        <source>Watched folder</source>
-        <translation>見張るフォルダーの設定</translation>
-    </message>
-    <message>
-        <source>New result files are not looked for.</source>
-        <translation>新しい結果ファイルは探していません。</translation>
-    </message>
-    <message>
-        <source>New result files are looked for in %1.</source>
-        <translation>新しい結果ファイルを %1 で探しています。</translation>
-    </message>
-    <message>
-        <source>%1 not imported: %2</source>
-        <translation>%1 は取り込めませんでした：%2</translation>
-    </message>
-    <message>
-        <source>Nothing new in the files from the watched folder.</source>
-        <translation>見張るフォルダーのファイルに新しいものはありませんでした。</translation>
-    </message>
-    <message>
-        <source>The choice could not be kept in the book</source>
-        <translation>選んだ内容を番号帳に記録できませんでした</translation>
     </message>
     <message>
         <source>Game</source>
@@ -496,10 +378,6 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
     <message>
         <source>&amp;Enter by hand...</source>
         <translation>手入力する(&amp;E)...</translation>
-    </message>
-    <message>
-        <source>; </source>
-        <translation>；</translation>
     </message>
 </context>
 <context>
@@ -751,104 +629,12 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
 <context>
     <name>BookStore</name>
     <message>
-        <source>file is not a database</source>
-        <translation>データベースのファイルではありません</translation>
-    </message>
-    <message>
-        <source>bundled</source>
-        <translation>内蔵</translation>
-    </message>
-    <message>
-        <source>entered by hand</source>
-        <translation>手入力</translation>
-    </message>
-    <message>
-        <source>The book is busy in another window or program. Nothing was changed; try again when it is done.</source>
-        <translation>番号帳はほかのウィンドウかプログラムで使用中です。何も変更していません。終わってからもう一度試してください。</translation>
-    </message>
-    <message>
-        <source>The disk is full. Nothing was changed.</source>
-        <translation>ディスクがいっぱいです。何も変更していません。</translation>
-    </message>
-    <message>
-        <source>The book cannot be written (the file or its folder is read-only). Nothing was changed.</source>
-        <translation>番号帳に書き込めません（ファイルかそのフォルダーが読み取り専用です）。何も変更していません。</translation>
-    </message>
-    <message>
-        <source>The book could not be written (input/output error). Nothing was changed.</source>
-        <translation>番号帳に書き込めませんでした（入出力エラー）。何も変更していません。</translation>
-    </message>
-    <message>
-        <source>The book reported an error: %1. Nothing was changed.</source>
-        <translation>番号帳でエラーが起きました：%1。何も変更していません。</translation>
-    </message>
-    <message>
-        <source>Cannot make the folder %1 for the book (read-only or no room?). Nothing was changed.</source>
-        <translation>番号帳のフォルダー %1 を作れません（読み取り専用か、空きがないのかもしれません）。何も変更していません。</translation>
-    </message>
-    <message>
-        <source>Cannot open the book %1: %2</source>
-        <translation>番号帳 %1 を開けません：%2</translation>
-    </message>
-    <message>
-        <source>The book %1 was written by a newer version of this program (schema %2, this one knows %3). It was not changed; use the newer program or another book.</source>
-        <translation>番号帳 %1 はこのプログラムの新しい版で書かれています（形式 %2、この版がわかるのは %3 まで）。変更していません。新しい版のプログラムか、別の番号帳を使ってください。</translation>
-    </message>
-    <message>
         <source>The book %1 is damaged (%2) and could not be moved aside. Nothing was changed.</source>
         <translation>番号帳 %1 は壊れていて（%2）、脇に移せませんでした。何も変更していません。</translation>
     </message>
     <message>
-        <source>The book %1 could not be read (%2). It was kept as %3 and a new book was started.</source>
-        <translation>番号帳 %1 を読めませんでした（%2）。%3 として残し、新しい番号帳を始めました。</translation>
-    </message>
-    <message>
-        <source>The book %1 was written by a newer version of this program. It was not changed.</source>
-        <translation>番号帳 %1 はこのプログラムの新しい版で書かれています。変更していません。</translation>
-    </message>
-    <message>
-        <source>Cannot prepare the book %1: %2</source>
-        <translation>番号帳 %1 を準備できません：%2</translation>
-    </message>
-    <message>
-        <source>The book %1 is open in another program (%2, process %3). Close it there, or import there. Nothing was changed.</source>
-        <translation>番号帳 %1 はほかのプログラム（%2、プロセス %3）で開かれています。そちらを閉じるか、そちらで取り込んでください。何も変更していません。</translation>
-    </message>
-    <message>
-        <source>Cannot write in the folder %1 (read-only or no room?). Nothing was changed.</source>
-        <translation>フォルダー %1 に書き込めません（読み取り専用か空きがない）。何も変更していません。</translation>
-    </message>
-    <message>
-        <source>%1 is a folder. Give the path of the book&apos;s file, such as %2.</source>
-        <translation>%1 はフォルダーです。%2 のように番号帳のファイルのパスを指定してください。</translation>
-    </message>
-    <message>
-        <source>draw %1: %2 from %3</source>
-        <translation>第%1回：%3 により %2</translation>
-    </message>
-    <message>
-        <source>date %1 → %2</source>
-        <translation>抽せん日 %1 → %2</translation>
-    </message>
-    <message>
-        <source>prize %1 → %2</source>
-        <translation>当せん金 %1 → %2</translation>
-    </message>
-    <message>
-        <source>winners %1 → %2</source>
-        <translation>口数 %1 → %2</translation>
-    </message>
-    <message>
-        <source>draw %1: %2 %3 replaced by %4 from %5</source>
-        <translation>第%1回：%2の %3 を %5 の %4 に置き換えました</translation>
-    </message>
-    <message>
         <source>The book is not open.</source>
         <translation>番号帳が開いていません。</translation>
-    </message>
-    <message>
-        <source>The past results are missing from this program.</source>
-        <translation>このプログラムには過去の当せん番号が入っていません。</translation>
     </message>
     <message>
         <source>The draw number must be 1 or more.</source>
@@ -867,144 +653,8 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
         <translation>%1 に書き込めません：%2</translation>
     </message>
     <message>
-        <source>%1 is another program&apos;s database, not a results book. It was not changed; choose another file for the book.</source>
-        <translation>%1 はほかのプログラムのデータベースで、番号帳ではありません。変更していません。番号帳には別のファイルを選んでください。</translation>
-    </message>
-    <message>
-        <source>The book %1 is damaged (%2) and could not be moved aside: %3 could not be renamed to %4. Nothing was changed.</source>
-        <translation>番号帳 %1 は壊れていて（%2）、脇に移せませんでした：%3 を %4 に名前を変えられませんでした。何も変更していません。</translation>
-    </message>
-    <message>
-        <source>The book %1 is damaged (%2) and could not be moved aside: %3 could not be renamed to %4, and %5 could not be moved back. Nothing was deleted.</source>
-        <translation>番号帳 %1 は壊れていて（%2）、脇に移せませんでした：%3 を %4 に名前を変えられず、%5 を元に戻せませんでした。何も削除していません。</translation>
-    </message>
-    <message>
-        <source>draw %1: date and prizes added from %2</source>
-        <translation>第%1回：%2 から抽せん日と当せん金を加えました</translation>
-    </message>
-    <message>
-        <source>draw %1: date added from %2</source>
-        <translation>第%1回：%2 から抽せん日を加えました</translation>
-    </message>
-    <message>
-        <source>draw %1: prizes added from %2</source>
-        <translation>第%1回：%2 から当せん金を加えました</translation>
-    </message>
-    <message>
-        <source>%1 draws, %2 to %3: dates and prizes added from %4</source>
-        <translation>%1 回分（第%2回～第%3回）：%4 から抽せん日と当せん金を加えました</translation>
-    </message>
-    <message>
-        <source>%1 draws, %2 to %3: dates added from %4</source>
-        <translation>%1 回分（第%2回～第%3回）：%4 から抽せん日を加えました</translation>
-    </message>
-    <message>
-        <source>%1 draws, %2 to %3: prizes added from %4</source>
-        <translation>%1 回分（第%2回～第%3回）：%4 から当せん金を加えました</translation>
-    </message>
-    <message>
-        <source>%1 new, %2 already known</source>
-        <translation>新規 %1 件、登録済み %2 件</translation>
-    </message>
-    <message>
-        <source>, %1 replaced</source>
-        <translation>、置き換え %1 件</translation>
-    </message>
-    <message>
-        <source>, %1 kept (entered by hand)</source>
-        <translation>、手入力を残した %1 件</translation>
-    </message>
-    <message>
-        <source>The book %1 is locked by %2, which this program cannot read or remove. If no other program has the book open, delete %2 and start again. Nothing was changed.</source>
-        <translation>番号帳 %1 は %2 でロックされていますが、このプログラムはそれを読むことも消すこともできません。ほかのプログラムがこの番号帳を開いていなければ、%2 を削除してからもう一度始めてください。何も変更していません。</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file (a device, a pipe or a socket?). Give the path of the book&apos;s file. Nothing was changed.</source>
-        <translation>%1 は通常のファイルではありません（デバイス、パイプ、ソケットなど）。番号帳のファイルのパスを指定してください。何も変更していません。</translation>
-    </message>
-    <message>
-        <source>the book&apos;s file is missing, but SQLite&apos;s files beside it were left</source>
-        <translation>番号帳のファイルがなく、その横に SQLite のファイルだけが残っていました</translation>
-    </message>
-    <message>
-        <source>The book %1 was empty (0 bytes), so a new book was started in its place.</source>
-        <translation>番号帳 %1 は空（0 バイト）だったので、代わりに新しい番号帳を始めました。</translation>
-    </message>
-    <message>
-        <source>the table %1 holds values that break its CHECK constraints (rows: %2)</source>
-        <translation>表 %1 に CHECK 制約に反する値があります（%2 行）</translation>
-    </message>
-    <message>
-        <source>the index %1 does not match the table %2</source>
-        <translation>索引 %1 が表 %2 と一致しません</translation>
-    </message>
-    <message>
-        <source>its header says schema %1, which no version of this program writes</source>
-        <translation>ヘッダーのスキーマ番号 %1 は、このプログラムのどの版も書かない番号です</translation>
-    </message>
-    <message>
-        <source>straight prize %1</source>
-        <translation>ストレート当せん金 %1</translation>
-    </message>
-    <message>
-        <source>box prize %1</source>
-        <translation>ボックス当せん金 %1</translation>
-    </message>
-    <message>
-        <source>set-straight prize %1</source>
-        <translation>セット（ストレート）当せん金 %1</translation>
-    </message>
-    <message>
-        <source>set-box prize %1</source>
-        <translation>セット（ボックス）当せん金 %1</translation>
-    </message>
-    <message>
-        <source>mini prize %1</source>
-        <translation>ミニ当せん金 %1</translation>
-    </message>
-    <message>
-        <source>straight winners %1</source>
-        <translation>ストレート当せん口数 %1</translation>
-    </message>
-    <message>
-        <source>box winners %1</source>
-        <translation>ボックス当せん口数 %1</translation>
-    </message>
-    <message>
-        <source>set-straight winners %1</source>
-        <translation>セット（ストレート）当せん口数 %1</translation>
-    </message>
-    <message>
-        <source>set-box winners %1</source>
-        <translation>セット（ボックス）当せん口数 %1</translation>
-    </message>
-    <message>
-        <source>mini winners %1</source>
-        <translation>ミニ当せん口数 %1</translation>
-    </message>
-    <message>
-        <source>date %1</source>
-        <translation>抽せん日 %1</translation>
-    </message>
-    <message>
-        <source>draw %1: kept %2 (%3), this release has %4</source>
-        <translation>第%1回：番号帳の %2（%3）を残しました（この版のデータでは %4）</translation>
-    </message>
-    <message>
         <source>The result must have four digits.</source>
         <translation>当せん番号は 4 桁です。</translation>
-    </message>
-    <message>
-        <source>%1 new results (1 draw), %2 already known</source>
-        <translation>新規の結果 %1 件（1 回分）、登録済み %2 件</translation>
-    </message>
-    <message>
-        <source>%1 new results (%2 draws), %3 already known</source>
-        <translation>新規の結果 %1 件（%2 回分）、登録済み %3 件</translation>
-    </message>
-    <message>
-        <source>1 new result (1 draw), %1 already known</source>
-        <translation>新規の結果 1 件（1 回分）、登録済み %1 件</translation>
     </message>
 </context>
 <context>
@@ -1562,54 +1212,6 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
 <context>
     <name>TicketView</name>
     <message>
-        <source>All tickets</source>
-        <translation>すべて</translation>
-    </message>
-    <message>
-        <source>Waiting for the result</source>
-        <translation>抽せん待ち</translation>
-    </message>
-    <message>
-        <source>Won</source>
-        <translation>当せん</translation>
-    </message>
-    <message>
-        <source>Which tickets to show</source>
-        <translation>表示する購入</translation>
-    </message>
-    <message>
-        <source>Sh&amp;ow:</source>
-        <translation>表示(&amp;O)：</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>月</translation>
-    </message>
-    <message>
-        <source>Tickets</source>
-        <translation>件数</translation>
-    </message>
-    <message>
-        <source>Spent</source>
-        <translation>購入額</translation>
-    </message>
-    <message>
-        <source>Of which theoretical</source>
-        <translation>うち理論値</translation>
-    </message>
-    <message>
-        <source>Balance</source>
-        <translation>収支</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>回収率</translation>
-    </message>
-    <message>
-        <source>Totals per month, newest first</source>
-        <translation>月ごとの合計（新しい月から）</translation>
-    </message>
-    <message>
         <source>&amp;New ticket...</source>
         <translation>購入を記録(&amp;N)...</translation>
     </message>
@@ -1658,10 +1260,6 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
         <translation>何も記録していません。</translation>
     </message>
     <message>
-        <source>waiting</source>
-        <translation>抽せん待ち</translation>
-    </message>
-    <message>
         <source>Stored %1 %2 for draws %3 to %4</source>
         <translation>%1（%2）を第%3回から第%4回まで記録しました</translation>
     </message>
@@ -1702,14 +1300,6 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
         <translation>%1 には購入がありません。</translation>
     </message>
     <message>
-        <source>Import a ticket list</source>
-        <translation>購入リストの読み込み</translation>
-    </message>
-    <message>
-        <source>Ticket lists (*.csv *.txt);;All files (*)</source>
-        <translation>購入リスト (*.csv *.txt);;すべてのファイル (*)</translation>
-    </message>
-    <message>
         <source>The clipboard holds no text. Copy lines such as
 7150,123,straight,1
 and paste again.</source>
@@ -1730,50 +1320,6 @@ and paste again.</source>
         <translation>購入の記録を %1 に書き出せませんでした。</translation>
     </message>
     <message>
-        <source>Export tickets as CSV</source>
-        <translation>購入の記録を CSV に書き出す</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV ファイル (*.csv)</translation>
-    </message>
-    <message>
-        <source>%1: %2 of %3 tickets, printed %4</source>
-        <translation>%1：%3 件中 %2 件、%4 印刷</translation>
-    </message>
-    <message>
-        <source>theoretical</source>
-        <translation>理論値</translation>
-    </message>
-    <message>
-        <source>theoretical prize: the book does not know that draw&apos;s actual prize for the way.</source>
-        <translation>理論値の当せん金：番号帳にその回のその申込タイプの実際の当せん金がありません。</translation>
-    </message>
-    <message>
-        <source>Print tickets</source>
-        <translation>購入の記録の印刷</translation>
-    </message>
-    <message>
-        <source>Laying out the ticket list...</source>
-        <translation>購入の記録をページに割り付けています...</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>中止(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Ticket list layout progress</source>
-        <translation>購入の記録の割り付けの進み具合</translation>
-    </message>
-    <message>
-        <source>The tickets were not printed to %1: it is the book or a file the book keeps.</source>
-        <translation>購入の記録を %1 に印刷しませんでした。番号帳か、番号帳が使うファイルです。</translation>
-    </message>
-    <message>
-        <source>Stopped before the end; nothing was written.</source>
-        <translation>最後まで行く前に中止しました。何も書き込んでいません。</translation>
-    </message>
-    <message>
         <source>Save tickets as PDF</source>
         <translation>購入の記録を PDF に保存</translation>
     </message>
@@ -1784,10 +1330,6 @@ and paste again.</source>
     <message>
         <source>The ticket list was saved as %1</source>
         <translation>購入の記録を %1 に保存しました</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF ファイル (*.pdf)</translation>
     </message>
     <message>
         <source>Tickets deleted: %1; Ctrl+Z brings them back</source>
@@ -1826,68 +1368,8 @@ and paste again.</source>
         <translation>書き出し</translation>
     </message>
     <message>
-        <source>Prizes</source>
-        <translation>当せん金</translation>
-    </message>
-    <message>
-        <source>Delete the %1 selected tickets? Ctrl+Z brings them back.</source>
-        <translation>選んだ %1 件の記録を削除しますか？ Ctrl+Z で元に戻せます。</translation>
-    </message>
-    <message>
-        <source>&amp;Delete %1 tickets</source>
-        <translation>%1 件を削除(&amp;D)</translation>
-    </message>
-    <message>
-        <source>&amp;Keep them</source>
-        <translation>削除しない(&amp;K)</translation>
-    </message>
-    <message>
         <source>Sort &amp;by</source>
         <translation>並べ替え(&amp;B)</translation>
-    </message>
-    <message>
-        <source>%1 of the %2 tickets in %3 are already in the book (the same draw, number, way, units and note).</source>
-        <translation>%3 の %2 件のうち %1 件は、すでに記録されています（回号・番号・申込タイプ・口数・メモが同じ）。</translation>
-    </message>
-    <message>
-        <source>Add them again, or leave them out?</source>
-        <translation>もう一度記録しますか、それとも除きますか？</translation>
-    </message>
-    <message>
-        <source>&amp;Leave them out</source>
-        <translation>記録済みのものを除く(&amp;L)</translation>
-    </message>
-    <message>
-        <source>&amp;Add them again</source>
-        <translation>もう一度記録する(&amp;A)</translation>
-    </message>
-    <message>
-        <source>Numbers3 and Numbers4 tickets</source>
-        <translation>ナンバーズ3・ナンバーズ4 購入の記録</translation>
-    </message>
-    <message>
-        <source>Result not in the book</source>
-        <translation>結果が番号帳にない</translation>
-    </message>
-    <message>
-        <source>Both games</source>
-        <translation>両方</translation>
-    </message>
-    <message>
-        <source>Which game&apos;s tickets to show and count</source>
-        <translation>どちらのゲームの購入を表示し集計するか</translation>
-    </message>
-    <message>
-        <source>Ga&amp;me:</source>
-        <translation>ゲーム(&amp;M)：</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <translation>%1、%2</translation>
-    </message>
-    <message>
-        <source>To collect</source>
-        <translation>未換金の当せん</translation>
     </message>
     <message>
         <source>Undone: collected and online marks (%1)</source>
@@ -1990,14 +1472,6 @@ and paste again.</source>
 </context>
 <context>
     <name>TicketList</name>
-    <message>
-        <source>a quoted field is not closed</source>
-        <translation>引用符（&quot;）で始まる項目が閉じていません</translation>
-    </message>
-    <message>
-        <source>text after the closing quote of a field</source>
-        <translation>項目を閉じる引用符のあとに文字があります</translation>
-    </message>
     <message>
         <source>the file is larger than %1 MB; a ticket list is much smaller</source>
         <translation>ファイルが %1 MB を超えています（購入リストはずっと小さいはずです）</translation>
@@ -3038,6 +2512,642 @@ and paste again.</source>
     <message>
         <source>Wins to collect soon: %1</source>
         <translation>換金の期限が近い当せん：%1 件</translation>
+    </message>
+</context>
+<context>
+    <name>BookProbe</name>
+    <message>
+        <source>file is not a database</source>
+        <translation>データベースのファイルではありません</translation>
+    </message>
+    <message>
+        <source>Cannot open the book %1: %2</source>
+        <translation>番号帳 %1 を開けません：%2</translation>
+    </message>
+    <message>
+        <source>The book %1 was written by a newer version of this program (schema %2, this one knows %3). It was not changed; use the newer program or another book.</source>
+        <translation>番号帳 %1 はこのプログラムの新しい版で書かれています（形式 %2、この版がわかるのは %3 まで）。変更していません。新しい版のプログラムか、別の番号帳を使ってください。</translation>
+    </message>
+    <message>
+        <source>%1 is another program&apos;s database, not a results book. It was not changed; choose another file for the book.</source>
+        <translation>%1 はほかのプログラムのデータベースで、番号帳ではありません。変更していません。番号帳には別のファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>the book&apos;s file is missing, but SQLite&apos;s files beside it were left</source>
+        <translation>番号帳のファイルがなく、その横に SQLite のファイルだけが残っていました</translation>
+    </message>
+    <message>
+        <source>The book %1 was empty (0 bytes), so a new book was started in its place.</source>
+        <translation>番号帳 %1 は空（0 バイト）だったので、代わりに新しい番号帳を始めました。</translation>
+    </message>
+    <message>
+        <source>its header says schema %1, which no version of this program writes</source>
+        <translation>ヘッダーのスキーマ番号 %1 は、このプログラムのどの版も書かない番号です</translation>
+    </message>
+</context>
+<context>
+    <name>DrawMerge</name>
+    <message>
+        <source>bundled</source>
+        <translation>内蔵</translation>
+    </message>
+    <message>
+        <source>entered by hand</source>
+        <translation>手入力</translation>
+    </message>
+    <message>
+        <source>draw %1: %2 from %3</source>
+        <translation>第%1回：%3 により %2</translation>
+    </message>
+    <message>
+        <source>date %1 → %2</source>
+        <translation>抽せん日 %1 → %2</translation>
+    </message>
+    <message>
+        <source>prize %1 → %2</source>
+        <translation>当せん金 %1 → %2</translation>
+    </message>
+    <message>
+        <source>winners %1 → %2</source>
+        <translation>口数 %1 → %2</translation>
+    </message>
+    <message>
+        <source>draw %1: %2 %3 replaced by %4 from %5</source>
+        <translation>第%1回：%2の %3 を %5 の %4 に置き換えました</translation>
+    </message>
+    <message>
+        <source>draw %1: date and prizes added from %2</source>
+        <translation>第%1回：%2 から抽せん日と当せん金を加えました</translation>
+    </message>
+    <message>
+        <source>draw %1: date added from %2</source>
+        <translation>第%1回：%2 から抽せん日を加えました</translation>
+    </message>
+    <message>
+        <source>draw %1: prizes added from %2</source>
+        <translation>第%1回：%2 から当せん金を加えました</translation>
+    </message>
+    <message>
+        <source>%1 draws, %2 to %3: dates and prizes added from %4</source>
+        <translation>%1 回分（第%2回～第%3回）：%4 から抽せん日と当せん金を加えました</translation>
+    </message>
+    <message>
+        <source>%1 draws, %2 to %3: dates added from %4</source>
+        <translation>%1 回分（第%2回～第%3回）：%4 から抽せん日を加えました</translation>
+    </message>
+    <message>
+        <source>%1 draws, %2 to %3: prizes added from %4</source>
+        <translation>%1 回分（第%2回～第%3回）：%4 から当せん金を加えました</translation>
+    </message>
+    <message>
+        <source>straight prize %1</source>
+        <translation>ストレート当せん金 %1</translation>
+    </message>
+    <message>
+        <source>box prize %1</source>
+        <translation>ボックス当せん金 %1</translation>
+    </message>
+    <message>
+        <source>set-straight prize %1</source>
+        <translation>セット（ストレート）当せん金 %1</translation>
+    </message>
+    <message>
+        <source>set-box prize %1</source>
+        <translation>セット（ボックス）当せん金 %1</translation>
+    </message>
+    <message>
+        <source>mini prize %1</source>
+        <translation>ミニ当せん金 %1</translation>
+    </message>
+    <message>
+        <source>straight winners %1</source>
+        <translation>ストレート当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>box winners %1</source>
+        <translation>ボックス当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>set-straight winners %1</source>
+        <translation>セット（ストレート）当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>set-box winners %1</source>
+        <translation>セット（ボックス）当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>mini winners %1</source>
+        <translation>ミニ当せん口数 %1</translation>
+    </message>
+    <message>
+        <source>date %1</source>
+        <translation>抽せん日 %1</translation>
+    </message>
+    <message>
+        <source>draw %1: kept %2 (%3), this release has %4</source>
+        <translation>第%1回：番号帳の %2（%3）を残しました（この版のデータでは %4）</translation>
+    </message>
+</context>
+<context>
+    <name>BookError</name>
+    <message>
+        <source>The book is busy in another window or program. Nothing was changed; try again when it is done.</source>
+        <translation>番号帳はほかのウィンドウかプログラムで使用中です。何も変更していません。終わってからもう一度試してください。</translation>
+    </message>
+    <message>
+        <source>The disk is full. Nothing was changed.</source>
+        <translation>ディスクがいっぱいです。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>The book cannot be written (the file or its folder is read-only). Nothing was changed.</source>
+        <translation>番号帳に書き込めません（ファイルかそのフォルダーが読み取り専用です）。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>The book could not be written (input/output error). Nothing was changed.</source>
+        <translation>番号帳に書き込めませんでした（入出力エラー）。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>The book reported an error: %1. Nothing was changed.</source>
+        <translation>番号帳でエラーが起きました：%1。何も変更していません。</translation>
+    </message>
+</context>
+<context>
+    <name>BookConnection</name>
+    <message>
+        <source>Cannot make the folder %1 for the book (read-only or no room?). Nothing was changed.</source>
+        <translation>番号帳のフォルダー %1 を作れません（読み取り専用か、空きがないのかもしれません）。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>Cannot open the book %1: %2</source>
+        <translation>番号帳 %1 を開けません：%2</translation>
+    </message>
+    <message>
+        <source>The book %1 was written by a newer version of this program. It was not changed.</source>
+        <translation>番号帳 %1 はこのプログラムの新しい版で書かれています。変更していません。</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the book %1: %2</source>
+        <translation>番号帳 %1 を準備できません：%2</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Give the path of the book&apos;s file, such as %2.</source>
+        <translation>%1 はフォルダーです。%2 のように番号帳のファイルのパスを指定してください。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a device, a pipe or a socket?). Give the path of the book&apos;s file. Nothing was changed.</source>
+        <translation>%1 は通常のファイルではありません（デバイス、パイプ、ソケットなど）。番号帳のファイルのパスを指定してください。何も変更していません。</translation>
+    </message>
+</context>
+<context>
+    <name>BookFiles</name>
+    <message>
+        <source>The book %1 could not be read (%2). It was kept as %3 and a new book was started.</source>
+        <translation>番号帳 %1 を読めませんでした（%2）。%3 として残し、新しい番号帳を始めました。</translation>
+    </message>
+    <message>
+        <source>The book %1 is damaged (%2) and could not be moved aside: %3 could not be renamed to %4. Nothing was changed.</source>
+        <translation>番号帳 %1 は壊れていて（%2）、脇に移せませんでした：%3 を %4 に名前を変えられませんでした。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>The book %1 is damaged (%2) and could not be moved aside: %3 could not be renamed to %4, and %5 could not be moved back. Nothing was deleted.</source>
+        <translation>番号帳 %1 は壊れていて（%2）、脇に移せませんでした：%3 を %4 に名前を変えられず、%5 を元に戻せませんでした。何も削除していません。</translation>
+    </message>
+</context>
+<context>
+    <name>BookLock</name>
+    <message>
+        <source>The book %1 is open in another program (%2, process %3). Close it there, or import there. Nothing was changed.</source>
+        <translation>番号帳 %1 はほかのプログラム（%2、プロセス %3）で開かれています。そちらを閉じるか、そちらで取り込んでください。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>Cannot write in the folder %1 (read-only or no room?). Nothing was changed.</source>
+        <translation>フォルダー %1 に書き込めません（読み取り専用か空きがない）。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>The book %1 is locked by %2, which this program cannot read or remove. If no other program has the book open, delete %2 and start again. Nothing was changed.</source>
+        <translation>番号帳 %1 は %2 でロックされていますが、このプログラムはそれを読むことも消すこともできません。ほかのプログラムがこの番号帳を開いていなければ、%2 を削除してからもう一度始めてください。何も変更していません。</translation>
+    </message>
+</context>
+<context>
+    <name>BundledData</name>
+    <message>
+        <source>The past results are missing from this program.</source>
+        <translation>このプログラムには過去の当せん番号が入っていません。</translation>
+    </message>
+</context>
+<context>
+    <name>ImportReport</name>
+    <message>
+        <source>%1 new, %2 already known</source>
+        <translation>新規 %1 件、登録済み %2 件</translation>
+    </message>
+    <message>
+        <source>, %1 replaced</source>
+        <translation>、置き換え %1 件</translation>
+    </message>
+    <message>
+        <source>, %1 kept (entered by hand)</source>
+        <translation>、手入力を残した %1 件</translation>
+    </message>
+    <message>
+        <source>%1 new results (1 draw), %2 already known</source>
+        <translation>新規の結果 %1 件（1 回分）、登録済み %2 件</translation>
+    </message>
+    <message>
+        <source>%1 new results (%2 draws), %3 already known</source>
+        <translation>新規の結果 %1 件（%2 回分）、登録済み %3 件</translation>
+    </message>
+    <message>
+        <source>1 new result (1 draw), %1 already known</source>
+        <translation>新規の結果 1 件（1 回分）、登録済み %1 件</translation>
+    </message>
+</context>
+<context>
+    <name>BookContentCheck</name>
+    <message>
+        <source>the table %1 holds values that break its CHECK constraints (rows: %2)</source>
+        <translation>表 %1 に CHECK 制約に反する値があります（%2 行）</translation>
+    </message>
+    <message>
+        <source>the index %1 does not match the table %2</source>
+        <translation>索引 %1 が表 %2 と一致しません</translation>
+    </message>
+</context>
+<context>
+    <name>ImportQuestions</name>
+    <message>
+        <source>Import</source>
+        <translation>取り込み</translation>
+    </message>
+    <message>
+        <source>Replace a result entered by hand?</source>
+        <translation>手入力した結果を置き換えますか？</translation>
+    </message>
+    <message>
+        <source>You entered %1 for %2 by hand. The file %3 gives %4.
+Replace your value with the file&apos;s?</source>
+        <translation>%2には %1 を手入力しています。ファイル %3 では %4 です。
+手入力の値をファイルの値で置き換えますか？</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>置き換える(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep mine</source>
+        <translation>手入力を残す(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Replace &amp;all %1</source>
+        <translation>%1 件すべて置き換える(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Keep all &amp;mine</source>
+        <translation>手入力をすべて残す(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Reading %1 files...</source>
+        <translation>%1 個のファイルを読んでいます...</translation>
+    </message>
+    <message>
+        <source>Stop the import</source>
+        <translation>取り込みを中止</translation>
+    </message>
+</context>
+<context>
+    <name>HandEntryQuestions</name>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>置き換える(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Enter a result by hand</source>
+        <translation>結果の手入力</translation>
+    </message>
+    <message>
+        <source>The book already holds this result for %1.</source>
+        <translation>%1のこの結果はすでに番号帳にあります。</translation>
+    </message>
+    <message>
+        <source>Replace a result?</source>
+        <translation>結果を置き換えますか？</translation>
+    </message>
+    <message>
+        <source>The book holds %1 for %2 (%3). Replace it with %4?</source>
+        <translation>番号帳では%2は %1（%3）です。%4 に置き換えますか？</translation>
+    </message>
+    <message>
+        <source>&amp;Keep it</source>
+        <translation>置き換えない(&amp;K)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBrowser</name>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>The help pages are not installed.</source>
+        <translation>ヘルプのページがインストールされていません。</translation>
+    </message>
+    <message>
+        <source>Results book help</source>
+        <translation>当せん番号帳のヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>BookGui</name>
+    <message>
+        <source>The book cannot be opened.</source>
+        <translation>番号帳を開けません。</translation>
+    </message>
+    <message>
+        <source>The book could not be read, so a new one was started. The old file was kept as %1.</source>
+        <translation>番号帳を読めなかったので、新しい番号帳を始めました。元のファイルは %1 として残してあります。</translation>
+    </message>
+    <message>
+        <source>The past results could not be stored in the book.</source>
+        <translation>過去の当せん番号を番号帳に保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The book %1 was written by a newer version of the program. It was not opened and not changed.</source>
+        <translation>番号帳 %1 はこのプログラムの新しい版で書かれています。開かず、変更もしていません。</translation>
+    </message>
+    <message>
+        <source>Numbers3 and Numbers4 results book</source>
+        <translation>ナンバーズ3・ナンバーズ4 当せん番号帳</translation>
+    </message>
+</context>
+<context>
+    <name>WatchControls</name>
+    <message>
+        <source>&amp;Watched folder...</source>
+        <translation>見張るフォルダー(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep up from the watched folder</source>
+        <translation>見張るフォルダーから取り込む(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Notify when a ticket wins</source>
+        <translation>購入が当せんしたら通知する(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Folder to watch for result files</source>
+        <translation>結果ファイルを見張るフォルダー</translation>
+    </message>
+    <message>
+        <source>Watched folder</source>
+        <translation>見張るフォルダーの設定</translation>
+    </message>
+    <message>
+        <source>New result files are not looked for.</source>
+        <translation>新しい結果ファイルは探していません。</translation>
+    </message>
+    <message>
+        <source>New result files are looked for in %1.</source>
+        <translation>新しい結果ファイルを %1 で探しています。</translation>
+    </message>
+    <message>
+        <source>%1 not imported: %2</source>
+        <translation>%1 は取り込めませんでした：%2</translation>
+    </message>
+    <message>
+        <source>Nothing new in the files from the watched folder.</source>
+        <translation>見張るフォルダーのファイルに新しいものはありませんでした。</translation>
+    </message>
+    <message>
+        <source>The choice could not be kept in the book</source>
+        <translation>選んだ内容を番号帳に記録できませんでした</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>引用符（&quot;）で始まる項目が閉じていません</translation>
+    </message>
+    <message>
+        <source>text after the closing quote of a field</source>
+        <translation>項目を閉じる引用符のあとに文字があります</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderLog</name>
+    <message>
+        <source>The book is not open.</source>
+        <translation>番号帳が開いていません。</translation>
+    </message>
+</context>
+<context>
+    <name>TicketFilter</name>
+    <message>
+        <source>All tickets</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Waiting for the result</source>
+        <translation>抽せん待ち</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>当せん</translation>
+    </message>
+    <message>
+        <source>Which tickets to show</source>
+        <translation>表示する購入</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow:</source>
+        <translation>表示(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Result not in the book</source>
+        <translation>結果が番号帳にない</translation>
+    </message>
+    <message>
+        <source>Both games</source>
+        <translation>両方</translation>
+    </message>
+    <message>
+        <source>Which game&apos;s tickets to show and count</source>
+        <translation>どちらのゲームの購入を表示し集計するか</translation>
+    </message>
+    <message>
+        <source>Ga&amp;me:</source>
+        <translation>ゲーム(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>To collect</source>
+        <translation>未換金の当せん</translation>
+    </message>
+</context>
+<context>
+    <name>MonthTotalsTable</name>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Tickets</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>購入額</translation>
+    </message>
+    <message>
+        <source>Of which theoretical</source>
+        <translation>うち理論値</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>収支</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>回収率</translation>
+    </message>
+    <message>
+        <source>Totals per month, newest first</source>
+        <translation>月ごとの合計（新しい月から）</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>抽せん待ち</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>当せん金</translation>
+    </message>
+</context>
+<context>
+    <name>TicketQuestions</name>
+    <message>
+        <source>Delete tickets</source>
+        <translation>購入の記録の削除</translation>
+    </message>
+    <message>
+        <source>Ticket list</source>
+        <translation>購入リスト</translation>
+    </message>
+    <message>
+        <source>Import a ticket list</source>
+        <translation>購入リストの読み込み</translation>
+    </message>
+    <message>
+        <source>Ticket lists (*.csv *.txt);;All files (*)</source>
+        <translation>購入リスト (*.csv *.txt);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Export tickets as CSV</source>
+        <translation>購入の記録を CSV に書き出す</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save tickets as PDF</source>
+        <translation>購入の記録を PDF に保存</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Delete the %1 selected tickets? Ctrl+Z brings them back.</source>
+        <translation>選んだ %1 件の記録を削除しますか？ Ctrl+Z で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>&amp;Delete %1 tickets</source>
+        <translation>%1 件を削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep them</source>
+        <translation>削除しない(&amp;K)</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 tickets in %3 are already in the book (the same draw, number, way, units and note).</source>
+        <translation>%3 の %2 件のうち %1 件は、すでに記録されています（回号・番号・申込タイプ・口数・メモが同じ）。</translation>
+    </message>
+    <message>
+        <source>Add them again, or leave them out?</source>
+        <translation>もう一度記録しますか、それとも除きますか？</translation>
+    </message>
+    <message>
+        <source>&amp;Leave them out</source>
+        <translation>記録済みのものを除く(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Add them again</source>
+        <translation>もう一度記録する(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>TicketReport</name>
+    <message>
+        <source>%1: %2 of %3 tickets, printed %4</source>
+        <translation>%1：%3 件中 %2 件、%4 印刷</translation>
+    </message>
+    <message>
+        <source>theoretical</source>
+        <translation>理論値</translation>
+    </message>
+    <message>
+        <source>theoretical prize: the book does not know that draw&apos;s actual prize for the way.</source>
+        <translation>理論値の当せん金：番号帳にその回のその申込タイプの実際の当せん金がありません。</translation>
+    </message>
+    <message>
+        <source>Numbers3 and Numbers4 tickets</source>
+        <translation>ナンバーズ3・ナンバーズ4 購入の記録</translation>
+    </message>
+</context>
+<context>
+    <name>TicketPrint</name>
+    <message>
+        <source>Print tickets</source>
+        <translation>購入の記録の印刷</translation>
+    </message>
+    <message>
+        <source>Laying out the ticket list...</source>
+        <translation>購入の記録をページに割り付けています...</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>中止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Ticket list layout progress</source>
+        <translation>購入の記録の割り付けの進み具合</translation>
+    </message>
+    <message>
+        <source>The tickets were not printed to %1: it is the book or a file the book keeps.</source>
+        <translation>購入の記録を %1 に印刷しませんでした。番号帳か、番号帳が使うファイルです。</translation>
+    </message>
+    <message>
+        <source>Stopped before the end; nothing was written.</source>
+        <translation>最後まで行く前に中止しました。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>Numbers3 and Numbers4 tickets</source>
+        <translation>ナンバーズ3・ナンバーズ4 購入の記録</translation>
+    </message>
+</context>
+<context>
+    <name>TicketHistory</name>
+    <message>
+        <source>There is nothing to undo.</source>
+        <translation>元に戻せる変更はありません。</translation>
     </message>
 </context>
 </TS>

@@ -76,11 +76,11 @@ bool CsvReader::readField(QString &cell)
         } else if (!wasQuoted || (lenient && !c.isSpace())) {
             cell += c;
         } else if (!lenient) {
-            return fail(line, QT_TRANSLATE_NOOP("TicketList", "text after the closing quote of a field"));
+            return fail(line, QT_TRANSLATE_NOOP("CsvReader", "text after the closing quote of a field"));
         }
     }
     if (quoted && !lenient)
-        return fail(opened, QT_TRANSLATE_NOOP("TicketList", "a quoted field is not closed"));
+        return fail(opened, QT_TRANSLATE_NOOP("CsvReader", "a quoted field is not closed"));
     if (lenient && !wasQuoted)
         cell = cell.trimmed();
     return true;
@@ -108,7 +108,7 @@ void CsvReader::skipLineBreak()
 
 bool CsvReader::fail(int at, const char *message)
 {
-    failure = QCoreApplication::translate("TicketList", message);
+    failure = QCoreApplication::translate("CsvReader", message);
     failureLine = at;
     return false;
 }

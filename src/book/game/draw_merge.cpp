@@ -8,7 +8,7 @@ namespace {
 // The notes are the store's words: the catalogue has them under "BookStore".
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("BookStore", text);
+    return QCoreApplication::translate("DrawMerge", text);
 }
 
 QString sourceWords(const DrawResult &r)
@@ -52,14 +52,14 @@ void keepOrFill(const std::optional<qint64> &from, std::optional<qint64> &into, 
 }
 
 const char *const PrizeWords[DrawResult::WayCount] = {
-    QT_TRANSLATE_NOOP("BookStore", "straight prize %1"), QT_TRANSLATE_NOOP("BookStore", "box prize %1"),
-    QT_TRANSLATE_NOOP("BookStore", "set-straight prize %1"), QT_TRANSLATE_NOOP("BookStore", "set-box prize %1"),
-    QT_TRANSLATE_NOOP("BookStore", "mini prize %1"),
+    QT_TRANSLATE_NOOP("DrawMerge", "straight prize %1"), QT_TRANSLATE_NOOP("DrawMerge", "box prize %1"),
+    QT_TRANSLATE_NOOP("DrawMerge", "set-straight prize %1"), QT_TRANSLATE_NOOP("DrawMerge", "set-box prize %1"),
+    QT_TRANSLATE_NOOP("DrawMerge", "mini prize %1"),
 };
 const char *const WinnerWords[DrawResult::WayCount] = {
-    QT_TRANSLATE_NOOP("BookStore", "straight winners %1"), QT_TRANSLATE_NOOP("BookStore", "box winners %1"),
-    QT_TRANSLATE_NOOP("BookStore", "set-straight winners %1"), QT_TRANSLATE_NOOP("BookStore", "set-box winners %1"),
-    QT_TRANSLATE_NOOP("BookStore", "mini winners %1"),
+    QT_TRANSLATE_NOOP("DrawMerge", "straight winners %1"), QT_TRANSLATE_NOOP("DrawMerge", "box winners %1"),
+    QT_TRANSLATE_NOOP("DrawMerge", "set-straight winners %1"), QT_TRANSLATE_NOOP("DrawMerge", "set-box winners %1"),
+    QT_TRANSLATE_NOOP("DrawMerge", "mini winners %1"),
 };
 
 } // namespace
@@ -103,8 +103,8 @@ DrawMerge::Step DrawMerge::sameNumber(const DrawResult &offered, const DrawResul
             merged.date = offered.date;
         }
         for (size_t w = 0; w < size_t(DrawResult::WayCount); ++w) {
-            offer(offered.prize[w], merged.prize[w], QT_TRANSLATE_NOOP("BookStore", "prize %1 → %2"), changed, prizesFilled);
-            offer(offered.winners[w], merged.winners[w], QT_TRANSLATE_NOOP("BookStore", "winners %1 → %2"), changed, prizesFilled);
+            offer(offered.prize[w], merged.prize[w], QT_TRANSLATE_NOOP("DrawMerge", "prize %1 → %2"), changed, prizesFilled);
+            offer(offered.winners[w], merged.winners[w], QT_TRANSLATE_NOOP("DrawMerge", "winners %1 → %2"), changed, prizesFilled);
         }
     }
     merged.sourceKind = offered.sourceKind;
@@ -209,14 +209,14 @@ void DrawMerge::finish()
     if (completed.isEmpty())
         return;
     if (completed.size() == 1) {
-        const char *text = datesAdded && prizesAdded ? QT_TRANSLATE_NOOP("BookStore", "draw %1: date and prizes added from %2")
-            : datesAdded                             ? QT_TRANSLATE_NOOP("BookStore", "draw %1: date added from %2")
-                                                     : QT_TRANSLATE_NOOP("BookStore", "draw %1: prizes added from %2");
+        const char *text = datesAdded && prizesAdded ? QT_TRANSLATE_NOOP("DrawMerge", "draw %1: date and prizes added from %2")
+            : datesAdded                             ? QT_TRANSLATE_NOOP("DrawMerge", "draw %1: date added from %2")
+                                                     : QT_TRANSLATE_NOOP("DrawMerge", "draw %1: prizes added from %2");
         report.notes.append(tr(text).arg(completed.first()).arg(name));
     } else {
-        const char *text = datesAdded && prizesAdded ? QT_TRANSLATE_NOOP("BookStore", "%1 draws, %2 to %3: dates and prizes added from %4")
-            : datesAdded                             ? QT_TRANSLATE_NOOP("BookStore", "%1 draws, %2 to %3: dates added from %4")
-                                                     : QT_TRANSLATE_NOOP("BookStore", "%1 draws, %2 to %3: prizes added from %4");
+        const char *text = datesAdded && prizesAdded ? QT_TRANSLATE_NOOP("DrawMerge", "%1 draws, %2 to %3: dates and prizes added from %4")
+            : datesAdded                             ? QT_TRANSLATE_NOOP("DrawMerge", "%1 draws, %2 to %3: dates added from %4")
+                                                     : QT_TRANSLATE_NOOP("DrawMerge", "%1 draws, %2 to %3: prizes added from %4");
         report.notes.append(tr(text).arg(completed.size()).arg(completed.first()).arg(completed.last()).arg(name));
     }
 }

@@ -30,7 +30,7 @@ QString tableRow(const GradedTicket &row, bool *theoretical)
         QString text = TicketTableModel::display(row, column).toString().toHtmlEscaped();
         // The table marks such a prize with a sign; on paper it is said in words.
         if (column == TicketTableModel::PrizeColumn && row.grade.won() && row.grade.theoretical) {
-            text += QStringLiteral(" <small>(%1)</small>").arg(QCoreApplication::translate("TicketView", "theoretical").toHtmlEscaped());
+            text += QStringLiteral(" <small>(%1)</small>").arg(QCoreApplication::translate("TicketReport", "theoretical").toHtmlEscaped());
             *theoretical = true;
         }
         const bool right = TicketTableModel::alignment(column) & Qt::AlignRight;
@@ -48,9 +48,9 @@ QStringList TicketReport::parts(const QString &filter, const QList<GradedTicket>
 {
     // Printed from the tickets tab, the words keep its context in the catalogue.
     QString html;
-    html += QStringLiteral("<html><body><h2>%1</h2>").arg(QCoreApplication::translate("TicketView", "Numbers3 and Numbers4 tickets").toHtmlEscaped());
+    html += QStringLiteral("<html><body><h2>%1</h2>").arg(QCoreApplication::translate("TicketReport", "Numbers3 and Numbers4 tickets").toHtmlEscaped());
     html += QStringLiteral("<p>%1<br>%2</p>")
-                .arg(QCoreApplication::translate("TicketView", "%1: %2 of %3 tickets, printed %4")
+                .arg(QCoreApplication::translate("TicketReport", "%1: %2 of %3 tickets, printed %4")
                          .arg(filter, QString::number(shown.size()), QString::number(all.tickets),
                               QLocale().toString(printed, QStringLiteral("yyyy-MM-dd HH:mm")))
                          .toHtmlEscaped(),
@@ -69,7 +69,7 @@ QStringList TicketReport::parts(const QString &filter, const QList<GradedTicket>
     if (anyTheoretical)
         parts.last() += QStringLiteral("<p><small>%1</small></p>")
                             .arg((QStringLiteral("\u2248 ")
-                                  + QCoreApplication::translate("TicketView", "theoretical prize: the book does not know that draw's actual prize for the way."))
+                                  + QCoreApplication::translate("TicketReport", "theoretical prize: the book does not know that draw's actual prize for the way."))
                                      .toHtmlEscaped());
     for (QString &part : parts)
         part += QStringLiteral("</body></html>");

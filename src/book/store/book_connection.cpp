@@ -18,7 +18,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("BookStore", text);
+    return QCoreApplication::translate("BookConnection", text);
 }
 
 } // namespace

@@ -11,7 +11,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("BookStore", text);
+    return QCoreApplication::translate("BookContentCheck", text);
 }
 
 struct Index

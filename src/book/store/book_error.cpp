@@ -7,7 +7,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("BookStore", text);
+    return QCoreApplication::translate("BookError", text);
 }
 
 // SQLite's primary result codes that the messages tell apart.
@@ -33,12 +33,12 @@ BookError BookError::fromSql(const QSqlError &e)
         const char *text;
     };
     static const Known known[] = {
-        { SqliteBusy, Busy, QT_TRANSLATE_NOOP("BookStore", "The book is busy in another window or program. Nothing was changed; try again when it is done.") },
-        { SqliteLocked, Busy, QT_TRANSLATE_NOOP("BookStore", "The book is busy in another window or program. Nothing was changed; try again when it is done.") },
-        { SqliteFull, DiskFull, QT_TRANSLATE_NOOP("BookStore", "The disk is full. Nothing was changed.") },
-        { SqliteReadOnly, ReadOnly, QT_TRANSLATE_NOOP("BookStore", "The book cannot be written (the file or its folder is read-only). Nothing was changed.") },
-        { SqliteCantOpen, ReadOnly, QT_TRANSLATE_NOOP("BookStore", "The book cannot be written (the file or its folder is read-only). Nothing was changed.") },
-        { SqliteIoErr, Io, QT_TRANSLATE_NOOP("BookStore", "The book could not be written (input/output error). Nothing was changed.") },
+        { SqliteBusy, Busy, QT_TRANSLATE_NOOP("BookError", "The book is busy in another window or program. Nothing was changed; try again when it is done.") },
+        { SqliteLocked, Busy, QT_TRANSLATE_NOOP("BookError", "The book is busy in another window or program. Nothing was changed; try again when it is done.") },
+        { SqliteFull, DiskFull, QT_TRANSLATE_NOOP("BookError", "The disk is full. Nothing was changed.") },
+        { SqliteReadOnly, ReadOnly, QT_TRANSLATE_NOOP("BookError", "The book cannot be written (the file or its folder is read-only). Nothing was changed.") },
+        { SqliteCantOpen, ReadOnly, QT_TRANSLATE_NOOP("BookError", "The book cannot be written (the file or its folder is read-only). Nothing was changed.") },
+        { SqliteIoErr, Io, QT_TRANSLATE_NOOP("BookError", "The book could not be written (input/output error). Nothing was changed.") },
     };
     // The extended code's low byte is the primary one; no code at all reads as 0.
     const int code = e.nativeErrorCode().toInt() & 0xff;

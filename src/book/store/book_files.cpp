@@ -13,7 +13,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("BookStore", text);
+    return QCoreApplication::translate("BookFiles", text);
 }
 
 // The book's own file first.

@@ -60,7 +60,7 @@ QString BookLock::take(int timeoutMs)
         if (file.tryLock(0))
             return QString();
         if (file.error() != QLockFile::LockFailedError)
-            return QCoreApplication::translate("BookStore", "Cannot write in the folder %1 (read-only or no room?). Nothing was changed.")
+            return QCoreApplication::translate("BookLock", "Cannot write in the folder %1 (read-only or no room?). Nothing was changed.")
                 .arg(QDir::toNativeSeparators(QFileInfo(bookPath).absolutePath()));
         const bool unheld = heldByNoOne();
         // removeStaleLockFile() itself deletes only a file it can flock.
@@ -79,11 +79,11 @@ QString BookLock::refusal()
     QString host;
     QString program;
     if (!unreadable() && file.getLockInfo(&pid, &host, &program) && pid > 0 && !heldByNoOne())
-        return QCoreApplication::translate("BookStore", "The book %1 is open in another program (%2, process %3). "
+        return QCoreApplication::translate("BookLock", "The book %1 is open in another program (%2, process %3). "
                                                         "Close it there, or import there. Nothing was changed.")
             .arg(QDir::toNativeSeparators(bookPath), QFileInfo(program).fileName())
             .arg(pid);
-    return QCoreApplication::translate("BookStore", "The book %1 is locked by %2, which this program cannot read or remove. "
+    return QCoreApplication::translate("BookLock", "The book %1 is locked by %2, which this program cannot read or remove. "
                                                     "If no other program has the book open, delete %2 and start again. "
                                                     "Nothing was changed.")
         .arg(QDir::toNativeSeparators(bookPath), QDir::toNativeSeparators(lockPath));

@@ -19,7 +19,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("BookStore", text);
+    return QCoreApplication::translate("BookProbe", text);
 }
 
 // A release adds a step or two to the schema: a number this far beyond the
@@ -95,7 +95,7 @@ BookProbe::Finding BookProbe::look() const
         // Not a database at all: a leftover journal beside it would only
         // make SQLite ask to write, so decide here.
         seen.moveAside = true;
-        seen.why = QCoreApplication::translate("BookStore", "file is not a database");
+        seen.why = QCoreApplication::translate("BookProbe", "file is not a database");
         return seen;
     }
     // Before any connection: reading the file closes it again.

@@ -14,7 +14,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("BookStore", text);
+    return QCoreApplication::translate("BundledData", text);
 }
 
 ImportedFile readResource(const QString &name)

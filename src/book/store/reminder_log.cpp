@@ -33,7 +33,7 @@ QList<ReminderLog::Reminder> ReminderLog::unsent(const QList<Reminder> &due) con
 BookError ReminderLog::remember(const QList<Reminder> &sent, const QDateTime &at)
 {
     if (!book.isOpen())
-        return BookError::refused(QCoreApplication::translate("TicketStore", "The book is not open."));
+        return BookError::refused(QCoreApplication::translate("ReminderLog", "The book is not open."));
     QSqlDatabase db = QSqlDatabase::database(book.connectionName(), false);
     SqlTransaction tx(db);
     if (!tx.begin())

@@ -60,13 +60,13 @@ int runBookWindow(QApplication &app, BookStore &store)
     QApplication::setWindowIcon(appIcon());
 
     const BookStore::OpenResult opened = store.lastOpenResult();
-    const QString title = QCoreApplication::translate("BookWindow", "Numbers3 and Numbers4 results book");
+    const QString title = QCoreApplication::translate("BookGui", "Numbers3 and Numbers4 results book");
     if (!opened.usable()) {
         const QString text = opened.status == BookStore::OpenStatus::NewerSchema
-            ? QCoreApplication::translate("BookWindow", "The book %1 was written by a newer version of the program. "
+            ? QCoreApplication::translate("BookGui", "The book %1 was written by a newer version of the program. "
                                                         "It was not opened and not changed.")
                   .arg(QDir::toNativeSeparators(store.path()))
-            : QCoreApplication::translate("BookWindow", "The book cannot be opened.");
+            : QCoreApplication::translate("BookGui", "The book cannot be opened.");
         QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
         box.setInformativeText(opened.message);
         box.exec();
@@ -78,7 +78,7 @@ int runBookWindow(QApplication &app, BookStore &store)
     window.show();
     if (opened.status == BookStore::OpenStatus::MovedAside) {
         QMessageBox box(QMessageBox::Warning, title,
-                        QCoreApplication::translate("BookWindow", "The book could not be read, so a new one was started. "
+                        QCoreApplication::translate("BookGui", "The book could not be read, so a new one was started. "
                                                                   "The old file was kept as %1.")
                             .arg(QDir::toNativeSeparators(opened.movedTo)),
                         QMessageBox::Ok, &window);
@@ -90,7 +90,7 @@ int runBookWindow(QApplication &app, BookStore &store)
     showCaughtUp(window, store);
     if (store.lastError().failed() && store.count() == 0) {
         QMessageBox::warning(&window, title,
-                             QCoreApplication::translate("BookWindow", "The past results could not be stored in the book.")
+                             QCoreApplication::translate("BookGui", "The past results could not be stored in the book.")
                                  + QLatin1Char('\n') + store.lastError().text);
     }
     fetch->askFirst();

@@ -11,7 +11,7 @@ class QWidget;
 // book holds. Its words are the window's.
 class HandEntryQuestions
 {
-    Q_DECLARE_TR_FUNCTIONS(BookWindow)
+    Q_DECLARE_TR_FUNCTIONS(HandEntryQuestions)
 
 public:
     // Whether to store `typed` in place of `held`: not when they say the

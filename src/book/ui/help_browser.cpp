@@ -61,15 +61,15 @@ void HelpBrowser::showBookHelp(QWidget *window, const QString &anchor)
     const QString page = japanese ? QStringLiteral("book_ja.html") : QStringLiteral("book.html");
     const QString found = find(page);
     if (found.isEmpty()) {
-        QMessageBox::information(window, QCoreApplication::translate("BookWindow", "Help"),
-                                 QCoreApplication::translate("BookWindow", "The help pages are not installed."));
+        QMessageBox::information(window, QCoreApplication::translate("HelpBrowser", "Help"),
+                                 QCoreApplication::translate("HelpBrowser", "The help pages are not installed."));
         return;
     }
     auto *help = window->findChild<HelpBrowser *>(QStringLiteral("bookHelp"));
     if (!help) {
         help = new HelpBrowser(found, page, window);
         help->setObjectName(QStringLiteral("bookHelp"));
-        help->setWindowTitle(QCoreApplication::translate("BookWindow", "Results book help"));
+        help->setWindowTitle(QCoreApplication::translate("HelpBrowser", "Results book help"));
     }
     if (!anchor.isEmpty())
         help->scrollToAnchor(anchor);

@@ -17,7 +17,7 @@ class QWidget;
 // before a result entered by hand is replaced. Its words are the window's.
 class ImportQuestions
 {
-    Q_DECLARE_TR_FUNCTIONS(BookWindow)
+    Q_DECLARE_TR_FUNCTIONS(ImportQuestions)
 
 public:
     // Runs the import to its end, or until the user stops it, then asks

@@ -10,11 +10,11 @@
 MonthTotalsTable::MonthTotalsTable(QWidget *parent)
     : QTableWidget(0, 7, parent)
 {
-    setHorizontalHeaderLabels({QCoreApplication::translate("TicketView", "Month"), QCoreApplication::translate("TicketView", "Tickets"),
-                               QCoreApplication::translate("TicketView", "Spent"), QCoreApplication::translate("TicketView", "Prizes"),
-                               QCoreApplication::translate("TicketView", "Of which theoretical"),
-                               QCoreApplication::translate("TicketView", "Balance"), QCoreApplication::translate("TicketView", "Return")});
-    setAccessibleName(QCoreApplication::translate("TicketView", "Totals per month, newest first"));
+    setHorizontalHeaderLabels({QCoreApplication::translate("MonthTotalsTable", "Month"), QCoreApplication::translate("MonthTotalsTable", "Tickets"),
+                               QCoreApplication::translate("MonthTotalsTable", "Spent"), QCoreApplication::translate("MonthTotalsTable", "Prizes"),
+                               QCoreApplication::translate("MonthTotalsTable", "Of which theoretical"),
+                               QCoreApplication::translate("MonthTotalsTable", "Balance"), QCoreApplication::translate("MonthTotalsTable", "Return")});
+    setAccessibleName(QCoreApplication::translate("MonthTotalsTable", "Totals per month, newest first"));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setTabKeyNavigation(false);
@@ -34,7 +34,7 @@ void MonthTotalsTable::fill(const QList<GradedTicket> &rows)
         const QStringList cells{
             TicketTexts::month(it.key()), QString::number(t.tickets), TicketTexts::yen(t.spent), TicketTexts::yen(t.won),
             TicketTexts::yen(t.wonTheoretical), TicketTexts::balance(t.balance()),
-            t.spentGraded > 0 ? TicketTexts::percent(t.returnPercent()) : QCoreApplication::translate("TicketView", "waiting")};
+            t.spentGraded > 0 ? TicketTexts::percent(t.returnPercent()) : QCoreApplication::translate("MonthTotalsTable", "waiting")};
         for (int column = 0; column < cells.size(); ++column) {
             auto *item = new QTableWidgetItem(cells.at(column));
             if (column > 0)

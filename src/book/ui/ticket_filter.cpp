@@ -13,21 +13,21 @@ TicketFilter::TicketFilter(QSortFilterProxyModel *proxy, QWidget *parent)
     : QObject(parent), proxy(proxy)
 {
     stateBox = new QComboBox(parent);
-    stateBox->addItem(QCoreApplication::translate("TicketView", "All tickets"), QString());
-    stateBox->addItem(QCoreApplication::translate("TicketView", "Waiting for the result"), QStringLiteral("waiting"));
-    stateBox->addItem(QCoreApplication::translate("TicketView", "Won"), QStringLiteral("won"));
-    stateBox->addItem(QCoreApplication::translate("TicketView", "To collect"), QStringLiteral("tocollect"));
-    stateBox->addItem(QCoreApplication::translate("TicketView", "Result not in the book"), QStringLiteral("missing"));
-    stateBox->setAccessibleName(QCoreApplication::translate("TicketView", "Which tickets to show"));
-    auto *stateLabel = new QLabel(QCoreApplication::translate("TicketView", "Sh&ow:"), parent);
+    stateBox->addItem(QCoreApplication::translate("TicketFilter", "All tickets"), QString());
+    stateBox->addItem(QCoreApplication::translate("TicketFilter", "Waiting for the result"), QStringLiteral("waiting"));
+    stateBox->addItem(QCoreApplication::translate("TicketFilter", "Won"), QStringLiteral("won"));
+    stateBox->addItem(QCoreApplication::translate("TicketFilter", "To collect"), QStringLiteral("tocollect"));
+    stateBox->addItem(QCoreApplication::translate("TicketFilter", "Result not in the book"), QStringLiteral("missing"));
+    stateBox->setAccessibleName(QCoreApplication::translate("TicketFilter", "Which tickets to show"));
+    auto *stateLabel = new QLabel(QCoreApplication::translate("TicketFilter", "Sh&ow:"), parent);
     stateLabel->setBuddy(stateBox);
 
     gameBox = new QComboBox(parent);
-    gameBox->addItem(QCoreApplication::translate("TicketView", "Both games"), QString());
+    gameBox->addItem(QCoreApplication::translate("TicketFilter", "Both games"), QString());
     for (Game g : Games::All)
         gameBox->addItem(DrawWords::gameName(g), QLatin1String(Games::key(g)));
-    gameBox->setAccessibleName(QCoreApplication::translate("TicketView", "Which game's tickets to show and count"));
-    auto *gameLabel = new QLabel(QCoreApplication::translate("TicketView", "Ga&me:"), parent);
+    gameBox->setAccessibleName(QCoreApplication::translate("TicketFilter", "Which game's tickets to show and count"));
+    auto *gameLabel = new QLabel(QCoreApplication::translate("TicketFilter", "Ga&me:"), parent);
     gameLabel->setBuddy(gameBox);
 
     layout = new QHBoxLayout;
@@ -61,7 +61,7 @@ QString TicketFilter::words() const
 {
     if (!game())
         return stateBox->currentText();
-    return QCoreApplication::translate("TicketView", "%1, %2").arg(stateBox->currentText(), gameBox->currentText());
+    return QCoreApplication::translate("TicketFilter", "%1, %2").arg(stateBox->currentText(), gameBox->currentText());
 }
 
 void TicketFilter::apply()

@@ -25,7 +25,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("TicketView", text);
+    return QCoreApplication::translate("TicketPrint", text);
 }
 
 // Progress over parent while parts are laid out; Stop ends them.

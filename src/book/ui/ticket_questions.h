@@ -11,7 +11,7 @@ class QWidget;
 // Its words are the tab's.
 class TicketQuestions
 {
-    Q_DECLARE_TR_FUNCTIONS(TicketView)
+    Q_DECLARE_TR_FUNCTIONS(TicketQuestions)
 
 public:
     enum class Repeats { Skip, AddAgain, Cancel };

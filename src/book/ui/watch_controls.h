@@ -19,7 +19,7 @@ class QMenu;
 // notification of new results and wins. Its words are the window's.
 class WatchControls
 {
-    Q_DECLARE_TR_FUNCTIONS(BookWindow)
+    Q_DECLARE_TR_FUNCTIONS(WatchControls)
 
 public:
     // After each look, `imported` gets the import report of what came in.
