@@ -1256,10 +1256,6 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
         <translation>月ごと</translation>
     </message>
     <message>
-        <source>Nothing was stored.</source>
-        <translation>何も記録していません。</translation>
-    </message>
-    <message>
         <source>Stored %1 %2 for draws %3 to %4</source>
         <translation>%1（%2）を第%3回から第%4回まで記録しました</translation>
     </message>
@@ -1290,26 +1286,6 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
     <message>
         <source>The change could not be undone.</source>
         <translation>変更を元に戻せませんでした。</translation>
-    </message>
-    <message>
-        <source>Ticket list</source>
-        <translation>購入リスト</translation>
-    </message>
-    <message>
-        <source>%1 holds no tickets.</source>
-        <translation>%1 には購入がありません。</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no text. Copy lines such as
-7150,123,straight,1
-and paste again.</source>
-        <translation>クリップボードに文字がありません。
-7150,123,straight,1
-のような行をコピーしてから、もう一度貼り付けてください。</translation>
-    </message>
-    <message>
-        <source>pasted text</source>
-        <translation>貼り付けた文字</translation>
     </message>
     <message>
         <source>Export tickets</source>
@@ -3148,6 +3124,33 @@ Replace your value with the file&apos;s?</source>
     <message>
         <source>There is nothing to undo.</source>
         <translation>元に戻せる変更はありません。</translation>
+    </message>
+</context>
+<context>
+    <name>TicketListIntake</name>
+    <message>
+        <source>Ticket list</source>
+        <translation>購入リスト</translation>
+    </message>
+    <message>
+        <source>%1 holds no tickets.</source>
+        <translation>%1 には購入がありません。</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text. Copy lines such as
+7150,123,straight,1
+and paste again.</source>
+        <translation>クリップボードに文字がありません。
+7150,123,straight,1
+のような行をコピーしてから、もう一度貼り付けてください。</translation>
+    </message>
+    <message>
+        <source>pasted text</source>
+        <translation>貼り付けた文字</translation>
+    </message>
+    <message>
+        <source>Nothing was stored.</source>
+        <translation>何も記録していません。</translation>
     </message>
 </context>
 </TS>

@@ -1,8 +1,6 @@
 #include "ticket_view.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -30,6 +28,7 @@
 #include "ticket_dialog.h"
 #include "ticket_filter.h"
 #include "ticket_import.h"
+#include "ticket_list_intake.h"
 #include "ticket_list.h"
 #include "ticket_print.h"
 #include "ticket_questions.h"
@@ -239,11 +238,6 @@ void TicketView::say(const QString &text)
 }
 
 // The store's own messages already say that nothing was stored; a list's don't.
-void TicketView::refuse(const QString &title, const QString &error)
-{
-    QMessageBox::warning(this, title, BookTexts::sentence(error) + QLatin1Char('\n') + tr("Nothing was stored."));
-}
-
 void TicketView::reload()
 {
     QList<GradedTicket> rows = store.graded();
@@ -409,35 +403,17 @@ bool TicketView::addList(const QByteArray &data, const QString &name)
 
 bool TicketView::addParsed(const TicketList::Parsed &parsed, const QString &name, int maxDraw)
 {
-    if (!parsed.ok()) {
-        refuse(tr("Ticket list"), parsed.error);
+    const std::optional<TicketImport::Outcome> outcome = TicketListIntake::store(this, store, parsed, name, maxDraw);
+    if (!outcome)
         return false;
-    }
-    if (parsed.tickets.isEmpty()) {
-        QMessageBox::information(this, tr("Ticket list"), tr("%1 holds no tickets.").arg(name));
-        return false;
-    }
-    // A list read twice would count every ticket twice in the totals.
-    const qsizetype held = store.held(parsed.tickets).size();
-    const TicketQuestions::Repeats repeats = held > 0 ? TicketQuestions::askRepeats(this, name, held, parsed.tickets.size())
-                                                       : TicketQuestions::Repeats::AddAgain;
-    if (repeats == TicketQuestions::Repeats::Cancel)
-        return false;
-    const TicketImport::Outcome outcome = TicketImport::store(
-        store, parsed.tickets, repeats == TicketQuestions::Repeats::Skip ? TicketImport::Repeats::Skip : TicketImport::Repeats::AddAgain,
-        maxDraw);
-    if (outcome.error.failed()) {
-        QMessageBox::warning(this, tr("Ticket list"), outcome.error.text);
-        return false;
-    }
     QList<qint64> ids;
-    for (const Ticket &t : outcome.added)
+    for (const Ticket &t : outcome->added)
         ids << t.id;
-    if (!outcome.added.isEmpty())
-        history.record(TicketHistory::Added, outcome.added);
+    if (!outcome->added.isEmpty())
+        history.record(TicketHistory::Added, outcome->added);
     reload();
     table->selectTickets(ids);
-    say(TicketTexts::addedFrom(name, outcome.added.size(), outcome.skipped, parsed.padded));
+    say(TicketTexts::addedFrom(name, outcome->added.size(), outcome->skipped, parsed.padded));
     return true;
 }
 
@@ -454,13 +430,8 @@ void TicketView::importList()
 void TicketView::pasteList()
 {
     showTab();
-    const QString text = QApplication::clipboard()->text();
-    if (text.trimmed().isEmpty()) {
-        QMessageBox::information(this, tr("Ticket list"),
-                                 tr("The clipboard holds no text. Copy lines such as\n7150,123,straight,1\nand paste again."));
-        return;
-    }
-    addList(text.toUtf8(), tr("pasted text"));
+    if (const std::optional<QString> text = TicketListIntake::pasted(this))
+        addList(text->toUtf8(), TicketListIntake::pastedName());
 }
 
 bool TicketView::exportTo(const QString &path)

@@ -117,7 +117,6 @@ private:
     void updateActions();
     void showTab();
     void say(const QString &text);
-    void refuse(const QString &title, const QString &error);
     // Asked before more than one ticket goes; Return deletes, Escape keeps.
     bool addParsed(const TicketList::Parsed &parsed, const QString &name, int maxDraw);
     Game lastGame = Game::Numbers3;  // the next new ticket's game, as the last one's
