@@ -45,7 +45,7 @@ QString CollectTexts::totals(const std::array<WinCollect::Totals, 2> &perGame)
         if (t.lost > 0)
             parts << tr("lost %1 (tickets: %2)").arg(TicketTexts::yen(t.lostYen)).arg(t.lost);
         if (!parts.isEmpty())
-            lines << tr("%1: %2").arg(Games::name(g == 0 ? Game::Numbers3 : Game::Numbers4), parts.join(tr("; ")));
+            lines << tr("%1: %2").arg(DrawWords::gameName(g == 0 ? Game::Numbers3 : Game::Numbers4), parts.join(tr("; ")));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -54,7 +54,7 @@ QString CollectTexts::named(const GradedTicket &row, const QDate &today)
 {
     return tr("draw %1 %2 %3: %4 by %5 (days left: %6)")
         .arg(row.ticket.draw)
-        .arg(Games::name(row.ticket.game), row.ticket.numberText(), TicketTexts::yen(row.grade.prize),
+        .arg(DrawWords::gameName(row.ticket.game), row.ticket.numberText(), TicketTexts::yen(row.grade.prize),
              DrawWords::date(row.period.until()))
         .arg(row.period.daysLeft(today));
 }
