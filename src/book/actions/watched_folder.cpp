@@ -106,9 +106,10 @@ bool WatchedFolder::wanted(const QFileInfo &file)
     return file.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0 && startsLikeResults(file.filePath());
 }
 
-WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder, const QDateTime &now)
+// The wanted files that have kept still since the last look and were not
+// taken before; *growing counts those still being written.
+QStringList WatchedFolder::stillFiles(const QString &folder, int *growing)
 {
-    Look result;
     QHash<QString, Stat> seenNow;
     QStringList still;
     const QDateTime wallClock = QDateTime::currentDateTimeUtc();
@@ -117,25 +118,32 @@ WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder,
         if (!wanted(info))
             continue;
         if (downloadUnderWay(info)) {
-            ++result.growing;
+            ++*growing;
             continue;
         }
         Stat stat{ info.size(), info.lastModified() };
         const auto before = lastLook.constFind(info.filePath());
         if (before == lastLook.cend() || before->size != stat.size || before->modified != stat.modified) {
-            ++result.growing;
+            ++*growing;
         } else {
             stat.settled = before->settled;
             // A writer that pauses leaves a file the same between two looks:
             // it is read once it has not been written for a settle.
             if (!stat.settled && stat.modified.msecsTo(wallClock) < settleMs)
-                ++result.growing;
+                ++*growing;
             else if (!stat.settled)
                 still << info.filePath();
         }
         seenNow.insert(info.filePath(), stat);
     }
     lastLook = seenNow;
+    return still;
+}
+
+WatchedFolder::Look WatchedFolder::look(BookStore &store, const QString &folder, const QDateTime &now)
+{
+    Look result;
+    const QStringList still = stillFiles(folder, &result.growing);
 
     // By content: the same bytes under two names, or taken on an earlier look, go in once.
     SeenFiles seen(store);

@@ -68,6 +68,8 @@ private:
         QDateTime modified;
         bool settled = false;  // taken or known already: not read again while it stays the same
     };
+    QStringList stillFiles(const QString &folder, int *growing);
+
     QHash<QString, Stat> lastLook;
     int settleMs;
 };

@@ -74,15 +74,8 @@ std::optional<BookOptions> BookOptions::parse(bool withWindow, int *exitCode)
     const QCommandLineOption fetchAddressOption(QStringLiteral("fetch-address"),
         tr("Keep <url> in the book as the address result files are fetched from (\"default\" restores the lottery's own)."),
         tr("url"));
-    parser.addOption(databaseOption);
-    parser.addOption(importOption);
-    parser.addOption(importTicketsOption);
-    parser.addOption(addAgainOption);
-    parser.addOption(exportTicketsOption);
-    parser.addOption(withCollectingOption);
-    parser.addOption(watchOption);
-    parser.addOption(fetchOption);
-    parser.addOption(fetchAddressOption);
+    parser.addOptions({ databaseOption, importOption, importTicketsOption, addAgainOption, exportTicketsOption,
+                        withCollectingOption, watchOption, fetchOption, fetchAddressOption });
     parser.addPositionalArgument(tr("files"), tr("Result files or folders to import."), tr("[FILE...]"));
     // Parsed by hand for --version: the application name is "numbers3",
     // which places the book beside the panel's files.
