@@ -21,6 +21,7 @@
 #include "stats_range.h"
 #include "stats_table.h"
 #include "stats_view.h"
+#include "support/real_results.h"
 
 class TestBookStats : public QObject
 {
@@ -33,46 +34,6 @@ private slots:
     void exports_data();
     void exports();
 };
-
-namespace {
-
-DrawResult draw(int id, int number, QDate date = {})
-{
-    DrawResult r;
-    r.draw = id;
-    r.number = number;
-    r.date = date;
-    return r;
-}
-
-// The real results of a game as the book's draws, in draw order, and each
-// result's digits as written in the file ("0071").
-struct RealResults
-{
-    QList<DrawResult> draws;
-    QStringList digits;
-};
-
-RealResults realResults(Game game)
-{
-    RealResults out;
-    QFile f(QString::fromUtf8(game == Game::Numbers4 ? NUMBERS4_CSV : RESULTS_CSV));
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
-        return out;
-    f.readLine();
-    while (!f.atEnd()) {
-        const QList<QByteArray> fields = f.readLine().trimmed().split(',');
-        if (fields.size() != 3)
-            continue;
-        DrawResult r = draw(fields.at(0).toInt(), fields.at(2).toInt(), QDate::fromString(QString::fromLatin1(fields.at(1)), Qt::ISODate));
-        r.game = game;
-        out.draws << r;
-        out.digits << QString::fromLatin1(fields.at(2));
-    }
-    return out;
-}
-
-} // namespace
 
 void TestBookStats::view()
 {
