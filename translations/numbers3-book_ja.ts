@@ -1022,6 +1022,14 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
         <source>no winner reported</source>
         <translation>該当なしと発表</translation>
     </message>
+    <message>
+        <source>Reading %1 tickets; the totals follow.</source>
+        <translation>%1 件の購入を読み込んでいます。合計はこのあと表示します。</translation>
+    </message>
+    <message>
+        <source>Not every ticket could be read: %1</source>
+        <translation>一部の購入を読み込めませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>TicketTableModel</name>

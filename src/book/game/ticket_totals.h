@@ -30,6 +30,7 @@ struct TicketTotals
 
     static TicketTotals over(const QList<GradedTicket> &rows);
     // Per month of the draw's date (the first of the month as the key).
+    static QDate monthOf(const GradedTicket &row);
     static QMap<QDate, TicketTotals> perMonth(const QList<GradedTicket> &rows);
 };
 

@@ -1,5 +1,7 @@
 #include "win_collect.h"
 
+#include "draw_calendar.h"
+
 WinCollect::State WinCollect::of(const GradedTicket &row, const QDate &today)
 {
     if (!row.grade.won() || row.grade.prize <= 0)
@@ -37,6 +39,11 @@ std::array<WinCollect::Totals, 2> WinCollect::perGame(const QList<GradedTicket> 
     for (const GradedTicket &row : rows)
         out[row.ticket.game == Game::Numbers4 ? 1 : 0].add(row, today);
     return out;
+}
+
+int WinCollect::oldestPaying(const QDate &today)
+{
+    return qMax(1, DrawCalendar::lastDrawOnOrBefore(today.addYears(-2)));
 }
 
 int WinCollect::reminderDue(const GradedTicket &row, const QDate &today)

@@ -27,6 +27,9 @@ public:
     static constexpr int LastReminderDays = 7;
 
     static State of(const GradedTicket &row, const QDate &today);
+    // The oldest draw whose wins may still be paid on `today`: a payment
+    // period is a year, and a year more is left for a period a file gave.
+    static int oldestPaying(const QDate &today);
 
     // The wins to collect and the lost ones, counted and summed.
     struct Totals

@@ -1,22 +1,177 @@
 #include "ticket_table_model.h"
 
-#include <QRegularExpression>
+#include <QDateTime>
+#include <QTimer>
+
+#include <limits>
 
 #include "book_texts.h"
 #include "collect_texts.h"
 #include "draw_words.h"
+#include "ticket_rules.h"
+#include "ticket_store.h"
 #include "ticket_texts.h"
 
 TicketTableModel::TicketTableModel(QObject *parent)
     : QAbstractTableModel(parent)
+    , pager(new QTimer(this))
 {
+    pager->setSingleShot(true);
+    pager->setInterval(0);
+    connect(pager, &QTimer::timeout, this, [this] { readPage(PageRows); });
 }
 
 void TicketTableModel::setRows(const QList<GradedTicket> &rows)
 {
+    pager->stop();
+    source = nullptr;
     beginResetModel();
-    list = rows;
+    list.clear();
+    meta.clear();
+    today = QDate::currentDate();
+    take(rows);
+    total = int(list.size());
     endResetModel();
+    emit loaded();
+}
+
+void TicketTableModel::take(QList<GradedTicket> rows)
+{
+    if (list.isEmpty())
+        keys.clear();
+    TicketRules::markResultsDue(rows, QDateTime::currentDateTimeUtc());
+    list.reserve(list.size() + rows.size());
+    meta.reserve(meta.size() + rows.size());
+    for (GradedTicket &g : rows) {
+        Meta m;
+        m.game = g.ticket.game;
+        m.state = g.grade.outcome == TicketGrade::Waiting ? (g.resultDue ? Missing : Waiting) : g.grade.won() ? Won : Lost;
+        const WinCollect::State collect = WinCollect::of(g, today);
+        m.collect = qint8(collect);
+        m.toCollect = g.grade.won() && collect == WinCollect::ToCollect;
+        meta.append(m);
+        list.append(std::move(g));
+    }
+}
+
+void TicketTableModel::load(const TicketStore *store)
+{
+    pager->stop();
+    const TicketStore::Span span = store->span();
+    readError = store->lastError();
+    source = span.tickets > 0 ? store : nullptr;
+    total = span.tickets;
+    lowDraw = span.lowDraw;
+    nextDraw = span.highDraw;
+    // Spread evenly, this many draws hold a first page; the pages that
+    // follow correct it.
+    drawsPerPage = int(qBound(qint64(1), qint64(FirstPageRows) * (nextDraw - lowDraw + 1) / qMax(1, total), qint64(1) << 20));
+    beginResetModel();
+    list.clear();
+    meta.clear();
+    today = QDate::currentDate();
+    take(nextPage(FirstPageRows));
+    endResetModel();
+    emit pageRead();
+    if (source)
+        pager->start();
+    else
+        emit loaded();
+}
+
+QList<GradedTicket> TicketTableModel::nextPage(int rows, int downTo)
+{
+    QList<GradedTicket> page;
+    while (source && (page.size() < rows || nextDraw >= downTo)) {
+        const int low = qMax(lowDraw, qMin(downTo, nextDraw - drawsPerPage + 1));
+        const QList<GradedTicket> read = source->gradedBetween(low, nextDraw);
+        readError = source->lastError();
+        page += read;
+        nextDraw = low - 1;
+        if (nextDraw < lowDraw || readError.failed())
+            source = nullptr;
+        if (read.size() < rows / 2)
+            drawsPerPage = qMin(drawsPerPage * 2, 1 << 20);
+        else if (read.size() > rows * 2)
+            drawsPerPage = qMax(1, drawsPerPage / 2);
+    }
+    return page;
+}
+
+void TicketTableModel::readPage(int rows, int downTo)
+{
+    const QList<GradedTicket> page = nextPage(rows, downTo);
+    if (!page.isEmpty()) {
+        beginInsertRows(QModelIndex(), int(list.size()), int(list.size() + page.size()) - 1);
+        take(page);
+        endInsertRows();
+        emit pageRead();
+    }
+    if (!source) {
+        pager->stop();
+        emit loaded();
+    } else {
+        pager->start();
+    }
+}
+
+bool TicketTableModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && source;
+}
+
+void TicketTableModel::fetchMore(const QModelIndex &parent)
+{
+    if (!parent.isValid() && source)
+        readPage(PageRows);
+}
+
+void TicketTableModel::fetchAll()
+{
+    if (source)
+        readPage(std::numeric_limits<int>::max());
+}
+
+void TicketTableModel::fetchDownTo(int draw)
+{
+    if (source && nextDraw >= draw)
+        readPage(0, draw);
+}
+
+qint64 TicketTableModel::key(int row, int column) const
+{
+    const GradedTicket &g = list.at(row);
+    switch (column) {
+    case DrawColumn: case DateColumn: return g.ticket.draw;
+    case GameColumn: return int(g.ticket.game);
+    case NumberColumn: return g.ticket.number;
+    case WayColumn: return int(g.ticket.way);
+    case UnitsColumn: return g.ticket.units;
+    case ResultColumn: return g.resultNumber;
+    case OutcomeColumn: return int(g.grade.outcome) * 8 + int(g.grade.kind);
+    case PrizeColumn: return g.grade.prize;
+    case LastDayColumn: return g.grade.won() ? g.period.until().toJulianDay() : std::numeric_limits<qint64>::min();
+    case CollectedColumn: return meta.at(row).collect;
+    }
+    return 0;
+}
+
+bool TicketTableModel::lessThan(int a, int b, int column) const
+{
+    if (column == NoteColumn)
+        return list.at(a).ticket.note < list.at(b).ticket.note;
+    // The keys of the column sorted by, side by side: a sort compares each
+    // row a dozen times or more, and the rows themselves are large.
+    if (column != keyColumn) {
+        keyColumn = column;
+        keys.clear();
+    }
+    if (keys.size() < list.size()) {
+        keys.reserve(list.size());
+        for (int row = int(keys.size()); row < list.size(); ++row)
+            keys.append(key(row, column));
+    }
+    return keys.at(a) < keys.at(b);
 }
 
 int TicketTableModel::rowOf(qint64 id) const
@@ -25,6 +180,13 @@ int TicketTableModel::rowOf(qint64 id) const
         if (list.at(row).ticket.id == id)
             return row;
     return -1;
+}
+
+QModelIndex TicketTableModel::index(int row, int column, const QModelIndex &parent) const
+{
+    if (parent.isValid() || row < 0 || row >= list.size() || column < 0 || column >= ColumnCount)
+        return QModelIndex();
+    return createIndex(row, column);
 }
 
 int TicketTableModel::rowCount(const QModelIndex &parent) const
@@ -45,26 +207,11 @@ QVariant TicketTableModel::data(const QModelIndex &index, int role) const
     const Ticket &t = g.ticket;
     const int column = index.column();
     switch (role) {
-    case StateRole:
-        return stateKey(g);
     case IdRole:
         return t.id;
     case SortRole:
-        switch (column) {
         // Ties keep the model's order: within a draw, the order entered.
-        case DrawColumn: case DateColumn: return t.draw;
-        case GameColumn: return int(t.game);
-        case NumberColumn: return t.number;
-        case WayColumn: return int(t.way);
-        case UnitsColumn: return t.units;
-        case ResultColumn: return g.resultNumber;
-        case OutcomeColumn: return int(g.grade.outcome) * 8 + int(g.grade.kind);
-        case PrizeColumn: return g.grade.prize;
-        case LastDayColumn: return g.grade.won() ? g.period.until() : QDate();
-        case CollectedColumn: return int(WinCollect::of(g, QDate::currentDate()));
-        case NoteColumn: return t.note;
-        }
-        return QVariant();
+        return column == NoteColumn ? QVariant(t.note) : QVariant(key(index.row(), column));
     case Qt::TextAlignmentRole:
         return QVariant(alignment(column));
     case Qt::ToolTipRole:
@@ -85,27 +232,6 @@ QVariant TicketTableModel::data(const QModelIndex &index, int role) const
     default:
         return QVariant();
     }
-}
-
-QString TicketTableModel::stateKey(const GradedTicket &g)
-{
-    const QString state = g.grade.outcome == TicketGrade::Waiting ? (g.resultDue ? QStringLiteral("missing") : QStringLiteral("waiting"))
-                        : g.grade.won()                           ? QStringLiteral("won")
-                                                                  : QStringLiteral("lost");
-    const bool toCollect = g.grade.won() && WinCollect::of(g, QDate::currentDate()) == WinCollect::ToCollect;
-    return state + QLatin1Char(' ') + QLatin1String(Games::key(g.ticket.game)) + (toCollect ? QStringLiteral(" tocollect") : QString());
-}
-
-QString TicketTableModel::filterPattern(const QString &state, const QString &gameKey)
-{
-    if (state.isEmpty() && gameKey.isEmpty())
-        return QString();
-    const QString any = QStringLiteral("[a-z0-9]+");
-    const QString game = gameKey.isEmpty() ? any : QRegularExpression::escape(gameKey);
-    // A win still to collect is a win too.
-    if (state == QLatin1String("tocollect"))
-        return QStringLiteral("^won %1 tocollect$").arg(game);
-    return QStringLiteral("^%1 %2( tocollect)?$").arg(state.isEmpty() ? any : QRegularExpression::escape(state), game);
 }
 
 QVariant TicketTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -161,3 +161,13 @@ QString TicketTexts::addedFrom(const QString &name, qsizetype added, qsizetype s
                           padded);
     return withPadded(tr("Tickets added from %1: %2").arg(name).arg(added), padded);
 }
+
+QString TicketTexts::reading(int total)
+{
+    return tr("Reading %1 tickets; the totals follow.").arg(total);
+}
+
+QString TicketTexts::notAllRead(const QString &why)
+{
+    return tr("Not every ticket could be read: %1").arg(why);
+}

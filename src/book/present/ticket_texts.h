@@ -52,6 +52,10 @@ public:
     static QString totalsOver(int shown, int total);
     // The same when one game is chosen: "Totals over the tickets of Numbers4".
     static QString totalsOfGame(const QString &game);
+    // In place of the totals while the tickets are read.
+    static QString reading(int total);
+    // When the book refused to give every ticket.
+    static QString notAllRead(const QString &why);
 };
 
 #endif

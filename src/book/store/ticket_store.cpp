@@ -429,6 +429,42 @@ QList<GradedTicket> TicketStore::graded() const
     return selectAll(book, gradedSelect(), rowToGraded, error);
 }
 
+QList<GradedTicket> TicketStore::gradedBetween(int low, int high) const
+{
+    error = BookError();
+    QList<GradedTicket> out;
+    if (!book.isOpen() || low > high)
+        return out;
+    // Naming every game lets SQLite use the index led by the game.
+    QStringList games;
+    for (Game g : Games::All)
+        games << QString::number(int(g));
+    QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
+    q.prepare(gradedSelect() + QStringLiteral(" WHERE t.game IN (%1) AND t.draw BETWEEN ? AND ?").arg(games.join(QLatin1Char(',')))
+              + QLatin1String(NewestFirst));
+    q.addBindValue(low);
+    q.addBindValue(high);
+    readRows(q, rowToGraded, out, error);
+    return out;
+}
+
+TicketStore::Span TicketStore::span() const
+{
+    error = BookError();
+    Span s;
+    if (!book.isOpen())
+        return s;
+    QSqlQuery q(QSqlDatabase::database(book.connectionName(), false));
+    if (q.exec(QStringLiteral("SELECT COUNT(*), MIN(draw), MAX(draw) FROM tickets")) && q.next()) {
+        s.tickets = q.value(0).toInt();
+        s.lowDraw = q.value(1).toInt();
+        s.highDraw = q.value(2).toInt();
+        return s;
+    }
+    error = BookError::fromSql(q.lastError());
+    return s;
+}
+
 QList<GradedTicket> TicketStore::gradedForDraws(const QList<int> &draws) const
 {
     error = BookError();

@@ -60,6 +60,17 @@ public:
     QList<GradedTicket> graded() const;
     // The tickets of some draws, graded (e.g. the draws an import just added).
     QList<GradedTicket> gradedForDraws(const QList<int> &draws) const;
+    // The tickets of draws low..high, graded, newest draw first: a page of
+    // the list, read through the index on game and draw.
+    QList<GradedTicket> gradedBetween(int low, int high) const;
+    // How many tickets there are and the draws they span, in one query.
+    struct Span
+    {
+        int tickets = 0;
+        int lowDraw = 0;
+        int highDraw = 0;
+    };
+    Span span() const;
 
     // Why the last call failed, queries included.
     BookError lastError() const;

@@ -283,7 +283,7 @@ void BookWindow::refresh()
 void BookWindow::refreshNext()
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    nextLabel->setText(WinReminders::check(store, tickets->allRows(), BookTexts::next(now)));
+    nextLabel->setText(painted ? WinReminders::check(store, BookTexts::next(now)) : BookTexts::next(now));
     // Up to the last draw whose result is out, which moves on with the clock;
     // the list is refilled only when it changed, keeping the reader's place.
     const QList<int> missing = store.missingDraws(DrawCalendar::lastDrawWithResult(now), gameBox->game());
@@ -293,6 +293,15 @@ void BookWindow::refreshNext()
     shownGame = gameBox->game();
     missingLabel->setText(BookTexts::missingCount(int(missing.size())));
     missingBox->showDraws(missing);
+}
+
+void BookWindow::paintEvent(QPaintEvent *event)
+{
+    QMainWindow::paintEvent(event);
+    if (!painted) {
+        painted = true;
+        QTimer::singleShot(0, this, &BookWindow::refreshNext);
+    }
 }
 
 void BookWindow::importFiles()

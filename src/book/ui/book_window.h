@@ -74,6 +74,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QWidget *buildState();
@@ -92,6 +93,9 @@ private:
     void showMissing();
     void showStats();
     void refreshNext();
+    // The tickets are read for the wins near their last day once the window
+    // has painted: a book of many tickets opens as fast as an empty one.
+    bool painted = false;
     void showHelp();
     void about();
     void focusTab();

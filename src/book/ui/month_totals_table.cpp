@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QMap>
+#include <QStyle>
 
 #include "ticket_texts.h"
 #include "ticket_totals.h"
@@ -23,10 +24,16 @@ MonthTotalsTable::MonthTotalsTable(QWidget *parent)
     horizontalHeader()->setStretchLastSection(true);
 }
 
-void MonthTotalsTable::fill(const QList<GradedTicket> &rows)
+void MonthTotalsTable::fill(const QMap<QDate, TicketTotals> &months)
 {
-    const QMap<QDate, TicketTotals> months = TicketTotals::perMonth(rows);
+    setUpdatesEnabled(false);
     setRowCount(int(months.size()));
+    // Widths from the texts themselves: measuring every item through the
+    // view takes longer than making them.
+    const QFontMetrics metrics = fontMetrics();
+    QList<int> widths;
+    for (int column = 0; column < columnCount(); ++column)
+        widths << horizontalHeader()->sectionSizeHint(column);
     int row = int(months.size());
     for (auto it = months.cbegin(); it != months.cend(); ++it) {
         --row;  // newest month first
@@ -40,9 +47,11 @@ void MonthTotalsTable::fill(const QList<GradedTicket> &rows)
             if (column > 0)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             setItem(row, column, item);
+            widths[column] = qMax(widths.at(column), metrics.horizontalAdvance(cells.at(column)));
         }
     }
-    // Measured once here: a header that fits itself on every new item takes
-    // quadratic time over decades of months.
-    resizeColumnsToContents();
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + metrics.horizontalAdvance(QLatin1Char('0'));
+    for (int column = 0; column < columnCount(); ++column)
+        setColumnWidth(column, widths.at(column) + margin);
+    setUpdatesEnabled(true);
 }

@@ -1,10 +1,10 @@
 #ifndef MONTH_TOTALS_TABLE_H
 #define MONTH_TOTALS_TABLE_H
 
-#include <QList>
+#include <QMap>
 #include <QTableWidget>
 
-#include "graded_ticket.h"
+#include "ticket_totals.h"
 
 // The tickets tab's totals per month, newest first: tickets, spent, prizes
 // and the theoretical part of them, balance and return. Its words are the
@@ -15,7 +15,7 @@ public:
     // Rows as high as the tab's own (parent's) lines.
     explicit MonthTotalsTable(QWidget *parent);
 
-    void fill(const QList<GradedTicket> &rows);
+    void fill(const QMap<QDate, TicketTotals> &months);
 };
 
 #endif

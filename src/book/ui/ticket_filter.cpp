@@ -3,13 +3,11 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QRegularExpression>
-#include <QSortFilterProxyModel>
 
 #include "draw_words.h"
-#include "ticket_table_model.h"
+#include "ticket_sort_proxy.h"
 
-TicketFilter::TicketFilter(QSortFilterProxyModel *proxy, QWidget *parent)
+TicketFilter::TicketFilter(TicketSortProxy *proxy, QWidget *parent)
     : QObject(parent), proxy(proxy)
 {
     stateBox = new QComboBox(parent);
@@ -45,18 +43,6 @@ std::optional<Game> TicketFilter::game() const
     return Games::fromKey(gameBox->currentData().toString());
 }
 
-QList<GradedTicket> TicketFilter::ofGame(const QList<GradedTicket> &rows) const
-{
-    const std::optional<Game> only = game();
-    if (!only)
-        return rows;
-    QList<GradedTicket> kept;
-    for (const GradedTicket &row : rows)
-        if (row.ticket.game == *only)
-            kept << row;
-    return kept;
-}
-
 QString TicketFilter::words() const
 {
     if (!game())
@@ -66,7 +52,6 @@ QString TicketFilter::words() const
 
 void TicketFilter::apply()
 {
-    const QString pattern = TicketTableModel::filterPattern(stateBox->currentData().toString(), gameBox->currentData().toString());
-    proxy->setFilterRegularExpression(pattern.isEmpty() ? QRegularExpression() : QRegularExpression(pattern));
+    proxy->setFilter(stateBox->currentData().toString(), game());
     emit changed();
 }

@@ -11,7 +11,7 @@
 
 class QComboBox;
 class QHBoxLayout;
-class QSortFilterProxyModel;
+class TicketSortProxy;
 class QWidget;
 
 // The tickets tab's choice of what to show: by state (waiting, result not
@@ -22,14 +22,12 @@ class TicketFilter : public QObject
     Q_OBJECT
 
 public:
-    TicketFilter(QSortFilterProxyModel *proxy, QWidget *parent);
+    TicketFilter(TicketSortProxy *proxy, QWidget *parent);
 
     // The labels and boxes, in the order Tab goes through them.
     QHBoxLayout *row() const { return layout; }
     // The game chosen, or none for both.
     std::optional<Game> game() const;
-    // The rows of the game chosen, which the totals are over.
-    QList<GradedTicket> ofGame(const QList<GradedTicket> &rows) const;
     // What is shown, in words: "Won, Numbers4".
     QString words() const;
 
@@ -42,7 +40,7 @@ signals:
 private:
     void apply();
 
-    QSortFilterProxyModel *proxy;
+    TicketSortProxy *proxy;
     QHBoxLayout *layout;
 };
 

@@ -94,9 +94,17 @@ void TicketTableView::selectTickets(const QList<qint64> &ids)
     // One look-up table and one selection of row ranges: tens of thousands
     // of tickets put back by an undo are selected at once, not row by row.
     QHash<qint64, int> sourceRow;
-    sourceRow.reserve(model->rowCount());
-    for (int row = 0; row < model->rowCount(); ++row)
-        sourceRow.insert(model->rows().at(row).ticket.id, row);
+    const auto index = [this, &sourceRow] {
+        sourceRow.reserve(model->rowCount());
+        for (int row = int(sourceRow.size()); row < model->rowCount(); ++row)
+            sourceRow.insert(model->rows().at(row).ticket.id, row);
+    };
+    index();
+    // A ticket of an older draw may not have been read yet.
+    while (!model->isLoaded() && std::any_of(ids.cbegin(), ids.cend(), [&sourceRow](qint64 id) { return !sourceRow.contains(id); })) {
+        model->fetchMore(QModelIndex());
+        index();
+    }
     QList<int> shown;
     shown.reserve(ids.size());
     QModelIndex first;

@@ -1,6 +1,7 @@
 #include "ticket_view.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -11,7 +12,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -33,6 +33,7 @@
 #include "ticket_print.h"
 #include "ticket_questions.h"
 #include "ticket_report.h"
+#include "ticket_sort_proxy.h"
 #include "ticket_rules.h"
 #include "ticket_table_model.h"
 #include "ticket_texts.h"
@@ -76,11 +77,9 @@ TicketView::TicketView(BookStore &book, QWidget *parent)
 void TicketView::buildTable()
 {
     model = new TicketTableModel(this);
-    proxy = new QSortFilterProxyModel(this);
-    proxy->setSourceModel(model);
-    proxy->setSortRole(TicketTableModel::SortRole);
-    proxy->setFilterRole(TicketTableModel::StateRole);
-    proxy->setFilterKeyColumn(TicketTableModel::DrawColumn);
+    proxy = new TicketSortProxy(model, this);
+    connect(model, &TicketTableModel::pageRead, this, &TicketView::describeList);
+    connect(model, &TicketTableModel::loaded, this, &TicketView::finishReading);
 
     table = new TicketTableView(model, proxy, this);
 }
@@ -145,7 +144,7 @@ void TicketView::describeList()
     const int column = header->sortIndicatorSection();
     table->setAccessibleName(TicketTexts::listName(column, header->sortIndicatorOrder()));
     const int shown = proxy->rowCount();
-    const int total = model->rowCount();
+    const int total = model->expected();
     table->setAccessibleDescription(TicketTexts::listShown(shown, total, filter->words()));
     const std::optional<Game> game = filter->game();
     summaryLabel->setAccessibleDescription(game ? TicketTexts::totalsOfGame(DrawWords::gameName(*game))
@@ -237,12 +236,34 @@ void TicketView::say(const QString &text)
         main->statusBar()->showMessage(text);
 }
 
-// The store's own messages already say that nothing was stored; a list's don't.
+// The tickets are read when the tab is first shown, so that the window
+// opens at once whatever their number; a change while it is hidden is read
+// when it shows again.
 void TicketView::reload()
 {
-    QList<GradedTicket> rows = store.graded();
-    TicketRules::markResultsDue(rows, QDateTime::currentDateTimeUtc());
-    model->setRows(rows);
+    stale = !isVisible();
+    if (stale)
+        return;
+    shownTotals = -1;
+    model->load(&store);
+    if (!model->isLoaded())
+        summaryLabel->setText(TicketTexts::reading(model->expected()));
+    updateActions();
+}
+
+void TicketView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (stale)
+        reload();
+}
+
+void TicketView::finishReading()
+{
+    if (model->error().failed())
+        say(TicketTexts::notAllRead(model->error().text));
+    sums = TicketSums(model->rows(), QDate::currentDate());
+    shownTotals = -1;
     showTotals();
     describeList();
     updateActions();
@@ -252,11 +273,15 @@ void TicketView::reload()
 // Over the game chosen, or both: money of the two games is not mixed unasked.
 void TicketView::showTotals()
 {
-    const QList<GradedTicket> counted = filter->ofGame(model->rows());
-    const QString summary = TicketTexts::summary(TicketTotals::over(counted));
-    const QString collecting = CollectTexts::totals(WinCollect::perGame(counted, QDate::currentDate()));
+    // The state shown leaves the totals as they are; only the game changes them.
+    if (!model->isLoaded() || shownTotals == filter->gameBox->currentIndex())
+        return;
+    shownTotals = filter->gameBox->currentIndex();
+    const std::optional<Game> game = filter->game();
+    const QString summary = TicketTexts::summary(sums.totals(game));
+    const QString collecting = CollectTexts::totals(sums.collecting(game));
     summaryLabel->setText(collecting.isEmpty() ? summary : summary + QLatin1Char('\n') + collecting);
-    monthTable->fill(counted);
+    monthTable->fill(sums.months(game));
 }
 
 void TicketView::filterChanged()
@@ -280,18 +305,14 @@ void TicketView::updateActions()
     deleteAction->setEnabled(selected);
     marks->updateActions();
     undoAction->setEnabled(history.canUndo());
-    exportAction->setEnabled(model->rowCount() > 0);
+    exportAction->setEnabled(model->expected() > 0);
     printAction->setEnabled(proxy->rowCount() > 0);
     pdfAction->setEnabled(proxy->rowCount() > 0);
 }
 
-const QList<GradedTicket> &TicketView::allRows() const
-{
-    return model->rows();
-}
-
 QList<GradedTicket> TicketView::shownRows() const
 {
+    model->fetchAll();
     return table->shownRows();
 }
 
@@ -438,6 +459,7 @@ bool TicketView::exportTo(const QString &path)
 {
     QString error;
     // Every ticket, as the command line exports them, whatever is shown.
+    model->fetchAll();
     if (!TicketList::write(path, model->rows(), &error, TicketList::Layout::WithCollecting)) {
         QMessageBox::warning(this, tr("Export tickets"), tr("The tickets were not written to %1.").arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + error);
         return false;
@@ -456,12 +478,14 @@ void TicketView::exportList()
 
 QString TicketView::printHtml() const
 {
-    return TicketReport::html(filter->words(), shownRows(), TicketTotals::over(filter->ofGame(model->rows())), QDateTime::currentDateTime());
+    const QList<GradedTicket> rows = shownRows();
+    return TicketReport::html(filter->words(), rows, sums.totals(filter->game()), QDateTime::currentDateTime());
 }
 
 QStringList TicketView::printParts() const
 {
-    return TicketReport::parts(filter->words(), shownRows(), TicketTotals::over(filter->ofGame(model->rows())), QDateTime::currentDateTime(),
+    const QList<GradedTicket> rows = shownRows();
+    return TicketReport::parts(filter->words(), rows, sums.totals(filter->game()), QDateTime::currentDateTime(),
                                TicketPrint::RowsPerPart);
 }
 

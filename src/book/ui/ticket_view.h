@@ -11,6 +11,7 @@
 #include "ticket_history.h"
 #include "ticket_list.h"
 #include "ticket_store.h"
+#include "ticket_sums.h"
 #include "ticket_table_view.h"
 
 class BookStore;
@@ -19,11 +20,11 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
-class QSortFilterProxyModel;
 class QTabWidget;
 class QToolBar;
 class TabShortcuts;
 class TicketFilter;
+class TicketSortProxy;
 class TicketTableModel;
 
 // The tickets tab of the book's window: the player's tickets graded against
@@ -31,7 +32,7 @@ class TicketTableModel;
 // month, and the actions on them (new, edit, delete, undo, import or paste a
 // list, export, print). Every change goes through TicketStore; the list is
 // read again after each one, and by reload(), which the window's refresh
-// calls (also once when the window is built).
+// calls; while the tab is hidden, only once it shows.
 class TicketView : public QWidget
 {
     Q_OBJECT
@@ -49,10 +50,8 @@ public:
     // The game the window shows, which a new ticket starts on when it changes.
     void setShownGame(Game game);
 
-    // The rows as shown: filtered and sorted.
+    // The rows as shown, filtered and sorted, every ticket read.
     QList<GradedTicket> shownRows() const;
-    // Every ticket as last read, graded.
-    const QList<GradedTicket> &allRows() const;
     // The shown list with its summary as an HTML page, as printed.
     QString printHtml() const;
     // The same in parts, as it is laid out for paper.
@@ -65,7 +64,7 @@ public:
 
     TicketTableView *table;
     TicketTableModel *model;
-    QSortFilterProxyModel *proxy;
+    TicketSortProxy *proxy;
     TicketFilter *filter;
     QComboBox *filterBox;  // the filter's state box
     QLabel *summaryLabel;
@@ -99,8 +98,11 @@ public slots:
     void saveAsPdf();
 
 signals:
-    // The tickets were read again (after any change to them).
+    // The tickets were read again, every one (after any change to them).
     void reloaded();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildTable();
@@ -112,6 +114,7 @@ private:
     QToolBar *buildToolBar();
     void layOut(QToolBar *tools);
     void showTotals();
+    void finishReading();
     void describeList();
     void filterChanged();
     void updateActions();
@@ -121,6 +124,11 @@ private:
     bool addParsed(const TicketList::Parsed &parsed, const QString &name, int maxDraw);
     Game lastGame = Game::Numbers3;  // the next new ticket's game, as the last one's
     Game shownGame = Game::Numbers3;
+    // Changed since last read, and not read yet because hidden.
+    bool stale = true;
+    // The game box's choice the totals are over; -1 when not shown yet.
+    int shownTotals = -1;
+    TicketSums sums;
 
     BookStore &book;
     TicketStore store;

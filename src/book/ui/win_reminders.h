@@ -1,10 +1,7 @@
 #ifndef WIN_REMINDERS_H
 #define WIN_REMINDERS_H
 
-#include <QList>
 #include <QString>
-
-#include "graded_ticket.h"
 
 class BookStore;
 
@@ -16,8 +13,9 @@ class WinReminders
 public:
     // The window's line: `next`, then the wins whose last day is near, if
     // any. Sends the reminders due; asked on the window's clock too, so a
-    // window left open sends them as the days pass.
-    static QString check(BookStore &store, const QList<GradedTicket> &rows, const QString &next);
+    // window left open sends them as the days pass. Reads only the tickets
+    // of draws whose wins may still be paid.
+    static QString check(BookStore &store, const QString &next);
 };
 
 #endif

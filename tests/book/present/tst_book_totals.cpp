@@ -9,6 +9,7 @@
 #include "ticket_rules.h"
 #include "ticket_table_model.h"
 #include "ticket_texts.h"
+#include "ticket_sums.h"
 #include "ticket_totals.h"
 
 class TestBookTotals : public QObject
@@ -91,6 +92,12 @@ void TestBookTotals::totals()
     }
     QCOMPARE(got, months);
     QCOMPARE(spent, TicketTotals::over(rows).spent);  // the months add up to the whole
+    // Worked out once for both games and each: these tickets are all of three digits.
+    const TicketSums sums(rows, QDate(2026, 12, 1));
+    QCOMPARE(TicketTexts::summary(sums.totals(std::nullopt)), summary);
+    QCOMPARE(TicketTexts::summary(sums.totals(Game::Numbers3)), summary);
+    QCOMPARE(sums.totals(Game::Numbers4).tickets, 0);
+    QCOMPARE(sums.months(Game::Numbers3).keys(), per.keys());
 }
 
 // The draws whose tickets an import grades anew: new ones and changed ones.
