@@ -55,7 +55,6 @@ TicketView::TicketView(BookStore &book, QWidget *parent)
     // Built in this order, which is also the order Tab goes through them.
     buildTable();
     filter = new TicketFilter(proxy, this);
-    filterBox = filter->stateBox;
     buildTotals();
     buildActions();
     // The headers take no keyboard: the same sorts by menu, the list's

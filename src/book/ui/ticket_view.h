@@ -66,7 +66,6 @@ public:
     TicketTableModel *model;
     TicketSortProxy *proxy;
     TicketFilter *filter;
-    QComboBox *filterBox;  // the filter's state box
     QLabel *summaryLabel;
     MonthTotalsTable *monthTable;
     QAction *newAction;

@@ -253,7 +253,7 @@ void TestBookTicketsWindow::window()
 
     // The filter, won and waiting.
     const auto shown = [view](int filter) {
-        view->filterBox->setCurrentIndex(filter);
+        view->filter->stateBox->setCurrentIndex(filter);
         return view->proxy->rowCount();
     };
     QCOMPARE(shown(2), 1);
