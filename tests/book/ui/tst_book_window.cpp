@@ -18,6 +18,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTabBar>
@@ -124,7 +125,8 @@ void TestBookWindow::importThroughWindow()
     // result is out by now.
     const int drawn = DrawCalendar::lastDrawWithResult(QDateTime::currentDateTimeUtc());
     QVERIFY(drawn > 7065);
-    QCOMPARE(window->missingLabel->text(), QStringLiteral("Draws held so far that the book lacks: %1").arg(2 + drawn - 7064));
+    QCOMPARE(window->missingButton->text(), QStringLiteral("Draws missing: %1").arg(2 + drawn - 7064));
+    QVERIFY(window->missingButton->toolTip().startsWith(QStringLiteral("Draws held so far that the book lacks: %1\n").arg(2 + drawn - 7064)));
     QCOMPARE(window->missingList->count(), 2);
     QCOMPARE(window->missingList->item(0)->text(), QStringLiteral("draw 7062 to draw 7063 (2 draws)"));
     // Return on the line offers to bring in its first draw.
