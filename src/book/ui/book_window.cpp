@@ -198,8 +198,9 @@ void BookWindow::buildTabs(QWidget *state, QGroupBox *lookup)
     split->addWidget(lookup);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 1);
-    // The tabs' lists get the width; the lookups keep enough for their lines.
-    split->setSizes({800, 260});
+    // The tabs' lists get the width; the lookups keep enough for their
+    // field and button, and their answer wraps.
+    split->setSizes({820, 200});
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);

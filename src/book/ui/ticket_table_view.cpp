@@ -6,6 +6,7 @@
 #include <QItemSelection>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -45,12 +46,18 @@ TicketTableView::TicketTableView(TicketTableModel *model, QSortFilterProxyModel 
     // Fixed row heights and column widths: nothing is measured row by row.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+    // Each column as wide as its title with room for the sort mark, or as
+    // its widest text with the cells' own margins, whichever is wider: the
+    // columns up to the note fit a 1024-pixel screen beside the lookups.
     const int digit = metrics.horizontalAdvance(QLatin1Char('0'));
-    const auto fit = [this, &metrics, digit](int column, const QStringList &widest) {
-        int width = metrics.horizontalAdvance(TicketTableModel::title(column));
+    const int titleRoom = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this) * 3
+        + style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this);
+    const int cellRoom = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) * 2 + 4;
+    const auto fit = [this, &metrics, titleRoom, cellRoom](int column, const QStringList &widest) {
+        int width = metrics.horizontalAdvance(TicketTableModel::title(column)) + titleRoom;
         for (const QString &text : widest)
-            width = qMax(width, metrics.horizontalAdvance(text));
-        setColumnWidth(column, width + digit * 2);
+            width = qMax(width, metrics.horizontalAdvance(text) + cellRoom);
+        setColumnWidth(column, width);
     };
     fit(TicketTableModel::DrawColumn, {QStringLiteral("00000")});
     fit(TicketTableModel::DateColumn, {QStringLiteral("2026-12-30")});
@@ -65,6 +72,7 @@ TicketTableView::TicketTableView(TicketTableModel *model, QSortFilterProxyModel 
     noWinner.outcome = TicketGrade::MiniWin;
     fit(TicketTableModel::PrizeColumn, {QStringLiteral("\u2248") + TicketTexts::yen(99999999), TicketTexts::prize(noWinner)});
     fit(TicketTableModel::LastDayColumn, {CollectTexts::lastDay(widestLastDay())});
+    setColumnWidth(TicketTableModel::NoteColumn, digit * 16);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setSortIndicator(TicketTableModel::DrawColumn, Qt::DescendingOrder);
     setSortingEnabled(true);
