@@ -10,6 +10,7 @@ MissingDrawsBox::MissingDrawsBox(QWidget *parent)
     : QGroupBox(tr("Missing draws"), parent)
 {
     setWindowFlags(Qt::Popup);
+    setAutoFillBackground(true);
     list = new QListWidget(this);
     list->setAccessibleName(tr("Missing draws"));
     list->setAccessibleDescription(tr("Draws held so far, from the book's first, whose result the book does not hold; "
