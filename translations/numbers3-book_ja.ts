@@ -388,10 +388,6 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
         <translation>手入力する(&amp;E)...</translation>
     </message>
     <message>
-        <source>Missing draws</source>
-        <translation>番号帳にない回</translation>
-    </message>
-    <message>
         <source>Ctrl+M or a click lists them</source>
         <translation>Ctrl+M かクリックで一覧を表示します</translation>
     </message>

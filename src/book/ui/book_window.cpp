@@ -115,7 +115,6 @@ QWidget *BookWindow::buildState()
     upToLabel = new QLabel(this);
     upToLabel->setAccessibleDescription(tr("Results in the book"));
     missingButton = new QPushButton(this);
-    missingButton->setAccessibleName(tr("Missing draws"));
     nextLabel = new ElidedLabel(this);
     nextLabel->setAccessibleDescription(tr("Next draw"));
     watchLabel = new ElidedLabel(this);
@@ -288,6 +287,7 @@ void BookWindow::refreshNext()
     shownGame = gameBox->game();
     const int count = int(missing.size());
     missingButton->setText(BookTexts::missingShort(count));
+    missingButton->setAccessibleName(missingButton->text());
     QString said = BookTexts::missingCount(count);
     if (count > 0)
         said += QLatin1Char('\n') + tr("Ctrl+M or a click lists them");
