@@ -146,6 +146,14 @@
         <source>%1 results up to draw %2 (%3)</source>
         <translation>%1 の結果は第%2回（%3）まで</translation>
     </message>
+    <message>
+        <source>No draw is missing</source>
+        <translation>番号帳にない回はありません</translation>
+    </message>
+    <message>
+        <source>Draws missing: %1</source>
+        <translation>番号帳にない回：%1</translation>
+    </message>
 </context>
 <context>
     <name>BookWindow</name>
@@ -378,6 +386,10 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
     <message>
         <source>&amp;Enter by hand...</source>
         <translation>手入力する(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Ctrl+M or a click lists them</source>
+        <translation>Ctrl+M かクリックで一覧を表示します</translation>
     </message>
 </context>
 <context>
@@ -1941,8 +1953,8 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
         <translation>抜けている回</translation>
     </message>
     <message>
-        <source>Draws held so far, from the book&apos;s first, whose result the book does not hold; Return on one offers to import it or enter it by hand</source>
-        <translation>番号帳の最初の回から今までに抽せんがあり、番号帳に結果がない回。Enter キーで取り込みか手入力を選べます</translation>
+        <source>Draws held so far, from the book&apos;s first, whose result the book does not hold; Return on one offers to import it or enter it by hand, Escape closes the list</source>
+        <translation>番号帳の最初の回から今までに抽せんがあり、番号帳に結果がない回。Enter キーで取り込みか手入力を選べます。Esc キーで一覧を閉じます</translation>
     </message>
 </context>
 <context>
@@ -2905,10 +2917,6 @@ Replace your value with the file&apos;s?</source>
         <source>The choice could not be kept in the book</source>
         <translation>選んだ内容を番号帳に記録できませんでした</translation>
     </message>
-    <message>
-        <source>; </source>
-        <translation>；</translation>
-    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -3159,6 +3167,13 @@ and paste again.</source>
     <message>
         <source>Nothing was stored.</source>
         <translation>何も記録していません。</translation>
+    </message>
+</context>
+<context>
+    <name>ElidedText</name>
+    <message>
+        <source>; </source>
+        <translation>／</translation>
     </message>
 </context>
 </TS>

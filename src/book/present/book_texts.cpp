@@ -32,6 +32,11 @@ QString BookTexts::missingCount(int count)
     return tr("Draws held so far that the book lacks: %1").arg(count);
 }
 
+QString BookTexts::missingShort(int count)
+{
+    return count == 0 ? tr("No draw is missing") : tr("Draws missing: %1").arg(count);
+}
+
 QList<int> BookTexts::rangeStarts(const QList<int> &missing)
 {
     QList<int> starts;

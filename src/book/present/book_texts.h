@@ -26,6 +26,8 @@ public:
     static QString next(const QDateTime &now);
     // "Missing draws between the first and the last known: 3".
     static QString missingCount(int count);
+    // The same, short enough for the header: "Draws missing: 3".
+    static QString missingShort(int count);
     // Runs of missing draws, one line each: "7065" or "7065 to 7129 (65 draws)".
     static QStringList missingRanges(const QList<int> &missing);
     // The first draw of each of those runs, line for line.

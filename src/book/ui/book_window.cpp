@@ -32,6 +32,7 @@
 #include "book_lookup.h"
 #include "book_texts.h"
 #include "digit_chart.h"
+#include "elided_label.h"
 #include "draw_calendar.h"
 #include "draw_table_model.h"
 #include "draw_words.h"
@@ -65,11 +66,11 @@ BookWindow::BookWindow(BookStore &store, QWidget *parent)
     lookupEdit = lookup->edit;
     lookupButton = lookup->button;
     answerView = lookup->answer;
-    // Beside the lookups; Return on a line offers the ways to bring it in.
+    // Under the header's count; Return on a line offers the ways to bring it in.
     missingBox = new MissingDrawsBox(this);
     missingList = missingBox->list;
-    missingLabel->setBuddy(missingList);
     connect(missingBox, &MissingDrawsBox::wanted, this, &BookWindow::bringInMissing);
+    connect(missingButton, &QPushButton::clicked, this, &BookWindow::showMissing);
     buildTabs(state, lookup);
     setTabOrders();
 
@@ -113,42 +114,40 @@ QWidget *BookWindow::buildState()
     gameLabel->setBuddy(gameBox);
     upToLabel = new QLabel(this);
     upToLabel->setAccessibleDescription(tr("Results in the book"));
-    nextLabel = new QLabel(this);
+    missingButton = new QPushButton(this);
+    nextLabel = new ElidedLabel(this);
     nextLabel->setAccessibleDescription(tr("Next draw"));
-    missingLabel = new QLabel(this);
-    watchLabel = new QLabel(this);
+    watchLabel = new ElidedLabel(this);
     watchLabel->setAccessibleDescription(tr("The watched folder"));
     // Reachable by Tab, so the lines can be read and copied by keyboard.
-    for (QLabel *label : {upToLabel, nextLabel, missingLabel, watchLabel}) {
+    for (QLabel *label : {upToLabel, static_cast<QLabel *>(nextLabel), static_cast<QLabel *>(watchLabel)}) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         label->setFocusPolicy(Qt::StrongFocus);
     }
-    // One line each: a long line is cut at the window's edge rather than
-    // taking the tabs' height; its tooltip and a screen reader have it whole.
-    watchLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     QFont bold = upToLabel->font();
     bold.setBold(true);
     upToLabel->setFont(bold);
 
-    // Two lines above the tabs: the game, how far the book goes and how
-    // many held draws it lacks; then the next draw and the watched folder.
+    // Two lines above the tabs, so that the tabs' lists keep the height: the
+    // game, how far the book goes, how many draws it lacks and the watched
+    // folder's news; then the next draw and the wins near their last day.
+    // The long lines are cut to the room left; their tooltips have them whole.
     auto *state = new QWidget(this);
     auto *stateLayout = new QVBoxLayout(state);
     stateLayout->setContentsMargins(0, 0, 0, 0);
     stateLayout->setSpacing(2);
+    const int gap = fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2;
     auto *gameRow = new QHBoxLayout;
     gameRow->addWidget(gameLabel);
     gameRow->addWidget(gameBox);
+    gameRow->addSpacing(gap / 2);
     gameRow->addWidget(upToLabel);
-    gameRow->addSpacing(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
-    gameRow->addWidget(missingLabel);
-    gameRow->addStretch(1);
+    gameRow->addSpacing(gap);
+    gameRow->addWidget(missingButton);
+    gameRow->addSpacing(gap);
+    gameRow->addWidget(watchLabel, 1);
     stateLayout->addLayout(gameRow);
-    auto *bookRow = new QHBoxLayout;
-    bookRow->addWidget(nextLabel);
-    bookRow->addSpacing(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
-    bookRow->addWidget(watchLabel, 1);
-    stateLayout->addLayout(bookRow);
+    stateLayout->addWidget(nextLabel);
     return state;
 }
 
@@ -193,18 +192,14 @@ void BookWindow::buildTabs(QWidget *state, QGroupBox *lookup)
     connect(tickets, &TicketView::reloaded, this, &BookWindow::refreshNext);
     stats = new StatsView(this);
     tabs->addTab(stats, tr("&Statistics"));
-    auto *side = new QWidget(this);
-    auto *sideLayout = new QVBoxLayout(side);
-    sideLayout->setContentsMargins(0, 0, 0, 0);
-    sideLayout->addWidget(missingBox);
-    sideLayout->addWidget(lookup, 1);
     auto *split = new QSplitter(this);
     split->addWidget(tabs);
-    split->addWidget(side);
+    split->addWidget(lookup);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 1);
-    // The tabs' lists get the width; the lookups keep enough for their lines.
-    split->setSizes({800, 260});
+    // The tabs' lists get the width; the lookups keep enough for their
+    // field and button, and their answer wraps.
+    split->setSizes({820, 200});
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -230,10 +225,9 @@ void BookWindow::setTabOrders()
     setTabOrder(tickets, stats);
     setTabOrder(stats, gameBox);
     setTabOrder(gameBox, upToLabel);
-    setTabOrder(upToLabel, missingLabel);
-    setTabOrder(missingLabel, nextLabel);
-    setTabOrder(nextLabel, watchLabel);
-    setTabOrder(watchLabel, missingList);
+    setTabOrder(upToLabel, missingButton);
+    setTabOrder(missingButton, watchLabel);
+    setTabOrder(watchLabel, nextLabel);
 }
 
 void BookWindow::createMenus()
@@ -283,15 +277,26 @@ void BookWindow::refresh()
 void BookWindow::refreshNext()
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
+<<<<<<< HEAD
     nextLabel->setText(painted ? WinReminders::check(store, BookTexts::next(now)) : BookTexts::next(now));
+=======
+    nextLabel->setFullText(WinReminders::check(store, tickets->allRows(), BookTexts::next(now)));
+>>>>>>> i36layout
     // Up to the last draw whose result is out, which moves on with the clock;
     // the list is refilled only when it changed, keeping the reader's place.
     const QList<int> missing = store.missingDraws(DrawCalendar::lastDrawWithResult(now), gameBox->game());
-    if (missing == shownMissing && shownGame == gameBox->game() && !missingLabel->text().isEmpty())
+    if (missing == shownMissing && shownGame == gameBox->game() && !missingButton->text().isEmpty())
         return;
     shownMissing = missing;
     shownGame = gameBox->game();
-    missingLabel->setText(BookTexts::missingCount(int(missing.size())));
+    const int count = int(missing.size());
+    missingButton->setText(BookTexts::missingShort(count));
+    missingButton->setAccessibleName(missingButton->text());
+    QString said = BookTexts::missingCount(count);
+    if (count > 0)
+        said += QLatin1Char('\n') + tr("Ctrl+M or a click lists them");
+    missingButton->setToolTip(said);
+    missingButton->setAccessibleDescription(said);
     missingBox->showDraws(missing);
 }
 
@@ -408,11 +413,9 @@ void BookWindow::showTable()
 
 void BookWindow::showMissing()
 {
-    // With no gaps the list is hidden; the line above says none are missing.
-    if (!missingBox->isHidden())
-        missingList->setFocus();
-    else
-        missingLabel->setFocus();
+    // With no gaps there is no list; the count says none are missing.
+    missingButton->setFocus();
+    missingBox->popUp(missingButton);
 }
 
 void BookWindow::showStats()

@@ -11,6 +11,7 @@
 #include "book_store.h"
 
 class DigitChart;
+class ElidedLabel;
 class GameBox;
 class MissingDrawsBox;
 class WatchControls;
@@ -28,8 +29,8 @@ class QTableView;
 class QTimer;
 class TicketView;
 
-// The results book's window: what the book holds and what comes next at the
-// top, the draws in a table, the lookups beside it. Files come in through
+// The results book's window: what the book holds and what comes next in two
+// lines at the top, the draws in a table, the lookups beside it. Files come in through
 // the menu or by drag and drop; results can be entered by hand and the book
 // written out as CSV. Everything it shows comes from the store.
 class BookWindow : public QMainWindow
@@ -46,12 +47,14 @@ public:
     // Which game the draws, lookups and statistics show.
     GameBox *gameBox;
     QLabel *upToLabel;
-    QLabel *nextLabel;
-    QLabel *missingLabel;
-    // Where new files are looked for, then what the last look brought.
-    QLabel *watchLabel;
+    // The next draw, and the wins whose last day is near.
+    ElidedLabel *nextLabel;
+    // How many draws the book lacks; it pops up their list.
+    QPushButton *missingButton;
+    // Where new files are looked for, then what the last look or fetch brought.
+    ElidedLabel *watchLabel;
     QListWidget *missingList;
-    MissingDrawsBox *missingBox;  // the list, shown when draws are missing
+    MissingDrawsBox *missingBox;  // the list, a popup under missingButton
     QTableView *table;
     DrawTableModel *model;
     DigitChart *chart;

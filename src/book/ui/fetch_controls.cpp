@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -13,21 +12,22 @@
 
 #include "book_store.h"
 #include "desktop_notifier.h"
+#include "elided_label.h"
 #include "fetch_texts.h"
 #include "import_texts.h"
 #include "results_source.h"
 #include "watch_news.h"
 #include "watched_folder.h"
 
-FetchControls::FetchControls(BookStore &store, QMainWindow *window, QLabel *line, std::function<void(const QString &)> imported)
+FetchControls::FetchControls(BookStore &store, QMainWindow *window, ElidedLabel *line, std::function<void(const QString &)> imported)
     : QObject(window), store(store), window(window), line(line), imported(std::move(imported)), fetch(new ResultsFetch(store, this))
 {
     nextTry.setSingleShot(true);
     connect(&nextTry, &QTimer::timeout, this, &FetchControls::fetchNow);
     connect(fetch, &ResultsFetch::finished, this, &FetchControls::showFetched);
     connect(fetch, &ResultsFetch::asking, this, [this](int draw, const QString &url) {
-        this->line->setText(FetchTexts::asking(draw, url));
-        this->window->statusBar()->showMessage(this->line->text());
+        this->line->setFullText(FetchTexts::asking(draw, url));
+        this->window->statusBar()->showMessage(this->line->fullText());
     });
     // The window shows each file as it is stored, not all at the end.
     connect(fetch, &ResultsFetch::answered, this, [this](const ResultsFetch::Answer &answer) {
@@ -96,7 +96,7 @@ void FetchControls::setFetching(bool on)
     if (on) {
         fetchNow();
     } else {
-        line->setText(tr("New results are not fetched; the Book menu turns fetching on."));
+        line->setFullText(tr("New results are not fetched; the Book menu turns fetching on."));
     }
 }
 
@@ -133,7 +133,7 @@ void FetchControls::showFetched(const ResultsFetch::Run &run)
     if (!news.isEmpty())
         said << FetchTexts::news(news);
     said << FetchTexts::summary(run);
-    line->setText(said.join(QLatin1Char('\n')));
+    line->setFullText(said.join(QLatin1Char('\n')));
     window->statusBar()->showMessage(said.constFirst());
     if (!news.wins.isEmpty() && WatchedFolder::notifying(store))
         DesktopNotifier::notify(news.summary(), news.body());

@@ -9,8 +9,8 @@
 #include "results_fetch.h"
 
 class BookStore;
+class ElidedLabel;
 class QAction;
-class QLabel;
 class QMainWindow;
 class QMenu;
 
@@ -25,7 +25,7 @@ class FetchControls : public QObject
 
 public:
     // After each fetch that stored files, `imported` gets their import report.
-    FetchControls(BookStore &store, QMainWindow *window, QLabel *line, std::function<void(const QString &)> imported);
+    FetchControls(BookStore &store, QMainWindow *window, ElidedLabel *line, std::function<void(const QString &)> imported);
 
     // Before `before` (the menu's end when null).
     void addActions(QMenu *menu, QAction *before = nullptr);
@@ -43,7 +43,7 @@ private:
 
     BookStore &store;
     QMainWindow *window;
-    QLabel *line;
+    ElidedLabel *line;
     std::function<void(const QString &)> imported;
     ResultsFetch *fetch;
     QTimer nextTry;

@@ -1,6 +1,7 @@
 #include "missing_draws_box.h"
 
 #include <QListWidget>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "book_texts.h"
@@ -8,11 +9,12 @@
 MissingDrawsBox::MissingDrawsBox(QWidget *parent)
     : QGroupBox(tr("Missing draws"), parent)
 {
+    setWindowFlags(Qt::Popup);
+    setAutoFillBackground(true);
     list = new QListWidget(this);
     list->setAccessibleName(tr("Missing draws"));
     list->setAccessibleDescription(tr("Draws held so far, from the book's first, whose result the book does not hold; "
-                                      "Return on one offers to import it or enter it by hand"));
-    list->setMaximumHeight(fontMetrics().height() * 5);
+                                      "Return on one offers to import it or enter it by hand, Escape closes the list"));
     connect(list, &QListWidget::itemActivated, this, &MissingDrawsBox::activated);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -28,12 +30,37 @@ void MissingDrawsBox::showDraws(const QList<int> &missing)
         auto *item = new QListWidgetItem(ranges.at(i), list);
         item->setData(Qt::UserRole, firsts.value(i));
     }
-    setVisible(!missing.isEmpty());
+    if (missing.isEmpty())
+        hide();
+}
+
+void MissingDrawsBox::popUp(QWidget *below)
+{
+    if (list->count() == 0)
+        return;
+    // Wide enough for the longest line, up to a dozen lines high.
+    int width = fontMetrics().horizontalAdvance(title());
+    for (int row = 0; row < list->count(); ++row)
+        width = qMax(width, list->fontMetrics().horizontalAdvance(list->item(row)->text()));
+    const int lines = qMin(list->count(), 12);
+    resize(width + list->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6,
+           list->sizeHintForRow(0) * lines + fontMetrics().height() * 3);
+    const QRect room = below->screen()->availableGeometry();
+    QPoint at = below->mapToGlobal(QPoint(0, below->height()));
+    at.setX(qBound(room.left(), at.x(), room.right() - this->width()));
+    at.setY(qMin(at.y(), room.bottom() - height()));
+    move(at);
+    show();
+    if (!list->currentItem())
+        list->setCurrentRow(0);
+    list->setFocus();
 }
 
 void MissingDrawsBox::activated(QListWidgetItem *item)
 {
     const int draw = item ? item->data(Qt::UserRole).toInt() : 0;
-    if (draw > 0)
-        emit wanted(draw);
+    if (draw <= 0)
+        return;
+    hide();
+    emit wanted(draw);
 }

@@ -7,9 +7,9 @@
 class QListWidget;
 class QListWidgetItem;
 
-// The draws the book lacks, a run of them a line, beside the lookups; it is
-// hidden when none are missing. Return on a line asks to bring its first
-// draw in.
+// The draws the book lacks, a run of them a line, in a box that pops up
+// under the header's count of them (Ctrl+M) and closes with Escape or a
+// click elsewhere. Return on a line asks to bring its first draw in.
 class MissingDrawsBox : public QGroupBox
 {
     Q_OBJECT
@@ -18,6 +18,8 @@ public:
     explicit MissingDrawsBox(QWidget *parent = nullptr);
 
     void showDraws(const QList<int> &missing);
+    // Shows the list under `below`, kept on its screen, with the keyboard.
+    void popUp(QWidget *below);
 
     QListWidget *list;
 

@@ -6,6 +6,7 @@
 #include <QItemSelection>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -45,12 +46,33 @@ TicketTableView::TicketTableView(TicketTableModel *model, QSortFilterProxyModel 
     // Fixed row heights and column widths: nothing is measured row by row.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
-    const int digit = metrics.horizontalAdvance(QLatin1Char('0'));
-    const auto fit = [this, &metrics, digit](int column, const QStringList &widest) {
-        int width = metrics.horizontalAdvance(TicketTableModel::title(column));
+    fitColumns(metrics);
+    horizontalHeader()->setStretchLastSection(true);
+    connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, &TicketTableView::makeRoomForSortMark);
+    horizontalHeader()->setSortIndicator(TicketTableModel::DrawColumn, Qt::DescendingOrder);
+    setSortingEnabled(true);
+    makeRoomForSortMark(TicketTableModel::DrawColumn);  // no signal when it was already so
+}
+
+// Each column as wide as its title or as its widest text with the cells' own
+// margins, whichever is wider; only the sorted column's title keeps room for
+// the sort mark. So the columns up to the prize, and the note's start, fit a
+// 1024-pixel screen beside the lookups.
+void TicketTableView::fitColumns(const QFontMetrics &metrics)
+{
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+    const int markRoom = margin + style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this);
+    const int cellRoom = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) * 2 + 4;
+    plainWidth.fill(0, TicketTableModel::ColumnCount);
+    sortedWidth.fill(0, TicketTableModel::ColumnCount);
+    const auto fit = [&](int column, const QStringList &widest) {
+        const int title = metrics.horizontalAdvance(TicketTableModel::title(column)) + margin * 2 + 6;
+        int cells = 0;
         for (const QString &text : widest)
-            width = qMax(width, metrics.horizontalAdvance(text));
-        setColumnWidth(column, width + digit * 2);
+            cells = qMax(cells, metrics.horizontalAdvance(text) + cellRoom);
+        plainWidth[column] = qMax(title, cells);
+        sortedWidth[column] = qMax(title + markRoom, cells);
+        setColumnWidth(column, plainWidth.at(column));
     };
     fit(TicketTableModel::DrawColumn, {QStringLiteral("00000")});
     fit(TicketTableModel::DateColumn, {QStringLiteral("2026-12-30")});
@@ -65,9 +87,18 @@ TicketTableView::TicketTableView(TicketTableModel *model, QSortFilterProxyModel 
     noWinner.outcome = TicketGrade::MiniWin;
     fit(TicketTableModel::PrizeColumn, {QStringLiteral("\u2248") + TicketTexts::yen(99999999), TicketTexts::prize(noWinner)});
     fit(TicketTableModel::LastDayColumn, {CollectTexts::lastDay(widestLastDay())});
-    horizontalHeader()->setStretchLastSection(true);
-    horizontalHeader()->setSortIndicator(TicketTableModel::DrawColumn, Qt::DescendingOrder);
-    setSortingEnabled(true);
+    fit(TicketTableModel::NoteColumn, {QString(16, QLatin1Char('0'))});
+}
+
+// The sorted column widens for its mark and the one sorted before gives the
+// room back, unless the user has set its width by hand since.
+void TicketTableView::makeRoomForSortMark(int column)
+{
+    if (markedColumn >= 0 && markedColumn != column && columnWidth(markedColumn) == sortedWidth.value(markedColumn))
+        setColumnWidth(markedColumn, plainWidth.at(markedColumn));
+    markedColumn = column;
+    if (column >= 0 && columnWidth(column) < sortedWidth.value(column))
+        setColumnWidth(column, sortedWidth.at(column));
 }
 
 QList<GradedTicket> TicketTableView::shownRows() const

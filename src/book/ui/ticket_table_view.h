@@ -33,8 +33,15 @@ public:
     QMenu *buildSortMenu(const QString &title, QList<QAction *> *actions);
 
 private:
+    void fitColumns(const QFontMetrics &metrics);
+    void makeRoomForSortMark(int column);
+
     TicketTableModel *model;
     QSortFilterProxyModel *proxy;
+    // Each column's width, and with room for the sort mark in its title.
+    QList<int> plainWidth;
+    QList<int> sortedWidth;
+    int markedColumn = -1;
 };
 
 #endif

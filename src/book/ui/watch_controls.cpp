@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
@@ -12,12 +11,13 @@
 #include "book_file_dialog.h"
 #include "book_store.h"
 #include "desktop_notifier.h"
+#include "elided_label.h"
 #include "folder_watch.h"
 #include "import_batch.h"
 #include "import_texts.h"
 #include "watch_news.h"
 
-WatchControls::WatchControls(BookStore &store, QMainWindow *window, QLabel *line, std::function<void(const QString &)> imported)
+WatchControls::WatchControls(BookStore &store, QMainWindow *window, ElidedLabel *line, std::function<void(const QString &)> imported)
     : store(store), window(window), line(line), watch(new FolderWatch(store, window)), imported(std::move(imported))
 {
     QObject::connect(watch, &FolderWatch::looked, window, [this](const WatchedFolder::Look &look) { showLooked(look); });
@@ -70,11 +70,10 @@ void WatchControls::setNotifying(bool on)
 
 void WatchControls::showState()
 {
-    line->setToolTip(QString());
     if (!WatchedFolder::watching(store))
-        line->setText(tr("New result files are not looked for."));
+        line->setFullText(tr("New result files are not looked for."));
     else
-        line->setText(tr("New result files are looked for in %1.").arg(QDir::toNativeSeparators(WatchedFolder::folder(store))));
+        line->setFullText(tr("New result files are looked for in %1.").arg(QDir::toNativeSeparators(WatchedFolder::folder(store))));
 }
 
 void WatchControls::showLooked(const WatchedFolder::Look &look)
@@ -95,8 +94,7 @@ void WatchControls::showLooked(const WatchedFolder::Look &look)
     if (said.isEmpty())
         said << tr("Nothing new in the files from the watched folder.");
     // One line in the window; the tooltip has each part on its own.
-    line->setText(said.join(tr("; ")));
-    line->setToolTip(said.join(QLatin1Char('\n')));
+    line->setFullText(said.join(QLatin1Char('\n')));
     // The status bar has the gist, short enough to stay whole.
     window->statusBar()->showMessage(news.isEmpty() ? said.constFirst() : news.summary());
     // The line in the window says every new result; a notification is for a win.

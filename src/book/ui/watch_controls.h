@@ -9,8 +9,8 @@
 #include "watched_folder.h"
 
 class BookStore;
+class ElidedLabel;
 class FolderWatch;
-class QLabel;
 class QMainWindow;
 class QMenu;
 
@@ -23,7 +23,7 @@ class WatchControls
 
 public:
     // After each look, `imported` gets the import report of what came in.
-    WatchControls(BookStore &store, QMainWindow *window, QLabel *line, std::function<void(const QString &)> imported);
+    WatchControls(BookStore &store, QMainWindow *window, ElidedLabel *line, std::function<void(const QString &)> imported);
 
     void addActions(QMenu *menu);
     // Says where files are looked for and looks at once.
@@ -38,7 +38,7 @@ private:
 
     BookStore &store;
     QMainWindow *window;
-    QLabel *line;
+    ElidedLabel *line;
     FolderWatch *watch;
     std::function<void(const QString &)> imported;
 };

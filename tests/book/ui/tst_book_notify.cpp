@@ -13,6 +13,7 @@
 
 #include "book_store.h"
 #include "book_window.h"
+#include "elided_label.h"
 #include "ticket_store.h"
 #include "watched_folder.h"
 
@@ -130,7 +131,7 @@ void TstBookNotify::notifies()
     if (again) {
         QTest::qWait(WatchedFolder::SettleMs + 500);
     } else {
-        QTRY_VERIFY_WITH_TIMEOUT(window.watchLabel->text().contains(QStringLiteral("7073")), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(window.watchLabel->fullText().contains(QStringLiteral("7073")), 2000);
         QTest::qWait(300);  // for the call to reach the service
     }
     QTRY_COMPARE_WITH_TIMEOUT(server.calls, calls, 2000);

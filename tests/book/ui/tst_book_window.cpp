@@ -18,6 +18,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTabBar>
@@ -45,6 +46,7 @@
 #include "game_box.h"
 #include "draw_table_model.h"
 #include "hand_entry_dialog.h"
+#include "missing_draws_box.h"
 #include "ticket_dialog.h"
 #include "support/box_catcher.h"
 
@@ -124,12 +126,24 @@ void TestBookWindow::importThroughWindow()
     // result is out by now.
     const int drawn = DrawCalendar::lastDrawWithResult(QDateTime::currentDateTimeUtc());
     QVERIFY(drawn > 7065);
-    QCOMPARE(window->missingLabel->text(), QStringLiteral("Draws held so far that the book lacks: %1").arg(2 + drawn - 7064));
+    QCOMPARE(window->missingButton->text(), QStringLiteral("Draws missing: %1").arg(2 + drawn - 7064));
+    QVERIFY(window->missingButton->toolTip().startsWith(QStringLiteral("Draws held so far that the book lacks: %1\n").arg(2 + drawn - 7064)));
     QCOMPARE(window->missingList->count(), 2);
     QCOMPARE(window->missingList->item(0)->text(), QStringLiteral("draw 7062 to draw 7063 (2 draws)"));
     // Return on the line offers to bring in its first draw.
     QCOMPARE(window->missingList->item(0)->data(Qt::UserRole).toInt(), 7062);
     QCOMPARE(window->missingList->item(1)->text(), QStringLiteral("draw 7065 to draw %1 (%2 draws)").arg(drawn).arg(drawn - 7064));
+    // The count opens the list under it with the keyboard; Return on a line
+    // asks how its first draw should come in, and the list closes.
+    window->missingButton->click();
+    QTRY_COMPARE(QApplication::focusWidget(), window->missingList);
+    {
+        BoxCatcher catcher;
+        QTest::keyClick(window->missingList, Qt::Key_Return);
+        QCOMPARE(catcher.boxes.size(), 1);
+        QVERIFY2(catcher.boxes.first().text.contains(QLatin1String("draw 7062")), qPrintable(catcher.boxes.first().text));
+    }
+    QVERIFY(!window->missingBox->isVisible());
     QCOMPARE(window->model->rowCount(), 3);
     QCOMPARE(window->model->index(0, DrawTableModel::DrawColumn).data().toInt(), 7064);
 
