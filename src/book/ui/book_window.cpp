@@ -277,11 +277,7 @@ void BookWindow::refresh()
 void BookWindow::refreshNext()
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-<<<<<<< HEAD
-    nextLabel->setText(painted ? WinReminders::check(store, BookTexts::next(now)) : BookTexts::next(now));
-=======
-    nextLabel->setFullText(WinReminders::check(store, tickets->allRows(), BookTexts::next(now)));
->>>>>>> i36layout
+    nextLabel->setFullText(painted ? WinReminders::check(store, BookTexts::next(now)) : BookTexts::next(now));
     // Up to the last draw whose result is out, which moves on with the clock;
     // the list is refilled only when it changed, keeping the reader's place.
     const QList<int> missing = store.missingDraws(DrawCalendar::lastDrawWithResult(now), gameBox->game());
