@@ -372,22 +372,6 @@ Free software under the GNU General Public License, version 3 or later.</source>
 GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布されるフリーソフトウェアです。</translation>
     </message>
     <message>
-        <source>Missing draw</source>
-        <translation>番号帳にない回</translation>
-    </message>
-    <message>
-        <source>The book lacks the result of %1 (%2). How should it come in?</source>
-        <translation>番号帳には %1（%2）の結果がありません。どの方法で入れますか？</translation>
-    </message>
-    <message>
-        <source>&amp;Import a file...</source>
-        <translation>ファイルを取り込む(&amp;I)...</translation>
-    </message>
-    <message>
-        <source>&amp;Enter by hand...</source>
-        <translation>手入力する(&amp;E)...</translation>
-    </message>
-    <message>
         <source>Ctrl+M or a click lists them</source>
         <translation>Ctrl+M かクリックで一覧を表示します</translation>
     </message>
@@ -1955,6 +1939,22 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
     <message>
         <source>Draws held so far, from the book&apos;s first, whose result the book does not hold; Return on one offers to import it or enter it by hand, Escape closes the list</source>
         <translation>番号帳の最初の回から今までに抽せんがあり、番号帳に結果がない回。Enter キーで取り込みか手入力を選べます。Esc キーで一覧を閉じます</translation>
+    </message>
+    <message>
+        <source>Missing draw</source>
+        <translation>番号帳にない回</translation>
+    </message>
+    <message>
+        <source>The book lacks the result of %1 (%2). How should it come in?</source>
+        <translation>番号帳には %1（%2）の結果がありません。どの方法で入れますか？</translation>
+    </message>
+    <message>
+        <source>&amp;Import a file...</source>
+        <translation>ファイルを取り込む(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>&amp;Enter by hand...</source>
+        <translation>手入力する(&amp;E)...</translation>
     </message>
 </context>
 <context>

@@ -420,22 +420,13 @@ void BookWindow::showStats()
     stats->rangeBox->setFocus();
 }
 
-// A missing draw's ways in: a file, the hand; fetching it over the network
-// would be offered here too.
 void BookWindow::bringInMissing(int draw)
 {
-    QMessageBox box(QMessageBox::Question, tr("Missing draw"),
-                    tr("The book lacks the result of %1 (%2). How should it come in?")
-                        .arg(DrawWords::drawName(draw, gameBox->game()), DrawWords::date(DrawCalendar::dateOf(draw))),
-                    QMessageBox::Cancel, this);
-    QPushButton *import = box.addButton(tr("&Import a file..."), QMessageBox::AcceptRole);
-    QPushButton *hand = box.addButton(tr("&Enter by hand..."), QMessageBox::AcceptRole);
-    box.setDefaultButton(import);
-    box.exec();
-    if (box.clickedButton() == import)
-        importFiles();
-    else if (box.clickedButton() == hand)
-        enterByHand(draw);
+    switch (MissingDrawsBox::askWayIn(this, draw, gameBox->game())) {
+    case MissingDrawsBox::ByFile: importFiles(); break;
+    case MissingDrawsBox::ByHand: enterByHand(draw); break;
+    case MissingDrawsBox::NotNow: break;
+    }
 }
 
 bool BookWindow::eventFilter(QObject *watched, QEvent *event)

@@ -1,10 +1,14 @@
 #include "missing_draws_box.h"
 
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
 #include "book_texts.h"
+#include "draw_calendar.h"
+#include "draw_words.h"
 
 MissingDrawsBox::MissingDrawsBox(QWidget *parent)
     : QGroupBox(tr("Missing draws"), parent)
@@ -63,4 +67,17 @@ void MissingDrawsBox::activated(QListWidgetItem *item)
         return;
     hide();
     emit wanted(draw);
+}
+
+MissingDrawsBox::WayIn MissingDrawsBox::askWayIn(QWidget *parent, int draw, Game game)
+{
+    QMessageBox box(QMessageBox::Question, tr("Missing draw"),
+                    tr("The book lacks the result of %1 (%2). How should it come in?")
+                        .arg(DrawWords::drawName(draw, game), DrawWords::date(DrawCalendar::dateOf(draw))),
+                    QMessageBox::Cancel, parent);
+    QPushButton *import = box.addButton(tr("&Import a file..."), QMessageBox::AcceptRole);
+    QPushButton *hand = box.addButton(tr("&Enter by hand..."), QMessageBox::AcceptRole);
+    box.setDefaultButton(import);
+    box.exec();
+    return box.clickedButton() == import ? ByFile : box.clickedButton() == hand ? ByHand : NotNow;
 }

@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QList>
 
+#include "game.h"
+
 class QListWidget;
 class QListWidgetItem;
 
@@ -18,6 +20,10 @@ public:
     explicit MissingDrawsBox(QWidget *parent = nullptr);
 
     void showDraws(const QList<int> &missing);
+    // A missing draw's ways in: a file, the hand; fetching it over the
+    // network would be offered here too.
+    enum WayIn { NotNow, ByFile, ByHand };
+    static WayIn askWayIn(QWidget *parent, int draw, Game game);
     // Shows the list under `below`, kept on its screen, with the keyboard.
     void popUp(QWidget *below);
 
