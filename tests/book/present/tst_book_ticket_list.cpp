@@ -108,20 +108,22 @@ void TestBookTicketList::sortKeepsOrder()
     TicketTableModel model;
     TicketSortProxy proxy(&model, nullptr);
     proxy.setSortRole(TicketTableModel::SortRole);
-    // The rows change under a sorted list, their number the same.
-    for (int column = 0; column < TicketTableModel::ColumnCount; ++column) {
-        for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
-            for (int shift : {0, 5}) {
-                model.setRows(rows(shift));
-                proxy.sort(column, order);
-                for (int r = 1; r < proxy.rowCount(); ++r) {
-                    QVariant a = proxy.index(r - 1, column).data(TicketTableModel::SortRole);
-                    QVariant b = proxy.index(r, column).data(TicketTableModel::SortRole);
-                    if (order == Qt::DescendingOrder)
-                        std::swap(a, b);
-                    QVERIFY2(QVariant::compare(a, b) != QPartialOrdering::Greater,
-                             qPrintable(QStringLiteral("column %1, row %2").arg(column).arg(r)));
-                }
+    // Every column in turn, then the rows change under the list as it was
+    // last sorted (their number the same) and every column again backwards.
+    for (int shift : {0, 5}) {
+        model.setRows(rows(shift));
+        for (int step = 0; step < 2 * TicketTableModel::ColumnCount; ++step) {
+            const int turn = shift ? 2 * TicketTableModel::ColumnCount - 1 - step : step;
+            const int column = turn / 2;
+            const Qt::SortOrder order = turn % 2 ? Qt::DescendingOrder : Qt::AscendingOrder;
+            proxy.sort(column, order);
+            for (int r = 1; r < proxy.rowCount(); ++r) {
+                QVariant a = proxy.index(r - 1, column).data(TicketTableModel::SortRole);
+                QVariant b = proxy.index(r, column).data(TicketTableModel::SortRole);
+                if (order == Qt::DescendingOrder)
+                    std::swap(a, b);
+                QVERIFY2(QVariant::compare(a, b) != QPartialOrdering::Greater,
+                         qPrintable(QStringLiteral("column %1, row %2").arg(column).arg(r)));
             }
         }
     }
