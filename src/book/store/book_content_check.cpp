@@ -99,7 +99,7 @@ QString BookContentCheck::firstProblem(QSqlQuery &q, bool *failed, const QSet<QS
         // One scan of the table for its CHECKs and every index's figures;
         // a filter's AND stops at a row's first broken CHECK, and NULL passes as in a CHECK.
         const QStringList rules = checks(sql);
-        QStringList columns{ rules.isEmpty() ? QStringLiteral("0")
+        QStringList columns{ rules.isEmpty() ? QStringLiteral("SUM(0)")
                                              : QStringLiteral("COUNT(*) FILTER (WHERE NOT (%1))").arg(rules.join(QLatin1String(" AND "))) };
         for (const Index &index : std::as_const(indexes))
             columns << sums(index);
