@@ -99,10 +99,13 @@ QList<quint32> pagesOf(const QByteArray &text, quint32 last)
 
 QByteArray TablePrints::record(QSqlQuery &q, QFile &book)
 {
-    const Header header = readHeader(book);
+    // The schema first: its read takes the transaction's lock.
     QHash<QString, QByteArray> schema;
     QHash<QString, QString> owner;
-    if (header.pageSize == 0 || !readSchema(q, &schema, &owner) || !q.exec(QStringLiteral("SELECT name, pageno FROM dbstat")))
+    if (!readSchema(q, &schema, &owner))
+        return QByteArray();
+    const Header header = readHeader(book);
+    if (header.pageSize == 0 || !q.exec(QStringLiteral("SELECT name, pageno FROM dbstat")))
         return QByteArray();
     QMap<QString, QList<quint32>> pages;
     while (q.next()) {
@@ -125,10 +128,12 @@ QByteArray TablePrints::record(QSqlQuery &q, QFile &book)
 QSet<QString> TablePrints::unchanged(QSqlQuery &q, QFile &book, const QByteArray &recorded)
 {
     QSet<QString> same;
-    const Header header = readHeader(book);
     QHash<QString, QByteArray> schema;
     QHash<QString, QString> owner;
-    if (header.pageSize == 0 || !readSchema(q, &schema, &owner))
+    if (!readSchema(q, &schema, &owner))
+        return same;
+    const Header header = readHeader(book);
+    if (header.pageSize == 0)
         return same;
     const quint32 last = quint32(std::min<qint64>(book.size() / header.pageSize, 0xffffffff));
     for (const QByteArray &line : recorded.split('\n')) {
