@@ -13,7 +13,8 @@ Counts: committed data lost, half-done changes, damaged books, half exports.
 damage: damages copies of a book (flipped bytes, truncation, rows past the
 schema's CHECK constraints, leftover journals) and opens each with the
 program. A copy that SQLite's integrity check (run here, on a copy of the
-copy) finds damaged must not open silently. Counts: damaged books opened
+copy) finds damaged must not open silently. Each copy has the base's
+book.sqlite.checked beside it, as a book this program checked and closed. Counts: damaged books opened
 silently, damaged books caught, harmless damage (a flip no check can see).
 
 Not part of the suite: a run takes minutes. Needs a build (build/run/).
@@ -204,6 +205,9 @@ def damage_runs(args):
             os.mkdir(folder)
             book = os.path.join(folder, "book.sqlite")
             shutil.copy(base, book)
+            # With the base's check mark, so that its table prints decide
+            # which tables are checked again.
+            shutil.copy(base + ".checked", book + ".checked")
             kind = rng.choice(["flip", "flip", "truncate", "check", "journal"])
             what = damage(rng, book, kind)
             # The judge: SQLite's integrity check on a copy, journal and all.

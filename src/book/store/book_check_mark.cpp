@@ -31,18 +31,24 @@ QByteArray BookCheckMark::fingerprint(const QString &bookPath)
         + QByteArray::number(qint64(st.st_mtim.tv_nsec)) + ' ' + head.mid(24, 4).toHex() + '\n';
 }
 
-bool BookCheckMark::matches(const QString &bookPath)
+bool BookCheckMark::matches(const QString &bookPath, QByteArray *tables)
 {
     QFile mark(markPath(bookPath));
-    if (!mark.open(QIODevice::ReadOnly) || mark.size() > 200)
+    // Runs of page numbers: a few bytes a page at worst.
+    if (!mark.open(QIODevice::ReadOnly) || mark.size() > (64 << 20))
         return false;
+    const QByteArray kept = mark.readAll();
+    const qsizetype end = kept.indexOf('\n') + 1;
+    if (tables)
+        *tables = kept.mid(end);
     const QByteArray now = fingerprint(bookPath);
-    return !now.isEmpty() && mark.readAll() == now;
+    return !now.isEmpty() && end > 0 && kept.left(end) == now;
 }
 
-void BookCheckMark::write(const QString &bookPath)
+void BookCheckMark::write(const QString &bookPath, const QByteArray &tables)
 {
-    const QByteArray now = fingerprint(bookPath);
+    const QByteArray file = fingerprint(bookPath);
+    const QByteArray now = file.isEmpty() ? QByteArray() : file + tables;
     QSaveFile mark(markPath(bookPath));
     if (now.isEmpty() || !mark.open(QIODevice::WriteOnly) || mark.write(now) != now.size() || !mark.commit())
         remove(bookPath);

@@ -9,12 +9,15 @@
 // being its only writer. While the file is still exactly that, nothing has
 // touched it since, and opening spares the scans of BookContentCheck;
 // anything else (another program's write, a copy, a flipped byte, a kill
-// before the close) changes the file and brings them back.
+// before the close) changes the file and brings them back. Below that line
+// it keeps the book's TablePrints, so that after another program's write
+// only the tables whose pages changed are checked again.
 class BookCheckMark
 {
 public:
-    static bool matches(const QString &bookPath);
-    static void write(const QString &bookPath);
+    // *tables: the prints kept, whether the file matches or not.
+    static bool matches(const QString &bookPath, QByteArray *tables = nullptr);
+    static void write(const QString &bookPath, const QByteArray &tables);
     static void remove(const QString &bookPath);
 
 private:

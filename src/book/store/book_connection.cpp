@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -13,6 +14,7 @@
 #include "book_probe.h"
 #include "book_schema.h"
 #include "sql_transaction.h"
+#include "table_prints.h"
 
 namespace {
 
@@ -37,11 +39,12 @@ void BookConnection::close()
     if (db.isValid()) {
         // Marked as checked only when no other connection wrote meanwhile.
         const bool onlyWriter = db.isOpen() && openedVersion >= 0 && dataVersion() == openedVersion;
+        const QByteArray prints = onlyWriter ? tablePrints() : QByteArray();
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
         if (onlyWriter)
-            BookCheckMark::write(path);
+            BookCheckMark::write(path, prints);
         else
             BookCheckMark::remove(path);
     }
@@ -50,6 +53,18 @@ void BookConnection::close()
         ExportFile::release(path);
     exportsKeptOff = false;
     lock.reset();
+}
+
+// In one read transaction, the file opened before it and closed after it:
+// any close of the book's files drops SQLite's locks.
+QByteArray BookConnection::tablePrints()
+{
+    QFile book(path);
+    QSqlQuery q(db);
+    if (!book.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !q.exec(QStringLiteral("BEGIN")))
+        return QByteArray();
+    const QByteArray prints = TablePrints::record(q, book);
+    return q.exec(QStringLiteral("COMMIT")) ? prints : QByteArray();
 }
 
 qint64 BookConnection::dataVersion()

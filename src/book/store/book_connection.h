@@ -45,6 +45,7 @@ private:
     int userVersion();
     // PRAGMA data_version: changes when another connection commits.
     qint64 dataVersion();
+    QByteArray tablePrints();
 
     QString connectionName;
     QString path;

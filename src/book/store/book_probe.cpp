@@ -14,6 +14,7 @@
 #include "book_check_mark.h"
 #include "book_content_check.h"
 #include "book_files.h"
+#include "table_prints.h"
 
 namespace {
 
@@ -99,12 +100,13 @@ BookProbe::Finding BookProbe::look() const
         return seen;
     }
     // Before any connection: reading the file closes it again.
-    const bool known = BookCheckMark::matches(path);
-    seen = probe(noWal && header.walMode ? Immutable : ReadOnly, known);
+    QByteArray prints;
+    const bool known = BookCheckMark::matches(path, &prints);
+    seen = probe(noWal && header.walMode ? Immutable : ReadOnly, known, prints);
     // An immutable look may have met another instance's first write:
     // damage is only believed when SQLite sees it with locks.
     if (seen.moveAside && noWal && header.walMode)
-        seen = probe(ReadOnly, known);
+        seen = probe(ReadOnly, known, prints);
     // A journal left by a write that never finished: only a writable
     // connection rolls it back. Its bytes are kept meanwhile, so that a
     // damaged book still goes aside with the journal that was beside it.
@@ -122,7 +124,7 @@ BookProbe::Finding BookProbe::look() const
     return seen;
 }
 
-BookProbe::Finding BookProbe::probe(Access access, bool contentKnown) const
+BookProbe::Finding BookProbe::probe(Access access, bool contentKnown, const QByteArray &prints) const
 {
     Finding seen;
     const QString probeName = connectionName + QStringLiteral("-probe");
@@ -142,7 +144,7 @@ BookProbe::Finding BookProbe::probe(Access access, bool contentKnown) const
             seen.message = tr("Cannot open the book %1: %2").arg(path, db.lastError().text());
         } else {
             QSqlQuery q(db);
-            lookInside(q, seen, contentKnown);
+            lookInside(q, seen, contentKnown, prints);
         }
         db.close();
     }
@@ -150,7 +152,7 @@ BookProbe::Finding BookProbe::probe(Access access, bool contentKnown) const
     return seen;
 }
 
-void BookProbe::lookInside(QSqlQuery &q, Finding &seen, bool contentKnown) const
+void BookProbe::lookInside(QSqlQuery &q, Finding &seen, bool contentKnown, const QByteArray &prints) const
 {
     int version = 0;
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
@@ -182,15 +184,28 @@ void BookProbe::lookInside(QSqlQuery &q, Finding &seen, bool contentKnown) const
             found.removeFirst();  // "*** in database main ***"
         seen.why = found.value(0);
     } else if (!contentKnown) {
-        // A damaged index misses rows in lookups; a value outside the
-        // schema's CHECKs shows and exports wrongly.
-        bool failed = false;
-        seen.why = BookContentCheck::firstProblem(q, &failed);
-        if (failed)
-            unreadable(q.lastError(), seen);
-        else
-            seen.moveAside = !seen.why.isEmpty();
+        checkContent(q, seen, prints);
     }
+}
+
+// A damaged index misses rows in lookups; a value outside the schema's
+// CHECKs shows and exports wrongly. In one read transaction, so that the
+// pages printed are the pages checked; the file is opened before it and
+// closed after it, as any close of the book's files drops SQLite's locks.
+void BookProbe::checkContent(QSqlQuery &q, Finding &seen, const QByteArray &prints) const
+{
+    QFile book(path);
+    const bool printed = !prints.isEmpty() && book.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    if (!q.exec(QStringLiteral("BEGIN")))
+        return unreadable(q.lastError(), seen);
+    bool failed = false;
+    seen.why = BookContentCheck::firstProblem(q, &failed, printed ? TablePrints::unchanged(q, book, prints) : QSet<QString>());
+    const QSqlError error = q.lastError();
+    q.exec(QStringLiteral("COMMIT"));
+    if (failed)
+        unreadable(error, seen);
+    else
+        seen.moveAside = !seen.why.isEmpty();
 }
 
 // Damage, as opposed to a book that cannot be read for other reasons.

@@ -47,9 +47,11 @@ private:
     enum Access { Immutable, ReadOnly, Writable };
     Header readHeader() const;
     // contentKnown: the file is as this program last checked and closed it
-    // (BookCheckMark), so BookContentCheck's scans are spared.
-    Finding probe(Access access, bool contentKnown) const;
-    void lookInside(QSqlQuery &q, Finding &seen, bool contentKnown) const;
+    // (BookCheckMark), so BookContentCheck's scans are spared; otherwise
+    // prints (TablePrints) spare the tables still as they were.
+    Finding probe(Access access, bool contentKnown, const QByteArray &prints = {}) const;
+    void lookInside(QSqlQuery &q, Finding &seen, bool contentKnown, const QByteArray &prints) const;
+    void checkContent(QSqlQuery &q, Finding &seen, const QByteArray &prints) const;
     void unreadable(const QSqlError &e, Finding &seen) const;
     QString newerMessage(int version) const;
 

@@ -1,0 +1,30 @@
+#ifndef TABLE_PRINTS_H
+#define TABLE_PRINTS_H
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+
+class QFile;
+class QSqlQuery;
+
+// Fingerprints of the book's tables, each over the bytes of every page of
+// the table and its indexes (as SQLite's dbstat lists them), their page
+// numbers, their schema rows and the file's page size and text encoding.
+// SQLite reads a table by walking its pages from its root: when every page
+// it had is byte for byte as it was, so are its rows, so a table whose
+// print still holds after another program's write to the book needs no new
+// BookContentCheck. Both calls want a read transaction open on q and the
+// book's file opened before it (and closed only after it, as a close drops
+// SQLite's locks). A WAL book gets no prints: its pages may be in the log.
+class TablePrints
+{
+public:
+    // One line a table: hash, pages, name. Empty when dbstat is missing
+    // or something could not be read: then every table is checked.
+    static QByteArray record(QSqlQuery &q, QFile &book);
+    // The tables whose prints in `recorded` still hold.
+    static QSet<QString> unchanged(QSqlQuery &q, QFile &book, const QByteArray &recorded);
+};
+
+#endif
