@@ -70,9 +70,8 @@ int main(int argc, char **argv)
         csvTimes << timer.nsecsElapsed() / 1e6;
         timer.restart();
         // What the window does: the list as printed, laid out and written.
-        const QStringList parts = TicketReport::parts(QStringLiteral("All tickets"), rows, totals, QDateTime::currentDateTime(),
-                                                      TicketPrint::RowsPerPart);
-        if (!TicketPrint::writePdf(pdf, parts, font, &error))
+        const TicketSheet sheet = TicketReport::sheet(QStringLiteral("All tickets"), rows, totals, QDateTime::currentDateTime());
+        if (!TicketPrint::writePdf(pdf, sheet, font, &error))
             std::printf("PDF not written: %s\n", qPrintable(error));
         pdfTimes << timer.nsecsElapsed() / 1e6;
     }

@@ -391,8 +391,10 @@ FAULTS = [
       'constexpr int NewestPossible = 1 << 30;', 'a flipped bit in the schema number makes the book "newer" for good'),
     F('src/book/store/book_lock.cpp', '        if (unreadable()) {', '        if (false) {',
       'a named pipe at the lock\'s path hangs the program before any window'),
-    F('src/book/present/ticket_report.cpp', 'for (qsizetype i = first; i < qMin(shown.size(), first + rowsPerPart); ++i)',
-      'for (qsizetype i = first + 1; i < qMin(shown.size(), first + rowsPerPart); ++i)', 'the printed list drops the first row of each part'),
+    F('src/book/present/ticket_report.cpp', "if (c == QLatin1Char('\\t') || ", 'if (',
+      "a tab in a note moves the printed cells after it out of their columns"),
+    F('src/book/ui/ticket_print.cpp', 'if (used + heights.at(i) > room && (used > 0 || room < others))',
+      'if (used + heights.at(i) >= room && (used > 0 || room < others))', 'a page just full of rows leaves its last row to the next'),
 ]
 
 

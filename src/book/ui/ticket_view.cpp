@@ -475,29 +475,21 @@ void TicketView::exportList()
         exportTo(path);
 }
 
-QString TicketView::printHtml() const
+TicketSheet TicketView::printSheet() const
 {
-    const QList<GradedTicket> rows = shownRows();
-    return TicketReport::html(filter->words(), rows, sums.totals(filter->game()), QDateTime::currentDateTime());
-}
-
-QStringList TicketView::printParts() const
-{
-    const QList<GradedTicket> rows = shownRows();
-    return TicketReport::parts(filter->words(), rows, sums.totals(filter->game()), QDateTime::currentDateTime(),
-                               TicketPrint::RowsPerPart);
+    return TicketReport::sheet(filter->words(), shownRows(), sums.totals(filter->game()), QDateTime::currentDateTime());
 }
 
 void TicketView::print()
 {
     showTab();
-    TicketPrint::preview(this, [this] { return printParts(); });
+    TicketPrint::preview(this, [this] { return printSheet(); });
 }
 
 bool TicketView::writePdf(const QString &path)
 {
     QString error;
-    if (!TicketPrint::writePdf(this, path, printParts(), &error)) {
+    if (!TicketPrint::writePdf(this, path, printSheet(), &error)) {
         QMessageBox::warning(this, tr("Save tickets as PDF"),
                              tr("The PDF could not be written to %1.").arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + error);
         return false;

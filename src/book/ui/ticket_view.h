@@ -11,6 +11,7 @@
 #include "ticket_history.h"
 #include "ticket_list.h"
 #include "ticket_store.h"
+#include "ticket_sheet.h"
 #include "ticket_sums.h"
 #include "ticket_table_view.h"
 
@@ -52,10 +53,8 @@ public:
 
     // The rows as shown, filtered and sorted, every ticket read.
     QList<GradedTicket> shownRows() const;
-    // The shown list with its summary as an HTML page, as printed.
-    QString printHtml() const;
-    // The same in parts, as it is laid out for paper.
-    QStringList printParts() const;
+    // The shown list with its summary, as printed.
+    TicketSheet printSheet() const;
     bool writePdf(const QString &path);
     bool exportTo(const QString &path);
     // Adds the tickets of a list (file or pasted text), all or none; a box

@@ -1,7 +1,6 @@
-// The tickets' print page: a theoretical prize is marked in words and
-// explained under the table, other prizes are not; cells are escaped, only
-// the note may wrap; the heading counts the shown tickets out of all of them.
-#include <QRegularExpression>
+// The tickets' print sheet: a theoretical prize is marked in words and
+// explained under the table, other prizes are not; every cell is one line,
+// only the note may wrap; the heading counts the shown tickets out of all.
 #include <QTest>
 
 #include "graded_ticket.h"
@@ -17,8 +16,6 @@ private slots:
     void prizeCell_data();
     void prizeCell();
     void heading();
-    void parts_data();
-    void parts();
 };
 
 namespace {
@@ -45,77 +42,45 @@ const QDateTime Printed(QDate(2026, 12, 30), QTime(18, 5));
 void TestBookReport::prizeCell_data()
 {
     QTest::addColumn<GradedTicket>("ticket");
-    QTest::addColumn<QString>("cells");
+    QTest::addColumn<QString>("prize");
+    QTest::addColumn<QString>("note");
     QTest::addColumn<bool>("footnote");
-    const QString nowrap = QStringLiteral("<td align=\"right\" style=\"white-space: nowrap\">");
-    QTest::newRow("theoretical") << row(TicketGrade::BoxWin, 30000, true)
-                                 << nowrap + QStringLiteral("\u224830,000 yen <small>(theoretical)</small></td>") << true;
-    QTest::newRow("actual") << row(TicketGrade::BoxWin, 30000, false) << nowrap + QStringLiteral("30,000 yen</td>") << false;
-    QTest::newRow("no winner") << row(TicketGrade::BoxWin, 0, false) << nowrap + QStringLiteral("no winner reported</td>") << false;
+    QTest::newRow("theoretical") << row(TicketGrade::BoxWin, 30000, true) << QStringLiteral("\u224830,000 yen (theoretical)") << QString() << true;
+    QTest::newRow("actual") << row(TicketGrade::BoxWin, 30000, false) << QStringLiteral("30,000 yen") << QString() << false;
+    QTest::newRow("no winner") << row(TicketGrade::BoxWin, 0, false) << QStringLiteral("no winner reported") << QString() << false;
     // A theoretical flag on a ticket that did not win shows no prize to mark.
-    QTest::newRow("no win") << row(TicketGrade::NoWin, 0, true) << nowrap + QStringLiteral("</td><td>") << false;
-    QTest::newRow("waiting") << row(TicketGrade::Waiting, 0, false) << nowrap + QStringLiteral("</td><td>") << false;
-    QTest::newRow("note escaped and wrapping") << row(TicketGrade::NoWin, 0, false, QStringLiteral("<b>&</b>"))
-                                               << QStringLiteral("<td>&lt;b&gt;&amp;&lt;/b&gt;</td>") << false;
+    QTest::newRow("no win") << row(TicketGrade::NoWin, 0, true) << QString() << QString() << false;
+    QTest::newRow("waiting") << row(TicketGrade::Waiting, 0, false) << QString() << QString() << false;
+    // A tab or a line break would move the cells after it out of their columns.
+    QTest::newRow("note on one line") << row(TicketGrade::NoWin, 0, false, QStringLiteral("a\tb\nc\r\nd\u2028e"))
+                                      << QString() << QStringLiteral("a b c  d e") << false;
 }
 
 void TestBookReport::prizeCell()
 {
     QFETCH(GradedTicket, ticket);
-    QFETCH(QString, cells);
     QFETCH(bool, footnote);
-    const QString html = TicketReport::html(QStringLiteral("All tickets"), {ticket}, TicketTotals::over({ticket}), Printed);
-    QVERIFY2(html.contains(cells), qPrintable(html));
-    QCOMPARE(html.contains(QStringLiteral("(theoretical)")), footnote);
-    QCOMPARE(html.contains(QStringLiteral("\u2248 theoretical prize: the book does not know")), footnote);
-    QVERIFY(html.endsWith(QStringLiteral("</table></body></html>")) != footnote);
+    const TicketSheet sheet = TicketReport::sheet(QStringLiteral("All tickets"), {ticket}, TicketTotals::over({ticket}), Printed);
+    QCOMPARE(sheet.rows.size(), 1);
+    QCOMPARE(sheet.rows.first().size(), sheet.columns.size());
+    QTEST(sheet.rows.first().at(TicketTableModel::PrizeColumn), "prize");
+    QTEST(sheet.rows.first().at(TicketTableModel::NoteColumn), "note");
+    QCOMPARE(sheet.footnote.startsWith(QStringLiteral("\u2248 theoretical prize: the book does not know")), footnote);
+    QCOMPARE(sheet.footnote.isEmpty(), !footnote);
 }
 
 void TestBookReport::heading()
 {
     const QList<GradedTicket> all{row(TicketGrade::BoxWin, 30000, true), row(TicketGrade::NoWin, 0, false),
                                   row(TicketGrade::Waiting, 0, false)};
-    const QString html = TicketReport::html(QStringLiteral("Won"), {all.first()}, TicketTotals::over(all), Printed);
-    QVERIFY2(html.startsWith(QStringLiteral("<html><body><h2>Numbers3 and Numbers4 tickets</h2><p>Won: 1 of 3 tickets, printed 2026-12-30 18:05<br>"
-                                            "Tickets: 3, waiting: 1; spent 1,200 yen, won 30,000 yen (of which 30,000 yen at theoretical prizes), "
-                                            "balance +28,800 yen, return 3,750.0%</p>")),
-             qPrintable(html));
-    // One heading row and one row for the one shown ticket.
-    QCOMPARE(html.count(QStringLiteral("<tr>")), 2);
-}
-
-void TestBookReport::parts_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("parts");  // of 30 rows at most
-    QTest::newRow("none") << 0 << 1;
-    QTest::newRow("parts just full") << 60 << 2;
-    QTest::newRow("a last part of one") << 61 << 3;
-}
-
-// A long list prints in parts: every row once and in order, each part a
-// table with its heading row, the title first and the note last.
-void TestBookReport::parts()
-{
-    QFETCH(int, rows);
-    QList<GradedTicket> shown;
-    for (int i = 0; i < rows; ++i)
-        shown << row(TicketGrade::BoxWin, 30000, i == rows - 1, QString::number(i));
-    const QStringList parts = TicketReport::parts(QStringLiteral("All tickets"), shown, TicketTotals::over(shown), Printed, 30);
-    QTEST(int(parts.size()), "parts");
-    QStringList notes;
-    static const QRegularExpression note(QStringLiteral("<td>(\\d+)</td>"));
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        QVERIFY(parts.at(i).startsWith(QLatin1String("<html><body>")) && parts.at(i).endsWith(QLatin1String("</body></html>")));
-        QCOMPARE(parts.at(i).contains(QLatin1String("<h2>")), i == 0);
-        QCOMPARE(parts.at(i).contains(QStringLiteral("\u2248 theoretical prize")), rows > 0 && i == parts.size() - 1);
-        QCOMPARE(parts.at(i).count(QLatin1String("<th>")), int(TicketTableModel::ColumnCount));
-        for (const QRegularExpressionMatch &m : note.globalMatch(parts.at(i)))
-            notes << m.captured(1);
-    }
-    for (int i = 0; i < rows; ++i)
-        QCOMPARE(notes.value(i), QString::number(i));
-    QCOMPARE(notes.size(), rows);
+    const TicketSheet sheet = TicketReport::sheet(QStringLiteral("Won"), {all.first()}, TicketTotals::over(all), Printed);
+    QCOMPARE(sheet.title, QStringLiteral("Numbers3 and Numbers4 tickets"));
+    QCOMPARE(sheet.heading, QStringList({QStringLiteral("Won: 1 of 3 tickets, printed 2026-12-30 18:05"),
+                                         QStringLiteral("Tickets: 3, waiting: 1; spent 1,200 yen, won 30,000 yen (of which 30,000 yen at theoretical prizes), "
+                                                        "balance +28,800 yen, return 3,750.0%")}));
+    QCOMPARE(sheet.rows.size(), 1);
+    QCOMPARE(sheet.wrapColumn, int(TicketTableModel::NoteColumn));
+    QVERIFY(sheet.right.at(TicketTableModel::PrizeColumn) && !sheet.right.at(TicketTableModel::NoteColumn));
 }
 
 QTEST_GUILESS_MAIN(TestBookReport)

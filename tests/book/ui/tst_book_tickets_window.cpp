@@ -41,6 +41,7 @@
 #include "ticket_texts.h"
 #include "ticket_totals.h"
 #include "ticket_filter.h"
+#include "ticket_print.h"
 #include "ticket_view.h"
 #include "support/box_catcher.h"
 #include "support/self_child.h"
@@ -55,6 +56,8 @@ private slots:
     void deleteAsksAndUndoSelects_data();
     void deleteAsksAndUndoSelects();
     void ticketsOutliveDialogAndKill();
+    void pagesOfPrint_data();
+    void pagesOfPrint();
 };
 
 namespace {
@@ -362,7 +365,9 @@ void TestBookTicketsWindow::window()
         QCOMPARE(catcher.boxes.first().title, QStringLiteral("Print tickets"));
         QCOMPARE(window->tabs->currentWidget(), view);
     }
-    QVERIFY(view->printHtml().contains(QLatin1String("30,000 yen <small>(theoretical)</small>")));
+    const TicketSheet sheet = view->printSheet();
+    QVERIFY(std::any_of(sheet.rows.cbegin(), sheet.rows.cend(),
+                        [](const QStringList &cells) { return cells.contains(QStringLiteral("\u224830,000 yen (theoretical)")); }));
     const QString pdf = dir.filePath(QStringLiteral("tickets.pdf"));
     QVERIFY(view->writePdf(pdf));
     QFile printed(pdf);
@@ -486,6 +491,30 @@ void TestBookTicketsWindow::ticketsOutliveDialogAndKill()
     ::kill(pid_t(child.processId()), SIGKILL);
     QVERIFY(child.waitForFinished());
     QCOMPARE(ticketCount(path), KeptTickets);
+}
+
+void TestBookTicketsWindow::pagesOfPrint_data()
+{
+    QTest::addColumn<QList<double>>("heights");
+    QTest::addColumn<double>("first");
+    QTest::addColumn<double>("others");
+    QTest::addColumn<QList<qsizetype>>("starts");
+    QTest::newRow("no rows") << QList<double>{} << 10.0 << 30.0 << QList<qsizetype>{0};
+    QTest::newRow("all on the first") << QList<double>{10, 10, 10} << 30.0 << 30.0 << QList<qsizetype>{0};
+    QTest::newRow("one over") << QList<double>{10, 10, 10, 10, 10} << 25.0 << 30.0 << QList<qsizetype>{0, 2};
+    QTest::newRow("pages just full") << QList<double>{10, 10, 10, 10, 10, 10, 10, 10} << 20.0 << 30.0 << QList<qsizetype>{0, 2, 5};
+    QTest::newRow("no room under the title") << QList<double>{10, 10} << 5.0 << 30.0 << QList<qsizetype>{0, 0};
+    QTest::newRow("a long note alone") << QList<double>{10, 45, 10} << 30.0 << 30.0 << QList<qsizetype>{0, 1, 2};
+}
+
+// Every row on one page, in order, none past a page's foot unless it is
+// taller than a page.
+void TestBookTicketsWindow::pagesOfPrint()
+{
+    QFETCH(QList<double>, heights);
+    QFETCH(double, first);
+    QFETCH(double, others);
+    QTEST(TicketPrint::pageStarts(heights, first, others), "starts");
 }
 
 int main(int argc, char **argv)
