@@ -149,8 +149,8 @@ double timedOpen(const QString &path, int *tickets = nullptr, double *closeMs = 
 // tickets tab's first rows, and the store's open after another program's
 // write beside the usual open (the book as this program closed it). A write
 // to the settings leaves the tickets' pages as they were, so only the
-// settings are checked again; a write to a ticket brings back
-// BookContentCheck's scans of all 100,000.
+// settings are checked again; a write to a ticket's note changes one leaf
+// of the tickets, so only the rows on it are checked.
 void reportTicketBook(const QString &path, const QString &noTickets, const QString &empty)
 {
     QList<double> opens, elsewhere, written, frames, bareFrames, emptyFrames, tabs, closes;

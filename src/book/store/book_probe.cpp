@@ -199,7 +199,8 @@ void BookProbe::checkContent(QSqlQuery &q, Finding &seen, const QByteArray &prin
     if (!q.exec(QStringLiteral("BEGIN")))
         return unreadable(q.lastError(), seen);
     bool failed = false;
-    seen.why = BookContentCheck::firstProblem(q, &failed, printed ? TablePrints::unchanged(q, book, prints) : QSet<QString>());
+    const TablePrints::Changes changes = printed ? TablePrints::compare(q, book, prints) : TablePrints::Changes();
+    seen.why = BookContentCheck::firstProblem(q, &failed, changes.same, changes.rows);
     const QSqlError error = q.lastError();
     q.exec(QStringLiteral("COMMIT"));
     if (failed)

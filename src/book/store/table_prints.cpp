@@ -9,6 +9,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -46,20 +47,83 @@ bool readSchema(QSqlQuery &q, QHash<QString, QByteArray> *schema, QHash<QString,
     return true;
 }
 
-quint64 hashOf(QFile &book, const Header &header, const QByteArray &schema, const QList<quint32> &pages, bool *ok)
+// Each page's hash, by page number; empty when a page could not be read.
+QHash<quint32, quint64> pageHashes(QFile &book, const Header &header, const QList<quint32> &pages)
+{
+    QHash<quint32, quint64> hashes;
+    QByteArray page(header.pageSize, '\0');
+    for (const quint32 p : pages) {
+        if (p == 0 || !book.seek((qint64(p) - 1) * header.pageSize) || book.read(page.data(), header.pageSize) != header.pageSize)
+            return {};
+        hashes.insert(p, qHashBits(page.constData(), size_t(page.size()), 0));
+    }
+    return hashes;
+}
+
+// The print of the header's fixed part, the schema rows and these pages
+// (sorted), each with its number.
+quint64 printOf(const Header &header, const QByteArray &schema, const QList<quint32> &pages, const QHash<quint32, quint64> &hashes)
 {
     size_t h = qHashBits(header.fixed.constData(), size_t(header.fixed.size()), 0);
     h = qHashBits(schema.constData(), size_t(schema.size()), h);
-    QByteArray page(header.pageSize, '\0');
     for (const quint32 p : pages) {
-        if (p == 0 || !book.seek((qint64(p) - 1) * header.pageSize) || book.read(page.data(), header.pageSize) != header.pageSize) {
-            *ok = false;
-            return 0;
-        }
+        const quint64 pageHash = hashes.value(p);
         h = qHashBits(&p, sizeof p, h);
-        h = qHashBits(page.constData(), size_t(page.size()), h);
+        h = qHashBits(&pageHash, sizeof pageHash, h);
     }
     return h;
+}
+
+// "12:9f3a,13:77c0": leaf pages and their hashes.
+QByteArray leafList(const QList<quint32> &leaves, const QHash<quint32, quint64> &hashes)
+{
+    QByteArray out;
+    for (const quint32 p : leaves)
+        out += (out.isEmpty() ? "" : ",") + QByteArray::number(p) + ':' + QByteArray::number(hashes.value(p), 16);
+    return out;
+}
+
+// A SQLite varint at *at, moving past it; false past the end.
+bool readVarint(const QByteArray &page, qsizetype *at, qint64 *value)
+{
+    quint64 v = 0;
+    for (int i = 0; i < 9; ++i) {
+        if (*at >= page.size())
+            return false;
+        const quint8 byte = quint8(page.at((*at)++));
+        if (i == 8) {
+            v = (v << 8) | byte;
+            break;
+        }
+        v = (v << 7) | (byte & 0x7f);
+        if (!(byte & 0x80))
+            break;
+    }
+    *value = qint64(v);
+    return true;
+}
+
+// The rowids on a table's leaf page; false when it is not one.
+bool rowidsOn(QFile &book, const Header &header, quint32 p, QList<qint64> *rowids)
+{
+    QByteArray page(header.pageSize, '\0');
+    // Page 1 starts with the file's header: never a leaf of the book's tables.
+    if (p < 2 || !book.seek((qint64(p) - 1) * header.pageSize) || book.read(page.data(), header.pageSize) != header.pageSize
+        || page.at(0) != 0x0d)
+        return false;
+    const int cells = qFromBigEndian<quint16>(page.constData() + 3);
+    for (int i = 0; i < cells; ++i) {
+        qsizetype at = 8 + 2 * i;
+        if (at + 2 > page.size())
+            return false;
+        at = qFromBigEndian<quint16>(page.constData() + at);
+        qint64 payload = 0;
+        qint64 rowid = 0;
+        if (!readVarint(page, &at, &payload) || !readVarint(page, &at, &rowid))
+            return false;
+        *rowids << rowid;
+    }
+    return true;
 }
 
 // "2-5,9": runs of page numbers.
@@ -105,46 +169,87 @@ QByteArray TablePrints::record(QSqlQuery &q, QFile &book)
     if (!readSchema(q, &schema, &owner))
         return QByteArray();
     const Header header = readHeader(book);
-    if (header.pageSize == 0 || !q.exec(QStringLiteral("SELECT name, pageno FROM dbstat")))
+    if (header.pageSize == 0 || !q.exec(QStringLiteral("SELECT name, pageno, pagetype FROM dbstat")))
         return QByteArray();
     QMap<QString, QList<quint32>> pages;
+    QHash<QString, QList<quint32>> leaves;  // of the table's own tree
     while (q.next()) {
-        const QString table = owner.value(q.value(0).toString());
-        if (!table.isEmpty())
-            pages[table] << q.value(1).toUInt();
+        const QString name = q.value(0).toString();
+        const QString table = owner.value(name);
+        if (table.isEmpty())
+            continue;
+        pages[table] << q.value(1).toUInt();
+        if (name == table && q.value(2).toString() == QLatin1String("leaf"))
+            leaves[table] << q.value(1).toUInt();
     }
     QByteArray out;
     for (auto it = pages.begin(); it != pages.end(); ++it) {
         std::sort(it->begin(), it->end());
-        bool ok = true;
-        const quint64 hash = hashOf(book, header, schema.value(it.key()), *it, &ok);
-        if (!ok)
+        const QHash<quint32, quint64> hashes = pageHashes(book, header, *it);
+        if (hashes.size() != it->size())
             return QByteArray();
-        out += QByteArray::number(hash, 16) + ' ' + ranges(*it) + ' ' + it.key().toUtf8().toPercentEncoding() + '\n';
+        QList<quint32> &own = leaves[it.key()];
+        std::sort(own.begin(), own.end());
+        QList<quint32> rest;
+        std::set_difference(it->cbegin(), it->cend(), own.cbegin(), own.cend(), std::back_inserter(rest));
+        const QByteArray &rows = schema.value(it.key());
+        out += QByteArray::number(printOf(header, rows, *it, hashes), 16) + ' ' + ranges(*it) + ' '
+               + it.key().toUtf8().toPercentEncoding() + ' ' + QByteArray::number(printOf(header, rows, rest, hashes), 16) + ' '
+               + leafList(own, hashes) + '\n';
     }
     return out;
 }
 
-QSet<QString> TablePrints::unchanged(QSqlQuery &q, QFile &book, const QByteArray &recorded)
+TablePrints::Changes TablePrints::compare(QSqlQuery &q, QFile &book, const QByteArray &recorded)
 {
-    QSet<QString> same;
+    Changes changes;
     QHash<QString, QByteArray> schema;
     QHash<QString, QString> owner;
     if (!readSchema(q, &schema, &owner))
-        return same;
+        return changes;
     const Header header = readHeader(book);
     if (header.pageSize == 0)
-        return same;
+        return changes;
     const quint32 last = quint32(std::min<qint64>(book.size() / header.pageSize, 0xffffffff));
     for (const QByteArray &line : recorded.split('\n')) {
         const QList<QByteArray> parts = line.split(' ');
-        const QString table = parts.size() == 3 ? QString::fromUtf8(QByteArray::fromPercentEncoding(parts.at(2))) : QString();
+        const QString table = parts.size() >= 3 ? QString::fromUtf8(QByteArray::fromPercentEncoding(parts.at(2))) : QString();
         const QList<quint32> pages = pagesOf(parts.value(1), last);
-        bool ok = !pages.isEmpty() && schema.contains(table);
-        const quint64 hash = ok ? hashOf(book, header, schema.value(table), pages, &ok) : 0;
+        if (pages.isEmpty() || !schema.contains(table))
+            continue;
+        const QHash<quint32, quint64> hashes = pageHashes(book, header, pages);
+        if (hashes.size() != pages.size())
+            continue;
         bool read = false;
-        if (ok && hash == parts.at(0).toULongLong(&read, 16) && read)
-            same.insert(table);
+        const QByteArray &rows = schema.value(table);
+        if (printOf(header, rows, pages, hashes) == parts.at(0).toULongLong(&read, 16) && read) {
+            changes.same.insert(table);
+            continue;
+        }
+        if (parts.size() != 5)
+            continue;
+        // Only leaves changed: all else as printed, a few leaves that are leaves still.
+        QList<quint32> leaves;
+        QList<quint32> changed;
+        for (const QByteArray &leaf : parts.at(4).split(',')) {
+            const qsizetype colon = leaf.indexOf(':');
+            const quint32 p = leaf.left(colon).toUInt();
+            leaves << p;
+            if (colon < 0 || hashes.value(p) != leaf.mid(colon + 1).toULongLong(&read, 16) || !read)
+                changed << p;
+        }
+        if (!std::is_sorted(leaves.cbegin(), leaves.cend()) || changed.size() > qMax(qsizetype(4), leaves.size() / 4))
+            continue;
+        QList<quint32> rest;
+        std::set_difference(pages.cbegin(), pages.cend(), leaves.cbegin(), leaves.cend(), std::back_inserter(rest));
+        if (rest.size() + leaves.size() != pages.size() || printOf(header, rows, rest, hashes) != parts.at(3).toULongLong(&read, 16) || !read)
+            continue;
+        QList<qint64> rowids;
+        bool leavesStill = true;
+        for (const quint32 p : std::as_const(changed))
+            leavesStill = leavesStill && rowidsOn(book, header, p, &rowids);
+        if (leavesStill)
+            changes.rows.insert(table, rowids);
     }
-    return same;
+    return changes;
 }

@@ -2,6 +2,8 @@
 #define TABLE_PRINTS_H
 
 #include <QByteArray>
+#include <QHash>
+#include <QList>
 #include <QSet>
 #include <QString>
 
@@ -17,14 +19,26 @@ class QSqlQuery;
 // BookContentCheck. Both calls want a read transaction open on q and the
 // book's file opened before it (and closed only after it, as a close drops
 // SQLite's locks). A WAL book gets no prints: its pages may be in the log.
+//
+// Each leaf page of a table is printed on its own as well. When only leaves
+// changed (an edit of a few rows: the inner pages, the indexes and the
+// schema byte for byte as they were), only the rows on them need checking.
 class TablePrints
 {
 public:
-    // One line a table: hash, pages, name. Empty when dbstat is missing
-    // or something could not be read: then every table is checked.
+    struct Changes
+    {
+        QSet<QString> same;  // tables as they were
+        // Tables where only these rows' leaf pages changed, by rowid.
+        QHash<QString, QList<qint64>> rows;
+    };
+
+    // One line a table: hash, pages, name, and the print of all but its
+    // leaves and each leaf's. Empty when dbstat is missing or something
+    // could not be read: then every table is checked.
     static QByteArray record(QSqlQuery &q, QFile &book);
-    // The tables whose prints in `recorded` still hold.
-    static QSet<QString> unchanged(QSqlQuery &q, QFile &book, const QByteArray &recorded);
+    // What still holds of the prints in `recorded`.
+    static Changes compare(QSqlQuery &q, QFile &book, const QByteArray &recorded);
 };
 
 #endif
