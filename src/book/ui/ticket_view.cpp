@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 
 #include "book_store.h"
-#include "book_texts.h"
 #include "collect_marks.h"
 #include "collect_texts.h"
 #include "draw_calendar.h"
@@ -37,7 +36,6 @@
 #include "ticket_rules.h"
 #include "ticket_table_model.h"
 #include "ticket_texts.h"
-#include "ticket_totals.h"
 
 namespace {
 int maxDrawNow()
