@@ -239,8 +239,12 @@ void TicketView::say(const QString &text)
 void TicketView::reload()
 {
     stale = !isVisible();
-    if (stale)
+    if (stale) {
+        // Unread, the count alone keeps the keys that show the tab and print.
+        unread = store.count();
+        updateActions();
         return;
+    }
     shownTotals = -1;
     model->load(&store);
     if (!model->isLoaded())
@@ -302,9 +306,9 @@ void TicketView::updateActions()
     deleteAction->setEnabled(selected);
     marks->updateActions();
     undoAction->setEnabled(history.canUndo());
-    exportAction->setEnabled(model->expected() > 0);
-    printAction->setEnabled(proxy->rowCount() > 0);
-    pdfAction->setEnabled(proxy->rowCount() > 0);
+    exportAction->setEnabled((stale ? unread : model->expected()) > 0);
+    printAction->setEnabled((stale ? unread : proxy->rowCount()) > 0);
+    pdfAction->setEnabled(printAction->isEnabled());
 }
 
 QList<GradedTicket> TicketView::shownRows() const

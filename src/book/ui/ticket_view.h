@@ -124,6 +124,7 @@ private:
     Game shownGame = Game::Numbers3;
     // Changed since last read, and not read yet because hidden.
     bool stale = true;
+    int unread = 0;  // the tickets in the book while stale
     // The game box's choice the totals are over; -1 when not shown yet.
     int shownTotals = -1;
     TicketSums sums;
