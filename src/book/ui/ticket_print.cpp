@@ -37,6 +37,7 @@ std::unique_ptr<QProgressDialog> progressOver(QWidget *parent, int rows)
     progress->setAccessibleName(tr("Ticket list layout progress"));
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(300);
+    progress->setMinimumWidth(progress->fontMetrics().horizontalAdvance(progress->windowTitle()) * 2);
     return progress;
 }
 
@@ -105,7 +106,8 @@ Grid measure(const TicketSheet &sheet, const QFont &font, const QFont &bold, QPa
         grid.width << widest + 2 * grid.pad;
     }
     if (sheet.wrapColumn >= 0) {
-        const double least = qMax(grid.width.at(sheet.wrapColumn), metrics.averageCharWidth() * 10);
+        // Room for a few words of a note a line, or the font gets smaller.
+        const double least = qMax(grid.width.at(sheet.wrapColumn), metrics.averageCharWidth() * 18);
         grid.fits = width - fixed >= least;
         grid.width[sheet.wrapColumn] = qMax(least, width - fixed);
     } else {
