@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -110,6 +111,9 @@ QGridLayout *StatsView::buildControls()
         edit->setDateRange(QDate(1994, 10, 7), QDate(2100, 12, 31));
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 48);
         edit->installEventFilter(this);
+        // A click moves the cursor without a key: the part typed last is forgotten.
+        if (auto *line = edit->findChild<QLineEdit *>())
+            line->installEventFilter(this);
     }
     fromEdit->setAccessibleName(tr("First date"));
     toEdit->setAccessibleName(tr("Last date"));
@@ -230,6 +234,8 @@ void StatsView::setView(StatsTable::View view)
 // part is full, so the separator after it skipped the month.
 bool StatsView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonPress && (watched->parent() == fromEdit || watched->parent() == toEdit))
+        watched->parent()->setProperty(TypedPart, QVariant());
     auto *edit = qobject_cast<QDateEdit *>(watched);
     if (!edit || (edit != fromEdit && edit != toEdit))
         return QWidget::eventFilter(watched, event);
@@ -242,6 +248,14 @@ bool StatsView::eventFilter(QObject *watched, QEvent *event)
     const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
     const bool separator = text.size() == 1 && QStringLiteral("-/.").contains(text);
     if (text.size() == 1 && text.at(0).isDigit()) {
+        // The first digit of a part replaces it whole, wherever the click
+        // left the cursor; over the whole date selected, typing starts at its year.
+        if (edit->property(TypedPart) != QVariant(edit->currentSectionIndex())) {
+            const auto *line = edit->findChild<QLineEdit *>();
+            if (line && line->selectedText().size() == line->text().size())
+                edit->setCurrentSectionIndex(0);
+            edit->setSelectedSection(edit->currentSection());
+        }
         edit->setProperty(TypedPart, edit->currentSectionIndex());
         return false;
     }

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGraphicsTextItem>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -36,15 +37,19 @@ QList<DrawResult> realDraws(Game game)
 } // namespace
 
 // A date typed as written, or with Tab between its parts, is the date
-// typed; Tab after its last part goes on to the next control.
+// typed, wherever a click left the cursor; Tab after its last part goes on
+// to the next control.
 void TestBookStatsView::typedDates_data()
 {
-    QTest::addColumn<QString>("keys");  // \t: Tab
+    QTest::addColumn<QString>("keys");  // \t: Tab; @N: a click before character N; ^: Ctrl+A
     QTest::addColumn<QDate>("expected");
     QTest::newRow("ISO") << "2026-01-05" << QDate(2026, 1, 5);
     QTest::newRow("Tab between the parts") << "2026\t01\t05" << QDate(2026, 1, 5);
     QTest::newRow("short parts") << "2025-3-7" << QDate(2025, 3, 7);
     QTest::newRow("slashes") << "1999/12/31" << QDate(1999, 12, 31);
+    QTest::newRow("over a click in the year") << "@22026-01-05" << QDate(2026, 1, 5);
+    QTest::newRow("Tab after a click in the month") << "2026-01-05@6\t07" << QDate(2026, 1, 7);
+    QTest::newRow("over the whole date selected") << "^2023-02-03" << QDate(2023, 2, 3);
 }
 
 void TestBookStatsView::typedDates()
@@ -57,11 +62,20 @@ void TestBookStatsView::typedDates()
     view.rangeBox->setCurrentIndex(view.rangeBox->findData(-1));
     view.fromEdit->setDate(QDate(2024, 11, 20));
     view.fromEdit->setFocus();
-    for (QChar key : keys) {
-        if (key == QLatin1Char('\t'))
+    auto *line = view.fromEdit->findChild<QLineEdit *>();
+    QVERIFY(line);
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QChar key = keys.at(i);
+        if (key == QLatin1Char('@')) {
+            line->setCursorPosition(keys.at(++i).digitValue());
+            QTest::mouseClick(line, Qt::LeftButton, {}, line->inputMethodQuery(Qt::ImCursorRectangle).toRect().center());
+        } else if (key == QLatin1Char('^')) {
+            QTest::keyClick(view.fromEdit, Qt::Key_A, Qt::ControlModifier);
+        } else if (key == QLatin1Char('\t')) {
             QTest::keyClick(view.fromEdit, Qt::Key_Tab);
-        else
+        } else {
             QTest::keyClick(view.fromEdit, key.toLatin1());
+        }
     }
     QCOMPARE(view.fromEdit->date(), expected);
     QTest::keyClick(view.fromEdit, Qt::Key_Tab);
