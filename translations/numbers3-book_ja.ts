@@ -1922,8 +1922,24 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
         <translation>取り込みを中止しました。%2 個のファイルのうち %1 個は読んでおらず、番号帳に入っていません。それまでに済んだファイルはそのまま残します。</translation>
     </message>
     <message>
-        <source>Files: %1; imported: %2; refused: %3. New in the book: %4 draws, %5 results.</source>
-        <translation>ファイル %1 件：取り込み %2 件、取り込めず %3 件。番号帳に新しく %4 回分（結果 %5 件）が入りました。</translation>
+        <source>Files: %1; imported: %2; refused: %3. New in the book: %4, %5.</source>
+        <translation>ファイル %1 件：取り込み %2 件、取り込めず %3 件。番号帳に新しく %4（%5）が入りました。</translation>
+    </message>
+    <message>
+        <source>1 draw</source>
+        <translation>1 回分</translation>
+    </message>
+    <message>
+        <source>%1 draws</source>
+        <translation>%1 回分</translation>
+    </message>
+    <message>
+        <source>1 result</source>
+        <translation>結果 1 件</translation>
+    </message>
+    <message>
+        <source>%1 results</source>
+        <translation>結果 %1 件</translation>
     </message>
     <message>
         <source>%1: warning: %2</source>
@@ -1947,6 +1963,10 @@ GNU 一般公衆利用許諾書 バージョン 3 以降のもとで配布され
     <message>
         <source>The book lacks the result of %1 (%2). How should it come in?</source>
         <translation>番号帳には %1（%2）の結果がありません。どの方法で入れますか？</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch missing results</source>
+        <translation>足りない結果を取得(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Import a file...</source>
@@ -3016,6 +3036,10 @@ Replace your value with the file&apos;s?</source>
     <message>
         <source>waiting</source>
         <translation>抽せん待ち</translation>
+    </message>
+    <message>
+        <source>result not in the book</source>
+        <translation>結果が番号帳にありません</translation>
     </message>
     <message>
         <source>Prizes</source>

@@ -29,9 +29,11 @@ QString ImportTexts::report(const QList<ImportBatch::Outcome> &outcomes)
     if (unread > 0)
         lines << tr("The import was cancelled: %1 of the %2 files were not read and are not in the book; "
                     "the files finished before are kept.").arg(unread).arg(outcomes.size());
-    lines << tr("Files: %1; imported: %2; refused: %3. New in the book: %4 draws, %5 results.")
+    const int draws = ImportReport::drawCount(newDraws);
+    // A draw or a result alone is said without a plural.
+    lines << tr("Files: %1; imported: %2; refused: %3. New in the book: %4, %5.")
                  .arg(outcomes.size()).arg(outcomes.size() - bad - unread).arg(bad)
-                 .arg(ImportReport::drawCount(newDraws)).arg(added);
+                 .arg(draws == 1 ? tr("1 draw") : tr("%1 draws").arg(draws), added == 1 ? tr("1 result") : tr("%1 results").arg(added));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -46,6 +46,7 @@ FetchControls *addFetching(BookWindow &window, BookStore &store)
     // Beside the watched folder's entries, before the separator above Quit.
     QAction *beforeQuit = entries.size() >= 2 ? entries.at(entries.size() - 2) : nullptr;
     fetch->addActions(book, beforeQuit);
+    window.fetchAction = fetch->nowAction();
     return fetch;
 }
 

@@ -422,7 +422,8 @@ void BookWindow::showStats()
 
 void BookWindow::bringInMissing(int draw)
 {
-    switch (MissingDrawsBox::askWayIn(this, draw, gameBox->game())) {
+    switch (MissingDrawsBox::askWayIn(this, draw, gameBox->game(), fetchAction)) {
+    case MissingDrawsBox::ByFetch: fetchAction->trigger(); break;
     case MissingDrawsBox::ByFile: importFiles(); break;
     case MissingDrawsBox::ByHand: enterByHand(draw); break;
     case MissingDrawsBox::NotNow: break;

@@ -17,6 +17,7 @@ class MissingDrawsBox;
 class WatchControls;
 class DrawTableModel;
 class StatsView;
+class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -67,6 +68,9 @@ public:
     TicketView *tickets;
     // The last import's report, as shown.
     QString lastReport;
+    // Fetching's "fetch now", offered for a missing draw; null when the
+    // window does not fetch.
+    QAction *fetchAction = nullptr;
 
 public slots:
     // Imports files and folders as the menu and a drop do, then reports.

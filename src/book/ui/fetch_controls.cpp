@@ -46,7 +46,7 @@ void FetchControls::addActions(QMenu *menu, QAction *before)
     connect(onAction, &QAction::toggled, this, &FetchControls::setFetching);
     addressAction = new QAction(menu);
     connect(addressAction, &QAction::triggered, this, &FetchControls::pickAddress);
-    auto *nowAction = new QAction(tr("Fetch &missing results now"), menu);
+    auto *nowAction = fetchNowAction = new QAction(tr("Fetch &missing results now"), menu);
     connect(nowAction, &QAction::triggered, this, [this] {
         if (!onAction->isChecked())
             onAction->setChecked(true);

@@ -33,6 +33,8 @@ public:
     void askFirst();
     // Fetches now and after each results time, if the user agreed.
     void start();
+    // The Book menu's "fetch now", which turns fetching on first.
+    QAction *nowAction() const { return fetchNowAction; }
 
 private:
     void setFetching(bool on);
@@ -49,6 +51,7 @@ private:
     QTimer nextTry;
     QAction *onAction = nullptr;
     QAction *addressAction = nullptr;
+    QAction *fetchNowAction = nullptr;
     QList<ImportBatch::Outcome> stored;  // this run's files so far
 };
 

@@ -69,15 +69,18 @@ void MissingDrawsBox::activated(QListWidgetItem *item)
     emit wanted(draw);
 }
 
-MissingDrawsBox::WayIn MissingDrawsBox::askWayIn(QWidget *parent, int draw, Game game)
+MissingDrawsBox::WayIn MissingDrawsBox::askWayIn(QWidget *parent, int draw, Game game, bool canFetch)
 {
     QMessageBox box(QMessageBox::Question, tr("Missing draw"),
                     tr("The book lacks the result of %1 (%2). How should it come in?")
                         .arg(DrawWords::drawName(draw, game), DrawWords::date(DrawCalendar::dateOf(draw))),
                     QMessageBox::Cancel, parent);
+    QPushButton *fetch = canFetch ? box.addButton(tr("&Fetch missing results"), QMessageBox::AcceptRole) : nullptr;
     QPushButton *import = box.addButton(tr("&Import a file..."), QMessageBox::AcceptRole);
     QPushButton *hand = box.addButton(tr("&Enter by hand..."), QMessageBox::AcceptRole);
-    box.setDefaultButton(import);
+    box.setDefaultButton(fetch ? fetch : import);
     box.exec();
+    if (fetch && box.clickedButton() == fetch)
+        return ByFetch;
     return box.clickedButton() == import ? ByFile : box.clickedButton() == hand ? ByHand : NotNow;
 }

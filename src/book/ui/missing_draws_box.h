@@ -20,10 +20,10 @@ public:
     explicit MissingDrawsBox(QWidget *parent = nullptr);
 
     void showDraws(const QList<int> &missing);
-    // A missing draw's ways in: a file, the hand; fetching it over the
-    // network would be offered here too.
-    enum WayIn { NotNow, ByFile, ByHand };
-    static WayIn askWayIn(QWidget *parent, int draw, Game game);
+    // A missing draw's ways in: fetched with the rest that is missing
+    // (first, when the window fetches), a file, the hand.
+    enum WayIn { NotNow, ByFetch, ByFile, ByHand };
+    static WayIn askWayIn(QWidget *parent, int draw, Game game, bool canFetch);
     // Shows the list under `below`, kept on its screen, with the keyboard.
     void popUp(QWidget *below);
 

@@ -41,7 +41,10 @@ void MonthTotalsTable::fill(const QMap<QDate, TicketTotals> &months)
         const QStringList cells{
             TicketTexts::month(it.key()), QString::number(t.tickets), TicketTexts::yen(t.spent), TicketTexts::yen(t.won),
             TicketTexts::yen(t.wonTheoretical), TicketTexts::balance(t.balance()),
-            t.spentGraded > 0 ? TicketTexts::percent(t.returnPercent()) : QCoreApplication::translate("MonthTotalsTable", "waiting")};
+            t.spentGraded > 0 ? TicketTexts::percent(t.returnPercent())
+            // Drawn tickets whose result the book lacks are not waiting for their draw.
+            : t.waiting == 0 && t.missing > 0 ? QCoreApplication::translate("MonthTotalsTable", "result not in the book")
+                                              : QCoreApplication::translate("MonthTotalsTable", "waiting")};
         for (int column = 0; column < cells.size(); ++column) {
             auto *item = new QTableWidgetItem(cells.at(column));
             if (column > 0)

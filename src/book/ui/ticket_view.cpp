@@ -112,7 +112,7 @@ void TicketView::buildActions()
     // Keys the window does not use work from every tab and bring this one
     // forward, Ctrl+N among them. Ctrl+E is the window's elsewhere; Ctrl+V and
     // Ctrl+Z act on what is shown, and an undo no one saw would be a loss.
-    newAction = keyedAction(tr("&New ticket..."), &TicketView::newTicket, {QKeySequence(Qt::Key_Insert), QKeySequence::New}, {});
+    newAction = keyedAction(tr("&New ticket..."), &TicketView::newTicket, {QKeySequence::New, QKeySequence(Qt::Key_Insert)}, {});
     editAction = keyedAction(tr("&Edit ticket..."), &TicketView::editTicket, {QKeySequence(Qt::Key_F2)}, {}, Qt::WidgetWithChildrenShortcut);
     // Delete only where the list has the keyboard, never from a text field.
     deleteAction = keyedAction(tr("&Delete ticket"), &TicketView::deleteTickets, {QKeySequence::Delete}, {}, Qt::WidgetWithChildrenShortcut);

@@ -3,6 +3,8 @@
 // table follow, a hand-entered value is replaced only after the user's yes,
 // and the lookups answer over the whole book.
 #include <QAbstractButton>
+#include <QAction>
+#include <QSignalSpy>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -144,6 +146,19 @@ void TestBookWindow::importThroughWindow()
         QVERIFY2(catcher.boxes.first().text.contains(QLatin1String("draw 7062")), qPrintable(catcher.boxes.first().text));
     }
     QVERIFY(!window->missingBox->isVisible());
+    {
+        // Where the window fetches, fetching is what Return chooses.
+        QAction fetchNow;
+        QSignalSpy fetched(&fetchNow, &QAction::triggered);
+        window->fetchAction = &fetchNow;
+        window->missingButton->click();
+        QTRY_COMPARE(QApplication::focusWidget(), window->missingList);
+        BoxCatcher catcher(BoxCatcher::Answer::Return);
+        QTest::keyClick(window->missingList, Qt::Key_Return);
+        window->fetchAction = nullptr;
+        QCOMPARE(catcher.boxes.value(0).buttons.value(0), QStringLiteral("&Fetch missing results"));
+        QCOMPARE(fetched.count(), 1);
+    }
     QCOMPARE(window->model->rowCount(), 3);
     QCOMPARE(window->model->index(0, DrawTableModel::DrawColumn).data().toInt(), 7064);
 
