@@ -183,6 +183,8 @@ void TstBookWatch::news()
     const QString warning = QStringLiteral("A1007179.CSV: warning: the file's name is for draw 7179, but it holds draw 7073");
     QCOMPARE(ImportTexts::warnings(look.outcomes), QStringList{ warning });
     QVERIFY2(ImportTexts::report(look.outcomes).contains(warning.section(QStringLiteral(": "), 1)), qPrintable(ImportTexts::report(look.outcomes)));
+    // One draw of two games: a draw and its results, each counted in its own word.
+    QVERIFY2(ImportTexts::report(look.outcomes).endsWith(QStringLiteral("New in the book: 1 draw, 2 results.")), qPrintable(ImportTexts::report(look.outcomes)));
 
     // The same import with winning tickets of both games and a losing one.
     BookStore again;
