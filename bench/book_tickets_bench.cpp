@@ -42,7 +42,7 @@
 #include "ticket_store.h"
 #include "ticket_sort_proxy.h"
 #include "ticket_table_model.h"
-#include "ticket_totals.h"
+#include "ticket_sums.h"
 #include "ticket_filter.h"
 #include "ticket_view.h"
 #include "support/box_catcher.h"
@@ -261,9 +261,8 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
     measure("fill the list model (sorting proxy, newest first)", [&] { view->model->setRows(graded); });
     measure("totals and per month", [&] {
-        const TicketTotals t = TicketTotals::over(graded);
-        const auto months = TicketTotals::perMonth(graded);
-        if (t.tickets != graded.size() || months.isEmpty())
+        const TicketSums sums(graded, QDate::currentDate());
+        if (sums.totals({}).tickets != graded.size() || sums.months({}).isEmpty())
             std::printf("?");
     });
     measure("the tab's reload to its first rows", [&] { view->reload(); });

@@ -40,11 +40,3 @@ QDate TicketTotals::monthOf(const GradedTicket &row)
     const QDate day = row.drawDate.isValid() ? row.drawDate : DrawCalendar::dateOf(row.ticket.draw);
     return QDate(day.year(), day.month(), 1);
 }
-
-QMap<QDate, TicketTotals> TicketTotals::perMonth(const QList<GradedTicket> &rows)
-{
-    QMap<QDate, TicketTotals> months;
-    for (const GradedTicket &row : rows)
-        months[monthOf(row)].add(row);
-    return months;
-}

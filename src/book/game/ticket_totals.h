@@ -29,9 +29,9 @@ struct TicketTotals
     void add(const GradedTicket &row);
 
     static TicketTotals over(const QList<GradedTicket> &rows);
-    // Per month of the draw's date (the first of the month as the key).
+    // The month of the draw's date, as its first day: per month, tickets
+    // are summed by TicketSums.
     static QDate monthOf(const GradedTicket &row);
-    static QMap<QDate, TicketTotals> perMonth(const QList<GradedTicket> &rows);
 };
 
 #endif

@@ -33,14 +33,6 @@ void WinCollect::Totals::add(const GradedTicket &row, const QDate &today)
     }
 }
 
-std::array<WinCollect::Totals, 2> WinCollect::perGame(const QList<GradedTicket> &rows, const QDate &today)
-{
-    std::array<Totals, 2> out;
-    for (const GradedTicket &row : rows)
-        out[row.ticket.game == Game::Numbers4 ? 1 : 0].add(row, today);
-    return out;
-}
-
 int WinCollect::oldestPaying(const QDate &today)
 {
     return qMax(1, DrawCalendar::lastDrawOnOrBefore(today.addYears(-2)));

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QtGlobal>
 
-#include <array>
 
 #include "graded_ticket.h"
 
@@ -41,8 +40,6 @@ public:
         qint64 lostYen = 0;
         void add(const GradedTicket &row, const QDate &today);
     };
-    // By game, three digits first.
-    static std::array<Totals, 2> perGame(const QList<GradedTicket> &rows, const QDate &today);
 
     // The reminder a win to collect is due today: LastReminderDays,
     // FirstReminderDays, or 0 when none (not to collect, or its last day

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "payment_period.h"
+#include "ticket_sums.h"
 #include "win_collect.h"
 
 namespace {
@@ -97,7 +98,7 @@ void TstBookCollect::totalsPerGame()
         win(Game::Numbers4, 900000, 100), win(Game::Numbers4, 37500, -1), win(Game::Numbers4, 75000, -9),
         win(Game::Numbers4, 150000, 1, QStringLiteral("online")),
     };
-    const std::array<WinCollect::Totals, 2> t = WinCollect::perGame(rows, Today);
+    const std::array<WinCollect::Totals, 2> t = TicketSums(rows, Today).collecting({});
     QCOMPARE(t[0].toCollect, 2);
     QCOMPARE(t[0].toCollectYen, qint64(99000));
     QCOMPARE(t[0].nearest, Today.addDays(6));

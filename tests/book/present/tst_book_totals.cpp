@@ -83,7 +83,7 @@ void TestBookTotals::totals()
     QFETCH(QStringList, months);
     QCOMPARE(TicketTexts::summary(TicketTotals::over(rows)), summary);
     QStringList got;
-    const QMap<QDate, TicketTotals> per = TicketTotals::perMonth(rows);
+    const QMap<QDate, TicketTotals> per = TicketSums(rows, QDate::currentDate()).months({});
     qint64 spent = 0;
     for (auto it = per.cbegin(); it != per.cend(); ++it) {
         got << QStringLiteral("%1 %2 %3 %4").arg(it.key().toString(QStringLiteral("yyyy-MM"))).arg(it->spent).arg(it->won).arg(it->wonTheoretical);
