@@ -153,20 +153,12 @@ void TicketView::describeList()
 void TicketView::buildMenu()
 {
     ticketMenu = new QMenu(tr("&Tickets"), this);
-    ticketMenu->addAction(newAction);
-    ticketMenu->addAction(editAction);
-    ticketMenu->addAction(deleteAction);
-    ticketMenu->addAction(marks->collectAction());
-    ticketMenu->addAction(marks->onlineAction());
-    ticketMenu->addAction(undoAction);
+    ticketMenu->addActions({newAction, editAction, deleteAction, marks->collectAction(), marks->onlineAction(), undoAction});
     ticketMenu->addMenu(sortMenu);
     ticketMenu->addSeparator();
-    ticketMenu->addAction(importAction);
-    ticketMenu->addAction(pasteAction);
-    ticketMenu->addAction(exportAction);
+    ticketMenu->addActions({importAction, pasteAction, exportAction});
     ticketMenu->addSeparator();
-    ticketMenu->addAction(printAction);
-    ticketMenu->addAction(pdfAction);
+    ticketMenu->addActions({printAction, pdfAction});
 }
 
 QToolBar *TicketView::buildToolBar()
@@ -182,13 +174,9 @@ QToolBar *TicketView::buildToolBar()
         a->setToolTip(QString(a->text()).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
     auto *tools = new QToolBar(this);
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    tools->addAction(newAction);
-    tools->addAction(editAction);
-    tools->addAction(deleteAction);
-    tools->addAction(undoAction);
+    tools->addActions({newAction, editAction, deleteAction, undoAction});
     tools->addSeparator();
-    tools->addAction(printAction);
-    tools->addAction(exportAction);
+    tools->addActions({printAction, exportAction});
     return tools;
 }
 
